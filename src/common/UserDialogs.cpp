@@ -1,0 +1,43 @@
+#include "common/UserDialogs.h"
+
+#include <cstdio>
+
+UserDialogs::~UserDialogs() = default;
+
+namespace {
+
+// Used before the application installs its own: keeps messages visible
+// without a window and never writes a file on its own.
+class StderrDialogs final : public UserDialogs {
+public:
+    void warning(const QString& text) override { print("warning", text); }
+    void information(const QString& text) override { print("information", text); }
+    void error(const QString& text) override { print("error", text); }
+    void messageBox(const QString& text, const QString& caption, int) override { print(caption, text); }
+    std::optional<QString> askSaveFileName(const SaveFileRequest&) override { return std::nullopt; }
+    void openUrl(const QString& address) override { print("open", address); }
+    void openDocument(const QString& path) override { print("open", path); }
+
+private:
+    static void print(const QString& kind, const QString& text)
+    {
+        std::fprintf(stderr, "%s: %s\n", kind.toLocal8Bit().constData(), text.toLocal8Bit().constData());
+    }
+};
+
+StderrDialogs fallbackDialogs;
+UserDialogs* installed = nullptr;
+
+} // namespace
+
+UserDialogs& userDialogs()
+{
+    return installed ? *installed : fallbackDialogs;
+}
+
+UserDialogs* setUserDialogs(UserDialogs* dialogs)
+{
+    UserDialogs* previous = installed;
+    installed = dialogs;
+    return previous;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// Everything the program asks of the user or of the desktop goes through this
+// one interface: modal message boxes, the save-file question, and handing a
+// web address or a document to the desktop. The program installs the Qt
+// implementation; tests install a scripted fake, so no test opens a window.
+struct SaveFileRequest {
+    QString title;
+    QString filter;         // one entry, e.g. "Bitmaps (*.bmp)"
+    QString defaultSuffix;  // added when the typed name has none
+    QString initialDir;
+    QString fileName;       // proposed name
+    bool confirmOverwrite = true;
+};
+
+class UserDialogs {
+public:
+    // Flags of MessageBox-style boxes that the program uses.
+    static constexpr int IconInformation = 64;
+
+    virtual ~UserDialogs();
+
+    // Modal warning with one OK button (refused input, model warnings).
+    virtual void warning(const QString& text) = 0;
+    // Plain box with the application title as caption and one OK button.
+    virtual void information(const QString& text) = 0;
+    // The general error handler's box for an error that ended a command.
+    virtual void error(const QString& text) = 0;
+    // A box with its own caption and MessageBox flags (icon, buttons).
+    virtual void messageBox(const QString& text, const QString& caption, int flags) = 0;
+    // Asks for a file name to save to; nothing when the user cancels.
+    virtual std::optional<QString> askSaveFileName(const SaveFileRequest& request) = 0;
+    // Hands a web address to the desktop's browser.
+    virtual void openUrl(const QString& address) = 0;
+    // Hands a local document to the desktop's program for its type.
+    virtual void openDocument(const QString& path) = 0;
+};
+
+// The interface the whole program reports through. Until one is installed,
+// messages go to the standard error stream and questions are answered "cancel".
+UserDialogs& userDialogs();
+
+// Installs `dialogs` (not owned) and returns the one it replaces; nullptr
+// restores the fallback.
+UserDialogs* setUserDialogs(UserDialogs* dialogs);

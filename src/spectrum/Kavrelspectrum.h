@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// One named seismic design response spectrum of GB 50011-2010 (code type 0),
+// GB 50011-2001 (1) or GB/T 51408-2021 (2). The coefficients are derived once
+// at construction; the object never changes afterwards.
+class KavrelSpectrum {
+public:
+    KavrelSpectrum(std::string responseName, double alphaMax, double tg, double dampingRatio,
+                   std::int32_t codeType);
+    virtual ~KavrelSpectrum();
+
+    KavrelSpectrum(const KavrelSpectrum&) = delete;
+    KavrelSpectrum& operator=(const KavrelSpectrum&) = delete;
+
+    // alpha at `period` seconds. Returns 0 and writes `alpha`, or -1 (with the
+    // warning "Period is larger than 6.0s.") for a period outside 0..6.0 s,
+    // leaving `alpha` untouched.
+    std::int32_t alphaAt(double period, double& alpha) const;
+
+    // Designation of the spectrum's design code, e.g. "GB 50011-2010".
+    std::string codeName() const;
+
+    // An unknown code type leaves codeType at this value and the coefficients 0.
+    static constexpr std::int32_t InvalidCodeType = -1;
+
+    // Read as fields; nothing outside the constructor writes them.
+    std::int32_t codeType = InvalidCodeType;
+    std::string responseName;
+    double alphaMax = 0.0;
+    double tg = 0.0;
+    double dampingRatio = 0.0;
+    double gamma = 0.0;
+    double eta1 = 0.0;
+    double eta2 = 0.0;
+
+private:
+    void computeCoefficients();
+};

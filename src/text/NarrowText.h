@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+#include <string>
+
+// The program's own texts (spectrum names, export options) are narrow strings
+// in the encoding of the user's locale; controls and the automation interface
+// speak UTF-16. These are the only places where one becomes the other.
+
+std::string toNarrow(const QString& text);
+QString fromNarrow(const std::string& text);
+
+// UTF-16 code units of a narrow text, as the automation interface carries it.
+std::u16string widenNarrow(const std::string& text);
+std::string narrowWide(const std::u16string& text);

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+// Number texts of the program's outputs, all with the decimal separator of
+// `locale` (the user's locale unless a caller says otherwise). Rounding is to
+// nearest on the exact value of the double, halves away from zero.
+
+// General form: at most 15 significant digits, trailing zeros dropped, no
+// separator for whole numbers; fixed notation for magnitudes from 0.0001 up to
+// below 1E15, otherwise scientific with as few exponent digits as needed:
+// 0.04, 1, 0.3 (for 0.1 + 0.2), 5E-5, 1E15, 1.5E-5.
+QString formatGeneral(double value, const QLocale& locale = QLocale());
+
+// Fixed pattern with `decimals` decimals and at least one integer digit:
+// "0.000000" is formatFixed(v, 6), "0.00" is formatFixed(v, 2).
+QString formatFixed(double value, int decimals, const QLocale& locale = QLocale());
+
+// Pattern "0.0000E+00": one integer digit, four decimals, a signed exponent of
+// at least two digits (1.8000E-02, 0.0000E+00).
+QString formatScientific4(double value, const QLocale& locale = QLocale());
+
+// Strict reading of an edit box's number in `locale`: blanks around the text
+// are allowed, group separators and the other decimal mark are not, and a
+// result that is not finite (nan, inf, 1e999) is refused. Returns false and
+// leaves `value` alone when the text is not such a number.
+bool parseLocaleDouble(const QString& text, double& value, const QLocale& locale = QLocale());

@@ -1,0 +1,121 @@
+#include "text/NarrowText.h"
+#include "text/NumberText.h"
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace {
+const QLocale point(QLocale::English, QLocale::UnitedStates);
+const QLocale comma(QLocale::German, QLocale::Germany);
+} // namespace
+
+TEST(GeneralForm, ShortestTextWithFifteenDigits)
+{
+    EXPECT_EQ(formatGeneral(0.04, point), "0.04");
+    EXPECT_EQ(formatGeneral(1.0, point), "1");
+    EXPECT_EQ(formatGeneral(0.0, point), "0");
+    EXPECT_EQ(formatGeneral(-0.0, point), "0");
+    EXPECT_EQ(formatGeneral(6.0, point), "6");
+    EXPECT_EQ(formatGeneral(0.1 + 0.2, point), "0.3");
+    EXPECT_EQ(formatGeneral(0.050, point), "0.05");
+    EXPECT_EQ(formatGeneral(2.43, point), "2.43");
+    EXPECT_EQ(formatGeneral(-1.25, point), "-1.25");
+    EXPECT_EQ(formatGeneral(123456.789, point), "123456.789");
+    EXPECT_EQ(formatGeneral(1.0 / 3.0, point), "0.333333333333333");
+    EXPECT_EQ(formatGeneral(2.0 / 3.0, point), "0.666666666666667");
+    // Period headers of the grid, computed as products.
+    EXPECT_EQ(formatGeneral(3 * 0.05, point), "0.15");
+    EXPECT_EQ(formatGeneral(7 * 0.05, point), "0.35");
+    EXPECT_EQ(formatGeneral(120 * 0.05, point), "6");
+}
+
+TEST(GeneralForm, ScientificOutsideTheFixedRange)
+{
+    EXPECT_EQ(formatGeneral(0.0001, point), "0.0001");
+    EXPECT_EQ(formatGeneral(0.00012, point), "0.00012");
+    EXPECT_EQ(formatGeneral(5e-5, point), "5E-5");
+    EXPECT_EQ(formatGeneral(1.5e-5, point), "1.5E-5");
+    EXPECT_EQ(formatGeneral(1e-100, point), "1E-100");
+    EXPECT_EQ(formatGeneral(1e15, point), "1E15");
+    EXPECT_EQ(formatGeneral(999999999999999.0, point), "999999999999999");
+    // Rounds up to 1E15 at fifteen digits, so it is written as such.
+    EXPECT_EQ(formatGeneral(999999999999999.9, point), "1E15");
+    EXPECT_EQ(formatGeneral(-2.5e20, point), "-2.5E20");
+}
+
+TEST(GeneralForm, UsesTheLocaleSeparator)
+{
+    EXPECT_EQ(formatGeneral(0.04, comma), "0,04");
+    EXPECT_EQ(formatGeneral(1.5e-5, comma), "1,5E-5");
+    EXPECT_EQ(formatGeneral(12, comma), "12");
+}
+
+TEST(FixedPatterns, GridAndPeriodTexts)
+{
+    EXPECT_EQ(formatFixed(0.018, 6, point), "0.018000");
+    EXPECT_EQ(formatFixed(0.0327220, 6, point), "0.032722");
+    EXPECT_EQ(formatFixed(0.0, 6, point), "0.000000");
+    EXPECT_EQ(formatFixed(2.43, 6, point), "2.430000");
+    EXPECT_EQ(formatFixed(0.0000004, 6, point), "0.000000");
+    EXPECT_EQ(formatFixed(0.00000051, 6, point), "0.000001");
+    // 0.0000005 is stored just below the half, so it rounds down.
+    EXPECT_EQ(formatFixed(0.0000005, 6, point), "0.000000");
+    EXPECT_EQ(formatFixed(0.9999996, 6, point), "1.000000");
+    EXPECT_EQ(formatFixed(12.5, 2, point), "12.50");
+    EXPECT_EQ(formatFixed(600 * 0.01, 2, point), "6.00");
+    EXPECT_EQ(formatFixed(7 * 0.01, 2, point), "0.07");
+    EXPECT_EQ(formatFixed(-0.0000001, 6, point), "0.000000");
+    EXPECT_EQ(formatFixed(-0.25, 2, point), "-0.25");
+    // An exact half rounds away from zero, as the pattern does on paper.
+    EXPECT_EQ(formatFixed(0.125, 2, point), "0.13");
+    EXPECT_EQ(formatFixed(0.0078125, 6, point), "0.007813");
+    EXPECT_EQ(formatFixed(0.04, 6, comma), "0,040000");
+    EXPECT_EQ(formatFixed(0.5, 0, point), "1");
+}
+
+TEST(FixedPatterns, ScientificValueTexts)
+{
+    EXPECT_EQ(formatScientific4(0.018, point), "1.8000E-02");
+    EXPECT_EQ(formatScientific4(0.0202, point), "2.0200E-02");
+    EXPECT_EQ(formatScientific4(0.0, point), "0.0000E+00");
+    EXPECT_EQ(formatScientific4(0.009397, point), "9.3970E-03");
+    EXPECT_EQ(formatScientific4(0.99999, point), "9.9999E-01");
+    EXPECT_EQ(formatScientific4(0.9999951, point), "1.0000E+00");
+    EXPECT_EQ(formatScientific4(2.43, point), "2.4300E+00");
+    EXPECT_EQ(formatScientific4(1.5e-120, point), "1.5000E-120");
+    EXPECT_EQ(formatScientific4(-0.018, point), "-1.8000E-02");
+    EXPECT_EQ(formatScientific4(0.018, comma), "1,8000E-02");
+}
+
+TEST(Parsing, StrictInTheUsersLocale)
+{
+    double v = -1;
+    EXPECT_TRUE(parseLocaleDouble("0.05", v, point));
+    EXPECT_EQ(v, 0.05);
+    EXPECT_TRUE(parseLocaleDouble("  1.5e-2 ", v, point));
+    EXPECT_EQ(v, 0.015);
+    EXPECT_TRUE(parseLocaleDouble("-3", v, point));
+    EXPECT_EQ(v, -3.0);
+    EXPECT_TRUE(parseLocaleDouble("0,05", v, comma));
+    EXPECT_EQ(v, 0.05);
+
+    v = 42;
+    for (const char* bad : {"", " ", "abc", "0.05x", "1,000", "nan", "NaN", "inf", "-inf", "1e999", "0..1"}) {
+        EXPECT_FALSE(parseLocaleDouble(bad, v, point)) << bad;
+    }
+    EXPECT_FALSE(parseLocaleDouble("0.05", v, comma));
+    EXPECT_FALSE(parseLocaleDouble("1.000", v, comma));
+    EXPECT_EQ(v, 42);
+}
+
+TEST(NarrowText, RoundTripsAndCountsBytes)
+{
+    const QString han = QString::fromUtf8("反应谱");
+    const std::string narrow = toNarrow(han);
+    EXPECT_EQ(narrow.size(), 9u);  // three bytes a character in UTF-8
+    EXPECT_EQ(fromNarrow(narrow), han);
+    EXPECT_EQ(widenNarrow("Sa(g)"), u"Sa(g)");
+    EXPECT_EQ(narrowWide(u"X-Y"), "X-Y");
+}
