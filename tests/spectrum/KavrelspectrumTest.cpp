@@ -1,5 +1,6 @@
 #include "spectrum/CodeTables.h"
 #include "spectrum/Kavrelspectrum.h"
+#include "spectrum/SpectrumSampling.h"
 #include "support/FakeUserDialogs.h"
 
 #include <gtest/gtest.h>
@@ -161,4 +162,21 @@ TEST(CodeTables, Lookups)
     EXPECT_EQ(lookupTg(0, 0), 0.2);
     EXPECT_EQ(lookupTg(4, 2), 0.9);
     EXPECT_EQ(lookupTg(3, 1), 0.55);
+}
+
+TEST(SpectrumSampling, CurveHas601PointsEndingExactlyAtSixSeconds)
+{
+    KavrelSpectrum s("Spectrum-1", 0.04, 0.2, 0.05, 0);
+    const auto points = sampleCurve(s);
+    ASSERT_EQ(points.size(), 601u);
+    EXPECT_EQ(points.front().period, 0.0);
+    EXPECT_NEAR(points.front().alpha, 0.018, 1e-15);
+    EXPECT_EQ(points.back().period, 6.0);
+    EXPECT_NEAR(points.back().alpha, 0.005397, 5e-7);
+    EXPECT_EQ(points[7].period, 7 * 0.01);  // a product, not a running sum
+
+    const auto grid = sampleGrid(s);
+    ASSERT_EQ(grid.size(), 121u);
+    EXPECT_EQ(gridPeriod(120), 6.0);
+    EXPECT_NEAR(grid[5], 0.032722, 5e-7);
 }

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QChartView>
+#include <QHash>
+#include <QList>
+#include <QPointF>
+
+class CheckLegend;
+class QLineSeries;
+class QValueAxis;
+
+// The main window's chart: titled line curves that can be shown and hidden, a
+// legend with a check box per curve, a bottom axis of periods and a left axis
+// from 0 up to the highest shown value, zoom by dragging a rectangle, a hint,
+// and a double-click signal. `tag` records where the chart sits (0 at home,
+// 1 in the graph panel).
+class ChartControl : public QChartView {
+    Q_OBJECT
+public:
+    explicit ChartControl(QWidget* parent = nullptr);
+
+    int tag() const { return tag_; }
+    void setTag(int tag) { tag_ = tag; }
+
+    QString hint() const { return toolTip(); }
+    void setHint(const QString& hint) { setToolTip(hint); }
+
+    // Adds a curve drawn in the chart's next palette colour, filled with
+    // `points` in order, active, pen width 2, hidden circle markers of size 2.
+    QLineSeries* addCurve(const QString& title, const QList<QPointF>& points);
+    // Takes the curve off the chart and releases it.
+    void removeCurve(QLineSeries* curve);
+    void removeAllCurves();
+
+    int curveCount() const { return static_cast<int>(curves_.size()); }
+    QLineSeries* curve(int index) const { return curves_.at(index); }
+    const QList<QLineSeries*>& curves() const { return curves_; }
+
+    QValueAxis* bottomAxis() const { return bottomAxis_; }
+    QValueAxis* leftAxis() const { return leftAxis_; }
+    CheckLegend* checkLegend() const { return legend_; }
+
+    // Left axis "desired increment": the smallest label step.
+    void setLeftAxisIncrement(double increment);
+
+signals:
+    void doubleClicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void updateLeftAxis();
+    void placeLegend();
+    bool overLegend(const QPoint& viewPos) const;
+
+    int tag_ = 0;
+    QList<QLineSeries*> curves_;
+    QHash<const QLineSeries*, double> curveMaximum_;
+    QValueAxis* bottomAxis_;
+    QValueAxis* leftAxis_;
+    CheckLegend* legend_;
+    double leftIncrement_ = 0.0025;
+    double shownMaximum_ = -1;
+};

@@ -1,0 +1,33 @@
+#include "ui/KavrelApplication.h"
+
+#include "common/KavrelError.h"
+#include "common/UserDialogs.h"
+
+KavrelApplication::KavrelApplication(int& argc, char** argv) : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("Kavrel_Spect"));
+    setApplicationDisplayName(QStringLiteral("Kavrel_Spect"));
+}
+
+bool KavrelApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        showException(std::current_exception());
+        return false;
+    }
+}
+
+void showException(std::exception_ptr error)
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (const KavrelError& e) {
+        userDialogs().error(e.message());
+    } catch (const std::exception& e) {
+        userDialogs().error(QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        userDialogs().error(QString());
+    }
+}

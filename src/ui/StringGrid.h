@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QStringList>
+#include <QTableView>
+#include <vector>
+
+// Cell texts of a grid whose row 0 is a fixed header row and whose column 0 is
+// a fixed column, addressed as (column, row) like a string grid. Row 0 is shown
+// as the view's header; the other rows as the table's rows.
+class StringGridModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit StringGridModel(QObject* parent = nullptr);
+
+    int gridRowCount() const { return static_cast<int>(rows_.size()); }
+    int gridColCount() const { return colCount_; }
+    // At least one row (the header) always remains.
+    void setGridRowCount(int rows);
+    void setGridColCount(int cols);
+
+    QString cell(int col, int row) const;
+    void setCell(int col, int row, const QString& text);
+    // Replaces a whole row in one change (missing cells are empty).
+    void setRow(int row, const QStringList& cells);
+    // Replaces every data row (rows 1..n) in one change.
+    void setDataRows(std::vector<QStringList> rows);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    std::vector<QStringList> rows_;
+    int colCount_ = 0;
+};
+
+// The data grid: one fixed header row, one fixed first column.
+class StringGrid : public QTableView {
+    Q_OBJECT
+public:
+    explicit StringGrid(QWidget* parent = nullptr);
+
+    StringGridModel* grid() const { return model_; }
+
+    int rowCount() const { return model_->gridRowCount(); }
+    int colCount() const { return model_->gridColCount(); }
+    void setRowCount(int rows) { model_->setGridRowCount(rows); }
+    void setColCount(int cols) { model_->setGridColCount(cols); }
+    QString cells(int col, int row) const { return model_->cell(col, row); }
+    void setCells(int col, int row, const QString& text) { model_->setCell(col, row, text); }
+    void setColWidth(int col, int width) { setColumnWidth(col, width); }
+    int colWidth(int col) const { return columnWidth(col); }
+
+private:
+    StringGridModel* model_;
+};

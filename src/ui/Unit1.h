@@ -1,0 +1,121 @@
+#pragma once
+
+#include "common/SaveDialog.h"
+
+#include <QMainWindow>
+#include <cstdint>
+#include <list>
+#include <string>
+
+class CheckListBox;
+class ChartControl;
+class KavrelSpectrum;
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QStatusBar;
+class StringGrid;
+
+// The main window: the input panel, the chart, the check list and the grid of
+// the created spectra, the commands on them and the status bar.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget* owner = nullptr);
+    ~TForm1() override;
+
+    void applyCodeParameters();
+    std::int32_t validateInputs();
+    bool nameExists(const std::string& name);
+    void removeSpectrum(const std::string& name);
+
+    // Handlers, bound to the controls and menu items.
+    void FormCreate();
+    void cbb1Change();
+    void cbb2Change();
+    void cbb3Change();
+    void cbb4Change();
+    void cbb5Change();
+    void Button1Click();
+
+    // Selections and the inputs of the spectrum being created.
+    std::int32_t codeType = 0;
+    std::int32_t intensityIndex = 0;
+    std::int32_t seismicActionIndex = 0;
+    std::int32_t groupIndex = 0;
+    std::int32_t siteClassIndex = 0;
+    std::string responseName;
+    double alphaMax = 0;
+    double tg = 0;
+    double dampingRatio = 0;
+    // The created spectra, owned, in creation order; every walk over the list
+    // uses the one cursor.
+    std::list<KavrelSpectrum*> spectrumList;
+    std::list<KavrelSpectrum*>::iterator listCursor;
+
+    // Controls.
+    QGroupBox* grp1;
+    QGroupBox* grp2;
+    QGroupBox* grp3;
+    QGroupBox* grp4;
+    QLabel* lbl1;
+    QLabel* lbl2;
+    QLabel* lbl3;
+    QLabel* lbl4;
+    QLabel* lbl5;
+    QLabel* lbl6;
+    QLabel* lbl7;
+    QLabel* lbl8;
+    QLabel* lbl9;
+    QLineEdit* edt1;
+    QLineEdit* edt2;
+    QLineEdit* edt4;
+    QLineEdit* edt5;
+    QComboBox* cbb1;
+    QComboBox* cbb2;
+    QComboBox* cbb3;
+    QComboBox* cbb4;
+    QComboBox* cbb5;
+    QPushButton* Button1;
+    QPushButton* Button2;
+    QPushButton* Button3;
+    QPushButton* Button4;
+    QPushButton* Button5;
+    QPushButton* btn1;
+    CheckListBox* lst1;
+    ChartControl* cht1;
+    StringGrid* strngrd1;
+    QStatusBar* rzstsbr1;
+    QLabel* rzfldsts1;
+    QLabel* rzfldsts2;
+    QLabel* rzfldsts3;
+    QMenuBar* mm1;
+    QMenu* Edit1;
+    QMenu* About1;
+    QAction* Create1;
+    QAction* Delete1;
+    QAction* DeleteAll1;
+    QAction* SaveData1;
+    QAction* SavePicture1;
+    QAction* AboutKavrelResponseSpectrum1;
+    QAction* Donation1;
+    QAction* N1;
+    SaveDialog dlgSave1;
+    SaveDialog dlg1;
+
+private:
+    void buildControls();
+    void buildMenu();
+    void buildStatusBar();
+    void wireControls();
+    void setTabOrder();
+    bool refuse(QLineEdit* field, const QString& message);
+    bool readNumber(QLineEdit* field, const QString& negativeMessage, double& value);
+    void addCurve(const KavrelSpectrum& spectrum);
+    void addGridRow(const KavrelSpectrum& spectrum);
+};

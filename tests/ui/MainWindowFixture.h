@@ -1,0 +1,105 @@
+#pragma once
+
+#include "support/FakeUserDialogs.h"
+#include "support/QtPrinters.h"
+#include "ui/ChartControl.h"
+#include "ui/CheckListBox.h"
+#include "ui/StringGrid.h"
+#include "ui/Unit1.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// A shown, active main window with the scripted dialogs installed, driven
+// through its real controls.
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        form = std::make_unique<TForm1>();
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    void TearDown() override { form.reset(); }
+
+    template <typename T>
+    T* control(const char* name) const
+    {
+        T* widget = form->findChild<T*>(name);
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    // Replaces the text of an edit box as a user would.
+    void type(const char* editName, const QString& text)
+    {
+        QLineEdit* edit = control<QLineEdit>(editName);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        // Key clicks cover ASCII only; other characters arrive as typed-in text.
+        bool ascii = true;
+        for (QChar c : text)
+            ascii = ascii && c.unicode() < 128;
+        if (ascii)
+            QTest::keyClicks(edit, text);
+        else
+            edit->insert(text);
+    }
+
+    void clickCreate() { QTest::mouseClick(control<QPushButton>("Button1"), Qt::LeftButton); }
+
+    void create(const QString& name)
+    {
+        type("edt4", name);
+        clickCreate();
+    }
+
+    // Chooses item `index` of a selection box with the keyboard.
+    void choose(const char* comboName, int index)
+    {
+        QComboBox* box = control<QComboBox>(comboName);
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Home);
+        for (int i = 0; i < index; ++i)
+            QTest::keyClick(box, Qt::Key_Down);
+        ASSERT_EQ(box->currentIndex(), index);
+    }
+
+    QWidget* focused() const { return QApplication::focusWidget(); }
+
+    QStringList listTexts() const
+    {
+        QStringList texts;
+        for (int i = 0; i < form->lst1->count(); ++i)
+            texts << form->lst1->entryText(i);
+        return texts;
+    }
+
+    QStringList curveTitles() const
+    {
+        QStringList titles;
+        for (QLineSeries* curve : form->cht1->curves())
+            titles << curve->name();
+        return titles;
+    }
+
+    QStringList gridRow(int row) const
+    {
+        QStringList cells;
+        for (int c = 0; c < form->strngrd1->colCount(); ++c)
+            cells << form->strngrd1->cells(c, row);
+        return cells;
+    }
+
+    FakeUserDialogs dialogs;
+    std::unique_ptr<TForm1> form;
+};
