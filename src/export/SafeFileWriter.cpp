@@ -72,7 +72,9 @@ void writeFileAtomically(const QString& path, const std::function<void(QIODevice
     // Leaving by an exception destroys `file` uncommitted, which removes the
     // temporary file and keeps the target untouched.
     write(&file);
-    if (!file.commit())
+    // commit() would report success for data that a full disk refused while
+    // its buffer was flushed on closing, so the buffer goes out here first.
+    if (!file.flush() || file.error() != QFileDevice::NoError || !file.commit())
         throwWriteError();
 }
 

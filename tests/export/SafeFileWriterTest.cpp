@@ -208,6 +208,38 @@ TEST_F(CsvFile, FullDiskLeavesTheOldFileAsItWas)
     }
 }
 
+TEST_F(CsvFile, LargeWriteOnAFullDiskIsNotCutShort)
+{
+    // Larger than a file's write buffer, so the disk sees one big write and
+    // takes only part of it without reporting an error.
+    putFile(path, "old");
+    QString error;
+    {
+        FileSizeLimit limit(4096);
+        error = errorOf([&] { writeFileAtomically(path, QByteArray(100000, 'x')); });
+    }
+    EXPECT_EQ(error, "Stream write error");
+    EXPECT_EQ(contentOf(path), "old");
+    EXPECT_EQ(entriesOf(folder.path()), QStringList{"Spectrum.csv"});
+}
+
+TEST_F(CsvFile, BufferedWriteOnAFullDiskIsCaughtBeforeReplacing)
+{
+    // A producer that writes to the device itself: the refusal comes only
+    // when the file's buffer is flushed.
+    putFile(path, "old");
+    QString error;
+    {
+        FileSizeLimit limit(0);
+        error = errorOf([&] {
+            writeFileAtomically(path, [](QIODevice* device) { device->write(QByteArray(5000, 'x')); });
+        });
+    }
+    EXPECT_EQ(error, "Stream write error");
+    EXPECT_EQ(contentOf(path), "old");
+    EXPECT_EQ(entriesOf(folder.path()), QStringList{"Spectrum.csv"});
+}
+
 TEST_F(CsvFile, FailingProducerLeavesTheOldFileAsItWas)
 {
     putFile(path, "old");
