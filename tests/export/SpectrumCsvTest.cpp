@@ -1,6 +1,5 @@
 #include "export/SpectrumCsv.h"
 #include "spectrum/Kavrelspectrum.h"
-#include "support/FakeUserDialogs.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -185,15 +184,4 @@ TEST(SpectrumCsv, NamesWithSeparatorOrQuoteAreQuoted)
         EXPECT_EQ(lines[3], "\"semi;colon\";GB 50011-2010;0,04;0,2;0,05");
         EXPECT_EQ(lines[6], ";a,b;\"say \"\"hi\"\"\";\"semi;colon\";\xe5\x8f\x8d\xe5\xba\x94\xe8\xb0\xb1;");
     }
-}
-
-TEST(SpectrumCsv, ShowsNoMessages)
-{
-    FakeUserDialogs dialogs;
-    SpectrumSet set;
-    set.add("A", 0.16, 0.35, 0.05, 0);
-    set.add("B", 0.08, 0.40, 0.05, 1);
-    buildSpectrumCsv(set.list(), point);
-    // The last period is exactly 6.0, so no spectrum refuses a row.
-    EXPECT_TRUE(dialogs.boxes.empty());
 }
