@@ -32,6 +32,8 @@ bool SaveDialog::execute()
     if (!chosen || chosen->isEmpty())
         return false;
     fileName = *chosen;
+    // Next time the dialog starts where the user saved last.
+    initialDir = withSeparator(QFileInfo(fileName).absolutePath());
     return true;
 }
 

@@ -14,8 +14,8 @@ public:
     bool confirmOverwrite = true;
 
     // Asks for a file name starting from `initialDir` and `fileName`. On OK,
-    // `fileName` is the chosen path and true is returned; on cancel nothing
-    // changes.
+    // `fileName` is the chosen path, `initialDir` its folder, and true is
+    // returned; on cancel nothing changes.
     bool execute();
 };
 

@@ -2,12 +2,18 @@
 
 #include "common/UserDialogs.h"
 
+#include <atomic>
 #include <cmath>
+
+namespace {
+std::atomic<int> liveSpectra{0};
+}
 
 KavrelSpectrum::KavrelSpectrum(std::string name, double alphaMaxIn, double tgIn, double dampingRatioIn,
                                std::int32_t codeTypeIn)
     : responseName(std::move(name)), alphaMax(alphaMaxIn), tg(tgIn), dampingRatio(dampingRatioIn)
 {
+    ++liveSpectra;
     if (codeTypeIn >= 0 && codeTypeIn <= 2) {
         codeType = codeTypeIn;
         computeCoefficients();
@@ -16,7 +22,15 @@ KavrelSpectrum::KavrelSpectrum(std::string name, double alphaMaxIn, double tgIn,
     }
 }
 
-KavrelSpectrum::~KavrelSpectrum() = default;
+KavrelSpectrum::~KavrelSpectrum()
+{
+    --liveSpectra;
+}
+
+int KavrelSpectrum::liveCount()
+{
+    return liveSpectra;
+}
 
 void KavrelSpectrum::computeCoefficients()
 {

@@ -23,6 +23,9 @@ public:
     // Designation of the spectrum's design code, e.g. "GB 50011-2010".
     std::string codeName() const;
 
+    // Spectra alive right now: every construction is matched by one destruction.
+    static int liveCount();
+
     // An unknown code type leaves codeType at this value and the coefficients 0.
     static constexpr std::int32_t InvalidCodeType = -1;
 

@@ -1,6 +1,7 @@
 #include "ui/Unit1.h"
 
 #include "common/UserDialogs.h"
+#include "export/SpectrumCsv.h"
 #include "spectrum/CodeTables.h"
 #include "spectrum/Kavrelspectrum.h"
 #include "spectrum/SpectrumSampling.h"
@@ -8,7 +9,9 @@
 #include "text/NumberText.h"
 #include "ui/KavrelApplication.h"
 #include "ui/ChartControl.h"
+#include "ui/ChartPicture.h"
 #include "ui/CheckListBox.h"
+#include "ui/Graphpanelform.h"
 #include "ui/StringGrid.h"
 
 #include <QComboBox>
@@ -80,17 +83,28 @@ TForm1::TForm1(QWidget* owner) : QMainWindow(owner)
         QCoreApplication::applicationDirPath(),
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     dlgSave1.initialDir = folder;
+    dlgSave1.filter = QString::fromUtf8("CSV(逗号分隔)(*.csv)");
+    dlgSave1.defaultExt = "csv";
+    dlgSave1.confirmOverwrite = true;
     dlg1.initialDir = folder;
+    dlg1.filter = "Bitmaps (*.bmp)";
+    dlg1.defaultExt = "bmp";
+    // Replacing a picture the user picked by mistake would lose it: ask too.
+    dlg1.confirmOverwrite = true;
 
     FormCreate();
 }
 
 TForm1::~TForm1()
 {
-    // Spectra are owned here and released once each.
-    for (KavrelSpectrum* spectrum : spectrumList)
-        delete spectrum;
-    spectrumList.clear();
+    FormDestroy();
+    // A chart still out in the graph panel is released with the panel, which
+    // belongs to this window.
+}
+
+void TForm1::FormDestroy()
+{
+    removeAllSpectra();
 }
 
 void TForm1::buildControls()
@@ -290,6 +304,12 @@ void TForm1::wireControls()
             connect(item, &QAction::triggered, this, run);
     };
     bind(Button1, Create1, &TForm1::Button1Click);
+    bind(Button4, Delete1, &TForm1::Button4Click);
+    bind(Button5, DeleteAll1, &TForm1::Button5Click);
+    bind(Button2, SaveData1, &TForm1::Button2Click);
+    bind(Button3, SavePicture1, &TForm1::Button3Click);
+    connect(lst1, &CheckListBox::userToggled, this, guarded([this] { lst1Change(); }));
+    connect(cht1, &ChartControl::doubleClicked, this, guarded([this] { cht1DblClick(); }));
 }
 
 void TForm1::setTabOrder()
@@ -450,16 +470,21 @@ void TForm1::addCurve(const KavrelSpectrum& spectrum)
     cht1->addCurve(fromNarrow(spectrum.responseName), points);
 }
 
-void TForm1::addGridRow(const KavrelSpectrum& spectrum)
+QStringList TForm1::gridRowTexts(const KavrelSpectrum& spectrum) const
 {
-    const int row = static_cast<int>(spectrumList.size());
-    strngrd1->setRowCount(row + 1);
     QStringList cells;
     cells.reserve(gridColumns);
     cells << fromNarrow(spectrum.responseName);
     for (double alpha : sampleGrid(spectrum))
         cells << formatFixed(alpha, 6);
-    strngrd1->grid()->setRow(row, cells);
+    return cells;
+}
+
+void TForm1::addGridRow(const KavrelSpectrum& spectrum)
+{
+    const int row = static_cast<int>(spectrumList.size());
+    strngrd1->setRowCount(row + 1);
+    strngrd1->grid()->setRow(row, gridRowTexts(spectrum));
 }
 
 void TForm1::removeSpectrum(const std::string& name)
@@ -483,4 +508,103 @@ void TForm1::removeSpectrum(const std::string& name)
         }
     }
     lst1->removeEntry(title);
+}
+
+void TForm1::Button4Click()
+{
+    if (lst1->count() == 0)
+        return;
+    const int current = lst1->currentEntry();
+    if (current < 0)
+        return;
+    removeSpectrum(toNarrow(lst1->entryText(current)));
+    rebuildGrid();
+}
+
+void TForm1::Button5Click()
+{
+    removeAllSpectra();
+    rebuildGrid();
+}
+
+void TForm1::removeAllSpectra()
+{
+    for (listCursor = spectrumList.begin(); listCursor != spectrumList.end(); ++listCursor)
+        delete *listCursor;  // deleting a null pointer is a no-op
+    spectrumList.clear();
+    listCursor = spectrumList.end();
+    cht1->removeAllCurves();
+    lst1->clear();
+}
+
+void TForm1::rebuildGrid()
+{
+    const int n = static_cast<int>(spectrumList.size());
+    if (n == 0) {
+        strngrd1->setRowCount(2);
+        strngrd1->grid()->setRow(1, QStringList(gridColumns, QString()));
+        return;
+    }
+    std::vector<QStringList> rows;
+    rows.reserve(n);
+    for (listCursor = spectrumList.begin(); listCursor != spectrumList.end(); ++listCursor)
+        rows.push_back(gridRowTexts(**listCursor));
+    strngrd1->grid()->setDataRows(std::move(rows));
+}
+
+void TForm1::lst1Change()
+{
+    for (int i = 0; i < lst1->count(); ++i)
+        setCurveVisible(toNarrow(lst1->entryText(i)), lst1->isChecked(i));
+}
+
+void TForm1::setCurveVisible(std::string name, bool visible)
+{
+    const QString title = fromNarrow(name);
+    for (QLineSeries* curve : cht1->curves()) {
+        if (curve->name() == title)
+            curve->setVisible(visible);
+    }
+}
+
+void TForm1::cht1DblClick()
+{
+    if (cht1->tag() == 0) {
+        Form2 = new TForm2(this);
+        Form2->hostedChart = cht1;
+        Form2->homeParent = grp2;
+        cht1->setHint("Double click to restore the Graph Panel.");
+        Form2->host(cht1);
+        Form2->show();
+        cht1->setTag(1);
+    } else {
+        returnChartHome(cht1, grp2);
+        cht1->setHint("Double click to Poup the Graph Panel.");
+        cht1->setTag(0);
+        if (Form2)
+            Form2->close();
+    }
+}
+
+void TForm1::Button2Click()
+{
+    if (spectrumList.empty()) {
+        userDialogs().information("No spectrum have been create.");
+        return;
+    }
+    dlgSave1.fileName = "Spectrum";
+    if (!dlgSave1.execute())
+        return;
+    saveSpectrumCsv(dlgSave1.fileName, {spectrumList.begin(), spectrumList.end()});
+    userDialogs().information("Export Completed");
+    dlg1.initialDir = dlgSave1.initialDir;
+}
+
+void TForm1::Button3Click()
+{
+    dlg1.fileName = "Spectrum";
+    if (!dlg1.execute())
+        return;
+    saveWidgetPicture(cht1, dlg1.fileName);
+    dlgSave1.initialDir = dlg1.initialDir;
 }

@@ -3,6 +3,7 @@
 #include "common/SaveDialog.h"
 
 #include <QMainWindow>
+#include <QStringList>
 #include <cstdint>
 #include <list>
 #include <string>
@@ -42,6 +43,17 @@ public:
     void cbb4Change();
     void cbb5Change();
     void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void Button5Click();
+    void lst1Change();
+    void cht1DblClick();
+    void FormDestroy();
+
+    void removeAllSpectra();
+    void rebuildGrid();
+    void setCurveVisible(std::string name, bool visible);
 
     // Selections and the inputs of the spectrum being created.
     std::int32_t codeType = 0;
@@ -118,4 +130,5 @@ private:
     bool readNumber(QLineEdit* field, const QString& negativeMessage, double& value);
     void addCurve(const KavrelSpectrum& spectrum);
     void addGridRow(const KavrelSpectrum& spectrum);
+    QStringList gridRowTexts(const KavrelSpectrum& spectrum) const;
 };

@@ -20,8 +20,11 @@ TEST(SaveDialog, OkTakesTheChosenPathAndCancelChangesNothing)
     EXPECT_EQ(dialog.fileName, "Spectrum");
     EXPECT_TRUE(dialog.execute());
     EXPECT_EQ(dialog.fileName, "/tmp/a.bmp");
+    dialogs.saveAnswers = {QString("/home/u/pictures/b.bmp")};
+    EXPECT_TRUE(dialog.execute());
+    EXPECT_EQ(dialog.initialDir, "/home/u/pictures/");
 
-    ASSERT_EQ(dialogs.saveRequests.size(), 2u);
+    ASSERT_EQ(dialogs.saveRequests.size(), 3u);
     const SaveFileRequest& asked = dialogs.saveRequests[0];
     EXPECT_EQ(asked.filter, "Bitmaps (*.bmp)");
     EXPECT_EQ(asked.defaultSuffix, "bmp");

@@ -1,0 +1,192 @@
+#include "MainWindowFixture.h"
+
+#include "spectrum/Kavrelspectrum.h"
+#include "ui/CheckLegend.h"
+
+#include <QAction>
+#include <QValueAxis>
+
+namespace {
+
+class MaintenanceTest : public MainWindowTest {
+protected:
+    void createABC()
+    {
+        create("A");
+        type("edt1", "0.08");
+        create("B");
+        type("edt1", "0.12");
+        create("C");
+    }
+
+    void makeCurrent(int row)
+    {
+        form->lst1->selectionModel()->setCurrentIndex(form->lst1->model()->index(row, 0),
+                                                      QItemSelectionModel::NoUpdate);
+    }
+
+    void clickDelete() { QTest::mouseClick(control<QPushButton>("Button4"), Qt::LeftButton); }
+
+    // Toggles entry `row` with the space bar, as a user does.
+    void toggleEntry(int row)
+    {
+        form->lst1->setFocus();
+        form->lst1->setCurrentRow(row);
+        QTest::keyClick(form->lst1, Qt::Key_Space);
+    }
+
+    void clickLegendRow(int row)
+    {
+        CheckLegend* legend = form->cht1->checkLegend();
+        const QPointF scenePos = legend->mapToScene(legend->rowRect(row).center());
+        QTest::mouseClick(form->cht1->viewport(), Qt::LeftButton, {}, form->cht1->mapFromScene(scenePos));
+    }
+
+    QList<bool> curveVisibility() const
+    {
+        QList<bool> shown;
+        for (QLineSeries* curve : form->cht1->curves())
+            shown << curve->isVisible();
+        return shown;
+    }
+};
+
+} // namespace
+
+TEST_F(MaintenanceTest, DeletingTheFirstMovesTheOtherRowsUp)
+{
+    createABC();
+    const QStringList rowB = gridRow(2);
+    const QStringList rowC = gridRow(3);
+    makeCurrent(0);
+    clickDelete();
+    EXPECT_EQ(listTexts(), QStringList({"B", "C"}));
+    EXPECT_EQ(curveTitles(), QStringList({"B", "C"}));
+    EXPECT_EQ(form->strngrd1->rowCount(), 3);
+    EXPECT_EQ(gridRow(1), rowB);
+    EXPECT_EQ(gridRow(2), rowC);
+    EXPECT_EQ(KavrelSpectrum::liveCount(), 2);
+    EXPECT_TRUE(dialogs.boxes.empty());
+}
+
+TEST_F(MaintenanceTest, DeletingTheLastKeepsTheRowsAbove)
+{
+    createABC();
+    const QStringList rowA = gridRow(1);
+    const QStringList rowB = gridRow(2);
+    makeCurrent(2);
+    control<QAction>("Delete1")->trigger();
+    EXPECT_EQ(listTexts(), QStringList({"A", "B"}));
+    EXPECT_EQ(form->strngrd1->rowCount(), 3);
+    EXPECT_EQ(gridRow(1), rowA);
+    EXPECT_EQ(gridRow(2), rowB);
+}
+
+TEST_F(MaintenanceTest, DeletingTheOnlySpectrumLeavesAnEmptyRow)
+{
+    create("Only");
+    makeCurrent(0);
+    clickDelete();
+    EXPECT_EQ(form->lst1->count(), 0);
+    EXPECT_EQ(form->cht1->curveCount(), 0);
+    EXPECT_EQ(form->strngrd1->rowCount(), 2);
+    EXPECT_EQ(gridRow(1), QStringList(122, QString()));
+    EXPECT_EQ(form->strngrd1->cells(0, 0), " Name");
+    EXPECT_EQ(KavrelSpectrum::liveCount(), 0);
+
+    clickDelete();  // nothing left: nothing happens
+    EXPECT_TRUE(dialogs.boxes.empty());
+}
+
+TEST_F(MaintenanceTest, DeleteActsOnTheFocusRectangleNotTheSelection)
+{
+    createABC();
+    form->lst1->item(0)->setSelected(true);
+    form->lst1->item(2)->setSelected(true);
+    makeCurrent(1);
+    ASSERT_FALSE(form->lst1->item(1)->isSelected());
+    clickDelete();
+    EXPECT_EQ(listTexts(), QStringList({"A", "C"}));
+    EXPECT_EQ(curveTitles(), QStringList({"A", "C"}));
+    EXPECT_EQ(gridRow(2)[0], "C");
+}
+
+TEST_F(MaintenanceTest, DeleteWithoutACurrentEntryDoesNothing)
+{
+    createABC();
+    form->lst1->setCurrentRow(-1);
+    clickDelete();
+    EXPECT_EQ(listTexts(), QStringList({"A", "B", "C"}));
+    EXPECT_EQ(form->strngrd1->rowCount(), 4);
+}
+
+TEST_F(MaintenanceTest, DeleteAllEmptiesEveryViewAndWorksOnAnEmptySet)
+{
+    QTest::mouseClick(control<QPushButton>("Button5"), Qt::LeftButton);
+    EXPECT_EQ(form->strngrd1->rowCount(), 2);
+    EXPECT_EQ(gridRow(1), QStringList(122, QString()));
+    EXPECT_TRUE(dialogs.boxes.empty());
+
+    createABC();
+    control<QAction>("DeleteAll1")->trigger();
+    EXPECT_TRUE(form->spectrumList.empty());
+    EXPECT_EQ(form->lst1->count(), 0);
+    EXPECT_EQ(form->cht1->curveCount(), 0);
+    EXPECT_EQ(form->cht1->checkLegend()->rowCount(), 0);
+    EXPECT_EQ(form->strngrd1->rowCount(), 2);
+    EXPECT_EQ(gridRow(1), QStringList(122, QString()));
+    EXPECT_EQ(KavrelSpectrum::liveCount(), 0);
+
+    create("A");  // names are free again
+    EXPECT_EQ(gridRow(1)[0], "A");
+}
+
+TEST_F(MaintenanceTest, CheckListTogglesShowAndHideCurves)
+{
+    createABC();
+    toggleEntry(1);
+    EXPECT_FALSE(form->lst1->isChecked(1));
+    EXPECT_EQ(curveVisibility(), QList<bool>({true, false, true}));
+    EXPECT_NEAR(form->cht1->leftAxis()->max(), 0.12, 1e-12);
+    toggleEntry(1);
+    EXPECT_EQ(curveVisibility(), QList<bool>({true, true, true}));
+}
+
+TEST_F(MaintenanceTest, LegendHidesOneCurveUntilTheNextListToggle)
+{
+    createABC();
+    clickLegendRow(1);
+    EXPECT_EQ(curveVisibility(), QList<bool>({true, false, true}));
+    EXPECT_TRUE(form->lst1->isChecked(1));  // the list is not touched
+    EXPECT_EQ(form->cht1->checkLegend()->rowCount(), 3);  // the row stays
+
+    clickLegendRow(1);  // and the legend can show it again
+    EXPECT_EQ(curveVisibility(), QList<bool>({true, true, true}));
+    clickLegendRow(1);
+
+    toggleEntry(0);  // any list toggle sets every curve from the list
+    EXPECT_EQ(curveVisibility(), QList<bool>({false, true, true}));
+}
+
+TEST_F(MaintenanceTest, CreateTicksTheNewEntryWithoutRunningTheToggle)
+{
+    create("A");
+    clickLegendRow(0);
+    create("B");  // must not show A again: no toggle happened
+    EXPECT_EQ(curveVisibility(), QList<bool>({false, true}));
+}
+
+TEST(MainWindowTeardown, EverySpectrumIsReleasedOnceWhenTheWindowCloses)
+{
+    FakeUserDialogs dialogs;
+    const int before = KavrelSpectrum::liveCount();
+    {
+        TForm1 form;
+        for (const char* name : {"A", "B", "C"}) {
+            form.edt4->setText(name);
+            form.Button1Click();
+        }
+        EXPECT_EQ(KavrelSpectrum::liveCount(), before + 3);
+    }
+    EXPECT_EQ(KavrelSpectrum::liveCount(), before);
+}
