@@ -1,0 +1,142 @@
+#include "MainWindowFixture.h"
+
+#include "ui/Graphpanelform.h"
+
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+namespace {
+
+class SaveCommandsTest : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        ASSERT_TRUE(folder.isValid());
+    }
+
+    void saveData() { QTest::mouseClick(control<QPushButton>("Button2"), Qt::LeftButton); }
+    void savePicture() { QTest::mouseClick(control<QPushButton>("Button3"), Qt::LeftButton); }
+
+    QByteArray read(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // Pixels of `colour` in a picture: a drawn curve leaves hundreds.
+    static int pixelsOf(const QImage& image, QColor colour)
+    {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += image.pixelColor(x, y) == colour;
+        return count;
+    }
+
+    QTemporaryDir folder;
+};
+
+} // namespace
+
+TEST_F(SaveCommandsTest, SaveDataWritesTheFileAndSaysSo)
+{
+    create("Spectrum-1");
+    const QString path = folder.filePath("Spectrum.csv");
+    dialogs.saveAnswers = {path};
+    saveData();
+
+    ASSERT_EQ(dialogs.saveRequests.size(), 1u);
+    const SaveFileRequest& asked = dialogs.saveRequests[0];
+    EXPECT_EQ(asked.filter, QString::fromUtf8("CSV(逗号分隔)(*.csv)"));
+    EXPECT_EQ(asked.defaultSuffix, "csv");
+    EXPECT_EQ(asked.fileName, "Spectrum");
+    EXPECT_TRUE(asked.confirmOverwrite);
+
+    const QByteArray bytes = read(path);
+    EXPECT_EQ(bytes.count("\r\n"), 606);
+    EXPECT_TRUE(bytes.startsWith("ResponseName,DesignCode,Alphamax,Tg(s),DampingRatio\r\n"
+                                 "Spectrum-1,GB 50011-2010,0.04,0.2,0.05\r\n\r\n"));
+    EXPECT_TRUE(bytes.endsWith("6.00,5.3970E-03,\r\n"));
+    EXPECT_EQ(dialogs.texts(), QStringList{"Export Completed"});
+    EXPECT_EQ(dialogs.boxes[0].kind, "information");
+    EXPECT_EQ(form->dlg1.initialDir, folder.path() + "/");  // the picture dialog follows
+}
+
+TEST_F(SaveCommandsTest, SaveDataWithNothingToSaveOrCancelled)
+{
+    control<QAction>("SaveData1")->trigger();
+    EXPECT_EQ(dialogs.texts(), QStringList{"No spectrum have been create."});
+    EXPECT_TRUE(dialogs.saveRequests.empty());
+
+    create("A");
+    saveData();  // no answer scripted: the user cancels
+    EXPECT_EQ(dialogs.saveRequests.size(), 1u);
+    EXPECT_EQ(dialogs.boxes.size(), 1u);
+}
+
+TEST_F(SaveCommandsTest, AFileThatCannotBeCreatedEndsTheCommandWithAnError)
+{
+    create("A");
+    const QString before = form->dlg1.initialDir;
+    const QString path = folder.filePath("missing/Spectrum.csv");
+    dialogs.saveAnswers = {path};
+    saveData();
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].kind, "error");
+    EXPECT_EQ(dialogs.boxes[0].text, "Cannot create file \"" + path + "\". No such file or directory");
+    EXPECT_EQ(form->dlg1.initialDir, before);
+    EXPECT_EQ(form->spectrumList.size(), 1u);
+
+    // The program goes on: the next save works.
+    dialogs.saveAnswers = {folder.filePath("ok.csv")};
+    saveData();
+    EXPECT_EQ(dialogs.texts().last(), "Export Completed");
+}
+
+TEST_F(SaveCommandsTest, PictureHasTheChartsSizeWhereverItIs)
+{
+    create("A");
+    const QString path = folder.filePath("Spectrum.bmp");
+    dialogs.saveAnswers = {path};
+    savePicture();
+    ASSERT_EQ(dialogs.saveRequests.size(), 1u);
+    EXPECT_EQ(dialogs.saveRequests[0].filter, "Bitmaps (*.bmp)");
+    EXPECT_EQ(dialogs.saveRequests[0].defaultSuffix, "bmp");
+    EXPECT_TRUE(dialogs.saveRequests[0].confirmOverwrite);
+    EXPECT_TRUE(dialogs.boxes.empty());  // no message on success
+    QImage atHome(path, "BMP");
+    EXPECT_EQ(atHome.size(), form->cht1->size());
+    EXPECT_EQ(form->dlgSave1.initialDir, folder.path() + "/");
+
+    QTest::mouseDClick(form->cht1->viewport(), Qt::LeftButton, {}, QPoint(30, 30));
+    ASSERT_FALSE(Form2.isNull());
+    dialogs.saveAnswers = {path};
+    savePicture();
+    EXPECT_EQ(QImage(path, "BMP").size(), QSize(857, 353));
+    Form2->close();
+}
+
+TEST_F(SaveCommandsTest, AHiddenCurveIsNotInThePicture)
+{
+    create("A");
+    QLineSeries* curve = form->cht1->curve(0);
+    const QColor colour = curve->color();
+    const QString shown = folder.filePath("shown.bmp");
+    const QString hidden = folder.filePath("hidden.bmp");
+
+    dialogs.saveAnswers = {shown};
+    savePicture();
+    form->lst1->setFocus();
+    form->lst1->setCurrentRow(0);
+    QTest::keyClick(form->lst1, Qt::Key_Space);
+    ASSERT_FALSE(curve->isVisible());
+    dialogs.saveAnswers = {hidden};
+    savePicture();
+
+    const int withCurve = pixelsOf(QImage(shown, "BMP"), colour);
+    const int withoutCurve = pixelsOf(QImage(hidden, "BMP"), colour);
+    EXPECT_GT(withCurve, 300);
+    EXPECT_LT(withoutCurve, 100);  // only the legend's colour line remains
+}
