@@ -112,9 +112,15 @@ QLineSeries* ChartControl::addCurve(const QString& title, const QList<QPointF>& 
     curve->attachAxis(bottomAxis_);
     curve->attachAxis(leftAxis_);
     curves_.append(curve);
-    connect(curve, &QLineSeries::visibleChanged, this, &ChartControl::updateLeftAxis);
+    connect(curve, &QLineSeries::visibleChanged, this, [this] {
+        recomputeShownMaximum();
+        updateLeftAxis();
+    });
     legend_->addCurve(curve);
     placeLegend();
+    // A new, shown curve can only raise the maximum: no walk over the others.
+    dataMaximum_ = std::max(dataMaximum_, maximum);
+    anyShown_ = true;
     updateLeftAxis();
     return curve;
 }
@@ -128,6 +134,7 @@ void ChartControl::removeCurve(QLineSeries* curve)
     chart()->removeSeries(curve);
     delete curve;
     placeLegend();
+    recomputeShownMaximum();
     updateLeftAxis();
 }
 
@@ -142,6 +149,7 @@ void ChartControl::removeAllCurves()
         delete curve;
     }
     placeLegend();
+    recomputeShownMaximum();
     updateLeftAxis();
 }
 
@@ -152,19 +160,24 @@ void ChartControl::setLeftAxisIncrement(double increment)
     updateLeftAxis();
 }
 
+void ChartControl::recomputeShownMaximum()
+{
+    dataMaximum_ = 0;
+    anyShown_ = false;
+    for (QLineSeries* curve : curves_) {
+        if (curve->isVisible()) {
+            anyShown_ = true;
+            dataMaximum_ = std::max(dataMaximum_, curveMaximum_.value(curve));
+        }
+    }
+}
+
 // Automatic maximum, minimum 0: the range follows the shown curves after
 // every add, remove and toggle.
 void ChartControl::updateLeftAxis()
 {
-    double maximum = 0;
-    bool anyShown = false;
-    for (QLineSeries* curve : curves_) {
-        if (curve->isVisible()) {
-            anyShown = true;
-            maximum = std::max(maximum, curveMaximum_.value(curve));
-        }
-    }
-    if (!anyShown || maximum <= 0)
+    double maximum = dataMaximum_;
+    if (!anyShown_ || maximum <= 0)
         maximum = 1.0;
     const qreal height = chart()->plotArea().height();
     const int maxLabels = std::max(2, static_cast<int>(height / 22));

@@ -52,6 +52,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void recomputeShownMaximum();
     void updateLeftAxis();
     void placeLegend();
     bool overLegend(const QPoint& viewPos) const;
@@ -64,4 +65,6 @@ private:
     CheckLegend* legend_;
     double leftIncrement_ = 0.0025;
     double shownMaximum_ = -1;
+    double dataMaximum_ = 0;  // highest value of the shown curves
+    bool anyShown_ = false;
 };

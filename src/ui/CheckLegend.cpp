@@ -29,10 +29,13 @@ QFont CheckLegend::rowFont() const
 void CheckLegend::addCurve(QLineSeries* curve)
 {
     rows_.append(curve);
+    // Only the new name can widen the legend: no need to measure the others.
+    textWidth_ = std::max(textWidth_, QFontMetricsF(rowFont()).horizontalAdvance(curve->name()));
     connect(curve, &QLineSeries::visibleChanged, this, [this] { update(); });
     connect(curve, &QLineSeries::colorChanged, this, [this] { update(); });
     connect(curve, &QObject::destroyed, this, [this] {
         rows_.removeAll(nullptr);
+        measure();
         relayout();
     });
     relayout();
@@ -42,6 +45,7 @@ void CheckLegend::removeCurve(QLineSeries* curve)
 {
     if (rows_.removeAll(curve) > 0) {
         disconnect(curve, nullptr, this, nullptr);
+        measure();
         relayout();
     }
 }
@@ -53,19 +57,25 @@ void CheckLegend::clear()
             disconnect(row.data(), nullptr, this, nullptr);
     }
     rows_.clear();
+    measure();
     relayout();
+}
+
+void CheckLegend::measure()
+{
+    const QFontMetricsF metrics(rowFont());
+    textWidth_ = 0;
+    for (const auto& row : rows_) {
+        if (row)
+            textWidth_ = std::max(textWidth_, metrics.horizontalAdvance(row->name()));
+    }
 }
 
 void CheckLegend::relayout()
 {
     const QFontMetricsF metrics(rowFont());
-    qreal textWidth = 0;
-    for (const auto& row : rows_) {
-        if (row)
-            textWidth = std::max(textWidth, metrics.horizontalAdvance(row->name()));
-    }
     prepareGeometryChange();
-    width_ = padding * 2 + boxSize + gap + lineLength + gap + textWidth;
+    width_ = padding * 2 + boxSize + gap + lineLength + gap + textWidth_;
     const qreal height = padding * 2 + rows_.size() * metrics.height();
     resize(width_, height);
     setVisible(!rows_.isEmpty());

@@ -31,9 +31,11 @@ protected:
     void mousePressEvent(QGraphicsSceneMouseEvent* event) override;
 
 private:
+    void measure();
     void relayout();
     QFont rowFont() const;
 
     QList<QPointer<QLineSeries>> rows_;
+    qreal textWidth_ = 0;
     qreal width_ = 0;
 };
