@@ -91,6 +91,8 @@ TEST_F(DonationBoxShown, LinkHoversLeavesAndOpensTheDonationPage)
 TEST(DonationBoxTest, EachShowingIsANewWindowAndTheReferenceIsClearedAfterwards)
 {
     QWidget owner;
+    owner.setGeometry(40, 30, 700, 520);
+    owner.show();
     EXPECT_EQ(DonationBox, nullptr);
     for (int showing = 0; showing < 2; ++showing) {
         QPointer<TDonationBox> shown;
@@ -98,6 +100,8 @@ TEST(DonationBoxTest, EachShowingIsANewWindowAndTheReferenceIsClearedAfterwards)
             shown = box;
             EXPECT_EQ(DonationBox, box);
             EXPECT_TRUE(box->isModal());
+            const QPoint offCentre = box->geometry().center() - owner.geometry().center();
+            EXPECT_LE(offCentre.manhattanLength(), 2) << "centred over its owner";
             expectDesignLook(box->lbl11, QColor(Qt::black));
             box->lbl11MouseMove();
             QTest::mouseClick(box->btn1, Qt::LeftButton);

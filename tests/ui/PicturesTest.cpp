@@ -1,4 +1,3 @@
-#include "ui/Artwork.h"
 #include "ui/QrCodePicture.h"
 
 #include "common/KavrelError.h"
@@ -100,27 +99,6 @@ TEST(QrCodePictureTest, DifferentAddressesGiveDifferentSymbols)
 TEST(QrCodePictureTest, TextBeyondTheLargestSymbolIsRefused)
 {
     EXPECT_THROW(qrCodePicture(QString(8000, 'x'), QSize(300, 300)), KavrelError);
-}
-
-bool hasInk(const QImage& picture)
-{
-    for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x)
-            if (qAlpha(picture.pixel(x, y)) != 0)
-                return true;
-    return false;
-}
-
-TEST(ArtworkTest, PicturesAreDrawnAtTheSizeOfTheirBoxes)
-{
-    const QPixmap logo = drawLogo(QSize(100, 100));
-    EXPECT_EQ(logo.size(), QSize(100, 100));
-    EXPECT_TRUE(hasInk(logo.toImage()));
-    for (QSize size : {QSize(246, 42), QSize(162, 57), QSize(177, 57)}) {
-        const QPixmap banner = drawBanner(size, "Kavrel_Spect", QColor(0x1e, 0x5a, 0xc8));
-        EXPECT_EQ(banner.size(), size);
-        EXPECT_TRUE(hasInk(banner.toImage()));
-    }
 }
 
 } // namespace
