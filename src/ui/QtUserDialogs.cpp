@@ -1,0 +1,107 @@
+#include "ui/QtUserDialogs.h"
+
+#include "common/WebAddress.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+
+namespace {
+
+// Boxes belong to whatever window the user is working in.
+QWidget* boxOwner()
+{
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return QApplication::activeWindow();
+}
+
+void showBox(QMessageBox::Icon icon, const QString& caption, const QString& text)
+{
+    QMessageBox box(icon, caption, text, QMessageBox::Ok, boxOwner());
+    box.exec();
+}
+
+QString applicationTitle()
+{
+    return QCoreApplication::applicationName();
+}
+
+} // namespace
+
+void QtUserDialogs::warning(const QString& text)
+{
+    showBox(QMessageBox::Warning, applicationTitle(), text);
+}
+
+void QtUserDialogs::information(const QString& text)
+{
+    showBox(QMessageBox::NoIcon, applicationTitle(), text);
+}
+
+void QtUserDialogs::error(const QString& text)
+{
+    showBox(QMessageBox::Critical, applicationTitle(), text);
+}
+
+// The interface hands back no answer, so only the icon of the flags matters
+// and the box always has the one OK button.
+void QtUserDialogs::messageBox(const QString& text, const QString& caption, int flags)
+{
+    showBox(messageBoxIcon(flags), caption, text);
+}
+
+std::optional<QString> QtUserDialogs::askSaveFileName(const SaveFileRequest& request)
+{
+    QFileDialog dialog(boxOwner());
+    // Qt's own dialog honours the default suffix before it asks about
+    // overwriting, on every desktop. It has no read-only box to hide.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (!request.title.isEmpty())
+        dialog.setWindowTitle(request.title);
+    if (!request.filter.isEmpty())
+        dialog.setNameFilter(request.filter);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.initialDir.isEmpty())
+        dialog.setDirectory(request.initialDir);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return chosen.first();
+}
+
+void QtUserDialogs::openUrl(const QString& address)
+{
+    const QUrl url = browserUrl(address);
+    if (url.isValid())
+        QDesktopServices::openUrl(url);
+}
+
+void QtUserDialogs::openDocument(const QString& path)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+QMessageBox::Icon messageBoxIcon(int flags)
+{
+    switch (flags & 0xF0) {
+    case 0x10:
+        return QMessageBox::Critical;
+    case 0x20:
+        return QMessageBox::Question;
+    case 0x30:
+        return QMessageBox::Warning;
+    case UserDialogs::IconInformation:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}

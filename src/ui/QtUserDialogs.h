@@ -1,0 +1,24 @@
+#pragma once
+
+#include "common/UserDialogs.h"
+
+#include <QMessageBox>
+
+// The dialogs the running program shows: Qt message boxes captioned with the
+// application title, Qt's own save-file dialog, and the desktop's handlers
+// for web pages and documents. Install it in main() with setUserDialogs().
+class QtUserDialogs final : public UserDialogs {
+public:
+    void warning(const QString& text) override;
+    void information(const QString& text) override;
+    void error(const QString& text) override;
+    void messageBox(const QString& text, const QString& caption, int flags) override;
+    std::optional<QString> askSaveFileName(const SaveFileRequest& request) override;
+    // A bare host name is opened as an http page; nothing happens for an
+    // address that is not one, and a failure to open is not reported.
+    void openUrl(const QString& address) override;
+    void openDocument(const QString& path) override;
+};
+
+// The icon that MessageBox-style flags ask for (their icon bits 0x10 to 0x40).
+QMessageBox::Icon messageBoxIcon(int flags);

@@ -1,0 +1,94 @@
+#include "ui/LinkLabel.h"
+
+#include "support/FakeUserDialogs.h"
+#include "UiTestHelpers.h"
+
+#include <QMainWindow>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace {
+
+TEST(LinkLabelTest, ColourValuesAreReadBlueGreenRed)
+{
+    EXPECT_EQ(colourFromBgr(0xFF0000), QColor(0, 0, 255));
+    EXPECT_EQ(colourFromBgr(0x0000FF), QColor(255, 0, 0));
+    EXPECT_EQ(colourFromBgr(0x804020), QColor(0x20, 0x40, 0x80));
+}
+
+// A shown window with a link and some room beside it to move the mouse to.
+class LinkInWindow : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        auto* layout = new QVBoxLayout(&window);
+        link = new LinkLabel("http://www.example.com/", "www.example.com", linkPurple);
+        link->setObjectName("link");
+        beside = new QWidget;
+        beside->setMinimumSize(200, 60);
+        layout->addWidget(link);
+        layout->addWidget(beside);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        QObject::connect(link, &LinkLabel::mouseMoved, link, &LinkLabel::showHover);
+        QObject::connect(link, &LinkLabel::mouseLeft, link, &LinkLabel::showDesign);
+        QObject::connect(link, &LinkLabel::clicked, link, &LinkLabel::openPage);
+    }
+
+    FakeUserDialogs dialogs;
+    QWidget window;
+    LinkLabel* link = nullptr;
+    QWidget* beside = nullptr;
+};
+
+TEST_F(LinkInWindow, ClickWhileUnderlinedOpensThePageAndKeepsTheUnderline)
+{
+    // The caption is shown as it is, not taken for markup or an automatic link.
+    EXPECT_EQ(link->textFormat(), Qt::PlainText);
+    expectDesignLook(link, linkPurple);
+    moveOnto(link);
+    QTest::mouseClick(link, Qt::LeftButton, {}, link->rect().center());
+    EXPECT_EQ(dialogs.openedUrls, QStringList{"www.example.com"});
+    expectHoverLook(link);
+
+    moveOnto(beside);
+    expectDesignLook(link, linkPurple);
+}
+
+TEST_F(LinkInWindow, OnlyALeftPressAndReleaseOnTheLinkIsAClick)
+{
+    QTest::mouseClick(link, Qt::RightButton, {}, link->rect().center());
+    QTest::mousePress(link, Qt::LeftButton, {}, link->rect().center());
+    QTest::mouseRelease(link, Qt::LeftButton, {}, link->rect().bottomRight() + QPoint(20, 20));
+    EXPECT_TRUE(dialogs.openedUrls.isEmpty());
+    // The font is never touched by a click.
+    expectDesignLook(link, linkPurple);
+}
+
+TEST(SiteStatusLinkTest, StatusBarFieldOpensTheBareHost)
+{
+    FakeUserDialogs dialogs;
+    QMainWindow window;
+    window.setCentralWidget(new QWidget);
+    window.centralWidget()->setMinimumSize(300, 100);
+    LinkLabel* link = createSiteStatusLink(window.statusBar());
+    window.statusBar()->addWidget(link);
+    QObject::connect(link, &LinkLabel::mouseMoved, link, &LinkLabel::showHover);
+    QObject::connect(link, &LinkLabel::mouseLeft, link, &LinkLabel::showDesign);
+    QObject::connect(link, &LinkLabel::clicked, link, &LinkLabel::openPage);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    EXPECT_EQ(link->objectName(), QString("rzfldsts2"));
+    EXPECT_EQ(link->text(), QString(" kavrel-spect.example.com"));
+    expectDesignLook(link, QColor(Qt::black));
+
+    moveOnto(link);
+    expectHoverLook(link);
+    QTest::mouseClick(link, Qt::LeftButton, {}, link->rect().center());
+    EXPECT_EQ(dialogs.openedUrls, QStringList{"kavrel-spect.example.com"});
+    moveOnto(window.centralWidget());
+    expectDesignLook(link, QColor(Qt::black));
+}
+
+} // namespace
