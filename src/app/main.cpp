@@ -1,4 +1,6 @@
+#include "common/UserDialogs.h"
 #include "ui/KavrelApplication.h"
+#include "ui/QtUserDialogs.h"
 #include "ui/Unit1.h"
 
 #include <QScreen>
@@ -6,15 +8,18 @@
 
 int main(int argc, char* argv[])
 {
+    QtUserDialogs dialogs;
+    UserDialogs* previous = setUserDialogs(&dialogs);
     try {
         KavrelApplication app(argc, argv);
         TForm1 form;
         form.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, form.size(),
                                              form.screen()->availableGeometry()));
         form.show();
-        return app.exec();
+        app.exec();
     } catch (...) {
         showException(std::current_exception());
     }
+    setUserDialogs(previous);
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "ui/Unit1.h"
 
 #include "common/UserDialogs.h"
+#include "common/WebSite.h"
 #include "export/SpectrumCsv.h"
 #include "spectrum/CodeTables.h"
 #include "spectrum/Kavrelspectrum.h"
@@ -8,9 +9,12 @@
 #include "text/NarrowText.h"
 #include "text/NumberText.h"
 #include "ui/KavrelApplication.h"
+#include "ui/LinkLabel.h"
+#include "ui/About.h"
 #include "ui/ChartControl.h"
 #include "ui/ChartPicture.h"
 #include "ui/CheckListBox.h"
+#include "ui/Donationform.h"
 #include "ui/Graphpanelform.h"
 #include "ui/StringGrid.h"
 
@@ -281,8 +285,9 @@ void TForm1::buildStatusBar()
     rzfldsts3->setObjectName("rzfldsts3");
     rzfldsts1 = new QLabel("  Welcome to my Website :", this);
     rzfldsts1->setObjectName("rzfldsts1");
-    rzfldsts2 = new QLabel(this);
-    rzfldsts2->setObjectName("rzfldsts2");
+    rzfldsts2 = createSiteStatusLink(rzstsbr1);
+    connectLink(rzfldsts2, this, &TForm1::rzfldsts2MouseMove, &TForm1::rzfldsts2MouseLeave,
+                &TForm1::rzfldsts2Click);
     rzstsbr1->addWidget(rzfldsts3);
     rzstsbr1->addWidget(rzfldsts1);
     rzstsbr1->addWidget(rzfldsts2, 1);
@@ -308,6 +313,10 @@ void TForm1::wireControls()
     bind(Button5, DeleteAll1, &TForm1::Button5Click);
     bind(Button2, SaveData1, &TForm1::Button2Click);
     bind(Button3, SavePicture1, &TForm1::Button3Click);
+    connect(AboutKavrelResponseSpectrum1, &QAction::triggered, this,
+            guarded([this] { AboutKavrelResponseSpectrum1Click(); }));
+    connect(Donation1, &QAction::triggered, this, guarded([this] { Donation1Click(); }));
+    connect(N1, &QAction::triggered, this, guarded([this] { N1Click(); }));
     connect(lst1, &CheckListBox::userToggled, this, guarded([this] { lst1Change(); }));
     connect(cht1, &ChartControl::doubleClicked, this, guarded([this] { cht1DblClick(); }));
 }
@@ -607,4 +616,34 @@ void TForm1::Button3Click()
         return;
     saveWidgetPicture(cht1, dlg1.fileName);
     dlgSave1.initialDir = dlg1.initialDir;
+}
+
+void TForm1::AboutKavrelResponseSpectrum1Click()
+{
+    showAboutBox(this);
+}
+
+void TForm1::Donation1Click()
+{
+    showDonationBox(this);
+}
+
+void TForm1::N1Click()
+{
+    userDialogs().openUrl(WebSite::usageHelpPageAddress());
+}
+
+void TForm1::rzfldsts2MouseMove()
+{
+    rzfldsts2->showHover();
+}
+
+void TForm1::rzfldsts2MouseLeave()
+{
+    rzfldsts2->showDesign();
+}
+
+void TForm1::rzfldsts2Click()
+{
+    rzfldsts2->openPage();
 }

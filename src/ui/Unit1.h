@@ -11,6 +11,7 @@
 class CheckListBox;
 class ChartControl;
 class KavrelSpectrum;
+class LinkLabel;
 class QAction;
 class QComboBox;
 class QGroupBox;
@@ -50,6 +51,12 @@ public:
     void lst1Change();
     void cht1DblClick();
     void FormDestroy();
+    void AboutKavrelResponseSpectrum1Click();
+    void Donation1Click();
+    void N1Click();
+    void rzfldsts2MouseMove();
+    void rzfldsts2MouseLeave();
+    void rzfldsts2Click();
 
     void removeAllSpectra();
     void rebuildGrid();
@@ -104,7 +111,7 @@ public:
     StringGrid* strngrd1;
     QStatusBar* rzstsbr1;
     QLabel* rzfldsts1;
-    QLabel* rzfldsts2;
+    LinkLabel* rzfldsts2;
     QLabel* rzfldsts3;
     QMenuBar* mm1;
     QMenu* Edit1;

@@ -3,7 +3,9 @@
 #include "support/FakeUserDialogs.h"
 #include "UiTestHelpers.h"
 
+#include <QCursor>
 #include <QMainWindow>
+#include <QScreen>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -28,6 +30,9 @@ protected:
         beside->setMinimumSize(200, 60);
         layout->addWidget(link);
         layout->addWidget(beside);
+        // Earlier tests may have left the mouse where the link now appears.
+        window.move(0, 0);
+        QCursor::setPos(window.screen()->geometry().bottomRight() - QPoint(5, 5));
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         QObject::connect(link, &LinkLabel::mouseMoved, link, &LinkLabel::showHover);

@@ -259,3 +259,14 @@ TEST(GeneralErrorHandler, AnExceptionFromAHandlerIsShownAndTheProgramGoesOn)
     EXPECT_EQ(dialogs.texts(), QStringList({"Stream write error", "Stream write error"}));
     EXPECT_EQ(dialogs.boxes[0].kind, "error");
 }
+
+TEST_F(MainWindowTest, HelpMenuAndStatusBarOpenTheirPages)
+{
+    control<QAction>("N1")->trigger();
+    QLabel* link = control<QLabel>("rzfldsts2");
+    EXPECT_TRUE(link->font().bold());
+    EXPECT_EQ(link->text(), " kavrel-spect.example.com");
+    QTest::mouseClick(link, Qt::LeftButton);
+    EXPECT_EQ(dialogs.openedUrls,
+              QStringList({"http://kavrel-spect.example.com/?p=11864", "kavrel-spect.example.com"}));
+}
