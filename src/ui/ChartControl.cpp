@@ -1,6 +1,7 @@
 #include "ui/ChartControl.h"
 
 #include "chart/AxisScale.h"
+#include "text/NarrowText.h"
 #include "ui/CheckLegend.h"
 
 #include <QLineSeries>
@@ -220,4 +221,42 @@ void ChartControl::resizeEvent(QResizeEvent* event)
 {
     QChartView::resizeEvent(event);
     placeLegend();
+}
+
+std::string ChartControl::seriesTitle(int series) const
+{
+    return toNarrow(curves_.at(series)->name());
+}
+
+int ChartControl::xValueCount(int series) const
+{
+    return static_cast<int>(curves_.at(series)->count());
+}
+
+double ChartControl::xValue(int series, int index) const
+{
+    return curves_.at(series)->at(index).x();
+}
+
+int ChartControl::yValueCount(int series) const
+{
+    return static_cast<int>(curves_.at(series)->count());
+}
+
+double ChartControl::yValue(int series, int index) const
+{
+    return curves_.at(series)->at(index).y();
+}
+
+ExportChart::Colour ChartControl::seriesColour(int series) const
+{
+    const QColor c = curves_.at(series)->color();
+    return Colour{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+                  static_cast<std::uint8_t>(c.blue())};
+}
+
+bool ChartControl::isPointsOnly(int series) const
+{
+    const QLineSeries* curve = curves_.at(series);
+    return curve->pointsVisible() && curve->pen().style() == Qt::NoPen;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "excel/Exportexcel.h"
+
 #include <QChartView>
 #include <QHash>
 #include <QList>
@@ -14,7 +16,7 @@ class QValueAxis;
 // from 0 up to the highest shown value, zoom by dragging a rectangle, a hint,
 // and a double-click signal. `tag` records where the chart sits (0 at home,
 // 1 in the graph panel).
-class ChartControl : public QChartView {
+class ChartControl : public QChartView, public ExportChart {
     Q_OBJECT
 public:
     explicit ChartControl(QWidget* parent = nullptr);
@@ -39,6 +41,16 @@ public:
     QValueAxis* bottomAxis() const { return bottomAxis_; }
     QValueAxis* leftAxis() const { return leftAxis_; }
     CheckLegend* checkLegend() const { return legend_; }
+
+    // What the spreadsheet export reads: every curve, hidden ones included.
+    int seriesCount() const override { return curveCount(); }
+    std::string seriesTitle(int series) const override;
+    int xValueCount(int series) const override;
+    double xValue(int series, int index) const override;
+    int yValueCount(int series) const override;
+    double yValue(int series, int index) const override;
+    Colour seriesColour(int series) const override;
+    bool isPointsOnly(int series) const override;
 
     // Left axis "desired increment": the smallest label step.
     void setLeftAxisIncrement(double increment);

@@ -26,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QValueAxis>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -95,6 +96,8 @@ TForm1::TForm1(QWidget* owner) : QMainWindow(owner)
     dlg1.defaultExt = "bmp";
     // Replacing a picture the user picked by mistake would lose it: ask too.
     dlg1.confirmOverwrite = true;
+
+    excelOp.setDefaults();
 
     FormCreate();
 }
@@ -313,6 +316,7 @@ void TForm1::wireControls()
     bind(Button5, DeleteAll1, &TForm1::Button5Click);
     bind(Button2, SaveData1, &TForm1::Button2Click);
     bind(Button3, SavePicture1, &TForm1::Button3Click);
+    bind(btn1, nullptr, &TForm1::btn1Click);
     connect(AboutKavrelResponseSpectrum1, &QAction::triggered, this,
             guarded([this] { AboutKavrelResponseSpectrum1Click(); }));
     connect(Donation1, &QAction::triggered, this, guarded([this] { Donation1Click(); }));
@@ -646,4 +650,11 @@ void TForm1::rzfldsts2MouseLeave()
 void TForm1::rzfldsts2Click()
 {
     rzfldsts2->openPage();
+}
+
+void TForm1::btn1Click()
+{
+    excelOp.xAxisTitle = toNarrow(cht1->bottomAxis()->titleText());
+    excelOp.yAxisTitle = toNarrow(cht1->leftAxis()->titleText());
+    exportChartToExcel(*cht1, excelOp);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/SaveDialog.h"
+#include "excel/Myexceloperation.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -51,6 +52,7 @@ public:
     void lst1Change();
     void cht1DblClick();
     void FormDestroy();
+    void btn1Click();
     void AboutKavrelResponseSpectrum1Click();
     void Donation1Click();
     void N1Click();
@@ -76,6 +78,8 @@ public:
     // uses the one cursor.
     std::list<KavrelSpectrum*> spectrumList;
     std::list<KavrelSpectrum*>::iterator listCursor;
+    // Spreadsheet export options and the application of the last export.
+    ExcelOp excelOp;
 
     // Controls.
     QGroupBox* grp1;
