@@ -13,6 +13,7 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -183,6 +184,10 @@ void ChartControl::updateLeftAxis()
     const qreal height = chart()->plotArea().height();
     const int maxLabels = std::max(2, static_cast<int>(height / 22));
     const double step = labelStep(maximum, leftIncrement_, maxLabels);
+    // End the axis on a label, so that a plateau at the maximum is not drawn
+    // on the frame of the plot.
+    const double steps = std::ceil(maximum / step - 1e-9);
+    maximum = std::max(steps, 1.0) * step;
     if (maximum != shownMaximum_ || step != leftAxis_->tickInterval()) {
         shownMaximum_ = maximum;
         leftAxis_->setRange(0, maximum);

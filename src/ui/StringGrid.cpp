@@ -116,7 +116,8 @@ StringGrid::StringGrid(QWidget* parent) : QTableView(parent), model_(new StringG
     setModel(model_);
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(20);
-    horizontalHeader()->setDefaultSectionSize(64);
+    // Wide enough for a value such as 0.000000 in full.
+    horizontalHeader()->setDefaultSectionSize(fontMetrics().horizontalAdvance(QStringLiteral("0.0000000")) + 10);
     horizontalHeader()->setHighlightSections(false);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);

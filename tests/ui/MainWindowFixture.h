@@ -13,8 +13,10 @@
 #include <QLineSeries>
 #include <QPushButton>
 #include <QTest>
+#include <QValueAxis>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 
 // A shown, active main window with the scripted dialogs installed, driven
@@ -72,6 +74,17 @@ protected:
         for (int i = 0; i < index; ++i)
             QTest::keyClick(box, Qt::Key_Down);
         ASSERT_EQ(box->currentIndex(), index);
+    }
+
+    // The left axis reaches from 0 to the first label at or above `maximum`.
+    void expectLeftAxisUpTo(double maximum) const
+    {
+        const QValueAxis* axis = form->cht1->leftAxis();
+        const double step = axis->tickInterval();
+        EXPECT_EQ(axis->min(), 0.0);
+        EXPECT_GE(axis->max(), maximum - 1e-12);
+        EXPECT_LT(axis->max(), maximum + step);
+        EXPECT_NEAR(axis->max() / step, std::round(axis->max() / step), 1e-9);
     }
 
     QWidget* focused() const { return QApplication::focusWidget(); }

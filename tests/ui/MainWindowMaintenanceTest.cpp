@@ -147,7 +147,7 @@ TEST_F(MaintenanceTest, CheckListTogglesShowAndHideCurves)
     toggleEntry(1);
     EXPECT_FALSE(form->lst1->isChecked(1));
     EXPECT_EQ(curveVisibility(), QList<bool>({true, false, true}));
-    EXPECT_NEAR(form->cht1->leftAxis()->max(), 0.12, 1e-12);
+    expectLeftAxisUpTo(0.12);
     toggleEntry(1);
     EXPECT_EQ(curveVisibility(), QList<bool>({true, true, true}));
 }
