@@ -275,7 +275,10 @@ void Series::chartType(const Call& call)
     }
     const std::int32_t type = call.intValue();
     requireScatterType(type);
+    // A new type brings its own line, as in the application: shown for the
+    // line types, hidden for markers only.
     series_.chartType = type;
+    series_.line.visible.reset();
 }
 
 const std::vector<Member<Axis>>& Axis::members()

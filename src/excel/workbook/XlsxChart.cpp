@@ -94,9 +94,14 @@ lxw_color_t fileColor(const ColorData& color)
     return rrggbb;
 }
 
+bool lineStyled(const LineData& line)
+{
+    return line.color.kind != ColorData::Kind::Automatic || line.weight;
+}
+
 bool lineChanged(const LineData& line)
 {
-    return line.visible || line.color.kind != ColorData::Kind::Automatic || line.weight;
+    return line.visible || lineStyled(line);
 }
 
 lxw_chart_line fileLine(const LineData& line, bool shownByDefault)
@@ -188,7 +193,7 @@ void buildAxis(lxw_chart_axis* axis, const AxisData& data, bool horizontal, cons
     // A scatter chart shows the vertical axis' gridlines unless told otherwise.
     const bool gridlines = data.gridlines.visible.value_or(!horizontal);
     chart_axis_major_gridlines_set_visible(axis, gridlines);
-    if (gridlines && lineChanged(data.gridlines)) {
+    if (gridlines && lineStyled(data.gridlines)) {
         lxw_chart_line line = fileLine(data.gridlines, true);
         chart_axis_major_gridlines_set_line(axis, &line);
     }
@@ -198,13 +203,23 @@ void buildAxis(lxw_chart_axis* axis, const AxisData& data, bool horizontal, cons
     }
 }
 
-bool addSeries(lxw_chart* chart, const ChartData& data, const SeriesData& series, const CellArea& blank)
+// Blank cells at the far end of the sheet, as many as `area` has.
+CellArea blankLike(const CellArea& area, const SheetData* sheet)
 {
-    // A series without values still has its place in the legend; it draws
-    // from a blank cell.
-    const std::string values = referenceFormula(series.values.value_or(blank));
-    const std::string xValues = series.xValues ? referenceFormula(*series.xValues) : std::string();
-    lxw_chart_series* out = chart_add_series(chart, xValues.empty() ? nullptr : xValues.c_str(), values.c_str());
+    const std::int32_t count = (area.lastRow - area.firstRow + 1) * (area.lastColumn - area.firstColumn + 1);
+    return {sheet, xl::MaxRows - count + 1, xl::MaxColumns, xl::MaxRows, xl::MaxColumns};
+}
+
+bool addSeries(lxw_chart* chart, const ChartData& data, const SeriesData& series, const SheetData* sheet)
+{
+    // The file needs both X and Y values. A series without values still
+    // has its place in the legend and draws from a blank cell; one without
+    // X values has blank ones, which readers number 1, 2, ... as the
+    // application does.
+    const CellArea values = series.values.value_or(blankLike(CellArea{}, sheet));
+    const CellArea xValues = series.xValues.value_or(blankLike(values, sheet));
+    lxw_chart_series* out =
+        chart_add_series(chart, referenceFormula(xValues).c_str(), referenceFormula(values).c_str());
     if (!out)
         return false;
     if (series.nameCell)
@@ -257,9 +272,9 @@ lxw_chart* buildChart(lxw_workbook* workbook, const ChartData& data, const BookD
     if (data.style >= 1 && data.style <= 48)
         chart_set_style(chart, static_cast<std::uint8_t>(data.style));
 
-    const CellArea blank{book.sheets.front().get(), xl::MaxRows, xl::MaxColumns, xl::MaxRows, xl::MaxColumns};
+    const SheetData* sheet = book.sheets.front().get();
     for (const auto& series : data.series) {
-        if (!addSeries(chart, data, *series, blank))
+        if (!addSeries(chart, data, *series, sheet))
             return nullptr;
     }
     if (data.series.empty()) {
@@ -268,7 +283,7 @@ lxw_chart* buildChart(lxw_workbook* workbook, const ChartData& data, const BookD
         // axes and titles still show.
         SeriesData placeholder;
         placeholder.markerStyle = xl::MarkerNone;
-        if (!addSeries(chart, data, placeholder, blank))
+        if (!addSeries(chart, data, placeholder, sheet))
             return nullptr;
         std::int16_t hidden[] = {0, -1};
         chart_legend_delete_series(chart, hidden);
