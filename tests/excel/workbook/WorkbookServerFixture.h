@@ -16,6 +16,9 @@
 #include <string>
 #include <vector>
 
+// The application's code for its own refusals (run-time error 1004).
+constexpr HResult ApplicationDefinedError = static_cast<HResult>(0x800A03EC);
+
 // Tests of the workbook server drive it as the chart export does: through the
 // automation call layer only, with the server registered as
 // "Excel.Application" and the user's dialogs replaced by a recording fake.
