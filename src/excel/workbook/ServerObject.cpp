@@ -72,94 +72,104 @@ QString countText(std::size_t minArgs, std::size_t maxArgs)
 
 void Call::check(std::uint16_t kinds, std::size_t minArgs, std::size_t maxArgs) const
 {
-    const QString name = QString::fromLatin1(member_);
     if ((flags_ & kinds) == 0) {
+        const QString name = QString::fromLatin1(member_);
         if (kinds == Method)
             fail(hresult::MemberNotFound, QStringLiteral("%1 is a method; it cannot be %2.").arg(name, kindName(flags_)));
         if ((kinds & Put) == 0)
             fail(hresult::MemberNotFound, QStringLiteral("%1 is read-only; it cannot be %2.").arg(name, kindName(flags_)));
         if ((kinds & Get) == 0)
-            fail(hresult::MemberNotFound, QStringLiteral("%1 can only be written; it cannot be %2.").arg(name, kindName(flags_)));
+            fail(hresult::MemberNotFound,
+                 QStringLiteral("%1 can only be written; it cannot be %2.").arg(name, kindName(flags_)));
         fail(hresult::MemberNotFound, QStringLiteral("%1 is a property; it cannot be %2.").arg(name, kindName(flags_)));
     }
     if (isPut()) {
         // A write carries its one value as the named property-put argument.
         if (params_.namedArgs.size() != 1 || params_.namedArgs.front() != DispIdPropertyPut)
             fail(hresult::ParamNotFound,
-                 QStringLiteral("A write of %1 must pass its value as the one named property-put argument.").arg(name));
+                 QStringLiteral("A write of %1 must pass its value as the one named property-put argument.")
+                     .arg(QLatin1String(member_)));
         if (params_.args.size() != 1)
-            fail(hresult::BadParamCount,
-                 QStringLiteral("A write of %1 takes exactly one value, not %2.").arg(name).arg(params_.args.size()));
+            fail(hresult::BadParamCount, QStringLiteral("A write of %1 takes exactly one value, not %2.")
+                                             .arg(QLatin1String(member_))
+                                             .arg(params_.args.size()));
         return;
     }
     if (!params_.namedArgs.empty())
-        fail(hresult::NoNamedArgs, QStringLiteral("%1 takes no named arguments.").arg(name));
+        fail(hresult::NoNamedArgs, QStringLiteral("%1 takes no named arguments.").arg(QLatin1String(member_)));
     const std::size_t given = params_.args.size();
     if (given < minArgs || given > maxArgs)
         fail(hresult::BadParamCount, QStringLiteral("%1 takes %2, not %3.")
-                                         .arg(name, countText(minArgs, maxArgs))
+                                         .arg(QLatin1String(member_), countText(minArgs, maxArgs))
                                          .arg(given));
 }
 
-std::int32_t Call::toInt(const Variant& value, const QString& what) const
+void Call::refuse(HResult code, std::size_t argument, const char* problem) const
+{
+    const QString what =
+        argument == 0 ? QStringLiteral("The value") : QStringLiteral("Argument %1").arg(argument);
+    fail(code, QStringLiteral("%1 of %2 %3.").arg(what, QLatin1String(member_), QLatin1String(problem)));
+}
+
+std::int32_t Call::toInt(const Variant& value, std::size_t argument) const
 {
     std::int32_t whole = 0;
     if (value.toInt32(whole))
         return whole;
     double number = 0;
     if (value.toDouble(number))
-        fail(hresult::Overflow, QStringLiteral("%1 of %2 is out of range.").arg(what, QLatin1String(member_)));
-    fail(hresult::TypeMismatch, QStringLiteral("%1 of %2 must be a number.").arg(what, QLatin1String(member_)));
+        refuse(hresult::Overflow, argument, "is out of range");
+    refuse(hresult::TypeMismatch, argument, "must be a number");
 }
 
-double Call::toNumber(const Variant& value, const QString& what) const
+double Call::toNumber(const Variant& value, std::size_t argument) const
 {
     double number = 0;
     if (!value.toDouble(number))
-        fail(hresult::TypeMismatch, QStringLiteral("%1 of %2 must be a number.").arg(what, QLatin1String(member_)));
+        refuse(hresult::TypeMismatch, argument, "must be a number");
     if (!std::isfinite(number))
-        fail(hresult::Overflow, QStringLiteral("%1 of %2 is not a finite number.").arg(what, QLatin1String(member_)));
+        refuse(hresult::Overflow, argument, "is not a finite number");
     return number;
 }
 
-const std::u16string& Call::toText(const Variant& value, const QString& what) const
+const std::u16string& Call::toText(const Variant& value, std::size_t argument) const
 {
     if (value.type() != Variant::Type::Text)
-        fail(hresult::TypeMismatch, QStringLiteral("%1 of %2 must be a text.").arg(what, QLatin1String(member_)));
+        refuse(hresult::TypeMismatch, argument, "must be a text");
     return value.textValue();
 }
 
 std::int32_t Call::intArg(std::size_t index) const
 {
-    return toInt(arg(index), QStringLiteral("Argument %1").arg(index + 1));
+    return toInt(arg(index), index + 1);
 }
 
 const std::u16string& Call::textArg(std::size_t index) const
 {
-    return toText(arg(index), QStringLiteral("Argument %1").arg(index + 1));
+    return toText(arg(index), index + 1);
 }
 
 std::int32_t Call::intValue() const
 {
-    return toInt(value(), QStringLiteral("The value"));
+    return toInt(value(), 0);
 }
 
 double Call::numberValue() const
 {
-    return toNumber(value(), QStringLiteral("The value"));
+    return toNumber(value(), 0);
 }
 
 bool Call::boolValue() const
 {
     bool flag = false;
     if (!value().toBool(flag))
-        fail(hresult::TypeMismatch, QStringLiteral("The value of %1 must be true or false.").arg(QLatin1String(member_)));
+        refuse(hresult::TypeMismatch, 0, "must be true or false");
     return flag;
 }
 
 const std::u16string& Call::textValue() const
 {
-    return toText(value(), QStringLiteral("The value"));
+    return toText(value(), 0);
 }
 
 } // namespace wb

@@ -76,9 +76,11 @@ public:
     void check(std::uint16_t kinds, std::size_t minArgs, std::size_t maxArgs) const;
 
 private:
-    std::int32_t toInt(const Variant& value, const QString& what) const;
-    double toNumber(const Variant& value, const QString& what) const;
-    const std::u16string& toText(const Variant& value, const QString& what) const;
+    // `argument` is the argument's position from 1, or 0 for a written value.
+    std::int32_t toInt(const Variant& value, std::size_t argument) const;
+    double toNumber(const Variant& value, std::size_t argument) const;
+    const std::u16string& toText(const Variant& value, std::size_t argument) const;
+    [[noreturn]] void refuse(HResult code, std::size_t argument, const char* problem) const;
 
     const char* member_;
     std::uint16_t flags_;

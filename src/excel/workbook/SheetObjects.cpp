@@ -1,7 +1,7 @@
 #include "excel/workbook/SheetObjects.h"
 
 #include "excel/workbook/ChartObjects.h"
-#include "text/NumberText.h"
+#include "excel/workbook/CellNumber.h"
 
 namespace wb {
 
@@ -94,18 +94,18 @@ void Range::value(const Call& call)
     case Variant::Type::Text: {
         // As the application does, a text that reads as a number in the
         // user's locale becomes that number.
-        const QString text = QString::fromStdU16String(value.textValue());
+        const std::u16string& text = value.textValue();
         double number = 0;
-        if (text.isEmpty())
+        if (text.empty())
             sheet_.clearCell(row_, column_);
-        else if (parseLocaleDouble(text, number))
+        else if (readLocaleNumber(text, number))
             sheet_.setCell(row_, column_, {CellData::Kind::Number, number, {}});
-        else if (text.size() > xl::MaxCellText)
+        else if (text.size() > static_cast<std::size_t>(xl::MaxCellText))
             fail(QStringLiteral("A cell holds at most %1 characters; the text has %2.")
                      .arg(xl::MaxCellText)
                      .arg(text.size()));
         else
-            sheet_.setCell(row_, column_, {CellData::Kind::Text, 0, text});
+            sheet_.setCell(row_, column_, {CellData::Kind::Text, 0, QString::fromStdU16String(text)});
         return;
     }
     case Variant::Type::Bool:

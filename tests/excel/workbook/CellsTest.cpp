@@ -56,9 +56,11 @@ TEST_F(WorkbookCells, NumberTextsWithACommaBecomeNumbersInACommaLocale)
 
 TEST_F(WorkbookCells, EveryGeneralNumberTextReadsBackAsTheSameNumber)
 {
-    for (const QLocale& locale : {QLocale(QLocale::English), QLocale(QLocale::French, QLocale::France)}) {
+    // Swedish writes its minus sign as U+2212.
+    for (const QLocale& locale : {QLocale(QLocale::English), QLocale(QLocale::French, QLocale::France),
+                                  QLocale(QLocale::Swedish, QLocale::Sweden)}) {
         const ScopedLocale scoped(locale);
-        for (const double value : {0.07, 0.0225, 0.09, 0.333333333333333, 6.0, 5e-5, 123456789012345.0}) {
+        for (const double value : {0.07, 0.0225, 0.09, 0.333333333333333, 6.0, 5e-5, -1.5e-7, -0.25, 123456789012345.0}) {
             const std::string text = toNarrow(formatGeneral(value));
             const Variant stored = roundTrip(text);
             ASSERT_EQ(stored.type(), Variant::Type::Double) << text;
