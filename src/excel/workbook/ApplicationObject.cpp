@@ -113,7 +113,7 @@ void Application::complete(BookData& book)
         QString path;
         const QString folder = workbookFolder(problem);
         if (!folder.isEmpty()) {
-            const QString ownFolder = QStringLiteral("%1/%2").arg(folder).arg(serial_);
+            const QString ownFolder = QStringLiteral("%1/%2").arg(folder, QString::number(serial_));
             if (QDir().mkpath(ownFolder))
                 path = QStringLiteral("%1/%2.xlsx").arg(ownFolder, book.name);
             else

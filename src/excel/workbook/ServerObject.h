@@ -6,6 +6,7 @@
 #include <QString>
 #include <cstddef>
 #include <cstdint>
+#include <exception>
 #include <new>
 #include <string>
 #include <vector>
@@ -162,6 +163,9 @@ public:
             return raise(error, excepInfo);
         } catch (const std::bad_alloc&) {
             return hresult::OutOfMemory;
+        } catch (const std::exception& error) {
+            // Nothing may leave the dispatch interface but its answer.
+            return raise(ServerError{hresult::Fail, QString::fromLocal8Bit(error.what())}, excepInfo);
         }
     }
 };
