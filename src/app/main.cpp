@@ -1,4 +1,5 @@
 #include "common/UserDialogs.h"
+#include "excel/workbook/WorkbookServer.h"
 #include "ui/KavrelApplication.h"
 #include "ui/QtUserDialogs.h"
 #include "ui/Unit1.h"
@@ -12,6 +13,8 @@ int main(int argc, char* argv[])
     UserDialogs* previous = setUserDialogs(&dialogs);
     try {
         KavrelApplication app(argc, argv);
+        // "Excel.Application" on this platform: the built-in workbook server.
+        registerWorkbookServer();
         TForm1 form;
         form.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, form.size(),
                                              form.screen()->availableGeometry()));

@@ -1,0 +1,80 @@
+#include "MainWindowFixture.h"
+
+#include "excel/workbook/WorkbookServer.h"
+#include "support/ScopedClassRegistration.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+
+namespace {
+
+QString zipEntry(const QString& file, const QString& entry)
+{
+    QProcess unzip;
+    unzip.start("unzip", {"-p", file, entry});
+    if (!unzip.waitForFinished(30000) || unzip.exitCode() != 0) {
+        ADD_FAILURE() << "cannot read " << entry.toStdString() << " of " << file.toStdString();
+        return {};
+    }
+    return QString::fromUtf8(unzip.readAllStandardOutput());
+}
+
+class ExportWorkbookTest : public MainWindowTest {
+protected:
+    void exportChart() { QTest::mouseClick(control<QPushButton>("btn1"), Qt::LeftButton); }
+
+    ScopedClassRegistration excel{"Excel.Application", [] { return newWorkbookApplication(); }};
+};
+
+} // namespace
+
+TEST_F(ExportWorkbookTest, ThreeSpectraOneHiddenBecomeOneWorkbookWithThreeSeries)
+{
+    create("A");
+    type("edt1", "0.08");
+    create("B");
+    type("edt1", "0.12");
+    create("C");
+    form->lst1->setFocus();
+    form->lst1->setCurrentRow(1);
+    QTest::keyClick(form->lst1, Qt::Key_Space);
+
+    exportChart();
+    EXPECT_TRUE(dialogs.boxes.empty()) << dialogs.texts().join("; ").toStdString();
+    ASSERT_EQ(dialogs.openedDocuments.size(), 1);
+    const QString path = dialogs.openedDocuments[0];
+    EXPECT_EQ(QFileInfo(path).fileName(), "Book1.xlsx");
+    EXPECT_TRUE(form->excelOp.excelApp.isObject());
+
+    const QString sheet = zipEntry(path, "xl/worksheets/sheet1.xml");
+    const QString strings = zipEntry(path, "xl/sharedStrings.xml");
+    for (const char* title : {"A", "B", "C", "X"})
+        EXPECT_TRUE(strings.contains(QString("<t>%1</t>").arg(title))) << title;
+    EXPECT_TRUE(sheet.contains(QRegularExpression("<c r=\"F602\"[^>]*><v>0.01619")));  // C at 6 s, as a number
+    EXPECT_FALSE(sheet.contains("r=\"G1\""));
+
+    const QString chart = zipEntry(path, "xl/charts/chart1.xml");
+    EXPECT_TRUE(chart.contains("<c:scatterChart>"));
+    EXPECT_EQ(chart.count("<c:ser>"), 3);
+    EXPECT_TRUE(chart.contains("<c:f>Sheet1!$D$1</c:f>"));
+    EXPECT_TRUE(chart.contains("<c:f>Sheet1!$E$2:$E$602</c:f>"));
+    EXPECT_TRUE(chart.contains("<c:f>Sheet1!$F$2:$F$602</c:f>"));
+    EXPECT_TRUE(chart.contains("Period, T(s)"));
+    EXPECT_TRUE(chart.contains("Spectral Accleration,Sa (g)"));
+    form->excelOp.excelApp.clear();
+}
+
+TEST_F(ExportWorkbookTest, TwoExportsGiveTwoWorkbooksAndKeepTheSecondApplication)
+{
+    create("A");
+    exportChart();
+    const Dispatch* first = form->excelOp.excelApp.objectValue();
+    exportChart();
+    EXPECT_NE(form->excelOp.excelApp.objectValue(), first);
+    ASSERT_EQ(dialogs.openedDocuments.size(), 2);
+    EXPECT_NE(dialogs.openedDocuments[0], dialogs.openedDocuments[1]);
+    for (const QString& path : dialogs.openedDocuments)
+        EXPECT_TRUE(QFileInfo::exists(path)) << path.toStdString();
+    form->excelOp.excelApp.clear();
+}
