@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -66,7 +67,10 @@ ChartControl::ChartControl(QWidget* parent)
     QMargins margins = c->margins();
     margins.setTop(5);
     c->setMargins(margins);
-    c->setAnimationOptions(QChart::GridAxisAnimations);
+    // No animations: Qt's axis animation keeps updating label items that a
+    // later range or tick change has already deleted (a crash under brisk
+    // use), and there is no public way to stop it first. Axes change at once.
+    c->setAnimationOptions(QChart::NoAnimation);
 
     bottomAxis_->setTitleText(QStringLiteral("Period, T(s)"));
     bottomAxis_->setTitleFont(boldTitleFont());
@@ -87,9 +91,14 @@ ChartControl::ChartControl(QWidget* parent)
     for (QRubberBand* band : findChildren<QRubberBand*>())
         band->setStyle(style);
 
+    // The plot area changes in the middle of Qt's own range changes (a zoom,
+    // a wider label): the axis is fitted to it once Qt is done, not inside.
     connect(c, &QChart::plotAreaChanged, this, [this] {
         placeLegend();
-        updateLeftAxis();
+        if (!fitPending_) {
+            fitPending_ = true;
+            QMetaObject::invokeMethod(this, &ChartControl::fitLeftAxisToPlot, Qt::QueuedConnection);
+        }
     });
     updateLeftAxis();
 }
@@ -103,8 +112,11 @@ QLineSeries* ChartControl::addCurve(const QString& title, const QList<QPointF>& 
     curve->setMarkerSize(2);
     curve->setPointsVisible(false);
     double maximum = 0;
-    for (const QPointF& p : points)
-        maximum = std::max(maximum, p.y());
+    for (const QPointF& p : points) {
+        // An overflowed value cannot set a range; the axis follows the finite ones.
+        if (std::isfinite(p.y()))
+            maximum = std::max(maximum, p.y());
+    }
     curveMaximum_.insert(curve, maximum);
 
     chart()->addSeries(curve);  // the chart picks the next palette colour
@@ -133,8 +145,7 @@ void ChartControl::removeCurve(QLineSeries* curve)
         return;
     curveMaximum_.remove(curve);
     legend_->removeCurve(curve);
-    chart()->removeSeries(curve);
-    delete curve;
+    releaseCurve(curve);
     placeLegend();
     recomputeShownMaximum();
     updateLeftAxis();
@@ -146,13 +157,21 @@ void ChartControl::removeAllCurves()
     const QList<QLineSeries*> all = curves_;
     curves_.clear();
     curveMaximum_.clear();
-    for (QLineSeries* curve : all) {
-        chart()->removeSeries(curve);
-        delete curve;
-    }
+    for (QLineSeries* curve : all)
+        releaseCurve(curve);
     placeLegend();
     recomputeShownMaximum();
     updateLeftAxis();
+}
+
+// Qt may still hold the curve in a pending paint or event of this round of
+// the event loop; it is released once that round is over, by the chart view
+// at the latest.
+void ChartControl::releaseCurve(QLineSeries* curve)
+{
+    chart()->removeSeries(curve);
+    curve->setParent(this);
+    curve->deleteLater();
 }
 
 void ChartControl::setLeftAxisIncrement(double increment)
@@ -174,6 +193,12 @@ void ChartControl::recomputeShownMaximum()
     }
 }
 
+int ChartControl::maxLeftLabels() const
+{
+    const qreal height = chart()->plotArea().height();
+    return std::clamp(static_cast<int>(height / 22), 2, maxLabelsEver);
+}
+
 // Automatic maximum, minimum 0: the range follows the shown curves after
 // every add, remove and toggle.
 void ChartControl::updateLeftAxis()
@@ -181,15 +206,40 @@ void ChartControl::updateLeftAxis()
     double maximum = dataMaximum_;
     if (!anyShown_ || maximum <= 0)
         maximum = 1.0;
-    const qreal height = chart()->plotArea().height();
-    const int maxLabels = std::max(2, static_cast<int>(height / 22));
-    const double step = labelStep(maximum, leftIncrement_, maxLabels);
+    const double step = labelStep(maximum, leftIncrement_, maxLeftLabels());
     // End the axis on a label, so that a plateau at the maximum is not drawn
     // on the frame of the plot.
     const double steps = std::ceil(maximum / step - 1e-9);
-    maximum = std::max(steps, 1.0) * step;
+    maximum = std::min(std::max(steps, 1.0) * step, std::numeric_limits<double>::max());
     if (maximum != shownMaximum_ || step != leftAxis_->tickInterval()) {
         shownMaximum_ = maximum;
+        setLeftRange(maximum, step);
+    }
+}
+
+// A taller or shorter plot fits more or fewer labels. A zoomed chart keeps
+// the range the user chose and only gets a label step that fits it.
+void ChartControl::fitLeftAxisToPlot()
+{
+    fitPending_ = false;
+    if (!chart()->isZoomed()) {
+        updateLeftAxis();
+        return;
+    }
+    const double range = leftAxis_->max() - leftAxis_->min();
+    if (std::isfinite(range) && range > 0)
+        leftAxis_->setTickInterval(labelStep(range, leftIncrement_, maxLeftLabels()));
+}
+
+// Qt lays the labels out at once on every range or interval change, so the
+// two must never meet as a huge range over a tiny step, not even between two
+// calls: a wider step goes first, a narrower one after the range.
+void ChartControl::setLeftRange(double maximum, double step)
+{
+    if (step >= leftAxis_->tickInterval()) {
+        leftAxis_->setTickInterval(step);
+        leftAxis_->setRange(0, maximum);
+    } else {
         leftAxis_->setRange(0, maximum);
         leftAxis_->setTickInterval(step);
     }
@@ -216,10 +266,36 @@ void ChartControl::mousePressEvent(QMouseEvent* event)
     QChartView::mousePressEvent(event);
 }
 
+// The legend is for showing and hiding: a double click there toggles the
+// curve like a click and leaves the chart where it is.
 void ChartControl::mouseDoubleClickEvent(QMouseEvent* event)
 {
+    if (overLegend(event->position().toPoint())) {
+        QGraphicsView::mouseDoubleClickEvent(event);
+        return;
+    }
     QChartView::mouseDoubleClickEvent(event);
-    emit doubleClicked();
+    // The chart may change windows on a double click: not from inside its own
+    // mouse handler, but once the event is done.
+    QMetaObject::invokeMethod(this, &ChartControl::doubleClicked, Qt::QueuedConnection);
+}
+
+// A right click zooms out to twice the range; the label step is widened
+// before Qt lays out the wider range, so repeated zooming out stays light.
+void ChartControl::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::RightButton && rubberBand() != NoRubberBand) {
+        const double range = 2 * (leftAxis_->max() - leftAxis_->min());
+        // Near the largest double a wider range would overflow: nothing wider to show.
+        if (!std::isfinite(2 * range)) {
+            event->accept();
+            return;
+        }
+        const double step = labelStep(range, leftAxis_->tickInterval(), maxLeftLabels());
+        if (step > leftAxis_->tickInterval())
+            leftAxis_->setTickInterval(step);
+    }
+    QChartView::mouseReleaseEvent(event);
 }
 
 void ChartControl::resizeEvent(QResizeEvent* event)

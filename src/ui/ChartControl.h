@@ -61,13 +61,21 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void recomputeShownMaximum();
     void updateLeftAxis();
+    void fitLeftAxisToPlot();
+    void setLeftRange(double maximum, double step);
+    int maxLeftLabels() const;
+    void releaseCurve(QLineSeries* curve);
     void placeLegend();
     bool overLegend(const QPoint& viewPos) const;
+
+    // Labels on the left axis at the most, however tall the window.
+    static constexpr int maxLabelsEver = 50;
 
     int tag_ = 0;
     QList<QLineSeries*> curves_;
@@ -79,4 +87,5 @@ private:
     double shownMaximum_ = -1;
     double dataMaximum_ = 0;  // highest value of the shown curves
     bool anyShown_ = false;
+    bool fitPending_ = false;
 };

@@ -111,6 +111,8 @@ TEST_F(SaveCommandsTest, PictureHasTheChartsSizeWhereverItIs)
     EXPECT_EQ(form->dlgSave1.initialDir, folder.path() + "/");
 
     QTest::mouseDClick(form->cht1->viewport(), Qt::LeftButton, {}, QPoint(30, 30));
+    QTest::mouseRelease(form->cht1->viewport(), Qt::LeftButton, {}, QPoint(30, 30));
+    QCoreApplication::processEvents();
     ASSERT_FALSE(Form2.isNull());
     dialogs.saveAnswers = {path};
     savePicture();
