@@ -22,6 +22,21 @@ QString systemText(int error)
     throw KavrelError(QStringLiteral("Stream write error"));
 }
 
+// The system takes a file name only up to its first NUL, so a name holding
+// one would be written under its truncated part and reported as saved.
+bool holdsNul(const QString& path)
+{
+    return path.contains(QChar(u'\0'));
+}
+
+// Worked out without asking the file system, which will not look at a name
+// holding a NUL.
+QString fullPathOf(const QString& path)
+{
+    const QString absolute = QDir::isAbsolutePath(path) ? path : QDir::currentPath() + u'/' + path;
+    return QDir::toNativeSeparators(QDir::cleanPath(absolute));
+}
+
 // The system's own words for why `path` could not be opened. Qt words a few
 // cases itself before asking the system; those are put back into the
 // system's terms so that every failure reads the same way.
@@ -29,6 +44,8 @@ QString openFailureReason(const QString& path, const QSaveFile& file)
 {
     if (path.isEmpty())
         return systemText(ENOENT);
+    if (holdsNul(path))
+        return systemText(EINVAL);
     const QFileInfo info(path);
     if (info.isDir())
         return systemText(EISDIR);
@@ -64,10 +81,9 @@ void writeFileAtomically(const QString& path, const std::function<void(QIODevice
 {
     // An empty name would make the temporary file in the working folder.
     QSaveFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::WriteOnly)) {
-        const QString fullPath = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    if (path.isEmpty() || holdsNul(path) || !file.open(QIODevice::WriteOnly)) {
         throw KavrelError(QStringLiteral("Cannot create file \"%1\". %2")
-                              .arg(path.isEmpty() ? path : fullPath, openFailureReason(path, file)));
+                              .arg(path.isEmpty() ? path : fullPathOf(path), openFailureReason(path, file)));
     }
     // Leaving by an exception destroys `file` uncommitted, which removes the
     // temporary file and keeps the target untouched.

@@ -13,7 +13,7 @@ class QIODevice;
 // Failures are thrown as KavrelError with the texts the user sees:
 //   Cannot create file "<full path>". <the system's description>
 //     when the file cannot be opened (missing folder, read-only folder or file,
-//     a folder of that name, an empty name);
+//     a folder of that name, an empty name, a name holding a NUL character);
 //   Stream write error
 //     when writing or replacing fails (a full disk, a failing device).
 

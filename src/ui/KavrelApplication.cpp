@@ -5,8 +5,10 @@
 
 KavrelApplication::KavrelApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
+    // The application title. No display name is set: Qt's X11 and Wayland
+    // back ends would append one to every window's title bar
+    // ("About — Kavrel_Spect"); unset, it follows this name for whoever asks.
     setApplicationName(QStringLiteral("Kavrel_Spect"));
-    setApplicationDisplayName(QStringLiteral("Kavrel_Spect"));
 }
 
 bool KavrelApplication::notify(QObject* receiver, QEvent* event)

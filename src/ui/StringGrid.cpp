@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QPalette>
+#include <QScrollBar>
+
+#include <algorithm>
 
 StringGridModel::StringGridModel(QObject* parent) : QAbstractTableModel(parent), rows_(1) {}
 
@@ -111,7 +114,8 @@ QVariant StringGridModel::headerData(int section, Qt::Orientation orientation, i
     return QVariant();
 }
 
-StringGrid::StringGrid(QWidget* parent) : QTableView(parent), model_(new StringGridModel(this))
+StringGrid::StringGrid(QWidget* parent)
+    : QTableView(parent), model_(new StringGridModel(this)), nameView_(new QTableView(this))
 {
     setModel(model_);
     verticalHeader()->hide();
@@ -122,4 +126,118 @@ StringGrid::StringGrid(QWidget* parent) : QTableView(parent), model_(new StringG
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setWordWrap(false);
+    // The columns slide under the fixed one pixel by pixel; whole-column
+    // steps would leave part of a column hidden behind it.
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+
+    nameView_->setObjectName(QStringLiteral("fixedColumn"));
+    nameView_->setModel(model_);
+    QItemSelectionModel* ownSelection = nameView_->selectionModel();
+    nameView_->setSelectionModel(selectionModel());
+    delete ownSelection;
+    // The grid keeps the keyboard; the fixed column only shows and takes clicks.
+    nameView_->setFocusPolicy(Qt::NoFocus);
+    nameView_->setFrameShape(QFrame::NoFrame);
+    nameView_->verticalHeader()->hide();
+    nameView_->verticalHeader()->setDefaultSectionSize(verticalHeader()->defaultSectionSize());
+    nameView_->horizontalHeader()->setHighlightSections(false);
+    nameView_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    nameView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    nameView_->setSelectionMode(QAbstractItemView::SingleSelection);
+    nameView_->setWordWrap(false);
+    nameView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    nameView_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    viewport()->stackUnder(nameView_);
+    nameView_->viewport()->installEventFilter(this);
+
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int width) {
+        if (column == 0) {
+            nameView_->setColumnWidth(0, width);
+            placeNameView();
+        }
+    });
+    connect(verticalScrollBar(), &QAbstractSlider::valueChanged, nameView_->verticalScrollBar(),
+            &QAbstractSlider::setValue);
+    connect(nameView_->verticalScrollBar(), &QAbstractSlider::valueChanged, verticalScrollBar(),
+            &QAbstractSlider::setValue);
+    // A reset or new columns give the name view's header fresh, shown sections.
+    connect(model_, &QAbstractItemModel::modelReset, this, &StringGrid::hideScrollingColumnsOfNameView);
+    connect(model_, &QAbstractItemModel::columnsInserted, this, &StringGrid::hideScrollingColumnsOfNameView);
+    hideScrollingColumnsOfNameView();
+}
+
+void StringGrid::hideScrollingColumnsOfNameView()
+{
+    for (int column = 1; column < model_->columnCount(); ++column)
+        nameView_->setColumnHidden(column, true);
+    nameView_->setColumnWidth(0, columnWidth(0));
+    placeNameView();
+}
+
+// Over the left edge of the header and the cells, exactly as wide as the
+// first column and as tall as the header and the rows shown.
+void StringGrid::placeNameView()
+{
+    const QRect cells = viewport()->geometry();
+    const int headerHeight = horizontalHeader()->isVisible() ? horizontalHeader()->height() : 0;
+    nameView_->horizontalHeader()->setFixedHeight(headerHeight);
+    nameView_->setGeometry(cells.x(), cells.y() - headerHeight, std::min(columnWidth(0), cells.width()),
+                           cells.height() + headerHeight);
+    nameView_->verticalScrollBar()->setValue(verticalScrollBar()->value());
+}
+
+// The wheel over the names scrolls the grid, sideways too.
+bool StringGrid::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == nameView_->viewport() && event->type() == QEvent::Wheel) {
+        QCoreApplication::sendEvent(viewport(), event);
+        return true;
+    }
+    return QTableView::eventFilter(watched, event);
+}
+
+void StringGrid::updateGeometries()
+{
+    QTableView::updateGeometries();
+    placeNameView();
+}
+
+void StringGrid::resizeEvent(QResizeEvent* event)
+{
+    QTableView::resizeEvent(event);
+    placeNameView();
+}
+
+// A point over the fixed column is a name cell, whatever has scrolled under it.
+QModelIndex StringGrid::indexAt(const QPoint& point) const
+{
+    if (point.x() >= 0 && point.x() < columnWidth(0)) {
+        const int row = rowAt(point.y());
+        return row < 0 ? QModelIndex() : model_->index(row, 0);
+    }
+    return QTableView::indexAt(point);
+}
+
+QRect StringGrid::visualRect(const QModelIndex& index) const
+{
+    if (index.isValid() && index.column() == 0)
+        return QRect(0, rowViewportPosition(index.row()), columnWidth(0), rowHeight(index.row()));
+    return QTableView::visualRect(index);
+}
+
+// Going to a name keeps the columns where they are; going to a value that
+// lies under the fixed column brings it out beside it.
+void StringGrid::scrollTo(const QModelIndex& index, ScrollHint hint)
+{
+    if (!index.isValid())
+        return;
+    const int across = horizontalScrollBar()->value();
+    QTableView::scrollTo(index, hint);
+    if (index.column() == 0) {
+        horizontalScrollBar()->setValue(across);
+        return;
+    }
+    const int hiddenBy = columnWidth(0) - columnViewportPosition(index.column());
+    if (hiddenBy > 0)
+        horizontalScrollBar()->setValue(horizontalScrollBar()->value() - hiddenBy);
 }

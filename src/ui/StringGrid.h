@@ -36,11 +36,20 @@ private:
     int colCount_ = 0;
 };
 
-// The data grid: one fixed header row, one fixed first column.
+// The data grid: one fixed header row, one fixed first column. The other
+// columns scroll sideways under the first, which a second view of the same
+// model and selection keeps in place over the left edge, as a spreadsheet's
+// frozen pane does. This view still holds every cell: it alone is what item
+// searches and the accessibility interface see, and it reports the first
+// column's cells where they are shown.
 class StringGrid : public QTableView {
     Q_OBJECT
 public:
     explicit StringGrid(QWidget* parent = nullptr);
+
+    QModelIndex indexAt(const QPoint& point) const override;
+    QRect visualRect(const QModelIndex& index) const override;
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
 
     StringGridModel* grid() const { return model_; }
 
@@ -53,6 +62,15 @@ public:
     void setColWidth(int col, int width) { setColumnWidth(col, width); }
     int colWidth(int col) const { return columnWidth(col); }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void updateGeometries() override;
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    void hideScrollingColumnsOfNameView();
+    void placeNameView();
+
     StringGridModel* model_;
+    QTableView* nameView_;
 };

@@ -188,6 +188,24 @@ TEST_F(CsvFile, FileThatCannotBeCreatedIsNamedWithTheSystemReason)
     EXPECT_EQ(entriesOf(folder.path()), QStringList{"Spectrum.csv"});
 }
 
+TEST_F(CsvFile, NameHoldingANulIsRefusedAndNothingIsWritten)
+{
+    // The system would stop reading the name at the NUL: "Spectrum" here,
+    // which already exists and must not be replaced.
+    putFile(folder.filePath(QStringLiteral("Spectrum")), "old");
+    const QString nul(QChar(u'\0'));
+    const QStringList names = {folder.filePath("Spectrum" + nul + ".csv"), folder.filePath("Spectrum" + nul),
+                               folder.path() + nul + "/x.csv"};
+    for (const QString& name : names) {
+        EXPECT_EQ(errorOf([&] { saveSpectrumCsv(name, list, point); }),
+                  "Cannot create file \"" + name + "\". Invalid argument");
+        EXPECT_EQ(errorOf([&] { writeFileAtomically(name, QByteArray("new")); }),
+                  "Cannot create file \"" + name + "\". Invalid argument");
+    }
+    EXPECT_EQ(entriesOf(folder.path()), QStringList{"Spectrum"});
+    EXPECT_EQ(contentOf(folder.filePath(QStringLiteral("Spectrum"))), "old");
+}
+
 TEST_F(CsvFile, ReadOnlyFileOrFolderCannotBeCreated)
 {
     if (geteuid() == 0)

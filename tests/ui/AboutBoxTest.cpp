@@ -53,7 +53,7 @@ protected:
 
 TEST_F(AboutBoxShown, FixedWindowOfTheDesignedSize)
 {
-    EXPECT_EQ(box->windowTitle(), QString("About"));
+    EXPECT_EQ(titleBarText(box), QString("About"));
     EXPECT_EQ(box->size(), QSize(827, 606));
     EXPECT_EQ(box->minimumSize(), box->maximumSize());
     EXPECT_FALSE(box->windowFlags() & Qt::WindowMaximizeButtonHint);

@@ -28,7 +28,7 @@ protected:
 
 TEST_F(DonationBoxShown, FixedWindowWithOnlyTheCloseBox)
 {
-    EXPECT_EQ(box->windowTitle(), QString("Donation (捐助)"));
+    EXPECT_EQ(titleBarText(box), QString("Donation (捐助)"));
     EXPECT_EQ(box->size(), QSize(651, 463));
     EXPECT_EQ(box->minimumSize(), box->maximumSize());
     const Qt::WindowFlags flags = box->windowFlags();

@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "UiTestHelpers.h"
 
 #include "ui/Graphpanelform.h"
 
@@ -39,7 +40,7 @@ TEST_F(GraphPanelTest, DoubleClickPopsTheChartOutAndBack)
     EXPECT_EQ(form->cht1->parentWidget(), Form2.data());
     EXPECT_EQ(form->cht1->tag(), 1);
     EXPECT_EQ(form->cht1->hint(), "Double click to restore the Graph Panel.");
-    EXPECT_EQ(Form2->windowTitle(), "GraphPanel");
+    EXPECT_EQ(titleBarText(Form2), "GraphPanel");
     EXPECT_EQ(Form2->size(), QSize(857, 353));
     EXPECT_EQ(form->cht1->size(), QSize(857, 353));
     EXPECT_TRUE(Form2->windowFlags() & Qt::WindowStaysOnTopHint);

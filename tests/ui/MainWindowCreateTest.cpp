@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "UiTestHelpers.h"
 
 #include "common/KavrelError.h"
 #include "ui/KavrelApplication.h"
@@ -10,7 +11,7 @@
 
 TEST_F(MainWindowTest, StartsWithTheDefaultsOfTheFirstTableEntries)
 {
-    EXPECT_EQ(form->windowTitle(), "Kavrel Response Spectrum (20210912)");
+    EXPECT_EQ(titleBarText(form.get()), "Kavrel Response Spectrum (20210912)");
     EXPECT_EQ(QApplication::applicationName(), "Kavrel_Spect");
     EXPECT_EQ(control<QLineEdit>("edt4")->text(), "Spectrum-1");
     EXPECT_EQ(control<QLineEdit>("edt1")->text(), "0.04");

@@ -64,7 +64,7 @@ protected:
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         onNextModal<QMessageBox>([&](QMessageBox* box) {
             icon = box->icon();
-            EXPECT_EQ(box->windowTitle(), caption);
+            EXPECT_EQ(titleBarText(box), caption);
             EXPECT_EQ(box->text(), text);
             EXPECT_EQ(box->buttons().size(), 1);
             EXPECT_NE(box->button(QMessageBox::Ok), nullptr);

@@ -2,6 +2,7 @@
 
 #include "ui/Graphpanelform.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
@@ -93,6 +94,31 @@ TEST_F(SaveCommandsTest, AFileThatCannotBeCreatedEndsTheCommandWithAnError)
     dialogs.saveAnswers = {folder.filePath("ok.csv")};
     saveData();
     EXPECT_EQ(dialogs.texts().last(), "Export Completed");
+}
+
+TEST_F(SaveCommandsTest, ANameHoldingANulIsRefusedByBothSaves)
+{
+    // Pasted into the save dialog, it used to be saved as "Spectrum" with no word.
+    create("A");
+    const QString path = folder.filePath("Spectrum" + QString(QChar(u'\0')) + ".csv");
+    const QString error = "Cannot create file \"" + path + "\". Invalid argument";
+
+    // Neither command hands its folder on to the other dialog.
+    const QString bmpDir = form->dlg1.initialDir;
+    dialogs.saveAnswers = {path};
+    saveData();
+    EXPECT_EQ(form->dlg1.initialDir, bmpDir);
+    const QString csvDir = form->dlgSave1.initialDir;
+    dialogs.saveAnswers = {path};
+    savePicture();
+    EXPECT_EQ(form->dlgSave1.initialDir, csvDir);
+
+    ASSERT_EQ(dialogs.boxes.size(), 2u);
+    for (const auto& box : dialogs.boxes) {
+        EXPECT_EQ(box.kind, "error");
+        EXPECT_EQ(box.text, error);
+    }
+    EXPECT_TRUE(QDir(folder.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot));
 }
 
 TEST_F(SaveCommandsTest, PictureHasTheChartsSizeWhereverItIs)

@@ -6,6 +6,7 @@
 #include <QPalette>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -42,6 +43,28 @@ void onNextModal(std::function<void(Window*)> action)
         }
     });
     poll->start(10);
+}
+
+// What the title bar of a shown top-level window reads. Qt hands the window
+// manager the window's own title, but its X11 and Wayland back ends append
+// the application's display name ("About — Kavrel_Spect") once one has been
+// set, unless the title already ends with it; a display name never set only
+// follows the application name and is not appended.
+inline QString titleBarText(const QWidget* window)
+{
+    const QWindow* handle = window->windowHandle();
+    if (handle == nullptr)
+        return QStringLiteral("<not shown>");
+    const QString title = handle->title();
+    const QString name = QCoreApplication::applicationName();
+    const QString probe = name + QStringLiteral("-probe");
+    QCoreApplication::setApplicationName(probe);
+    const bool displayNameSet = QGuiApplication::applicationDisplayName() != probe;
+    QCoreApplication::setApplicationName(name);
+    const QString displayName = QGuiApplication::applicationDisplayName();
+    if (!displayNameSet || title.endsWith(displayName))
+        return title.isEmpty() ? name : title;
+    return title.isEmpty() ? displayName : title + QString::fromUtf8(" \u2014 ") + displayName;
 }
 
 // The real mouse over a widget's centre, and onto a point of another widget.
