@@ -180,3 +180,17 @@ TEST(SpectrumSampling, CurveHas601PointsEndingExactlyAtSixSeconds)
     EXPECT_EQ(gridPeriod(120), 6.0);
     EXPECT_NEAR(grid[5], 0.032722, 5e-7);
 }
+
+// GB/T 51408 shares the 2010 code's gamma and eta2 formulas but has no
+// straight branch at any damping; at 0.02: gamma 0.9 + 0.03/0.42, eta2
+// 1 + 0.03/0.112, worked by hand.
+TEST(SpectrumCoefficients, GbT51408AtTwoPercentDampingKeepsTheCurveToSixSeconds)
+{
+    KavrelSpectrum s("s", 0.16, 0.4, 0.02, 2);
+    EXPECT_NEAR(s.gamma, 0.9714286, 1e-7);
+    EXPECT_NEAR(s.eta2, 1.2678571, 1e-7);
+    EXPECT_EQ(s.eta1, 0.0);
+    // Beyond 5 Tg = 2 s the curve goes on: (0.4 / 3)^gamma x eta2 x 0.16.
+    EXPECT_NEAR(alpha(s, 3.0), 0.0286504, 1e-6);
+    EXPECT_NEAR(alpha(s, 0.0), 0.072, 1e-15);
+}

@@ -1,0 +1,112 @@
+#include "spectrum/SpectrumSet.h"
+
+#include "spectrum/Kavrelspectrum.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+SpectrumSet::Listener::~Listener() = default;
+
+SpectrumSet::SpectrumSet() = default;
+
+// Each spectrum is released once, in creation order, as Delete All does.
+SpectrumSet::~SpectrumSet()
+{
+    for (Entry& entry : entries_)
+        entry.spectrum.reset();
+}
+
+SpectrumSet::NameCheck SpectrumSet::checkNameForm(const std::string& name)
+{
+    if (name.size() >= NameLimit)
+        return NameCheck::TooLong;
+    if (name.empty())
+        return NameCheck::Empty;
+    return NameCheck::Accepted;
+}
+
+SpectrumSet::NameCheck SpectrumSet::checkName(const std::string& name) const
+{
+    const NameCheck form = checkNameForm(name);
+    if (form != NameCheck::Accepted)
+        return form;
+    return contains(name) ? NameCheck::Taken : NameCheck::Accepted;
+}
+
+void SpectrumSet::checkIndex(int index) const
+{
+    if (index < 0 || index >= size())
+        throw std::out_of_range("no spectrum at that position of the set");
+}
+
+const KavrelSpectrum& SpectrumSet::at(int index) const
+{
+    checkIndex(index);
+    return *entries_[static_cast<std::size_t>(index)].spectrum;
+}
+
+bool SpectrumSet::isVisible(int index) const
+{
+    checkIndex(index);
+    return entries_[static_cast<std::size_t>(index)].visible;
+}
+
+int SpectrumSet::indexOf(const std::string& name) const
+{
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        if (entries_[i].spectrum->responseName == name)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+const KavrelSpectrum& SpectrumSet::add(std::unique_ptr<KavrelSpectrum> spectrum)
+{
+    if (!spectrum || checkName(spectrum->responseName) != NameCheck::Accepted)
+        throw std::invalid_argument("the spectrum's name cannot join the set");
+    entries_.push_back({std::move(spectrum), true});
+    const int index = size() - 1;
+    const KavrelSpectrum& added = *entries_.back().spectrum;
+    for (Listener* listener : listeners_)
+        listener->spectrumAdded(index, added);
+    return added;
+}
+
+void SpectrumSet::remove(int index)
+{
+    checkIndex(index);
+    // Out of the set before the views hear of it, released after them.
+    std::unique_ptr<KavrelSpectrum> removed = std::move(entries_[static_cast<std::size_t>(index)].spectrum);
+    entries_.erase(entries_.begin() + index);
+    for (Listener* listener : listeners_)
+        listener->spectrumRemoved(index);
+}
+
+void SpectrumSet::clear()
+{
+    std::vector<Entry> removed;
+    removed.swap(entries_);
+    for (Listener* listener : listeners_)
+        listener->spectraCleared();
+    for (Entry& entry : removed)
+        entry.spectrum.reset();
+}
+
+void SpectrumSet::setVisible(int index, bool visible)
+{
+    checkIndex(index);
+    entries_[static_cast<std::size_t>(index)].visible = visible;
+    for (Listener* listener : listeners_)
+        listener->visibilityChanged(index, visible);
+}
+
+void SpectrumSet::addListener(Listener* listener)
+{
+    if (std::find(listeners_.begin(), listeners_.end(), listener) == listeners_.end())
+        listeners_.push_back(listener);
+}
+
+void SpectrumSet::removeListener(Listener* listener)
+{
+    listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), listener), listeners_.end());
+}

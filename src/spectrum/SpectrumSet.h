@@ -1,0 +1,67 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class KavrelSpectrum;
+
+// The created spectra in creation order, owned, each with its check mark
+// (whether its curve is meant to be shown). Names are unique, compared byte
+// for byte. The views (chart, check list, grid) follow the set through its
+// listeners instead of matching names among themselves.
+class SpectrumSet {
+public:
+    class Listener {
+    public:
+        virtual ~Listener();
+        virtual void spectrumAdded(int index, const KavrelSpectrum& spectrum) = 0;
+        virtual void spectrumRemoved(int index) = 0;
+        virtual void spectraCleared() = 0;
+        virtual void visibilityChanged(int index, bool visible) = 0;
+    };
+
+    // Why a name cannot be given to a new spectrum.
+    enum class NameCheck { Accepted, Empty, TooLong, Taken };
+    // Names are narrow strings of fewer than this many bytes.
+    static constexpr std::size_t NameLimit = 20;
+
+    SpectrumSet();
+    ~SpectrumSet();
+    SpectrumSet(const SpectrumSet&) = delete;
+    SpectrumSet& operator=(const SpectrumSet&) = delete;
+
+    // The length and emptiness rules alone, for a name on its own.
+    static NameCheck checkNameForm(const std::string& name);
+    // The same, and that no spectrum of the set has it.
+    NameCheck checkName(const std::string& name) const;
+
+    int size() const { return static_cast<int>(entries_.size()); }
+    bool empty() const { return entries_.empty(); }
+    const KavrelSpectrum& at(int index) const;
+    bool isVisible(int index) const;
+    // Position of the spectrum of that name, or -1.
+    int indexOf(const std::string& name) const;
+    bool contains(const std::string& name) const { return indexOf(name) >= 0; }
+
+    // Appends a shown spectrum. Throws std::invalid_argument, changing
+    // nothing, when its name is refused by checkName.
+    const KavrelSpectrum& add(std::unique_ptr<KavrelSpectrum> spectrum);
+    void remove(int index);
+    void clear();
+    void setVisible(int index, bool visible);
+
+    void addListener(Listener* listener);
+    void removeListener(Listener* listener);
+
+private:
+    struct Entry {
+        std::unique_ptr<KavrelSpectrum> spectrum;
+        bool visible;
+    };
+
+    void checkIndex(int index) const;
+
+    std::vector<Entry> entries_;
+    std::vector<Listener*> listeners_;
+};
