@@ -2,8 +2,8 @@
 // into the built-in workbook server and its file, against writing the same
 // cells and chart directly with libxlsxwriter.
 #include "common/UserDialogs.h"
-#include "excel/Exportexcel.h"
-#include "excel/Myexceloperation.h"
+#include "excel/ChartExport.h"
+#include "excel/ExcelOperation.h"
 #include "excel/workbook/WorkbookServer.h"
 #include "excel/ClassRegistry.h"
 

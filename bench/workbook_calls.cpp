@@ -6,7 +6,7 @@
 
 #include "excel/AutoArgs.h"
 #include "excel/AutomationCalls.h"
-#include "excel/Myexceltoolkit.h"
+#include "excel/ExcelToolkit.h"
 #include "excel/workbook/WorkbookServer.h"
 #include "text/NarrowText.h"
 #include "text/NumberText.h"

@@ -1,7 +1,7 @@
 #include "export/SpectrumCsv.h"
 
 #include "export/SafeFileWriter.h"
-#include "spectrum/Kavrelspectrum.h"
+#include "spectrum/KavrelSpectrum.h"
 #include "text/NarrowText.h"
 #include "text/NumberText.h"
 

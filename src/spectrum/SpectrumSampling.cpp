@@ -1,6 +1,6 @@
 #include "spectrum/SpectrumSampling.h"
 
-#include "spectrum/Kavrelspectrum.h"
+#include "spectrum/KavrelSpectrum.h"
 
 namespace {
 constexpr double curveStep = 0.01;

@@ -1,6 +1,6 @@
 #include "spectrum/SpectrumSet.h"
 
-#include "spectrum/Kavrelspectrum.h"
+#include "spectrum/KavrelSpectrum.h"
 
 #include <algorithm>
 #include <stdexcept>

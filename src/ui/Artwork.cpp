@@ -1,6 +1,6 @@
 #include "ui/Artwork.h"
 
-#include "spectrum/Kavrelspectrum.h"
+#include "spectrum/KavrelSpectrum.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>

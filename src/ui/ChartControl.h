@@ -1,6 +1,6 @@
 #pragma once
 
-#include "excel/Exportexcel.h"
+#include "excel/ChartExport.h"
 
 #include <QChartView>
 #include <QHash>

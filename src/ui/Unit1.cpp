@@ -4,7 +4,7 @@
 #include "common/WebSite.h"
 #include "export/SpectrumCsv.h"
 #include "spectrum/CodeTables.h"
-#include "spectrum/Kavrelspectrum.h"
+#include "spectrum/KavrelSpectrum.h"
 #include "spectrum/SpectrumSampling.h"
 #include "text/NarrowText.h"
 #include "text/NumberText.h"

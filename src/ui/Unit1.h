@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/SaveDialog.h"
-#include "excel/Myexceloperation.h"
+#include "excel/ExcelOperation.h"
 
 #include <QMainWindow>
 #include <QStringList>

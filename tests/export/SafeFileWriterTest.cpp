@@ -1,7 +1,7 @@
 #include "common/KavrelError.h"
 #include "export/SafeFileWriter.h"
 #include "export/SpectrumCsv.h"
-#include "spectrum/Kavrelspectrum.h"
+#include "spectrum/KavrelSpectrum.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>

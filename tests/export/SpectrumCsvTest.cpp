@@ -1,5 +1,5 @@
 #include "export/SpectrumCsv.h"
-#include "spectrum/Kavrelspectrum.h"
+#include "spectrum/KavrelSpectrum.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>

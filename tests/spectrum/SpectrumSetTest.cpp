@@ -1,4 +1,4 @@
-#include "spectrum/Kavrelspectrum.h"
+#include "spectrum/KavrelSpectrum.h"
 #include "spectrum/SpectrumSet.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 
 #include "common/KavrelError.h"
 #include "ui/KavrelApplication.h"
-#include "spectrum/Kavrelspectrum.h"
+#include "spectrum/KavrelSpectrum.h"
 
 #include <QLabel>
 #include <QMenu>

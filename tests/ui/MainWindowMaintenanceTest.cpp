@@ -1,6 +1,6 @@
 #include "MainWindowFixture.h"
 
-#include "spectrum/Kavrelspectrum.h"
+#include "spectrum/KavrelSpectrum.h"
 #include "ui/CheckLegend.h"
 
 #include <QAction>

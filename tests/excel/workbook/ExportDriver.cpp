@@ -1,7 +1,7 @@
 #include "WorkbookServerFixture.h"
 
 #include "excel/CellReference.h"
-#include "excel/Myexceltoolkit.h"
+#include "excel/ExcelToolkit.h"
 #include "text/NarrowText.h"
 #include "text/NumberText.h"
 

@@ -1,6 +1,6 @@
 #include "WorkbookServerFixture.h"
 
-#include "excel/Myexceltoolkit.h"
+#include "excel/ExcelToolkit.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -2,7 +2,7 @@
 
 #include "excel/AutomationCalls.h"
 #include "excel/AutomationError.h"
-#include "excel/Myexceloperation.h"
+#include "excel/ExcelOperation.h"
 #include "excel/workbook/WorkbookServer.h"
 #include "support/FakeUserDialogs.h"
 #include "support/QtPrinters.h"

@@ -1,6 +1,6 @@
 #include "excel/AutomationError.h"
 #include "excel/ClassRegistry.h"
-#include "excel/Myexceloperation.h"
+#include "excel/ExcelOperation.h"
 #include "support/FakeUserDialogs.h"
 #include "support/RecordingDispatch.h"
 #include "support/ScopedClassRegistration.h"

@@ -1,5 +1,5 @@
 #include "spectrum/CodeTables.h"
-#include "spectrum/Kavrelspectrum.h"
+#include "spectrum/KavrelSpectrum.h"
 #include "spectrum/SpectrumSampling.h"
 #include "support/FakeUserDialogs.h"
 

@@ -1,10 +1,10 @@
-#include "excel/Exportexcel.h"
+#include "excel/ChartExport.h"
 
 #include "common/KavrelError.h"
 #include "excel/AutomationCalls.h"
 #include "excel/CellReference.h"
-#include "excel/Myexceloperation.h"
-#include "excel/Myexceltoolkit.h"
+#include "excel/ExcelOperation.h"
+#include "excel/ExcelToolkit.h"
 #include "text/NarrowText.h"
 #include "text/NumberText.h"
 

@@ -1,6 +1,6 @@
 #include "excel/AutomationError.h"
-#include "excel/Exportexcel.h"
-#include "excel/Myexceloperation.h"
+#include "excel/ChartExport.h"
+#include "excel/ExcelOperation.h"
 #include "support/FakeUserDialogs.h"
 #include "support/RecordingDispatch.h"
 #include "support/ScopedClassRegistration.h"

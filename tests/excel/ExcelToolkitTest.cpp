@@ -1,5 +1,5 @@
 #include "excel/AutomationError.h"
-#include "excel/Myexceltoolkit.h"
+#include "excel/ExcelToolkit.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingDispatch.h"
 

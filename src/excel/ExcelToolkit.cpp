@@ -1,4 +1,4 @@
-#include "excel/Myexceltoolkit.h"
+#include "excel/ExcelToolkit.h"
 
 #include "excel/AutomationCalls.h"
 #include "excel/AutomationError.h"

@@ -1,4 +1,4 @@
-#include "excel/Myexceloperation.h"
+#include "excel/ExcelOperation.h"
 
 #include "common/UserDialogs.h"
 #include "excel/AutomationCalls.h"
