@@ -2,7 +2,7 @@
 #include "excel/workbook/WorkbookServer.h"
 #include "ui/KavrelApplication.h"
 #include "ui/QtUserDialogs.h"
-#include "ui/Unit1.h"
+#include "ui/MainWindow.h"
 
 #include <QScreen>
 #include <QStyle>
@@ -15,7 +15,7 @@ int main(int argc, char* argv[])
         KavrelApplication app(argc, argv);
         // "Excel.Application" on this platform: the built-in workbook server.
         registerWorkbookServer();
-        TForm1 form;
+        MainWindow form;
         form.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, form.size(),
                                              form.screen()->availableGeometry()));
         form.show();

@@ -36,16 +36,16 @@ TEST_F(ExportWorkbookTest, ThreeSpectraOneHiddenBecomeOneWorkbookWithThreeSeries
     create("B");
     type("edt1", "0.12");
     create("C");
-    form->lst1->setFocus();
-    form->lst1->setCurrentRow(1);
-    QTest::keyClick(form->lst1, Qt::Key_Space);
+    form->checkList()->setFocus();
+    form->checkList()->setCurrentRow(1);
+    QTest::keyClick(form->checkList(), Qt::Key_Space);
 
     exportChart();
     EXPECT_TRUE(dialogs.boxes.empty()) << dialogs.texts().join("; ").toStdString();
     ASSERT_EQ(dialogs.openedDocuments.size(), 1);
     const QString path = dialogs.openedDocuments[0];
     EXPECT_EQ(QFileInfo(path).fileName(), "Book1.xlsx");
-    EXPECT_TRUE(form->excelOp.excelApp.isObject());
+    EXPECT_TRUE(form->excelOptions().excelApp.isObject());
 
     const QString sheet = zipEntry(path, "xl/worksheets/sheet1.xml");
     const QString strings = zipEntry(path, "xl/sharedStrings.xml");
@@ -62,19 +62,19 @@ TEST_F(ExportWorkbookTest, ThreeSpectraOneHiddenBecomeOneWorkbookWithThreeSeries
     EXPECT_TRUE(chart.contains("<c:f>Sheet1!$F$2:$F$602</c:f>"));
     EXPECT_TRUE(chart.contains("Period, T(s)"));
     EXPECT_TRUE(chart.contains("Spectral Accleration,Sa (g)"));
-    form->excelOp.excelApp.clear();
+    form->excelOptions().excelApp.clear();
 }
 
 TEST_F(ExportWorkbookTest, TwoExportsGiveTwoWorkbooksAndKeepTheSecondApplication)
 {
     create("A");
     exportChart();
-    const Dispatch* first = form->excelOp.excelApp.objectValue();
+    const Dispatch* first = form->excelOptions().excelApp.objectValue();
     exportChart();
-    EXPECT_NE(form->excelOp.excelApp.objectValue(), first);
+    EXPECT_NE(form->excelOptions().excelApp.objectValue(), first);
     ASSERT_EQ(dialogs.openedDocuments.size(), 2);
     EXPECT_NE(dialogs.openedDocuments[0], dialogs.openedDocuments[1]);
     for (const QString& path : dialogs.openedDocuments)
         EXPECT_TRUE(QFileInfo::exists(path)) << path.toStdString();
-    form->excelOp.excelApp.clear();
+    form->excelOptions().excelApp.clear();
 }
