@@ -1,12 +1,12 @@
 #include "ui/InputPanel.h"
 
 #include "common/UserDialogs.h"
-#include "spectrum/CodeTables.h"
 #include "spectrum/SpectrumSet.h"
 #include "spectrum/StartupDefaults.h"
 #include "text/NarrowText.h"
 #include "text/NumberText.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -116,6 +116,15 @@ InputPanel::InputPanel(QWidget* parent) : QWidget(parent)
         }
     }
 
+    rareTgCheck = new QCheckBox("Rare earthquake: Tg + 0.05 s", this);
+    rareTgCheck->setObjectName("rareTgCheck");
+    verticalCheck = new QCheckBox(QString::fromUtf8("Vertical: 65 % AlphaMax, 1st-group Tg"), this);
+    verticalCheck->setObjectName("verticalCheck");
+    layout->addWidget(rareTgCheck, row++, 0, 1, 2);
+    layout->addWidget(verticalCheck, row++, 0, 1, 2);
+    for (QCheckBox* rule : {rareTgCheck, verticalCheck})
+        connect(rule, &QCheckBox::toggled, this, &InputPanel::applyCodeParameters);
+
     const std::pair<QComboBox*, std::int32_t*> selections[] = {
         {codeBox, &codeType_},      {intensityBox, &intensityIndex_}, {actionBox, &seismicActionIndex_},
         {siteBox, &siteClassIndex_}, {groupBox, &groupIndex_},
@@ -139,17 +148,44 @@ void InputPanel::resetSelections()
     actionBox->setCurrentIndex(seismicActionIndex_);
     siteBox->setCurrentIndex(siteClassIndex_);
     groupBox->setCurrentIndex(groupIndex_);
+    const QSignalBlocker quietRare(rareTgCheck);
+    const QSignalBlocker quietVertical(verticalCheck);
+    rareTgCheck->setChecked(false);
+    verticalCheck->setChecked(false);
     applyCodeParameters();
     dampingRatio_ = startup::dampingRatio;
     responseName_ = startup::responseName;
 }
 
+CodeSelection InputPanel::selection() const
+{
+    return {codeType_, intensityIndex_, seismicActionIndex_, siteClassIndex_, groupIndex_};
+}
+
+CodeRuleOptions InputPanel::ruleOptions() const
+{
+    return {rareTgCheck->isChecked() && rareTgCheck->isEnabled(), verticalCheck->isChecked()};
+}
+
 void InputPanel::applyCodeParameters()
 {
-    alphaMax_ = lookupAlphaMax(intensityIndex_, seismicActionIndex_);
+    // GB/T 51408 has rules of its own for rare earthquakes: the box is off there.
+    const bool rareAvailable = rareTgAvailable(codeType_);
+    if (!rareAvailable && rareTgCheck->isChecked()) {
+        const QSignalBlocker quiet(rareTgCheck);
+        rareTgCheck->setChecked(false);
+    }
+    rareTgCheck->setEnabled(rareAvailable);
+    rareTgCheck->setToolTip(rareAvailable ? QString()
+                                          : QStringLiteral("GB/T 51408-2021 sets its own characteristic "
+                                                           "periods for rare earthquakes."));
+
+    const CodeParameters p = codeParameters(selection(), ruleOptions());
+    alphaMax_ = p.alphaMax;
     alphaMaxEdit->setText(formatGeneral(alphaMax_));
-    tg_ = lookupTg(siteClassIndex_, groupIndex_);
+    tg_ = p.tg;
     tgEdit->setText(formatGeneral(tg_));
+    tgEdit->setToolTip(QString::fromStdString(p.tgNote));
 }
 
 void InputPanel::selectionChanged(QComboBox* box, std::int32_t& index)
@@ -204,5 +240,6 @@ void InputPanel::focusName()
 
 QList<QWidget*> InputPanel::inputsInTabOrder() const
 {
-    return {nameEdit, codeBox, intensityBox, actionBox, siteBox, groupBox, alphaMaxEdit, tgEdit, dampingEdit};
+    return {nameEdit,     codeBox, intensityBox, actionBox,   siteBox,      groupBox,
+            alphaMaxEdit, tgEdit,  dampingEdit,  rareTgCheck, verticalCheck};
 }

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "spectrum/CodeRules.h"
+
 #include <QWidget>
 #include <cstdint>
 #include <optional>
 #include <string>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -19,14 +22,16 @@ struct SpectrumInputs {
 };
 
 // The input panel: the name, the five selections, AlphaMax, Tg and the
-// damping ratio, each with its label as buddy. A change of any selection
-// fills AlphaMax and Tg from the code tables, replacing what was typed.
+// damping ratio, each with its label as buddy, and two code rules to apply
+// on request. A change of any selection or rule fills AlphaMax and Tg from
+// the code tables, replacing what was typed.
 class InputPanel : public QWidget {
     Q_OBJECT
 public:
     explicit InputPanel(QWidget* parent = nullptr);
 
-    // Back to the first item of every selection and the table values.
+    // Back to the first item of every selection, both rules off and the
+    // table values.
     void resetSelections();
     // AlphaMax and Tg from the tables for the current selections.
     void applyCodeParameters();
@@ -46,8 +51,10 @@ public:
     double alphaMax() const { return alphaMax_; }
     double tg() const { return tg_; }
     double dampingRatio() const { return dampingRatio_; }
+    CodeSelection selection() const;
+    CodeRuleOptions ruleOptions() const;
 
-    // In tab order: the name, the selections, then the three numbers.
+    // In tab order: the name, the selections, the three numbers, the rules.
     QList<QWidget*> inputsInTabOrder() const;
 
 private:
@@ -64,6 +71,8 @@ private:
     QLineEdit* alphaMaxEdit;
     QLineEdit* tgEdit;
     QLineEdit* dampingEdit;
+    QCheckBox* rareTgCheck;
+    QCheckBox* verticalCheck;
 
     std::int32_t codeType_ = 0;
     std::int32_t intensityIndex_ = 0;
