@@ -34,11 +34,17 @@ public:
     std::optional<QString> askSaveFileName(const SaveFileRequest& request) override
     {
         saveRequests.push_back(request);
-        if (saveAnswers.empty())
+        if (saveAnswers.empty() || !saveAnswers.front().has_value()) {
+            if (!saveAnswers.empty())
+                saveAnswers.pop_front();
             return std::nullopt;
-        auto answer = saveAnswers.front();
+        }
+        // Only the name is taken out, never a copy of the optional itself:
+        // at -O3, g++ 12 cannot follow a copied std::optional<QString>'s
+        // engaged flag and warns that its text may be uninitialised.
+        QString name = std::move(*saveAnswers.front());
         saveAnswers.pop_front();
-        return answer;
+        return name;
     }
     void openUrl(const QString& address) override { openedUrls << address; }
     void openDocument(const QString& path) override { openedDocuments << path; }
