@@ -2,6 +2,8 @@
 
 #include "excel/workbook/WorkbookServer.h"
 #include "support/ScopedClassRegistration.h"
+#include "support/TemporaryHome.h"
+#include "ui/QtUserDialogs.h"
 
 #include <QFileInfo>
 #include <QProcess>
@@ -24,6 +26,7 @@ class ExportWorkbookTest : public MainWindowTest {
 protected:
     void exportChart() { QTest::mouseClick(control<QPushButton>("btn1"), Qt::LeftButton); }
 
+    TemporaryHome home;
     ScopedClassRegistration excel{"Excel.Application", [] { return newWorkbookApplication(); }};
 };
 
@@ -76,5 +79,26 @@ TEST_F(ExportWorkbookTest, TwoExportsGiveTwoWorkbooksAndKeepTheSecondApplication
     EXPECT_NE(dialogs.openedDocuments[0], dialogs.openedDocuments[1]);
     for (const QString& path : dialogs.openedDocuments)
         EXPECT_TRUE(QFileInfo::exists(path)) << path.toStdString();
+    form->excelOptions().excelApp.clear();
+}
+
+// A desktop without xdg-open: the program's real document opener fails, and
+// the user is told where the workbook is instead of being left with nothing.
+TEST_F(ExportWorkbookTest, WithNoOpenerOnThePathTheUserIsToldWhereTheWorkbookIs)
+{
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", "");
+    QtUserDialogs desktop;
+    dialogs.documentOpener = [&desktop](const QString& document) { return desktop.openDocument(document); };
+
+    create("A");
+    exportChart();
+    qputenv("PATH", path);
+
+    const QString workbook = home.workbooks() + "/Book1.xlsx";
+    ASSERT_EQ(dialogs.boxes.size(), 1u) << dialogs.texts().join("; ").toStdString();
+    EXPECT_EQ(dialogs.boxes[0].kind, "question");
+    EXPECT_TRUE(dialogs.boxes[0].text.contains(workbook)) << dialogs.boxes[0].text.toStdString();
+    EXPECT_TRUE(zipEntry(workbook, "xl/charts/chart1.xml").contains("<c:scatterChart>"));
     form->excelOptions().excelApp.clear();
 }
