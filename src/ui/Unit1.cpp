@@ -16,6 +16,7 @@
 #include "ui/CheckListBox.h"
 #include "ui/Donationform.h"
 #include "ui/Graphpanelform.h"
+#include "ui/SaveForAnalysis.h"
 #include "ui/StringGrid.h"
 
 #include <QComboBox>
@@ -96,6 +97,7 @@ TForm1::TForm1(QWidget* owner) : QMainWindow(owner)
     dlg1.defaultExt = "bmp";
     // Replacing a picture the user picked by mistake would lose it: ask too.
     dlg1.confirmOverwrite = true;
+    setUpAnalysisDialog(dlgAnalysis, folder);
 
     excelOp.setDefaults();
 
@@ -273,6 +275,7 @@ void TForm1::buildMenu()
     DeleteAll1 = action(Edit1, "DeleteAll1", "Delete All");
     SaveData1 = action(Edit1, "SaveData1", "Save Data");
     SavePicture1 = action(Edit1, "SavePicture1", "Save Picture");
+    SaveForAnalysis1 = action(Edit1, "SaveForAnalysis1", "Save for Analysis...");
     About1 = mm1->addMenu("Help");
     About1->setObjectName("About1");
     AboutKavrelResponseSpectrum1 = action(About1, "AboutKavrelResponseSpectrum1", "About");
@@ -316,6 +319,7 @@ void TForm1::wireControls()
     bind(Button5, DeleteAll1, &TForm1::Button5Click);
     bind(Button2, SaveData1, &TForm1::Button2Click);
     bind(Button3, SavePicture1, &TForm1::Button3Click);
+    bind(nullptr, SaveForAnalysis1, &TForm1::SaveForAnalysis1Click);
     bind(btn1, nullptr, &TForm1::btn1Click);
     connect(AboutKavrelResponseSpectrum1, &QAction::triggered, this,
             guarded([this] { AboutKavrelResponseSpectrum1Click(); }));
@@ -620,6 +624,11 @@ void TForm1::Button3Click()
         return;
     saveWidgetPicture(cht1, dlg1.fileName);
     dlgSave1.initialDir = dlg1.initialDir;
+}
+
+void TForm1::SaveForAnalysis1Click()
+{
+    saveForAnalysis(spectrumList, *lst1, dlgAnalysis);
 }
 
 void TForm1::AboutKavrelResponseSpectrum1Click()

@@ -49,6 +49,7 @@ public:
     void Button3Click();
     void Button4Click();
     void Button5Click();
+    void SaveForAnalysis1Click();
     void lst1Change();
     void cht1DblClick();
     void FormDestroy();
@@ -125,11 +126,13 @@ public:
     QAction* DeleteAll1;
     QAction* SaveData1;
     QAction* SavePicture1;
+    QAction* SaveForAnalysis1;
     QAction* AboutKavrelResponseSpectrum1;
     QAction* Donation1;
     QAction* N1;
     SaveDialog dlgSave1;
     SaveDialog dlg1;
+    SaveDialog dlgAnalysis;
 
 private:
     void buildControls();

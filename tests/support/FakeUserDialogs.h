@@ -40,6 +40,18 @@ public:
         saveAnswers.pop_front();
         return answer;
     }
+    std::optional<SaveFileAnswer> askSaveFile(const SaveFileRequest& request) override
+    {
+        const std::optional<QString> fileName = askSaveFileName(request);
+        if (!fileName)
+            return std::nullopt;
+        QString filter = request.filter;
+        if (!filterAnswers.empty()) {
+            filter = filterAnswers.front();
+            filterAnswers.pop_front();
+        }
+        return SaveFileAnswer{*fileName, filter};
+    }
     void openUrl(const QString& address) override { openedUrls << address; }
     void openDocument(const QString& path) override { openedDocuments << path; }
 
@@ -55,6 +67,7 @@ public:
     std::deque<Box> boxes;
     std::deque<SaveFileRequest> saveRequests;
     std::deque<std::optional<QString>> saveAnswers;  // nullopt answers "cancel"
+    std::deque<QString> filterAnswers;  // file types picked; none left: the one offered first
     QStringList openedUrls;
     QStringList openedDocuments;
 
