@@ -24,17 +24,33 @@ bool SaveDialog::execute()
     SaveFileRequest request;
     request.title = title;
     request.filter = filter;
+    request.filters = filters;
     request.defaultSuffix = defaultExt;
     request.initialDir = initialDir;
     request.fileName = fileName;
     request.confirmOverwrite = confirmOverwrite;
-    const auto chosen = userDialogs().askSaveFileName(request);
-    if (!chosen || chosen->isEmpty())
+    const auto chosen = userDialogs().askSaveFile(request);
+    if (!chosen || chosen->fileName.isEmpty())
         return false;
-    fileName = *chosen;
+    fileName = chosen->fileName;
+    if (!chosen->filter.isEmpty())
+        filter = chosen->filter;
     // Next time the dialog starts where the user saved last.
     initialDir = withSeparator(QFileInfo(fileName).absolutePath());
     return true;
+}
+
+QString filterSuffix(const QString& filter)
+{
+    const qsizetype open = filter.lastIndexOf(QLatin1Char('('));
+    const qsizetype pattern = filter.indexOf(QLatin1String("*."), open + 1);
+    if (open < 0 || pattern < 0)
+        return QString();
+    qsizetype end = pattern + 2;
+    while (end < filter.size() && filter[end] != QLatin1Char(' ') && filter[end] != QLatin1Char(')')
+           && filter[end] != QLatin1Char('*'))
+        ++end;
+    return filter.mid(pattern + 2, end - pattern - 2);
 }
 
 QString initialSaveFolder(const QString& programFolder, const QString& documentsFolder)

@@ -1,23 +1,29 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // A save dialog's settings, kept between runs of the dialog like a form's
 // dialog component; `execute` asks through the program's dialogs.
 class SaveDialog {
 public:
     QString title;
-    QString filter;
+    QString filter;       // the file type chosen, kept for the next time
+    QStringList filters;  // every file type offered; empty: `filter` alone
     QString defaultExt;
     QString initialDir;  // with a final separator
     QString fileName;
     bool confirmOverwrite = true;
 
     // Asks for a file name starting from `initialDir` and `fileName`. On OK,
-    // `fileName` is the chosen path, `initialDir` its folder, and true is
-    // returned; on cancel nothing changes.
+    // `fileName` is the chosen path, `initialDir` its folder, `filter` the
+    // file type picked, and true is returned; on cancel nothing changes.
     bool execute();
 };
+
+// The suffix of a file type's first pattern, without the dot: "sgs" for
+// "MIDAS Gen/Civil (*.sgs)"; empty when it has none (*).
+QString filterSuffix(const QString& filter);
 
 // The folder the save dialogs start in: the program's own folder, as long as
 // the user can write there (not for a program installed under /usr); else

@@ -4,6 +4,14 @@
 
 UserDialogs::~UserDialogs() = default;
 
+std::optional<SaveFileAnswer> UserDialogs::askSaveFile(const SaveFileRequest& request)
+{
+    const std::optional<QString> fileName = askSaveFileName(request);
+    if (!fileName)
+        return std::nullopt;
+    return SaveFileAnswer{*fileName, request.filter};
+}
+
 namespace {
 
 // Used before the application installs its own: keeps messages visible

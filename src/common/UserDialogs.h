@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // Everything the program asks of the user or of the desktop goes through this
@@ -9,11 +10,18 @@
 // implementation; tests install a scripted fake, so no test opens a window.
 struct SaveFileRequest {
     QString title;
-    QString filter;         // one entry, e.g. "Bitmaps (*.bmp)"
-    QString defaultSuffix;  // added when the typed name has none
+    QString filter;         // the file type chosen at first, e.g. "Bitmaps (*.bmp)"
+    QStringList filters;    // every file type offered, `filter` among them; empty: `filter` alone
+    QString defaultSuffix;  // added when the typed name has none; with several
+                            // file types, the one of the type the user picks
     QString initialDir;
     QString fileName;       // proposed name
     bool confirmOverwrite = true;
+};
+
+struct SaveFileAnswer {
+    QString fileName;
+    QString filter;  // the file type the user picked
 };
 
 class UserDialogs {
@@ -36,6 +44,9 @@ public:
     virtual bool question(const QString& text) = 0;
     // Asks for a file name to save to; nothing when the user cancels.
     virtual std::optional<QString> askSaveFileName(const SaveFileRequest& request) = 0;
+    // The same, also telling which of the request's file types the user
+    // picked. Unless overridden: askSaveFileName, with the first file type.
+    virtual std::optional<SaveFileAnswer> askSaveFile(const SaveFileRequest& request);
     // Hands a web address to the desktop's browser.
     virtual void openUrl(const QString& address) = 0;
     // Hands a local document (or a folder) to the desktop's program for its

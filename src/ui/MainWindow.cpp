@@ -16,6 +16,7 @@
 #include "ui/KavrelApplication.h"
 #include "ui/LinkLabel.h"
 #include "ui/ModalDialog.h"
+#include "ui/SaveForAnalysis.h"
 #include "ui/SetViews.h"
 #include "ui/StringGrid.h"
 
@@ -103,6 +104,7 @@ void MainWindow::setUpSaveDialogs()
     pictureSaveDialog_.defaultExt = "bmp";
     // Replacing a picture the user picked by mistake would lose it: ask too.
     pictureSaveDialog_.confirmOverwrite = true;
+    setUpAnalysisDialog(analysisSaveDialog_, folder);
 }
 
 QWidget* MainWindow::buildCommandPanel()
@@ -203,6 +205,7 @@ void MainWindow::buildMenu()
                        {nullptr, "DeleteAll1", "Delete All", &MainWindow::deleteAllSpectra},
                        {nullptr, "SaveData1", "Save Data", &MainWindow::saveData},
                        {nullptr, "SavePicture1", "Save Picture", &MainWindow::savePicture},
+                       {nullptr, "SaveForAnalysis1", "Save for Analysis...", &MainWindow::saveForAnalysis},
                    });
     QMenu* help = bar->addMenu("Help");
     help->setObjectName("About1");
@@ -296,6 +299,11 @@ void MainWindow::savePicture()
         return;
     saveWidgetPicture(chart_, pictureSaveDialog_.fileName);
     dataSaveDialog_.initialDir = pictureSaveDialog_.initialDir;
+}
+
+void MainWindow::saveForAnalysis()
+{
+    ::saveForAnalysis(spectra_, *checkList_, analysisSaveDialog_);
 }
 
 void MainWindow::exportToExcel()

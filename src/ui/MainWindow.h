@@ -36,6 +36,7 @@ public:
     void deleteAllSpectra();
     void saveData();
     void savePicture();
+    void saveForAnalysis();
     void exportToExcel();
     void toggleGraphPanel();
     void showAbout();
@@ -55,6 +56,7 @@ public:
     ExcelOp& excelOptions() { return excelOptions_; }
     SaveDialog& dataSaveDialog() { return dataSaveDialog_; }
     SaveDialog& pictureSaveDialog() { return pictureSaveDialog_; }
+    SaveDialog& analysisSaveDialog() { return analysisSaveDialog_; }
 
 private:
     QWidget* buildCommandPanel();
@@ -69,6 +71,7 @@ private:
     ExcelOp excelOptions_;
     SaveDialog dataSaveDialog_;
     SaveDialog pictureSaveDialog_;
+    SaveDialog analysisSaveDialog_;
 
     InputPanel* inputPanel_ = nullptr;
     ChartControl* chart_ = nullptr;

@@ -1,5 +1,6 @@
 #include "ui/QtUserDialogs.h"
 
+#include "common/SaveDialog.h"
 #include "common/WebAddress.h"
 
 #include <QApplication>
@@ -60,6 +61,14 @@ bool QtUserDialogs::question(const QString& text)
 
 std::optional<QString> QtUserDialogs::askSaveFileName(const SaveFileRequest& request)
 {
+    const std::optional<SaveFileAnswer> answer = askSaveFile(request);
+    if (!answer)
+        return std::nullopt;
+    return answer->fileName;
+}
+
+std::optional<SaveFileAnswer> QtUserDialogs::askSaveFile(const SaveFileRequest& request)
+{
     QFileDialog dialog(boxOwner());
     // Qt's own dialog honours the default suffix before it asks about
     // overwriting, on every desktop. It has no read-only box to hide.
@@ -68,9 +77,18 @@ std::optional<QString> QtUserDialogs::askSaveFileName(const SaveFileRequest& req
     dialog.setFileMode(QFileDialog::AnyFile);
     if (!request.title.isEmpty())
         dialog.setWindowTitle(request.title);
-    if (!request.filter.isEmpty())
-        dialog.setNameFilter(request.filter);
     dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.filters.isEmpty()) {
+        dialog.setNameFilters(request.filters);
+        if (!request.filter.isEmpty())
+            dialog.selectNameFilter(request.filter);
+        // "model" typed with the MIDAS type chosen must become model.sgs.
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+            dialog.setDefaultSuffix(filterSuffix(filter));
+        });
+    } else if (!request.filter.isEmpty()) {
+        dialog.setNameFilter(request.filter);
+    }
     if (!request.initialDir.isEmpty())
         dialog.setDirectory(request.initialDir);
     if (!request.fileName.isEmpty())
@@ -82,7 +100,7 @@ std::optional<QString> QtUserDialogs::askSaveFileName(const SaveFileRequest& req
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty())
         return std::nullopt;
-    return chosen.first();
+    return SaveFileAnswer{chosen.first(), dialog.selectedNameFilter()};
 }
 
 void QtUserDialogs::openUrl(const QString& address)

@@ -15,6 +15,8 @@ public:
     void messageBox(const QString& text, const QString& caption, int flags) override;
     bool question(const QString& text) override;
     std::optional<QString> askSaveFileName(const SaveFileRequest& request) override;
+    // With several file types, the default suffix follows the type picked.
+    std::optional<SaveFileAnswer> askSaveFile(const SaveFileRequest& request) override;
     // A bare host name is opened as an http page; nothing happens for an
     // address that is not one, and a failure to open is not reported.
     void openUrl(const QString& address) override;

@@ -44,3 +44,33 @@ TEST(SaveDialog, StartsInTheProgramFolderOnlyWhenItIsWritable)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     EXPECT_EQ(initialSaveFolder(file.fileName(), "/home/u/Documents/"), "/home/u/Documents/");
 }
+
+TEST(SaveDialog, SeveralFileTypesOfferedAndThePickedOneKept)
+{
+    FakeUserDialogs dialogs;
+    SaveDialog dialog;
+    dialog.filters = {"CSI SAP2000/ETABS (*.txt)", "MIDAS Gen/Civil (*.sgs)"};
+    dialog.filter = dialog.filters[0];
+
+    dialogs.saveAnswers = {QString("/tmp/a.sgs"), std::nullopt};
+    dialogs.filterAnswers = {"MIDAS Gen/Civil (*.sgs)"};
+    EXPECT_TRUE(dialog.execute());
+    EXPECT_EQ(dialog.filter, "MIDAS Gen/Civil (*.sgs)");
+    EXPECT_FALSE(dialog.execute());  // cancel keeps the type picked last
+    EXPECT_EQ(dialog.filter, "MIDAS Gen/Civil (*.sgs)");
+
+    ASSERT_EQ(dialogs.saveRequests.size(), 2u);
+    EXPECT_EQ(dialogs.saveRequests[0].filters, dialog.filters);
+    EXPECT_EQ(dialogs.saveRequests[0].filter, "CSI SAP2000/ETABS (*.txt)");
+    EXPECT_EQ(dialogs.saveRequests[1].filter, "MIDAS Gen/Civil (*.sgs)");
+}
+
+TEST(SaveDialog, SuffixOfAFileType)
+{
+    EXPECT_EQ(filterSuffix("MIDAS Gen/Civil (*.sgs)"), "sgs");
+    EXPECT_EQ(filterSuffix(QString::fromUtf8("CSV(逗号分隔)(*.csv)")), "csv");
+    EXPECT_EQ(filterSuffix("Text (*.txt *.dat)"), "txt");
+    EXPECT_EQ(filterSuffix("Archives (*.tar.gz)"), "tar.gz");
+    EXPECT_EQ(filterSuffix("All files (*)"), "");
+    EXPECT_EQ(filterSuffix("Bitmaps"), "");
+}

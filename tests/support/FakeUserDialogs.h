@@ -56,6 +56,18 @@ public:
         saveAnswers.pop_front();
         return name;
     }
+    std::optional<SaveFileAnswer> askSaveFile(const SaveFileRequest& request) override
+    {
+        const std::optional<QString> fileName = askSaveFileName(request);
+        if (!fileName)
+            return std::nullopt;
+        QString filter = request.filter;
+        if (!filterAnswers.empty()) {
+            filter = filterAnswers.front();
+            filterAnswers.pop_front();
+        }
+        return SaveFileAnswer{*fileName, filter};
+    }
     void openUrl(const QString& address) override { openedUrls << address; }
     bool openDocument(const QString& path) override
     {
@@ -76,6 +88,7 @@ public:
     std::deque<SaveFileRequest> saveRequests;
     std::deque<std::optional<QString>> saveAnswers;  // nullopt answers "cancel"
     std::deque<bool> questionAnswers;                // "No" when empty
+    std::deque<QString> filterAnswers;  // file types picked; none left: the one offered first
     QStringList openedUrls;
     QStringList openedDocuments;  // every document handed over, opened or not
     // Answers whether the desktop opened a document; without it every one opens.

@@ -4,6 +4,7 @@
 #include "support/QtPrinters.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -167,6 +168,27 @@ TEST_F(SaveDialogTest, ReplacingAFileIsAskedOnlyWhenRequested)
     EXPECT_TRUE(asked);
     ASSERT_TRUE(chosen.has_value());
     EXPECT_EQ(QFileInfo(*chosen).fileName(), QString("chart.bmp"));
+}
+
+TEST_F(SaveDialogTest, TheSuffixFollowsTheFileTypePicked)
+{
+    request.filters = {"CSI SAP2000/ETABS (*.txt)", "MIDAS Gen/Civil (*.sgs)", "OpenSees Tcl (*.tcl)"};
+    request.filter = request.filters[0];
+    request.defaultSuffix = "txt";
+    onNextModal<QFileDialog>([&](QFileDialog* dialog) {
+        EXPECT_EQ(dialog->nameFilters(), request.filters);
+        EXPECT_EQ(dialog->selectedNameFilter(), request.filters[0]);
+        // The user picks the second type with the keyboard.
+        auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+        ASSERT_NE(types, nullptr);
+        types->setFocus();
+        QTest::keyClick(types, Qt::Key_Down);
+        typeAndSave(dialog, "model");
+    });
+    const auto answer = dialogs.askSaveFile(request);
+    ASSERT_TRUE(answer.has_value());
+    EXPECT_EQ(QFileInfo(answer->fileName).fileName(), QString("model.sgs"));
+    EXPECT_EQ(answer->filter, QString("MIDAS Gen/Civil (*.sgs)"));
 }
 
 TEST_F(QtUserDialogsTest, ABareHostIsOpenedAsAnHttpPage)

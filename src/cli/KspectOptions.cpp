@@ -1,0 +1,312 @@
+#include "cli/KspectOptions.h"
+
+#include "spectrum/CodeTables.h"
+#include "text/NarrowText.h"
+#include "text/NumberText.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QLocale>
+
+#include <climits>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Choices = std::vector<std::pair<QString, int>>;
+
+const Choices codeChoices = {{"2010", 0}, {"2001", 1}, {"51408", 2}};
+const Choices intensityChoices = {{"6", 0}, {"7", 1}, {"7.5", 2}, {"8", 3}, {"8.5", 4}, {"9", 5}};
+const Choices actionChoices = {{"frequent", 0}, {"design", 1}, {"rare", 2}, {"very-rare", 3}};
+const Choices siteChoices = {{"I0", 0}, {"I1", 1}, {"II", 2}, {"III", 3}, {"IV", 4}};
+const Choices groupChoices = {{"1", 0}, {"2", 1}, {"3", 2}};
+
+QString choiceList(const Choices& choices, const QString& separator)
+{
+    QStringList names;
+    for (const auto& choice : choices)
+        names << choice.first;
+    return names.join(separator);
+}
+
+QString formatList(const QString& separator)
+{
+    QStringList names;
+    for (const AnalysisFormat format : analysisFormats())
+        names << QString::fromLatin1(analysisFormatName(format));
+    return names.join(separator);
+}
+
+QString quoted(const QString& text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+// Removes blanks and control characters at both ends, as the window reads a
+// name.
+QString trimControls(const QString& text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin].unicode() <= 0x20)
+        ++begin;
+    while (end > begin && text[end - 1].unicode() <= 0x20)
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+// Reads the options one by one and keeps the first complaint.
+class Reader {
+public:
+    explicit Reader(const QCommandLineParser& parser) : parser_(parser) {}
+
+    bool failed() const { return !error_.isEmpty(); }
+    const QString& error() const { return error_; }
+
+    // The option's one value, or nothing when it is not given. Given twice it
+    // is refused: which one was meant cannot be known.
+    bool value(const QCommandLineOption& option, QString& text)
+    {
+        if (failed())
+            return false;
+        const QStringList values = parser_.values(option);
+        if (values.isEmpty())
+            return false;
+        if (values.size() > 1)
+            return refuse(option, "given more than once");
+        text = values.first();
+        return true;
+    }
+
+    void choice(const QCommandLineOption& option, const Choices& choices, std::int32_t& index)
+    {
+        QString text;
+        if (!value(option, text))
+            return;
+        for (const auto& [name, itemIndex] : choices) {
+            if (text == name) {
+                index = itemIndex;
+                return;
+            }
+        }
+        refuse(option, quoted(text) + " is not one of " + choiceList(choices, ", "));
+    }
+
+    // A number as the window's edit boxes take it, but always with "." so
+    // that a script means the same in every locale.
+    void number(const QCommandLineOption& option, const QString& negativeMessage, double& value)
+    {
+        QString text;
+        if (!this->value(option, text))
+            return;
+        double parsed = 0.0;
+        if (!parseLocaleDouble(text, parsed, QLocale::c())) {
+            refuse(option, quoted(text) + " is not a valid floating number!");
+            return;
+        }
+        if (parsed < 0) {
+            refuse(option, negativeMessage);
+            return;
+        }
+        value = parsed;
+    }
+
+    void name(const QCommandLineOption& option, std::string& name)
+    {
+        QString text;
+        if (!value(option, text))
+            return;
+        const std::string narrow = toNarrow(trimControls(text));
+        if (narrow.size() >= 20)
+            refuse(option, "Response Name must be less than 20 letters.");
+        else if (narrow.empty())
+            refuse(option, "Please Input Response Name.");
+        else
+            name = narrow;
+    }
+
+    void format(const QCommandLineOption& option, AnalysisFormat& format)
+    {
+        QString text;
+        if (value(option, text) && !analysisFormatFromName(text, format))
+            refuse(option, quoted(text) + " is not one of " + formatList(", "));
+    }
+
+    void periods(const QCommandLineOption& option, PeriodRange& range)
+    {
+        QString text;
+        if (!value(option, text))
+            return;
+        const QStringList parts = text.split(QLatin1Char(':'));
+        if (parts.size() != 3) {
+            refuse(option, quoted(text) + " is not START:STOP:STEP");
+            return;
+        }
+        double numbers[3] = {};
+        for (int i = 0; i < 3; ++i) {
+            if (!parseLocaleDouble(parts[i], numbers[i], QLocale::c())) {
+                refuse(option, quoted(parts[i]) + " is not a valid floating number!");
+                return;
+            }
+        }
+        const PeriodRange candidate{numbers[0], numbers[1], numbers[2]};
+        const QString problem = periodRangeProblem(candidate);
+        if (!problem.isEmpty()) {
+            refuse(option, problem);
+            return;
+        }
+        range = candidate;
+    }
+
+    void tag(const QCommandLineOption& option, AnalysisFormat format, int& tag)
+    {
+        QString text;
+        if (!value(option, text))
+            return;
+        bool ok = false;
+        const qlonglong parsed = text.trimmed().toLongLong(&ok);
+        if (!ok || parsed < 1 || parsed > INT_MAX) {
+            refuse(option, quoted(text) + " is not a whole number from 1 to " + QString::number(INT_MAX));
+            return;
+        }
+        if (format != AnalysisFormat::OpenSees) {
+            refuse(option, "only for --format opensees");
+            return;
+        }
+        tag = static_cast<int>(parsed);
+    }
+
+    void path(const QCommandLineOption& option, bool& given, QString& path)
+    {
+        given = value(option, path);
+    }
+
+private:
+    bool refuse(const QCommandLineOption& option, const QString& what)
+    {
+        const QString name = option.names().last();
+        error_ = (name.size() == 1 ? "-" : "--") + name + ": " + what;
+        return false;
+    }
+
+    const QCommandLineParser& parser_;
+    QString error_;
+};
+
+// The usage line, then every option with its value and its description.
+QString helpText(const QString& description, const QList<QCommandLineOption>& options)
+{
+    QString text = "Usage: kspect [options]\n" + description + "\n\nOptions:\n";
+    for (const QCommandLineOption& option : options) {
+        QStringList names;
+        for (const QString& name : option.names())
+            names << (name.size() == 1 ? "-" : "--") + name;
+        QString head = "  " + names.join(", ");
+        if (!option.valueName().isEmpty())
+            head += " " + option.valueName();
+        text += head + "\n      " + option.description() + "\n";
+    }
+    return text;
+}
+
+} // namespace
+
+KspectParse parseKspectArguments(const QStringList& arguments)
+{
+    const QCommandLineOption code("code",
+                                  "Design code: " + choiceList(codeChoices, ", ")
+                                      + " (GB 50011-2010, GB 50011-2001, GB/T 51408-2021). Default 2010.",
+                                  "2010|2001|51408");
+    const QCommandLineOption intensity(
+        "intensity",
+        "Seismic intensity: 6 (0.05 g), 7 (0.10 g), 7.5 (7 with 0.15 g), 8 (0.20 g), 8.5 (8 with 0.30 g), "
+        "9 (0.40 g). Default 6.",
+        choiceList(intensityChoices, "|"));
+    const QCommandLineOption action("action",
+                                    "Seismic action: frequent, design (design-basis), rare, very-rare. "
+                                    "Default frequent.",
+                                    choiceList(actionChoices, "|"));
+    const QCommandLineOption site("site", "Site class: " + choiceList(siteChoices, ", ") + ". Default I0.",
+                                  choiceList(siteChoices, "|"));
+    const QCommandLineOption group("group", "Earthquake group: 1, 2, 3. Default 1.", choiceList(groupChoices, "|"));
+    const QCommandLineOption alphaMax("alpha-max",
+                                      "AlphaMax, 0 or more; overrides the code table's value for the "
+                                      "intensity and action.",
+                                      "A");
+    const QCommandLineOption tg("tg",
+                                "Tg in seconds, 0 or more; overrides the code table's value for the site "
+                                "class and group.",
+                                "T");
+    const QCommandLineOption damping("damping", "Damping ratio, 0 or more (0.05 is 5 %). Default 0.05.", "Z");
+    const QCommandLineOption name("name", "Name of the spectrum, fewer than 20 bytes. Default Spectrum-1.",
+                                  "NAME");
+    const QCommandLineOption format("format",
+                                    "File format: table (tab-separated, the default), csv, csi "
+                                    "(SAP2000/ETABS), midas (MIDAS Gen/Civil .sgs), staad (STAAD.Pro), "
+                                    "opensees (Tcl timeSeries Path).",
+                                    formatList("|"));
+    const QCommandLineOption periods("periods",
+                                     "Periods START + i x STEP from START to STOP, within 0 and 6 s; the "
+                                     "corners 0.1 s, Tg and 5 Tg are added. Default 0:6:0.01.",
+                                     "START:STOP:STEP");
+    const QCommandLineOption tag("tag", "Tag of the OpenSees time series, 1 or more. Default 1.", "N");
+    const QCommandLineOption output(QStringList{"o", "output"},
+                                    "Write the file FILE (replaced whole, or left as it was on failure) "
+                                    "instead of the standard output.",
+                                    "FILE");
+    const QCommandLineOption help(QStringList{"h", "help"}, "Show this help and exit.");
+    const QCommandLineOption version("version", "Show the program's version and exit.");
+
+    const QList<QCommandLineOption> options = {code,   intensity, action,  site, group,  alphaMax, tg,     damping,
+                                               name,   format,    periods, tag,  output, help,     version};
+    QCommandLineParser parser;
+    parser.addOptions(options);
+
+    KspectParse result;
+    result.helpText = helpText("Writes a seismic design response spectrum of GB 50011-2010, GB 50011-2001 or "
+                               "GB/T 51408-2021 as (period, alpha) pairs for a structural analysis program.\n"
+                               "Numbers are read and written with \".\". Exit status: 0 written, 1 the output "
+                               "could not be written, 2 a refused option.",
+                               options);
+    if (!parser.parse(arguments)) {
+        result.error = parser.errorText();
+        return result;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        result.error = quoted(parser.positionalArguments().first()) + ": not an option";
+        return result;
+    }
+    KspectRequest& request = result.request;
+    if (parser.isSet(help)) {
+        request.action = KspectRequest::Action::Help;
+        return result;
+    }
+    if (parser.isSet(version)) {
+        request.action = KspectRequest::Action::Version;
+        return result;
+    }
+
+    Reader reader(parser);
+    std::int32_t intensityIndex = 0;
+    std::int32_t actionIndex = 0;
+    std::int32_t siteIndex = 0;
+    std::int32_t groupIndex = 0;
+    reader.choice(code, codeChoices, request.codeType);
+    reader.choice(intensity, intensityChoices, intensityIndex);
+    reader.choice(action, actionChoices, actionIndex);
+    reader.choice(site, siteChoices, siteIndex);
+    reader.choice(group, groupChoices, groupIndex);
+    request.alphaMax = lookupAlphaMax(intensityIndex, actionIndex);
+    request.tg = lookupTg(siteIndex, groupIndex);
+    reader.name(name, request.name);
+    reader.number(alphaMax, "AlphaMax must be postive.", request.alphaMax);
+    reader.number(tg, "Characteristic Groud Period must be postive.", request.tg);
+    reader.number(damping, "Damping ratio must be postive.", request.dampingRatio);
+    reader.format(format, request.file.format);
+    reader.periods(periods, request.file.periods);
+    reader.tag(tag, request.file.format, request.file.tag);
+    reader.path(output, request.toFile, request.outputPath);
+    result.error = reader.error();
+    return result;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "export/AnalysisFile.h"
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <string>
+
+// The command line of kspect, read into what to do. Choices and defaults are
+// those of the window's input panel at start-up; AlphaMax and Tg come from the
+// code tables unless given, and every value the window would refuse is
+// refused here with the window's own words.
+
+struct KspectRequest {
+    enum class Action { Write, Help, Version };
+    Action action = Action::Write;
+
+    std::int32_t codeType = 0;
+    std::string name = "Spectrum-1";  // narrow bytes, as the window keeps names
+    double alphaMax = 0.0;
+    double tg = 0.0;
+    double dampingRatio = 0.05;
+    AnalysisFileOptions file;
+    bool toFile = false;  // else the standard output
+    QString outputPath;
+};
+
+struct KspectParse {
+    KspectRequest request;
+    // One line that names the option and says what is wrong; empty when the
+    // command line is good.
+    QString error;
+    QString helpText;
+};
+
+// `arguments` as the program got them, the program's name first.
+KspectParse parseKspectArguments(const QStringList& arguments);

@@ -1,0 +1,376 @@
+#include "export/AnalysisFile.h"
+
+#include "common/KavrelError.h"
+#include "export/SafeFileWriter.h"
+#include "spectrum/KavrelSpectrum.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <iterator>
+#include <string>
+
+namespace {
+
+// Two periods closer than this are one period.
+constexpr double samePeriod = 1e-9;
+constexpr double lastPeriod = 6.0;
+
+// Wide enough for any double in fixed notation with as many decimals as the
+// shortest text of any double has.
+constexpr int numberBufferSize = 800;
+
+void appendShortest(std::string& out, double value, std::chars_format style)
+{
+    char buffer[numberBufferSize];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, style);
+    out.append(buffer, result.ptr);
+}
+
+// Periods never get an exponent: 0.00001, not 1e-05.
+void appendPeriod(std::string& out, double value)
+{
+    appendShortest(out, value, std::chars_format::fixed);
+}
+
+// Values as printf's %g would show their shortest digits: 0.0053 and 1e-05.
+void appendValue(std::string& out, double value)
+{
+    appendShortest(out, value, std::chars_format::general);
+}
+
+std::string shortestText(double value)
+{
+    std::string text;
+    appendValue(text, value);
+    return text;
+}
+
+// Decimals of the shortest fixed text of `value`: 2 for 0.01, 5 for 1e-5.
+int decimalsOf(double value)
+{
+    char buffer[numberBufferSize];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    const char* point = std::find(buffer, result.ptr, '.');
+    return point == result.ptr ? 0 : static_cast<int>(result.ptr - point - 1);
+}
+
+// The double of `value` rounded to `decimals` decimals, so that a product
+// such as 0.29000000000000004 becomes 0.29 again.
+double roundToDecimals(double value, int decimals)
+{
+    char buffer[numberBufferSize];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    if (written.ec != std::errc())
+        return value;
+    double rounded = value;
+    std::from_chars(buffer, written.ptr, rounded, std::chars_format::fixed);
+    return rounded;
+}
+
+// How many steps from START stay at or below STOP, allowing for the rounding
+// of (STOP - START) / STEP: 0 ... 6 every 0.01 s gives 601.
+double gridCount(const PeriodRange& range)
+{
+    return std::floor((range.stop - range.start) / range.step + samePeriod) + 1;
+}
+
+std::vector<double> gridPeriods(const PeriodRange& range)
+{
+    const int count = static_cast<int>(gridCount(range));
+    const int decimals = std::max(decimalsOf(range.start), decimalsOf(range.step));
+    std::vector<double> periods;
+    periods.reserve(static_cast<std::size_t>(count) + 3);
+    for (int i = 0; i < count; ++i) {
+        const double period = roundToDecimals(range.start + i * range.step, decimals);
+        periods.push_back(std::min(period, range.stop));
+    }
+    return periods;
+}
+
+// The periods at which the curve changes its formula; 5 Tg only where a
+// straight branch follows the curve. 5 Tg is rounded to Tg's own decimals so
+// that Tg 0.35 gives 1.75, not 1.7499999999999998.
+std::vector<double> cornerPeriods(const KavrelSpectrum& spectrum)
+{
+    std::vector<double> corners = {0.1, spectrum.tg};
+    if (spectrum.codeType == 0 || spectrum.codeType == 1) {
+        const double fiveTg = 5 * spectrum.tg;
+        if (fiveTg <= lastPeriod)
+            corners.push_back(roundToDecimals(fiveTg, decimalsOf(spectrum.tg)));
+    }
+    std::sort(corners.begin(), corners.end());
+    return corners;
+}
+
+bool nearGrid(const std::vector<double>& grid, double period)
+{
+    const auto above = std::lower_bound(grid.begin(), grid.end(), period);
+    if (above != grid.end() && *above - period <= samePeriod)
+        return true;
+    return above != grid.begin() && period - *(above - 1) <= samePeriod;
+}
+
+std::vector<double> writtenPeriods(const KavrelSpectrum& spectrum, const PeriodRange& range)
+{
+    std::vector<double> grid = gridPeriods(range);
+    std::vector<double> extra;
+    for (const double corner : cornerPeriods(spectrum)) {
+        // Written so that a NaN Tg is left out as well.
+        if (!(corner >= range.start && corner <= range.stop) || nearGrid(grid, corner))
+            continue;
+        if (!extra.empty() && corner - extra.back() <= samePeriod)
+            continue;
+        extra.push_back(corner);
+    }
+    std::vector<double> periods;
+    periods.reserve(grid.size() + extra.size());
+    std::merge(grid.begin(), grid.end(), extra.begin(), extra.end(), std::back_inserter(periods));
+    return periods;
+}
+
+// A name as one line's text: a control character (a pasted line break) would
+// end the line early, or make the next line part of a comment.
+std::string lineText(const std::string& name)
+{
+    std::string text = name;
+    for (char& c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            c = ' ';
+    }
+    return text;
+}
+
+class FileText {
+public:
+    FileText(const KavrelSpectrum& spectrum, const AnalysisFileOptions& options)
+        : spectrum_(spectrum), options_(options), points_(analysisPoints(spectrum, options.periods))
+    {
+        // About 16 bytes a point in every format.
+        out_.reserve(points_.size() * 48 + 512);
+    }
+
+    std::string build()
+    {
+        switch (options_.format) {
+        case AnalysisFormat::Table:
+            pairs("period_s\talpha_g", "\t", "\n");
+            break;
+        case AnalysisFormat::Csv:
+            pairs("period_s,alpha_g", ",", "\n");
+            break;
+        case AnalysisFormat::Csi:
+            csi();
+            break;
+        case AnalysisFormat::Midas:
+            midas();
+            break;
+        case AnalysisFormat::Staad:
+            staad();
+            break;
+        case AnalysisFormat::OpenSees:
+            openSees();
+            break;
+        }
+        return std::move(out_);
+    }
+
+private:
+    void line(const std::string& text, const char* end)
+    {
+        out_ += text;
+        out_ += end;
+    }
+
+    void pairLines(const char* separator, const char* end)
+    {
+        for (const SpectrumPoint& p : points_) {
+            appendPeriod(out_, p.period);
+            out_ += separator;
+            appendValue(out_, p.alpha);
+            out_ += end;
+        }
+    }
+
+    void pairs(const char* header, const char* separator, const char* end)
+    {
+        line(header, end);
+        pairLines(separator, end);
+    }
+
+    // SAP2000 and ETABS skip lines that start with "$" and stop reading at
+    // the first blank line, so there is none before the end.
+    void csi()
+    {
+        const char* end = "\r\n";
+        line("$ Response spectrum: " + lineText(spectrum_.responseName), end);
+        line("$ Design code: " + spectrum_.codeName(), end);
+        line("$ AlphaMax: " + shortestText(spectrum_.alphaMax), end);
+        line("$ Tg: " + shortestText(spectrum_.tg) + " s", end);
+        line("$ Damping ratio: " + shortestText(spectrum_.dampingRatio), end);
+        line("$ Period (s) vs. value (g)", end);
+        pairLines(" ", end);
+    }
+
+    // MIDAS reads a title up to the end of its line; a comma in it would start
+    // another field, so it becomes a blank.
+    void midas()
+    {
+        const char* end = "\r\n";
+        std::string title = lineText(spectrum_.responseName);
+        std::replace(title.begin(), title.end(), ',', ' ');
+        line("*SGSw", end);
+        line("*TITLE, " + title, end);
+        line("*TITLE, " + spectrum_.codeName() + " AlphaMax " + shortestText(spectrum_.alphaMax) + " Tg "
+                 + shortestText(spectrum_.tg) + " s Damping ratio " + shortestText(spectrum_.dampingRatio),
+             end);
+        line("*X-AXIS, Period (sec)", end);
+        line("*Y-AXIS, Spectral Data", end);
+        line("*UNIT&TYPE, GRAV, ACCEL", end);
+        line("*FLAGS, 0, 0", end);
+        line("*DATA", end);
+        pairLines(", ", end);
+        line("*ENDDATA", end);
+    }
+
+    // One damping curve whose N points come as pairs (a negative count);
+    // STAAD takes no comment line here.
+    void staad()
+    {
+        const char* end = "\r\n";
+        line("1 -" + std::to_string(points_.size()), end);
+        line(shortestText(spectrum_.dampingRatio), end);
+        pairLines(" ", end);
+    }
+
+    // A Tcl comment that ends in a backslash would swallow the next line, so
+    // the name is quoted and no comment line ends with it.
+    void openSees()
+    {
+        const char* end = "\n";
+        line("# Response spectrum: \"" + lineText(spectrum_.responseName) + "\"", end);
+        line("# Design code: " + spectrum_.codeName() + ", AlphaMax " + shortestText(spectrum_.alphaMax) + ", Tg "
+                 + shortestText(spectrum_.tg) + " s, damping ratio " + shortestText(spectrum_.dampingRatio),
+             end);
+        line("# -time: period (s), -values: alpha (g)", end);
+        out_ += "timeSeries Path " + std::to_string(options_.tag) + " -time {";
+        for (std::size_t i = 0; i < points_.size(); ++i) {
+            if (i > 0)
+                out_ += ' ';
+            appendPeriod(out_, points_[i].period);
+        }
+        out_ += "} -values {";
+        for (std::size_t i = 0; i < points_.size(); ++i) {
+            if (i > 0)
+                out_ += ' ';
+            appendValue(out_, points_[i].alpha);
+        }
+        out_ += "}";
+        out_ += end;
+    }
+
+    const KavrelSpectrum& spectrum_;
+    const AnalysisFileOptions& options_;
+    const std::vector<SpectrumPoint> points_;
+    std::string out_;
+};
+
+struct FormatInfo {
+    AnalysisFormat format;
+    const char* name;
+    const char* suffix;
+};
+
+const FormatInfo formatTable[] = {
+    {AnalysisFormat::Table, "table", "txt"},  {AnalysisFormat::Csv, "csv", "csv"},
+    {AnalysisFormat::Csi, "csi", "txt"},      {AnalysisFormat::Midas, "midas", "sgs"},
+    {AnalysisFormat::Staad, "staad", "txt"},  {AnalysisFormat::OpenSees, "opensees", "tcl"},
+};
+
+const FormatInfo& infoOf(AnalysisFormat format)
+{
+    for (const FormatInfo& info : formatTable) {
+        if (info.format == format)
+            return info;
+    }
+    return formatTable[0];
+}
+
+} // namespace
+
+const std::vector<AnalysisFormat>& analysisFormats()
+{
+    static const std::vector<AnalysisFormat> all = {AnalysisFormat::Table, AnalysisFormat::Csv,
+                                                    AnalysisFormat::Csi,   AnalysisFormat::Midas,
+                                                    AnalysisFormat::Staad, AnalysisFormat::OpenSees};
+    return all;
+}
+
+const char* analysisFormatName(AnalysisFormat format)
+{
+    return infoOf(format).name;
+}
+
+const char* analysisFormatSuffix(AnalysisFormat format)
+{
+    return infoOf(format).suffix;
+}
+
+bool analysisFormatFromName(const QString& name, AnalysisFormat& format)
+{
+    for (const FormatInfo& info : formatTable) {
+        if (name == QLatin1String(info.name)) {
+            format = info.format;
+            return true;
+        }
+    }
+    return false;
+}
+
+QString periodRangeProblem(const PeriodRange& range)
+{
+    // Written so that a NaN fails the test as well.
+    if (!(range.start >= 0.0 && range.stop <= lastPeriod && range.start <= lastPeriod && range.stop >= 0.0))
+        return QStringLiteral("the periods must lie within 0 and 6 s");
+    if (!(range.step > 0.0))
+        return QStringLiteral("STEP must be greater than 0");
+    if (range.stop < range.start)
+        return QStringLiteral("STOP must not be less than START");
+    if (gridCount(range) > maxPeriodCount)
+        return QStringLiteral("more than %1 periods").arg(static_cast<qint64>(maxPeriodCount));
+    return QString();
+}
+
+std::vector<SpectrumPoint> analysisPoints(const KavrelSpectrum& spectrum, const PeriodRange& range)
+{
+    const QString problem = periodRangeProblem(range);
+    if (!problem.isEmpty())
+        throw KavrelError(problem);
+    const std::vector<double> periods = writtenPeriods(spectrum, range);
+    std::vector<SpectrumPoint> points;
+    points.reserve(periods.size());
+    for (const double period : periods) {
+        // Every period lies within 0 ... 6.0 s, which alphaAt always takes.
+        double alpha = 0.0;
+        if (spectrum.alphaAt(period, alpha) != 0)
+            break;
+        points.push_back({period, alpha});
+    }
+    return points;
+}
+
+QByteArray buildAnalysisFile(const KavrelSpectrum& spectrum, const AnalysisFileOptions& options)
+{
+    const std::string text = FileText(spectrum, options).build();
+    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void writeAnalysisFile(QIODevice* device, const KavrelSpectrum& spectrum, const AnalysisFileOptions& options)
+{
+    writeAllBytes(device, buildAnalysisFile(spectrum, options));
+}
+
+void saveAnalysisFile(const QString& path, const KavrelSpectrum& spectrum, const AnalysisFileOptions& options)
+{
+    writeFileAtomically(path, buildAnalysisFile(spectrum, options));
+}
