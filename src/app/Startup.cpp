@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include "app/CommandLine.h"
 #include "excel/workbook/WorkbookServer.h"
 #include "ui/KavrelApplication.h"
 
@@ -28,6 +29,8 @@ int runWindow(KavrelApplication& app, const MainWindowFactory& makeMainWindow)
 
 int runProgram(int& argc, char** argv, const MainWindowFactory& makeMainWindow)
 {
+    if (const std::optional<int> status = answerTerminalOptions(argc, argv))
+        return *status;
     std::unique_ptr<KavrelApplication> app;
     try {
         app = std::make_unique<KavrelApplication>(argc, argv);

@@ -7,7 +7,8 @@
 
 using MainWindowFactory = std::function<std::unique_ptr<QWidget>()>;
 
-// The window program from its application object to its end: makes the
+// The window program from its command line to its end: answers -h/--help
+// and --version on the terminal without a window; otherwise makes the
 // application object, registers the built-in workbook server, makes the main
 // window with `makeMainWindow`, centres it on the screen, shows it and runs
 // the message loop until it closes. Reports through the installed

@@ -1,5 +1,6 @@
 #include "ui/AboutDialog.h"
 
+#include "KavrelVersion.h"
 #include "common/WebSite.h"
 #include "ui/Artwork.h"
 #include "ui/BevelPanel.h"
@@ -30,7 +31,7 @@ AboutDialog::AboutDialog(QWidget* owner)
     makeBold(productName, 22);
     productNameHan = placeLabel(panel, "lbl1", QStringLiteral("Kavrel规范反应谱程序"), QPoint(136, 58));
     makeBold(productNameHan, 14);
-    version = placeLabel(panel, "Version", QStringLiteral("Version: 1.1"), QPoint(138, 94));
+    version = placeLabel(panel, "Version", QStringLiteral("Version: " KAVREL_VERSION), QPoint(138, 94));
 
     developerCaption = placeLabel(panel, "lbl2", QStringLiteral("Developer : "), QPoint(18, 140));
     developerName = placeLabel(panel, "lbl3", QStringLiteral("Kavrel_Spect authors"), QPoint());

@@ -1,3 +1,4 @@
+#include "KavrelVersion.h"
 #include "spectrum/KavrelSpectrum.h"
 #include "support/AnalysisFileReaders.h"
 #include "support/QtPrinters.h"
@@ -7,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <cmath>
@@ -224,6 +226,9 @@ TEST_F(KspectTest, HelpListsEveryOptionWithItsChoicesAndVersionNamesTheRelease)
     const Outcome version = kspect({"--version"});
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_EQ(version.out, QByteArray("Kavrel_Spect " KAVREL_VERSION "\n"));
+    // Major, minor and patch, as packages and the AppStream release name it.
+    EXPECT_TRUE(QRegularExpression("^Kavrel_Spect \\d+\\.\\d+\\.\\d+\n$").match(QString::fromUtf8(version.out)).hasMatch())
+        << version.out.toStdString();
 }
 
 } // namespace

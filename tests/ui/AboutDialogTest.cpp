@@ -1,4 +1,5 @@
 #include "ui/AboutDialog.h"
+#include "KavrelVersion.h"
 #include "ui/ModalDialog.h"
 
 #include "support/FakeUserDialogs.h"
@@ -75,7 +76,7 @@ TEST_F(AboutBoxShown, ContentTopToBottom)
 {
     EXPECT_EQ(text("ProductName"), QString("Kavrel Code Spectrum"));
     EXPECT_EQ(text("lbl1"), QString("Kavrel规范反应谱程序"));
-    EXPECT_EQ(text("Version"), QString("Version: 1.1"));
+    EXPECT_EQ(text("Version"), QString("Version: " KAVREL_VERSION));
     EXPECT_TRUE(text("lbl2").startsWith("Developer :"));
     EXPECT_EQ(text("lbl5"), QString("Website (网站) : "));
     EXPECT_EQ(text("lbl10"), QString("Donation (捐助) :    "));
