@@ -1,7 +1,10 @@
 #include "ui/KavrelApplication.h"
 
+#include "KavrelVersion.h"
 #include "common/KavrelError.h"
 #include "common/UserDialogs.h"
+
+#include <QIcon>
 
 KavrelApplication::KavrelApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
@@ -9,6 +12,13 @@ KavrelApplication::KavrelApplication(int& argc, char** argv) : QApplication(argc
     // back ends would append one to every window's title bar
     // ("About — Kavrel_Spect"); unset, it follows this name for whoever asks.
     setApplicationName(QStringLiteral("Kavrel_Spect"));
+    // Wayland compositors find the installed entry, and with it the icon
+    // of the task bar, by this name.
+    setDesktopFileName(QStringLiteral(KAVREL_APP_ID));
+    QIcon icon;
+    for (const char* size : {"48", "128", "256"})
+        icon.addFile(QStringLiteral(":/icons/kavrel-spect-%1.png").arg(QLatin1String(size)));
+    setWindowIcon(icon);
 }
 
 bool KavrelApplication::notify(QObject* receiver, QEvent* event)
