@@ -131,6 +131,29 @@ TEST_F(KspectTest, GivenValuesOverrideTheTablesAsTypingIntoTheWindowDoes)
     EXPECT_EQ(readCsiFile(longest.out).comments.value(0), "Response spectrum: ABCDEFGHIJKLMNOPQRS");
 }
 
+// Worked values: 2010, 7 (0.10 g), 2nd group, site II, rare: AlphaMax 0.5,
+// Tg 0.45; vertical at 7 frequent, site III, 3rd group: 0.052 and 0.45.
+TEST_F(KspectTest, CodeRulesChangeOnlyWhatTheTablesGive)
+{
+    const Outcome rare = kspect({"--intensity", "7", "--action", "rare", "--site", "II", "--group", "2", "--rare-tg",
+                                 "--format", "csi"});
+    ASSERT_EQ(rare.exitCode, 0) << rare.err.toStdString();
+    EXPECT_EQ(readCsiFile(rare.out).comments.mid(2, 2), (QStringList{"AlphaMax: 0.5", "Tg: 0.45 s"}));
+
+    const Outcome vertical = kspect({"--intensity", "7", "--site", "III", "--group", "3", "--vertical", "--format", "csi"});
+    ASSERT_EQ(vertical.exitCode, 0) << vertical.err.toStdString();
+    const ReadFile v = readCsiFile(vertical.out);
+    EXPECT_EQ(v.comments.mid(2, 2), (QStringList{"AlphaMax: 0.052", "Tg: 0.45 s"}));
+    expectTheSpectrum(KavrelSpectrum("Spectrum-1", 0.052, 0.45, 0.05, 0), v);
+
+    // The 2001 code adds nothing at intensity 7; an explicit --tg wins over the rule.
+    const Outcome at7 = kspect({"--code", "2001", "--intensity", "7", "--action", "rare", "--site", "II", "--group",
+                                "2", "--rare-tg", "--format", "csi"});
+    EXPECT_EQ(readCsiFile(at7.out).comments.value(3), "Tg: 0.4 s");
+    const Outcome typed = kspect({"--action", "rare", "--rare-tg", "--tg", "0.3", "--format", "csi"});
+    EXPECT_EQ(readCsiFile(typed.out).comments.value(3), "Tg: 0.3 s");
+}
+
 TEST_F(KspectTest, RefusedInputNamesTheOptionAndWritesNothing)
 {
     const struct {
@@ -165,6 +188,8 @@ TEST_F(KspectTest, RefusedInputNamesTheOptionAndWritesNothing)
         {{"--periods", "3:2:0.01"}, "--periods: STOP must not be less than START"},
         {{"--periods", "0:6:0.000001"}, "--periods: more than 1000000 periods"},
         {{"--tag", "5"}, "--tag: only for --format opensees"},
+        {{"--code", "51408", "--action", "rare", "--rare-tg"},
+         "--rare-tg: not for GB/T 51408-2021, which sets its own periods for rare earthquakes"},
         {{"--format", "opensees", "--tag", "0"}, "--tag: \"0\" is not a whole number from 1 to 2147483647"},
         {{"--format", "opensees", "--tag", "1.5"}, "--tag: \"1.5\" is not a whole number from 1 to 2147483647"},
     };
