@@ -38,7 +38,7 @@ public:
     void information(const QString&) override {}
     void error(const QString&) override {}
     void messageBox(const QString&, const QString&, int) override {}
-    std::optional<QString> askSaveFileName(const SaveFileRequest&) override { return std::nullopt; }
+    std::optional<QString> askSaveFileName(SaveFileRequest&) override { return std::nullopt; }
     void openUrl(const QString&) override {}
     void openDocument(const QString&) override {}
 };

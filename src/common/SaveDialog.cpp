@@ -24,6 +24,8 @@ bool SaveDialog::execute()
     SaveFileRequest request;
     request.title = title;
     request.filter = filter;
+    request.filters = filters;
+    request.selectedFilter = selectedFilter;
     request.defaultSuffix = defaultExt;
     request.initialDir = initialDir;
     request.fileName = fileName;
@@ -32,6 +34,7 @@ bool SaveDialog::execute()
     if (!chosen || chosen->isEmpty())
         return false;
     fileName = *chosen;
+    selectedFilter = request.selectedFilter;
     // Next time the dialog starts where the user saved last.
     initialDir = withSeparator(QFileInfo(fileName).absolutePath());
     return true;

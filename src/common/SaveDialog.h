@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // A save dialog's settings, kept between runs of the dialog like a form's
 // dialog component; `execute` asks through the program's dialogs.
@@ -8,6 +9,8 @@ class SaveDialog {
 public:
     QString title;
     QString filter;
+    QStringList filters;     // several file types; `filter` alone when empty
+    QString selectedFilter;  // the type shown first; after OK, the one chosen
     QString defaultExt;
     QString initialDir;  // with a final separator
     QString fileName;

@@ -14,7 +14,7 @@ public:
     void information(const QString& text) override { print("information", text); }
     void error(const QString& text) override { print("error", text); }
     void messageBox(const QString& text, const QString& caption, int) override { print(caption, text); }
-    std::optional<QString> askSaveFileName(const SaveFileRequest&) override { return std::nullopt; }
+    std::optional<QString> askSaveFileName(SaveFileRequest&) override { return std::nullopt; }
     void openUrl(const QString& address) override { print("open", address); }
     void openDocument(const QString& path) override { print("open", path); }
 

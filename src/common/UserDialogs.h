@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // Everything the program asks of the user or of the desktop goes through this
@@ -10,6 +11,8 @@
 struct SaveFileRequest {
     QString title;
     QString filter;         // one entry, e.g. "Bitmaps (*.bmp)"
+    QStringList filters;    // several entries, in order; when empty, `filter` alone
+    QString selectedFilter; // in: the entry shown first (empty: the first); out: the one chosen
     QString defaultSuffix;  // added when the typed name has none
     QString initialDir;
     QString fileName;       // proposed name
@@ -31,8 +34,9 @@ public:
     virtual void error(const QString& text) = 0;
     // A box with its own caption and MessageBox flags (icon, buttons).
     virtual void messageBox(const QString& text, const QString& caption, int flags) = 0;
-    // Asks for a file name to save to; nothing when the user cancels.
-    virtual std::optional<QString> askSaveFileName(const SaveFileRequest& request) = 0;
+    // Asks for a file name to save to; nothing when the user cancels. On OK,
+    // `request.selectedFilter` holds the file-type entry the user chose.
+    virtual std::optional<QString> askSaveFileName(SaveFileRequest& request) = 0;
     // Hands a web address to the desktop's browser.
     virtual void openUrl(const QString& address) = 0;
     // Hands a local document to the desktop's program for its type.

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QRegularExpression>
 
 namespace {
 
@@ -20,6 +21,13 @@ void showBox(QMessageBox::Icon icon, const QString& caption, const QString& text
 {
     QMessageBox box(icon, caption, text, QMessageBox::Ok, boxOwner());
     box.exec();
+}
+
+// The extension of an entry's first pattern: "png" of "PNG Pictures (*.png)".
+QString filterSuffix(const QString& filter)
+{
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.(\\w+)"));
+    return pattern.match(filter).captured(1);
 }
 
 QString applicationTitle()
@@ -51,7 +59,7 @@ void QtUserDialogs::messageBox(const QString& text, const QString& caption, int 
     showBox(messageBoxIcon(flags), caption, text);
 }
 
-std::optional<QString> QtUserDialogs::askSaveFileName(const SaveFileRequest& request)
+std::optional<QString> QtUserDialogs::askSaveFileName(SaveFileRequest& request)
 {
     QFileDialog dialog(boxOwner());
     // Qt's own dialog honours the default suffix before it asks about
@@ -61,9 +69,22 @@ std::optional<QString> QtUserDialogs::askSaveFileName(const SaveFileRequest& req
     dialog.setFileMode(QFileDialog::AnyFile);
     if (!request.title.isEmpty())
         dialog.setWindowTitle(request.title);
-    if (!request.filter.isEmpty())
+    if (!request.filters.isEmpty())
+        dialog.setNameFilters(request.filters);
+    else if (!request.filter.isEmpty())
         dialog.setNameFilter(request.filter);
     dialog.setDefaultSuffix(request.defaultSuffix);
+    // With several types, a name typed without extension gets the chosen
+    // type's, not always the first's.
+    if (request.filters.size() > 1) {
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+            const QString suffix = filterSuffix(filter);
+            if (!suffix.isEmpty())
+                dialog.setDefaultSuffix(suffix);
+        });
+        if (!request.selectedFilter.isEmpty())
+            dialog.selectNameFilter(request.selectedFilter);
+    }
     if (!request.initialDir.isEmpty())
         dialog.setDirectory(request.initialDir);
     if (!request.fileName.isEmpty())
@@ -75,6 +96,7 @@ std::optional<QString> QtUserDialogs::askSaveFileName(const SaveFileRequest& req
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty())
         return std::nullopt;
+    request.selectedFilter = dialog.selectedNameFilter();
     return chosen.first();
 }
 

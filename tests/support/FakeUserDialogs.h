@@ -31,13 +31,17 @@ public:
     {
         boxes.push_back({"box", text, caption, flags});
     }
-    std::optional<QString> askSaveFileName(const SaveFileRequest& request) override
+    std::optional<QString> askSaveFileName(SaveFileRequest& request) override
     {
         saveRequests.push_back(request);
         if (saveAnswers.empty())
             return std::nullopt;
         auto answer = saveAnswers.front();
         saveAnswers.pop_front();
+        if (!filterAnswers.empty()) {
+            request.selectedFilter = filterAnswers.front();
+            filterAnswers.pop_front();
+        }
         return answer;
     }
     void openUrl(const QString& address) override { openedUrls << address; }
@@ -55,6 +59,7 @@ public:
     std::deque<Box> boxes;
     std::deque<SaveFileRequest> saveRequests;
     std::deque<std::optional<QString>> saveAnswers;  // nullopt answers "cancel"
+    std::deque<QString> filterAnswers;               // file types chosen; none keeps the one shown
     QStringList openedUrls;
     QStringList openedDocuments;
 
