@@ -3,6 +3,7 @@
 #include "ui/KavrelApplication.h"
 #include "ui/QtUserDialogs.h"
 #include "ui/MainWindow.h"
+#include "ui/PrintDialogs.h"
 
 #include <QScreen>
 #include <QStyle>
@@ -11,6 +12,8 @@ int main(int argc, char* argv[])
 {
     QtUserDialogs dialogs;
     UserDialogs* previous = setUserDialogs(&dialogs);
+    QtPrintDialogs printing;
+    PrintDialogs* previousPrinting = setPrintDialogs(&printing);
     try {
         KavrelApplication app(argc, argv);
         // "Excel.Application" on this platform: the built-in workbook server.
@@ -23,6 +26,7 @@ int main(int argc, char* argv[])
     } catch (...) {
         showException(std::current_exception());
     }
+    setPrintDialogs(previousPrinting);
     setUserDialogs(previous);
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "common/KavrelError.h"
 #include "support/QtPrinters.h"
+#include "PdfReading.h"
 #include "ui/ChartControl.h"
 #include "ui/ChartPicture.h"
 
@@ -8,7 +9,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QLineSeries>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <unistd.h>
@@ -123,21 +123,6 @@ protected:
         hidden->setVisible(false);
         chart.show();
         QCoreApplication::processEvents();
-    }
-
-    // The text of a PDF, as a reader extracts it (pdftotext of poppler-utils).
-    static QString pdfText(const QByteArray& pdf)
-    {
-        QTemporaryDir folder;
-        QFile file(folder.filePath(QStringLiteral("chart.pdf")));
-        if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size())
-            return QStringLiteral("(cannot write)");
-        file.close();
-        QProcess reader;
-        reader.start(QStringLiteral("pdftotext"), {file.fileName(), QStringLiteral("-")});
-        if (!reader.waitForFinished(30000) || reader.exitCode() != 0)
-            return QStringLiteral("(pdftotext failed: install poppler-utils)");
-        return QString::fromUtf8(reader.readAllStandardOutput());
     }
 
     ChartControl chart;
