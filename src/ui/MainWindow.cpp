@@ -2,6 +2,8 @@
 
 #include "common/UserDialogs.h"
 #include "common/WebSite.h"
+#include "export/PictureFormat.h"
+#include "export/ReportPage.h"
 #include "export/SpectrumCsv.h"
 #include "spectrum/KavrelSpectrum.h"
 #include "spectrum/StartupDefaults.h"
@@ -9,6 +11,7 @@
 #include "ui/AboutDialog.h"
 #include "ui/ChartControl.h"
 #include "ui/ChartPicture.h"
+#include "ui/ClipboardContent.h"
 #include "ui/CheckListBox.h"
 #include "ui/DonationDialog.h"
 #include "ui/GraphPanel.h"
@@ -17,10 +20,15 @@
 #include "ui/LinkLabel.h"
 #include "ui/ModalDialog.h"
 #include "ui/SaveForAnalysis.h"
+#include "ui/PrintDialogs.h"
+#include "ui/ReportPrinter.h"
 #include "ui/SetViews.h"
 #include "ui/StringGrid.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QPrinter>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -39,6 +47,7 @@ struct Command {
     const char* actionName;  // nullptr: button only
     QString text;
     void (MainWindow::*run)();
+    QKeySequence shortcut = {};
 };
 
 QString quoted(const QString& text)
@@ -100,7 +109,8 @@ void MainWindow::setUpSaveDialogs()
     dataSaveDialog_.defaultExt = "csv";
     dataSaveDialog_.confirmOverwrite = true;
     pictureSaveDialog_.initialDir = folder;
-    pictureSaveDialog_.filter = "Bitmaps (*.bmp)";
+    pictureSaveDialog_.filter = pictureFilter(PictureFormat::Bmp);
+    pictureSaveDialog_.filters = pictureFilters();
     pictureSaveDialog_.defaultExt = "bmp";
     // Replacing a picture the user picked by mistake would lose it: ask too.
     pictureSaveDialog_.confirmOverwrite = true;
@@ -194,6 +204,7 @@ void MainWindow::buildMenu()
         for (const Command& item : items) {
             QAction* action = menu->addAction(item.text);
             action->setObjectName(item.actionName);
+            action->setShortcut(item.shortcut);
             connect(action, &QAction::triggered, this, guarded([this, run = item.run] { (this->*run)(); }));
         }
     };
@@ -207,6 +218,20 @@ void MainWindow::buildMenu()
                        {nullptr, "SavePicture1", "Save Picture", &MainWindow::savePicture},
                        {nullptr, "SaveForAnalysis1", "Save for Analysis...", &MainWindow::saveForAnalysis},
                    });
+    // For reports: after the long-standing items, which keep their places.
+    edit->addSeparator();
+    addItems(edit, {
+                       {nullptr, "CopyChart1", "Copy Chart", &MainWindow::copyChart,
+                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
+                       {nullptr, "CopyData1", "Copy Data", &MainWindow::copyData, QKeySequence::Copy},
+                   });
+    edit->addSeparator();
+    addItems(edit, {
+                       {nullptr, "Print1", "Print...", &MainWindow::printReport, QKeySequence::Print},
+                       {nullptr, "PrintPreview1", "Print Preview...", &MainWindow::previewReport},
+                   });
+    for (const char* name : {"CopyChart1", "Print1", "PrintPreview1"})
+        chartActions_ << edit->findChild<QAction*>(name);
     QMenu* help = bar->addMenu("Help");
     help->setObjectName("About1");
     addItems(help, {
@@ -292,18 +317,72 @@ void MainWindow::saveData()
     pictureSaveDialog_.initialDir = dataSaveDialog_.initialDir;
 }
 
+// The format follows the extension typed, else the file type chosen; the
+// bitmap stays the type offered first every time.
 void MainWindow::savePicture()
 {
     pictureSaveDialog_.fileName = "Spectrum";
+    pictureSaveDialog_.filter = pictureFilter(PictureFormat::Bmp);
     if (!pictureSaveDialog_.execute())
         return;
-    saveWidgetPicture(chart_, pictureSaveDialog_.fileName);
+    const PictureFormat format = pictureFormatFor(pictureSaveDialog_.fileName, pictureSaveDialog_.filter);
+    saveWidgetPicture(chart_, pictureSaveDialog_.fileName, format);
     dataSaveDialog_.initialDir = pictureSaveDialog_.initialDir;
 }
 
 void MainWindow::saveForAnalysis()
 {
     ::saveForAnalysis(spectra_, *checkList_, analysisSaveDialog_);
+}
+
+void MainWindow::copyChart()
+{
+    QGuiApplication::clipboard()->setMimeData(chartMimeData(chart_));
+}
+
+// The grid's selected cells while the grid has the keyboard and a
+// selection; otherwise the whole grid, header row first.
+void MainWindow::copyData()
+{
+    if (spectra_.empty()) {
+        userDialogs().information("No spectrum have been create.");
+        return;
+    }
+    if (grid_->hasFocus()) {
+        const QList<QStringList> selected = grid_->selectedTexts();
+        if (!selected.isEmpty()) {
+            QGuiApplication::clipboard()->setMimeData(tableMimeData(selected, false));
+            return;
+        }
+    }
+    QGuiApplication::clipboard()->setMimeData(tableMimeData(grid_->allTexts(), true));
+}
+
+void MainWindow::preparePrinter(QPrinter& printer) const
+{
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setDocName(QStringLiteral("Response spectra"));
+    printer.setCreator(QStringLiteral("Kavrel_Spect"));
+}
+
+void MainWindow::printReport()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    preparePrinter(printer);
+    if (!printDialogs().askPrint(printer))
+        return;
+    ::printReport(&printer, chart_, parameterTable(spectra_));
+}
+
+void MainWindow::previewReport()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    preparePrinter(printer);
+    // The preview draws the page whenever it needs to; a failure there is
+    // shown like any command's.
+    printDialogs().preview(printer, [this](QPrinter* target) {
+        guarded([this, target] { ::printReport(target, chart_, parameterTable(spectra_)); })();
+    });
 }
 
 void MainWindow::exportToExcel()
@@ -318,6 +397,7 @@ void MainWindow::toggleGraphPanel()
 {
     if (chart_->tag() == 0) {
         graphPanel_ = new GraphPanel(this, chart_, chartGroup_);
+        graphPanel_->addActions(chartActions_);
         graphPanel_->show();
         return;
     }

@@ -18,6 +18,8 @@ class GraphPanel;
 class GridFollowsSet;
 class InputPanel;
 class QGroupBox;
+class QAction;
+class QPrinter;
 class QPushButton;
 class StringGrid;
 
@@ -37,6 +39,10 @@ public:
     void saveData();
     void savePicture();
     void saveForAnalysis();
+    void copyChart();
+    void copyData();
+    void printReport();
+    void previewReport();
     void exportToExcel();
     void toggleGraphPanel();
     void showAbout();
@@ -66,6 +72,7 @@ private:
     void followSet();
     void setTabOrder();
     void setUpSaveDialogs();
+    void preparePrinter(QPrinter& printer) const;
 
     SpectrumSet spectra_;
     ExcelOp excelOptions_;
@@ -79,6 +86,8 @@ private:
     StringGrid* grid_ = nullptr;
     QGroupBox* chartGroup_ = nullptr;
     QList<QPushButton*> commandButtons_;
+    // The chart's commands, whose shortcuts work in the graph panel too.
+    QList<QAction*> chartActions_;
     QPointer<GraphPanel> graphPanel_;
     QPointer<AboutDialog> aboutDialog_;
     QPointer<DonationDialog> donationDialog_;
