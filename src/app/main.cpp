@@ -19,6 +19,8 @@ int main(int argc, char* argv[])
         form.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, form.size(),
                                              form.screen()->availableGeometry()));
         form.show();
+        // kavrel-spect FILE.kspect: the set is opened in the shown window.
+        guarded([&] { form.openArguments(app.arguments().mid(1)); })();
         app.exec();
     } catch (...) {
         showException(std::current_exception());

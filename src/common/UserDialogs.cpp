@@ -4,6 +4,16 @@
 
 UserDialogs::~UserDialogs() = default;
 
+std::optional<QString> UserDialogs::askOpenFileName(const OpenFileRequest&)
+{
+    return std::nullopt;
+}
+
+UserDialogs::SaveChoice UserDialogs::askSaveChanges(const QString&)
+{
+    return SaveChoice::Cancel;
+}
+
 namespace {
 
 // Used before the application installs its own: keeps messages visible

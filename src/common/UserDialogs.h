@@ -16,8 +16,17 @@ struct SaveFileRequest {
     bool confirmOverwrite = true;
 };
 
+struct OpenFileRequest {
+    QString title;
+    QString filter;      // e.g. "Kavrel_Spect sets (*.kspect)"
+    QString initialDir;
+};
+
 class UserDialogs {
 public:
+    // The answers to "save the changes first?".
+    enum class SaveChoice { Save, Discard, Cancel };
+
     // Flags of MessageBox-style boxes that the program uses.
     static constexpr int IconInformation = 64;
 
@@ -33,6 +42,13 @@ public:
     virtual void messageBox(const QString& text, const QString& caption, int flags) = 0;
     // Asks for a file name to save to; nothing when the user cancels.
     virtual std::optional<QString> askSaveFileName(const SaveFileRequest& request) = 0;
+    // Asks for an existing file to open; nothing when the user cancels. One
+    // that cannot ask (no window) answers cancel.
+    virtual std::optional<QString> askOpenFileName(const OpenFileRequest& request);
+    // Asks whether to save changes before they would be lost, with the three
+    // answers Save, Discard and Cancel. One that cannot ask answers Cancel,
+    // so that nothing is lost unasked.
+    virtual SaveChoice askSaveChanges(const QString& text);
     // Hands a web address to the desktop's browser.
     virtual void openUrl(const QString& address) = 0;
     // Hands a local document to the desktop's program for its type.

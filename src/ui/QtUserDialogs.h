@@ -14,6 +14,8 @@ public:
     void error(const QString& text) override;
     void messageBox(const QString& text, const QString& caption, int flags) override;
     std::optional<QString> askSaveFileName(const SaveFileRequest& request) override;
+    std::optional<QString> askOpenFileName(const OpenFileRequest& request) override;
+    SaveChoice askSaveChanges(const QString& text) override;
     // A bare host name is opened as an http page; nothing happens for an
     // address that is not one, and a failure to open is not reported.
     void openUrl(const QString& address) override;

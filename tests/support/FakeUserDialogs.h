@@ -40,6 +40,24 @@ public:
         saveAnswers.pop_front();
         return answer;
     }
+    std::optional<QString> askOpenFileName(const OpenFileRequest& request) override
+    {
+        openRequests.push_back(request);
+        if (openAnswers.empty())
+            return std::nullopt;
+        auto answer = openAnswers.front();
+        openAnswers.pop_front();
+        return answer;
+    }
+    SaveChoice askSaveChanges(const QString& text) override
+    {
+        saveChangesQuestions << text;
+        if (saveChangesAnswers.empty())
+            return SaveChoice::Cancel;
+        const SaveChoice answer = saveChangesAnswers.front();
+        saveChangesAnswers.pop_front();
+        return answer;
+    }
     void openUrl(const QString& address) override { openedUrls << address; }
     void openDocument(const QString& path) override { openedDocuments << path; }
 
@@ -55,6 +73,10 @@ public:
     std::deque<Box> boxes;
     std::deque<SaveFileRequest> saveRequests;
     std::deque<std::optional<QString>> saveAnswers;  // nullopt answers "cancel"
+    std::deque<OpenFileRequest> openRequests;
+    std::deque<std::optional<QString>> openAnswers;  // nullopt answers "cancel"
+    QStringList saveChangesQuestions;
+    std::deque<SaveChoice> saveChangesAnswers;       // none left answers Cancel
     QStringList openedUrls;
     QStringList openedDocuments;
 
