@@ -45,7 +45,11 @@ public:
         openRequests.push_back(request);
         if (openAnswers.empty())
             return std::nullopt;
-        auto answer = openAnswers.front();
+        // The name alone is taken out: a copied std::optional<QString> draws
+        // a false "may be uninitialised" warning from g++ 12 at -O3.
+        std::optional<QString> answer;
+        if (openAnswers.front())
+            answer = std::move(*openAnswers.front());
         openAnswers.pop_front();
         return answer;
     }
