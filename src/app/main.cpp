@@ -2,7 +2,10 @@
 #include "common/UserDialogs.h"
 #include "ui/QtUserDialogs.h"
 #include "ui/MainWindow.h"
+#include "ui/KavrelApplication.h"
 #include "ui/PrintDialogs.h"
+
+#include <QCoreApplication>
 
 int main(int argc, char* argv[])
 {
@@ -10,7 +13,16 @@ int main(int argc, char* argv[])
     UserDialogs* previous = setUserDialogs(&dialogs);
     QtPrintDialogs printing;
     PrintDialogs* previousPrinting = setPrintDialogs(&printing);
-    const int status = runProgram(argc, argv, [] { return std::make_unique<MainWindow>(); });
+    const int status = runProgram(argc, argv, [] {
+        auto window = std::make_unique<MainWindow>();
+        // kavrel-spect FILE.kspect: the set opens once the window is shown
+        // and the message loop runs.
+        QMetaObject::invokeMethod(
+            window.get(),
+            [form = window.get()] { guarded([form] { form->openArguments(QCoreApplication::arguments().mid(1)); })(); },
+            Qt::QueuedConnection);
+        return window;
+    });
     setPrintDialogs(previousPrinting);
     setUserDialogs(previous);
     return status;

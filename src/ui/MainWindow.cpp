@@ -4,6 +4,7 @@
 #include "common/WebSite.h"
 #include "export/PictureFormat.h"
 #include "export/ReportPage.h"
+#include "export/SetFile.h"
 #include "export/SpectrumCsv.h"
 #include "spectrum/KavrelSpectrum.h"
 #include "spectrum/StartupDefaults.h"
@@ -26,9 +27,15 @@
 #include "ui/StringGrid.h"
 
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QPrinter>
+#include <QSettings>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -49,6 +56,31 @@ struct Command {
     void (MainWindow::*run)();
     QKeySequence shortcut = {};
 };
+
+const QString recentSetsKey = QStringLiteral("recentSets");
+
+QSettings settings()
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Kavrel_Spect"),
+                     QStringLiteral("Kavrel_Spect"));
+}
+
+bool isSetFile(const QString& path)
+{
+    return path.endsWith(QLatin1Char('.') + QLatin1String(setFileSuffix), Qt::CaseInsensitive);
+}
+
+// The first local .kspect file among dropped ones.
+QString droppedSetFile(const QMimeData* data)
+{
+    if (data == nullptr || !data->hasUrls())
+        return {};
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile() && isSetFile(url.toLocalFile()))
+            return url.toLocalFile();
+    }
+    return {};
+}
 
 QString quoted(const QString& text)
 {
@@ -72,6 +104,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     excelOptions_.setDefaults();
     chart_->setLeftAxisIncrement(startup::leftAxisIncrement);
     followSet();
+    setAcceptDrops(true);
 }
 
 // Every spectrum is released once, in order, while the views still exist;
@@ -87,7 +120,7 @@ MainWindow::~MainWindow()
 void MainWindow::followSet()
 {
     chartView_ = std::make_unique<ChartFollowsSet>(spectra_, chart_);
-    checkListView_ = std::make_unique<CheckListFollowsSet>(checkList_);
+    checkListView_ = std::make_unique<CheckListFollowsSet>(spectra_, checkList_);
     gridView_ = std::make_unique<GridFollowsSet>(spectra_, grid_);
     gridView_->writeHeader();
     spectra_.addListener(chartView_.get());
@@ -115,6 +148,11 @@ void MainWindow::setUpSaveDialogs()
     // Replacing a picture the user picked by mistake would lose it: ask too.
     pictureSaveDialog_.confirmOverwrite = true;
     setUpAnalysisDialog(analysisSaveDialog_, folder);
+    setSaveDialog_.title = "Save Set";
+    setSaveDialog_.initialDir = folder;
+    setSaveDialog_.filter = QStringLiteral("Kavrel_Spect sets (*.%1)").arg(setFileSuffix);
+    setSaveDialog_.defaultExt = setFileSuffix;
+    setSaveDialog_.confirmOverwrite = true;
 }
 
 QWidget* MainWindow::buildCommandPanel()
@@ -208,6 +246,19 @@ void MainWindow::buildMenu()
             connect(action, &QAction::triggered, this, guarded([this, run = item.run] { (this->*run)(); }));
         }
     };
+    QMenu* file = bar->addMenu("File");
+    file->setObjectName("File1");
+    addItems(file, {
+                       {nullptr, "OpenSet1", "Open Set...", &MainWindow::openSet, QKeySequence(Qt::CTRL | Qt::Key_O)},
+                       {nullptr, "SaveSet1", "Save Set...", &MainWindow::saveSetCommand, QKeySequence(Qt::CTRL | Qt::Key_S)},
+                   });
+    recentMenu_ = file->addMenu("Recent Sets");
+    recentMenu_->setObjectName("RecentSets1");
+    // Filled when opened, so that every window shows what was used last.
+    connect(recentMenu_, &QMenu::aboutToShow, this, [this] { fillRecentMenu(); });
+    fillRecentMenu();
+    file->addSeparator();
+    addItems(file, {{nullptr, "Exit1", "Exit", &MainWindow::exitProgram, QKeySequence(Qt::CTRL | Qt::Key_Q)}});
     QMenu* edit = bar->addMenu("Edit");
     edit->setObjectName("Edit1");
     addItems(edit, {
@@ -277,7 +328,10 @@ void MainWindow::createSpectrum()
     }
     try {
         spectra_.add(std::make_unique<KavrelSpectrum>(inputs->name, inputs->alphaMax, inputs->tg,
-                                                      inputs->dampingRatio, inputs->codeType));
+                                                      inputs->dampingRatio, inputs->codeType),
+                     true,
+                     originOfSelections(inputPanel_->intensityIndex(), inputPanel_->seismicActionIndex(),
+                                        inputPanel_->siteClassIndex(), inputPanel_->groupIndex()));
     } catch (const std::exception&) {
         // The set has undone whatever part of the addition was made.
         userDialogs().warning("Out of Memory.");
@@ -434,4 +488,166 @@ void MainWindow::showDonation()
 void MainWindow::openHelpPage()
 {
     userDialogs().openUrl(WebSite::usageHelpPageAddress());
+}
+
+bool MainWindow::hasUnsavedChanges() const
+{
+    // An empty window that was never saved holds nothing to lose.
+    if (setPath_.isEmpty() && spectra_.empty())
+        return false;
+    return spectra_.revision() != savedRevision_;
+}
+
+// True when the shown set may be replaced: no unsaved changes, or the user
+// saved or discarded them.
+bool MainWindow::settleUnsavedChanges()
+{
+    if (!hasUnsavedChanges())
+        return true;
+    const QString what = setPath_.isEmpty()
+        ? QStringLiteral("The spectra have not been saved as a set.")
+        : QStringLiteral("The set %1 has changed since it was saved.").arg(quoted(QFileInfo(setPath_).fileName()));
+    switch (userDialogs().askSaveChanges(what + QStringLiteral(" Save the changes?"))) {
+    case UserDialogs::SaveChoice::Save:
+        return saveSet();
+    case UserDialogs::SaveChoice::Discard:
+        return true;
+    case UserDialogs::SaveChoice::Cancel:
+        break;
+    }
+    return false;
+}
+
+void MainWindow::markSaved(const QString& path)
+{
+    setPath_ = QFileInfo(path).absoluteFilePath();
+    savedRevision_ = spectra_.revision();
+    setSaveDialog_.initialDir = QFileInfo(setPath_).absolutePath() + u'/';
+    rememberRecentSet(setPath_);
+}
+
+void MainWindow::openSet()
+{
+    OpenFileRequest request;
+    request.title = "Open Set";
+    request.filter = setSaveDialog_.filter;
+    request.initialDir = setSaveDialog_.initialDir;
+    const std::optional<QString> chosen = userDialogs().askOpenFileName(request);
+    if (chosen && !chosen->isEmpty())
+        openSetFile(*chosen);
+}
+
+bool MainWindow::openSetFile(const QString& path)
+{
+    SetContents contents;
+    try {
+        contents = readSetFile(path);
+    } catch (const SetFileError& error) {
+        userDialogs().warning(error.message());
+        return false;
+    }
+    if (!settleUnsavedChanges())
+        return false;
+    try {
+        replaceSetContents(spectra_, contents);
+    } catch (const std::exception&) {
+        // As after a failed Create: the set keeps what it could take, and
+        // counts as changed, since it is not the file.
+        userDialogs().warning("Out of Memory.");
+        return false;
+    }
+    markSaved(path);
+    return true;
+}
+
+bool MainWindow::saveSet()
+{
+    if (spectra_.empty()) {
+        userDialogs().information("No spectrum have been create.");
+        return false;
+    }
+    setSaveDialog_.fileName = setPath_.isEmpty() ? QStringLiteral("Spectra") : QFileInfo(setPath_).fileName();
+    if (!setSaveDialog_.execute())
+        return false;
+    saveSetFile(setSaveDialog_.fileName, setContentsOf(spectra_));
+    markSaved(setSaveDialog_.fileName);
+    return true;
+}
+
+void MainWindow::exitProgram()
+{
+    close();
+}
+
+void MainWindow::openArguments(const QStringList& arguments)
+{
+    if (!arguments.isEmpty())
+        openSetFile(arguments.first());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    bool settled = false;
+    // Asked here, inside the event: a failed save must keep the window open.
+    guarded([this, &settled] { settled = settleUnsavedChanges(); })();
+    if (settled)
+        event->accept();
+    else
+        event->ignore();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedSetFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QString path = droppedSetFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Opened once the drop is over, so that no question runs inside the
+    // drag and drop machinery of the desktop.
+    QMetaObject::invokeMethod(
+        this, [this, path] { guarded([this, path] { openSetFile(path); })(); }, Qt::QueuedConnection);
+}
+
+QStringList MainWindow::recentSets()
+{
+    return settings().value(recentSetsKey).toStringList().mid(0, maxRecentSets);
+}
+
+void MainWindow::rememberRecentSet(const QString& path)
+{
+    QStringList recent = recentSets();
+    recent.removeAll(path);
+    recent.prepend(path);
+    settings().setValue(recentSetsKey, recent.mid(0, maxRecentSets));
+    // Not refilled here: this may run from one of the menu's own items.
+    recentMenu_->setEnabled(true);
+}
+
+void MainWindow::fillRecentMenu()
+{
+    recentMenu_->clear();
+    const QStringList recent = recentSets();
+    for (int i = 0; i < recent.size(); ++i) {
+        const QString path = recent[i];
+        QAction* action = recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+        action->setObjectName(QStringLiteral("RecentSet%1").arg(i + 1));
+        action->setToolTip(path);
+        action->setStatusTip(path);
+        connect(action, &QAction::triggered, this, guarded([this, path] {
+                    // A set that is gone leaves the list once the user has seen why.
+                    if (!openSetFile(path) && !QFileInfo::exists(path)) {
+                        QStringList left = recentSets();
+                        left.removeAll(path);
+                        settings().setValue(recentSetsKey, left);
+                        recentMenu_->setEnabled(!left.isEmpty());
+                    }
+                }));
+    }
+    recentMenu_->setEnabled(!recent.isEmpty());
 }

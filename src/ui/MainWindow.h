@@ -6,6 +6,8 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QStringList>
+#include <cstdint>
 #include <memory>
 
 class AboutDialog;
@@ -17,6 +19,7 @@ class DonationDialog;
 class GraphPanel;
 class GridFollowsSet;
 class InputPanel;
+class QMenu;
 class QGroupBox;
 class QAction;
 class QPrinter;
@@ -48,6 +51,27 @@ public:
     void showAbout();
     void showDonation();
     void openHelpPage();
+    void openSet();
+    // Asks for a name (proposing the last one) and saves; false when the
+    // user cancelled.
+    bool saveSet();
+    void exitProgram();
+
+    // Opens a set file in place of the shown set: the file is read and
+    // checked whole first (a refusal is one message naming the file, and
+    // nothing changes), then the user is asked about unsaved changes.
+    // Returns whether the set was replaced.
+    bool openSetFile(const QString& path);
+    // The program's arguments after its name: the first one is a set file
+    // to open.
+    void openArguments(const QStringList& arguments);
+    // Changes to the set since it was last saved or opened.
+    bool hasUnsavedChanges() const;
+    // The set file last saved or opened; empty before either.
+    const QString& setPath() const { return setPath_; }
+    // Most recent first, at most maxRecentSets, as kept in the settings.
+    static QStringList recentSets();
+    static constexpr int maxRecentSets = 8;
 
     const SpectrumSet& spectra() const { return spectra_; }
     InputPanel* inputPanel() const { return inputPanel_; }
@@ -64,7 +88,17 @@ public:
     SaveDialog& pictureSaveDialog() { return pictureSaveDialog_; }
     SaveDialog& analysisSaveDialog() { return analysisSaveDialog_; }
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
 private:
+    void saveSetCommand() { saveSet(); }
+    bool settleUnsavedChanges();
+    void markSaved(const QString& path);
+    void rememberRecentSet(const QString& path);
+    void fillRecentMenu();
     QWidget* buildCommandPanel();
     void buildLayout();
     void buildMenu();
@@ -79,6 +113,10 @@ private:
     SaveDialog dataSaveDialog_;
     SaveDialog pictureSaveDialog_;
     SaveDialog analysisSaveDialog_;
+    SaveDialog setSaveDialog_;
+    QString setPath_;
+    std::uint64_t savedRevision_ = 0;
+    QMenu* recentMenu_ = nullptr;
 
     InputPanel* inputPanel_ = nullptr;
     ChartControl* chart_ = nullptr;
