@@ -3,8 +3,6 @@
 #include "common/UserDialogs.h"
 #include "common/WebSite.h"
 #include "export/PictureFormat.h"
-#include "export/ReportPage.h"
-#include "export/SetFile.h"
 #include "export/SpectrumCsv.h"
 #include "spectrum/KavrelSpectrum.h"
 #include "spectrum/StartupDefaults.h"
@@ -12,7 +10,6 @@
 #include "ui/AboutDialog.h"
 #include "ui/ChartControl.h"
 #include "ui/ChartPicture.h"
-#include "ui/ClipboardContent.h"
 #include "ui/CheckListBox.h"
 #include "ui/DonationDialog.h"
 #include "ui/GraphPanel.h"
@@ -20,22 +17,16 @@
 #include "ui/KavrelApplication.h"
 #include "ui/LinkLabel.h"
 #include "ui/ModalDialog.h"
+#include "ui/ReportCommands.h"
 #include "ui/SaveForAnalysis.h"
-#include "ui/PrintDialogs.h"
-#include "ui/ReportPrinter.h"
+#include "ui/SetDocument.h"
 #include "ui/SetViews.h"
 #include "ui/StringGrid.h"
 
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
-#include <QGuiApplication>
-#include <QMimeData>
-#include <QPrinter>
-#include <QSettings>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -57,31 +48,6 @@ struct Command {
     QKeySequence shortcut = {};
 };
 
-const QString recentSetsKey = QStringLiteral("recentSets");
-
-QSettings settings()
-{
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Kavrel_Spect"),
-                     QStringLiteral("Kavrel_Spect"));
-}
-
-bool isSetFile(const QString& path)
-{
-    return path.endsWith(QLatin1Char('.') + QLatin1String(setFileSuffix), Qt::CaseInsensitive);
-}
-
-// The first local .kspect file among dropped ones.
-QString droppedSetFile(const QMimeData* data)
-{
-    if (data == nullptr || !data->hasUrls())
-        return {};
-    for (const QUrl& url : data->urls()) {
-        if (url.isLocalFile() && isSetFile(url.toLocalFile()))
-            return url.toLocalFile();
-    }
-    return {};
-}
-
 QString quoted(const QString& text)
 {
     return QLatin1Char('"') + text + QLatin1Char('"');
@@ -93,6 +59,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName("Form1");
     setWindowTitle("Kavrel Response Spectrum (20210912)");
+    setUpSaveDialogs();
     buildLayout();
     buildMenu();
     buildStatusBar();
@@ -100,7 +67,6 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     // 952 x 554 below the menu bar, status bar included.
     resize(952, 554 + menuBar()->sizeHint().height());
 
-    setUpSaveDialogs();
     excelOptions_.setDefaults();
     chart_->setLeftAxisIncrement(startup::leftAxisIncrement);
     followSet();
@@ -148,11 +114,7 @@ void MainWindow::setUpSaveDialogs()
     // Replacing a picture the user picked by mistake would lose it: ask too.
     pictureSaveDialog_.confirmOverwrite = true;
     setUpAnalysisDialog(analysisSaveDialog_, folder);
-    setSaveDialog_.title = "Save Set";
-    setSaveDialog_.initialDir = folder;
-    setSaveDialog_.filter = QStringLiteral("Kavrel_Spect sets (*.%1)").arg(setFileSuffix);
-    setSaveDialog_.defaultExt = setFileSuffix;
-    setSaveDialog_.confirmOverwrite = true;
+    document_ = new SetDocument(spectra_, folder, this);
 }
 
 QWidget* MainWindow::buildCommandPanel()
@@ -252,11 +214,10 @@ void MainWindow::buildMenu()
                        {nullptr, "OpenSet1", "Open Set...", &MainWindow::openSet, QKeySequence(Qt::CTRL | Qt::Key_O)},
                        {nullptr, "SaveSet1", "Save Set...", &MainWindow::saveSetCommand, QKeySequence(Qt::CTRL | Qt::Key_S)},
                    });
-    recentMenu_ = file->addMenu("Recent Sets");
-    recentMenu_->setObjectName("RecentSets1");
+    QMenu* recentMenu = file->addMenu("Recent Sets");
+    recentMenu->setObjectName("RecentSets1");
     // Filled when opened, so that every window shows what was used last.
-    connect(recentMenu_, &QMenu::aboutToShow, this, [this] { fillRecentMenu(); });
-    fillRecentMenu();
+    document_->attachRecentMenu(recentMenu);
     file->addSeparator();
     addItems(file, {{nullptr, "Exit1", "Exit", &MainWindow::exitProgram, QKeySequence(Qt::CTRL | Qt::Key_Q)}});
     QMenu* edit = bar->addMenu("Edit");
@@ -391,52 +352,22 @@ void MainWindow::saveForAnalysis()
 
 void MainWindow::copyChart()
 {
-    QGuiApplication::clipboard()->setMimeData(chartMimeData(chart_));
+    copyChartToClipboard(chart_);
 }
 
-// The grid's selected cells while the grid has the keyboard and a
-// selection; otherwise the whole grid, header row first.
 void MainWindow::copyData()
 {
-    if (spectra_.empty()) {
-        userDialogs().information("No spectrum have been create.");
-        return;
-    }
-    if (grid_->hasFocus()) {
-        const QList<QStringList> selected = grid_->selectedTexts();
-        if (!selected.isEmpty()) {
-            QGuiApplication::clipboard()->setMimeData(tableMimeData(selected, false));
-            return;
-        }
-    }
-    QGuiApplication::clipboard()->setMimeData(tableMimeData(grid_->allTexts(), true));
-}
-
-void MainWindow::preparePrinter(QPrinter& printer) const
-{
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setDocName(QStringLiteral("Response spectra"));
-    printer.setCreator(QStringLiteral("Kavrel_Spect"));
+    copyGridToClipboard(spectra_, grid_);
 }
 
 void MainWindow::printReport()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    preparePrinter(printer);
-    if (!printDialogs().askPrint(printer))
-        return;
-    ::printReport(&printer, chart_, parameterTable(spectra_));
+    printSpectraReport(chart_, spectra_);
 }
 
 void MainWindow::previewReport()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    preparePrinter(printer);
-    // The preview draws the page whenever it needs to; a failure there is
-    // shown like any command's.
-    printDialogs().preview(printer, [this](QPrinter* target) {
-        guarded([this, target] { ::printReport(target, chart_, parameterTable(spectra_)); })();
-    });
+    previewSpectraReport(chart_, spectra_);
 }
 
 void MainWindow::exportToExcel()
@@ -490,88 +421,14 @@ void MainWindow::openHelpPage()
     userDialogs().openUrl(WebSite::usageHelpPageAddress());
 }
 
-bool MainWindow::hasUnsavedChanges() const
-{
-    // An empty window that was never saved holds nothing to lose.
-    if (setPath_.isEmpty() && spectra_.empty())
-        return false;
-    return spectra_.revision() != savedRevision_;
-}
-
-// True when the shown set may be replaced: no unsaved changes, or the user
-// saved or discarded them.
-bool MainWindow::settleUnsavedChanges()
-{
-    if (!hasUnsavedChanges())
-        return true;
-    const QString what = setPath_.isEmpty()
-        ? QStringLiteral("The spectra have not been saved as a set.")
-        : QStringLiteral("The set %1 has changed since it was saved.").arg(quoted(QFileInfo(setPath_).fileName()));
-    switch (userDialogs().askSaveChanges(what + QStringLiteral(" Save the changes?"))) {
-    case UserDialogs::SaveChoice::Save:
-        return saveSet();
-    case UserDialogs::SaveChoice::Discard:
-        return true;
-    case UserDialogs::SaveChoice::Cancel:
-        break;
-    }
-    return false;
-}
-
-void MainWindow::markSaved(const QString& path)
-{
-    setPath_ = QFileInfo(path).absoluteFilePath();
-    savedRevision_ = spectra_.revision();
-    setSaveDialog_.initialDir = QFileInfo(setPath_).absolutePath() + u'/';
-    rememberRecentSet(setPath_);
-}
-
 void MainWindow::openSet()
 {
-    OpenFileRequest request;
-    request.title = "Open Set";
-    request.filter = setSaveDialog_.filter;
-    request.initialDir = setSaveDialog_.initialDir;
-    const std::optional<QString> chosen = userDialogs().askOpenFileName(request);
-    if (chosen && !chosen->isEmpty())
-        openSetFile(*chosen);
-}
-
-bool MainWindow::openSetFile(const QString& path)
-{
-    SetContents contents;
-    try {
-        contents = readSetFile(path);
-    } catch (const SetFileError& error) {
-        userDialogs().warning(error.message());
-        return false;
-    }
-    if (!settleUnsavedChanges())
-        return false;
-    try {
-        replaceSetContents(spectra_, contents);
-    } catch (const std::exception&) {
-        // As after a failed Create: the set keeps what it could take, and
-        // counts as changed, since it is not the file.
-        userDialogs().warning("Out of Memory.");
-        return false;
-    }
-    markSaved(path);
-    return true;
+    document_->openSet();
 }
 
 bool MainWindow::saveSet()
 {
-    if (spectra_.empty()) {
-        userDialogs().information("No spectrum have been create.");
-        return false;
-    }
-    setSaveDialog_.fileName = setPath_.isEmpty() ? QStringLiteral("Spectra") : QFileInfo(setPath_).fileName();
-    if (!setSaveDialog_.execute())
-        return false;
-    saveSetFile(setSaveDialog_.fileName, setContentsOf(spectra_));
-    markSaved(setSaveDialog_.fileName);
-    return true;
+    return document_->saveSet();
 }
 
 void MainWindow::exitProgram()
@@ -581,15 +438,29 @@ void MainWindow::exitProgram()
 
 void MainWindow::openArguments(const QStringList& arguments)
 {
-    if (!arguments.isEmpty())
-        openSetFile(arguments.first());
+    document_->openArguments(arguments);
+}
+
+bool MainWindow::hasUnsavedChanges() const
+{
+    return document_->hasUnsavedChanges();
+}
+
+const QString& MainWindow::setPath() const
+{
+    return document_->setPath();
+}
+
+QStringList MainWindow::recentSets()
+{
+    return SetDocument::recentSets();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     bool settled = false;
     // Asked here, inside the event: a failed save must keep the window open.
-    guarded([this, &settled] { settled = settleUnsavedChanges(); })();
+    guarded([this, &settled] { settled = document_->settleUnsavedChanges(); })();
     if (settled)
         event->accept();
     else
@@ -598,56 +469,18 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (!droppedSetFile(event->mimeData()).isEmpty())
+    if (!SetDocument::droppedSetFile(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
 void MainWindow::dropEvent(QDropEvent* event)
 {
-    const QString path = droppedSetFile(event->mimeData());
+    const QString path = SetDocument::droppedSetFile(event->mimeData());
     if (path.isEmpty())
         return;
     event->acceptProposedAction();
     // Opened once the drop is over, so that no question runs inside the
     // drag and drop machinery of the desktop.
     QMetaObject::invokeMethod(
-        this, [this, path] { guarded([this, path] { openSetFile(path); })(); }, Qt::QueuedConnection);
-}
-
-QStringList MainWindow::recentSets()
-{
-    return settings().value(recentSetsKey).toStringList().mid(0, maxRecentSets);
-}
-
-void MainWindow::rememberRecentSet(const QString& path)
-{
-    QStringList recent = recentSets();
-    recent.removeAll(path);
-    recent.prepend(path);
-    settings().setValue(recentSetsKey, recent.mid(0, maxRecentSets));
-    // Not refilled here: this may run from one of the menu's own items.
-    recentMenu_->setEnabled(true);
-}
-
-void MainWindow::fillRecentMenu()
-{
-    recentMenu_->clear();
-    const QStringList recent = recentSets();
-    for (int i = 0; i < recent.size(); ++i) {
-        const QString path = recent[i];
-        QAction* action = recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
-        action->setObjectName(QStringLiteral("RecentSet%1").arg(i + 1));
-        action->setToolTip(path);
-        action->setStatusTip(path);
-        connect(action, &QAction::triggered, this, guarded([this, path] {
-                    // A set that is gone leaves the list once the user has seen why.
-                    if (!openSetFile(path) && !QFileInfo::exists(path)) {
-                        QStringList left = recentSets();
-                        left.removeAll(path);
-                        settings().setValue(recentSetsKey, left);
-                        recentMenu_->setEnabled(!left.isEmpty());
-                    }
-                }));
-    }
-    recentMenu_->setEnabled(!recent.isEmpty());
+        this, [this, path] { guarded([this, path] { document_->openSetFile(path); })(); }, Qt::QueuedConnection);
 }

@@ -24,6 +24,7 @@ class QGroupBox;
 class QAction;
 class QPrinter;
 class QPushButton;
+class SetDocument;
 class StringGrid;
 
 // The main window: wires the input panel, the commands and the three views
@@ -52,26 +53,15 @@ public:
     void showDonation();
     void openHelpPage();
     void openSet();
-    // Asks for a name (proposing the last one) and saves; false when the
-    // user cancelled.
     bool saveSet();
     void exitProgram();
-
-    // Opens a set file in place of the shown set: the file is read and
-    // checked whole first (a refusal is one message naming the file, and
-    // nothing changes), then the user is asked about unsaved changes.
-    // Returns whether the set was replaced.
-    bool openSetFile(const QString& path);
-    // The program's arguments after its name: the first one is a set file
-    // to open.
+    // The shown set as a document: its file, unsaved changes, recent sets.
+    SetDocument& document() const { return *document_; }
+    // The program's arguments after its name: the first one is a set file.
     void openArguments(const QStringList& arguments);
-    // Changes to the set since it was last saved or opened.
     bool hasUnsavedChanges() const;
-    // The set file last saved or opened; empty before either.
-    const QString& setPath() const { return setPath_; }
-    // Most recent first, at most maxRecentSets, as kept in the settings.
+    const QString& setPath() const;
     static QStringList recentSets();
-    static constexpr int maxRecentSets = 8;
 
     const SpectrumSet& spectra() const { return spectra_; }
     InputPanel* inputPanel() const { return inputPanel_; }
@@ -95,10 +85,6 @@ protected:
 
 private:
     void saveSetCommand() { saveSet(); }
-    bool settleUnsavedChanges();
-    void markSaved(const QString& path);
-    void rememberRecentSet(const QString& path);
-    void fillRecentMenu();
     QWidget* buildCommandPanel();
     void buildLayout();
     void buildMenu();
@@ -106,17 +92,13 @@ private:
     void followSet();
     void setTabOrder();
     void setUpSaveDialogs();
-    void preparePrinter(QPrinter& printer) const;
 
     SpectrumSet spectra_;
     ExcelOp excelOptions_;
     SaveDialog dataSaveDialog_;
     SaveDialog pictureSaveDialog_;
     SaveDialog analysisSaveDialog_;
-    SaveDialog setSaveDialog_;
-    QString setPath_;
-    std::uint64_t savedRevision_ = 0;
-    QMenu* recentMenu_ = nullptr;
+    SetDocument* document_ = nullptr;
 
     InputPanel* inputPanel_ = nullptr;
     ChartControl* chart_ = nullptr;

@@ -1,5 +1,7 @@
 #include "MainWindowFixture.h"
 
+#include "ui/SetDocument.h"
+
 #include "export/SetFile.h"
 
 #include <QCloseEvent>
@@ -311,6 +313,6 @@ TEST_F(SetFilesTest, ARecentSetADroppedFileAndAStartUpArgumentAreOpened)
         write(QString("s%1.kspect").arg(i), buildSetFile({{"S", 0, 0.04, 0.2, 0.05, true, {}}}));
         openSet(QString("s%1.kspect").arg(i));
     }
-    EXPECT_EQ(MainWindow::recentSets().size(), MainWindow::maxRecentSets);
+    EXPECT_EQ(MainWindow::recentSets().size(), SetDocument::maxRecentSets);
     EXPECT_EQ(MainWindow::recentSets().front(), QFileInfo(path("s9.kspect")).absoluteFilePath());
 }
