@@ -3,6 +3,7 @@
 #include "common/KavrelError.h"
 #include "excel/AutomationCalls.h"
 #include "excel/CellReference.h"
+#include "excel/ExcelConstants.h"
 #include "excel/ExcelOperation.h"
 #include "excel/ExcelToolkit.h"
 #include "text/NarrowText.h"
@@ -13,11 +14,6 @@
 ExportChart::~ExportChart() = default;
 
 namespace {
-
-constexpr std::int32_t chartTypeMarkersOnly = -4169;
-constexpr std::int32_t markerNone = -4142;
-constexpr std::int32_t tickMarkInside = 2;
-constexpr std::int32_t legendAtRight = 101;
 
 std::string numberText(double value)
 {
@@ -72,11 +68,11 @@ void writeSeriesPerCurve(const ExportChart& chart, const ExcelOp& options, const
             if (options.markerColorMode == 1)
                 setMarkerFill(series, chart.seriesColour(i));
         } else if (!chart.isPointsOnly(i)) {
-            setSeriesMarker(series, markerNone, 2);
+            setSeriesMarker(series, xl::MarkerNone, 2);
         }
         setSeriesLineWeight(series, options.lineWeight);
         if (chart.isPointsOnly(i))
-            putInt(series, "ChartType", chartTypeMarkersOnly);
+            putInt(series, "ChartType", xl::XYScatter);
     }
 }
 
@@ -122,14 +118,14 @@ void writeCombinedSeries(const ExportChart& chart, const ExcelOp& options, const
         if (options.markerColorMode == 1)
             setMarkerFill(series, firstCurveColour(chart));
     } else {
-        setSeriesMarker(series, markerNone, 2);
+        setSeriesMarker(series, xl::MarkerNone, 2);
     }
     setSeriesLineWeight(series, options.lineWeight);
 }
 
 void setAxisTitleFontSize(const Variant& chart, std::int32_t type, std::int32_t size)
 {
-    const Variant axis = callWithInts(chart, "Axes", type, 1);
+    const Variant axis = callWithInts(chart, "Axes", type, xl::PrimaryGroup);
     const Variant title = getProperty(axis, "AxisTitle");
     const Variant font = getProperty(title, "Font");
     putInt(font, "Size", size);
@@ -149,25 +145,25 @@ void formatChart(const Variant& chart, const ExcelOp& options)
 {
     if (options.showAxisTitle) {
         setXAxisTitle(chart, options.xAxisTitle);
-        setAxisTitleFontSize(chart, 1, options.axisTitleFontSize);
+        setAxisTitleFontSize(chart, xl::CategoryAxis, options.axisTitleFontSize);
     }
     setXAxisLine(chart, options.showAxisLine);
     if (!options.xAxisPosition.empty())
         setXAxisCrossesAt(chart, axisPositionValue(options.xAxisPosition));
-    setMajorTickMark(chart, 1, tickMarkInside);
+    setMajorTickMark(chart, xl::CategoryAxis, xl::TickMarkInside);
     if (options.showAxisTitle) {
         setYAxisTitle(chart, options.yAxisTitle);
-        setAxisTitleFontSize(chart, 2, options.axisTitleFontSize);
+        setAxisTitleFontSize(chart, xl::ValueAxis, options.axisTitleFontSize);
     }
     setYAxisLine(chart, options.showAxisLine);
     if (!options.yAxisPosition.empty())
         setYAxisCrossesAt(chart, axisPositionValue(options.yAxisPosition));
     setMajorGridlines(chart, options.showGridlines);
-    setMajorTickMark(chart, 2, tickMarkInside);
-    setTickLabelFontSize(chart, 2, options.tickLabelFontSize);
-    setTickLabelFontSize(chart, 1, options.tickLabelFontSize);
+    setMajorTickMark(chart, xl::ValueAxis, xl::TickMarkInside);
+    setTickLabelFontSize(chart, xl::ValueAxis, options.tickLabelFontSize);
+    setTickLabelFontSize(chart, xl::CategoryAxis, options.tickLabelFontSize);
     if (options.showLegend) {
-        callWithInt(chart, "SetElement", legendAtRight);
+        callWithInt(chart, "SetElement", xl::ElementLegendRight);
         const Variant legend = getProperty(chart, "Legend");
         putBool(legend, "IncludeInLayout", options.legendInLayout);
         const Variant font = getProperty(legend, "Font");
