@@ -2,6 +2,7 @@
 
 #include "excel/AutomationCalls.h"
 #include "excel/AutomationError.h"
+#include "excel/ColourValue.h"
 #include "excel/ExcelConstants.h"
 
 #include <limits>
@@ -64,8 +65,7 @@ void setSeriesColor(const Variant& series, const char* part, std::uint8_t red, s
 {
     const Variant format = getProperty(getProperty(series, "Format"), part);
     putBool(format, "Visible", true);
-    const std::uint32_t rgb = red + 256u * green + 65536u * blue;
-    putColor(getProperty(format, "ForeColor"), "RGB", rgb);
+    putColor(getProperty(format, "ForeColor"), "RGB", automationColour(red, green, blue));
 }
 
 } // namespace
