@@ -9,12 +9,9 @@
 #include "support/ScopedClassRegistration.h"
 
 #include <QLocale>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <string>
-#include <vector>
 
 // The application's code for its own refusals (run-time error 1004).
 constexpr HResult ApplicationDefinedError = static_cast<HResult>(0x800A03EC);
@@ -80,23 +77,3 @@ public:
 private:
     QLocale previous_;
 };
-
-// One curve as the export reads it from the chart.
-struct Curve {
-    std::string title;
-    std::vector<double> x;
-    std::vector<double> y;
-};
-
-// The spectrum-like curve of 601 points: T = 0 to 6 s, alpha rising to a
-// plateau and falling off.
-Curve spectrumCurve(const std::string& title, double plateau);
-
-// The export's calls with its default options, in its order: start, show,
-// add a workbook, fill Sheet1, add the chart at C5, one series per curve,
-// format. `app` receives the application. Every handle is released on
-// return, as at the end of an export.
-void exportCurves(Variant& app, const std::vector<Curve>& curves);
-
-// The text of one part of a zip file, by the unzip program.
-QString zipEntry(const QString& file, const QString& entry);
