@@ -405,3 +405,96 @@ TEST_F(WorkbookFile, AFileThatCannotBeWrittenIsReportedAndNotOpened)
     EXPECT_FALSE(QFileInfo::exists(folder + QStringLiteral("/Book2.xlsx")));
     QDir(folder).rmdir(QStringLiteral("Book2.xlsx.part"));
 }
+
+TEST_F(WorkbookFile, TheFourteenthCurveAndLaterReferToColumnsBeyondZ)
+{
+    std::vector<FakeCurve> curves;
+    for (int i = 1; i <= 15; ++i)
+        curves.push_back(spectrumCurve("Curve " + std::to_string(i), 0.01 * i));
+    exportCurves(std::move(curves));
+
+    // Curve 13 takes Y and Z, curve 14 AA and AB, curve 15 AC and AD.
+    const QString sheetPart = sheetXml();
+    EXPECT_TRUE(sheetPart.contains(QStringLiteral("<dimension ref=\"A1:AD602\"/>")));
+    EXPECT_TRUE(sheetPart.contains(QStringLiteral("<c r=\"Z12\"><v>0.13</v></c><c r=\"AA12\"><v>0.1</v></c>")));
+    EXPECT_TRUE(sheetPart.contains(QStringLiteral("<c r=\"AC12\"><v>0.1</v></c><c r=\"AD12\"><v>0.15</v></c>")));
+    EXPECT_TRUE(stringsXml().contains(QStringLiteral("<t>Curve 15</t>")));
+
+    const QString chartPart = chartXml();
+    EXPECT_EQ(occurrences(chartPart, QStringLiteral("<c:ser>")), 15);
+    for (const char* formula : {"Sheet1!$Z$1", "Sheet1!$Y$2:$Y$602", "Sheet1!$Z$2:$Z$602", "Sheet1!$AB$1",
+                                "Sheet1!$AA$2:$AA$602", "Sheet1!$AB$2:$AB$602", "Sheet1!$AD$1",
+                                "Sheet1!$AC$2:$AC$602", "Sheet1!$AD$2:$AD$602"})
+        EXPECT_TRUE(chartPart.contains(QStringLiteral("<c:f>%1</c:f>").arg(QLatin1String(formula)))) << formula;
+    EXPECT_TRUE(chartPart.contains(QStringLiteral("<c:v>Curve 14</c:v>")));
+    // Every series' caches come from number cells.
+    EXPECT_EQ(occurrences(chartPart, QStringLiteral("<c:ptCount val=\"601\"/>")), 30);
+}
+
+TEST_F(WorkbookFile, ACurvesColourReachesTheFileWithRedFirst)
+{
+    options.lineColorMode = 1;
+    options.showMarker = true;
+    options.markerColorMode = 1;
+    exportCurves({spectrumCurve("A", 0.08, {0x12, 0x34, 0x56})});
+
+    // Line, marker fill and marker edge all in RGB 12 34 56.
+    const QString chartPart = chartXml();
+    EXPECT_EQ(occurrences(chartPart, QStringLiteral("<a:srgbClr val=\"123456\"/>")), 3) << chartPart.toStdString();
+    EXPECT_FALSE(chartPart.contains(QStringLiteral("563412")));
+}
+
+TEST_F(WorkbookFile, TheExportsOptionsReachTheChart)
+{
+    options.showTitle = true;
+    options.titleText = "Design spectra";
+    options.showGridlines = true;
+    options.showLegend = false;
+    options.showAxisLine = false;
+    options.showPlotAreaLine = false;
+    options.xAxisPosition = "3";
+    options.yAxisPosition = "";
+    options.axisTitleFontSize = 12;
+    options.tickLabelFontSize = 9;
+    options.lineWeight = 2.5f;
+    options.showMarker = true;
+    options.markerStyle = 2;
+    options.markerSize = 7;
+    FakeCurve dots = spectrumCurve("Dots", 0.16);
+    dots.pointsOnly = true;
+    exportCurves({spectrumCurve("A", 0.08), dots});
+
+    const QString chartPart = chartXml();
+    EXPECT_TRUE(chartPart.contains(QStringLiteral("<a:t>Design spectra</a:t>")));
+    EXPECT_FALSE(chartPart.contains(QStringLiteral("<c:autoTitleDeleted val=\"1\"/>")));
+    EXPECT_EQ(occurrences(chartPart, QStringLiteral("<c:majorGridlines/>")), 2);
+    EXPECT_FALSE(chartPart.contains(QStringLiteral("<c:legend>")));
+    EXPECT_EQ(occurrences(chartPart, QStringLiteral("<a:defRPr sz=\"1200\"")), 2) << "axis titles";
+    EXPECT_EQ(occurrences(chartPart, QStringLiteral("<a:defRPr sz=\"900\"")), 2) << "tick labels";
+    // Only the horizontal axis' crossing is given, inside the data.
+    EXPECT_EQ(occurrences(chartPart, QStringLiteral("<c:crossesAt val=\"3\"/>")), 1);
+    EXPECT_EQ(occurrences(chartPart, QStringLiteral("<c:crosses val=\"autoZero\"/>")), 1);
+    // Both axis lines, the plot-area border and the markers-only curve's line are hidden.
+    EXPECT_EQ(occurrences(chartPart, QStringLiteral("<a:ln><a:noFill/></a:ln>")), 4);
+    EXPECT_EQ(occurrences(chartPart, QStringLiteral("<c:symbol val=\"diamond\"/><c:size val=\"7\"/>")), 2);
+    EXPECT_EQ(occurrences(chartPart, QStringLiteral("<a:ln w=\"31750\">")), 1) << "2.5 points";
+    EXPECT_EQ(occurrences(chartPart, QStringLiteral("<c:smooth val=\"1\"/>")), 1) << "the markers-only curve is not smoothed";
+}
+
+TEST_F(WorkbookFile, ACombinedExportIsOneSeriesOverAllCurvesRows)
+{
+    options.combinedOutput = 1;
+    exportCurves({spectrumCurve("A", 0.08), spectrumCurve("B", 0.16)});
+
+    const QString sheetPart = sheetXml();
+    EXPECT_TRUE(sheetPart.contains(QStringLiteral("<dimension ref=\"A1:C1203\"/>")));
+    // The second curve starts at row 603 with its name in column A.
+    EXPECT_TRUE(sheetPart.contains(QStringLiteral("<c r=\"A603\" t=\"s\"><v>1</v></c><c r=\"B603\"><v>0</v></c>")));
+    EXPECT_TRUE(sheetPart.contains(QStringLiteral("<c r=\"B613\"><v>0.1</v></c><c r=\"C613\"><v>0.16</v></c>")));
+    const QString chartPart = chartXml();
+    EXPECT_EQ(occurrences(chartPart, QStringLiteral("<c:ser>")), 1);
+    EXPECT_TRUE(chartPart.contains(QStringLiteral("<c:tx><c:v>X-Y</c:v></c:tx>")));
+    EXPECT_TRUE(chartPart.contains(QStringLiteral("<c:f>Sheet1!$B$2:$B$1203</c:f>")));
+    EXPECT_TRUE(chartPart.contains(QStringLiteral("<c:f>Sheet1!$C$2:$C$1203</c:f>")));
+    EXPECT_EQ(occurrences(chartPart, QStringLiteral("<c:ptCount val=\"1202\"/>")), 2);
+}
