@@ -185,3 +185,24 @@ TEST(SpectrumCsv, NamesWithSeparatorOrQuoteAreQuoted)
         EXPECT_EQ(lines[6], ";a,b;\"say \"\"hi\"\"\";\"semi;colon\";\xe5\x8f\x8d\xe5\xba\x94\xe8\xb0\xb1;");
     }
 }
+
+TEST(SpectrumCsv, NamesWithLineBreaksAreQuotedAndKeepTheRowsWhole)
+{
+    SpectrumSet set;
+    set.add("two\nlines", 0.04, 0.2, 0.05, 0);
+    set.add("cr\rlf\r\nend", 0.04, 0.2, 0.05, 0);
+    const QByteArray bytes = buildSpectrumCsv(set.list(), point);
+
+    // A reader that honours quotes sees each name as one field of its row.
+    EXPECT_TRUE(bytes.startsWith("ResponseName,DesignCode,Alphamax,Tg(s),DampingRatio\r\n"
+                                 "\"two\nlines\",GB 50011-2010,0.04,0.2,0.05\r\n"
+                                 "\"cr\rlf\r\nend\",GB 50011-2010,0.04,0.2,0.05\r\n"
+                                 "\r\n"
+                                 ",\"two\nlines\",\"cr\rlf\r\nend\",\r\n"
+                                 "Period(s),Sa(g),Sa(g),\r\n"
+                                 "0.00,1.8000E-02,1.8000E-02,\r\n"))
+        << bytes.left(300).toStdString();
+    EXPECT_TRUE(bytes.endsWith("\r\n6.00,5.3970E-03,5.3970E-03,\r\n"));
+    // 607 rows, two of them holding a name's CR LF inside quotes.
+    EXPECT_EQ(bytes.count("\r\n"), 607 + 2);
+}
