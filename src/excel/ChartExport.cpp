@@ -10,6 +10,7 @@
 #include "text/NumberText.h"
 
 #include <cmath>
+#include <functional>
 
 ExportChart::~ExportChart() = default;
 
@@ -25,14 +26,32 @@ std::string rangeFormula(std::int32_t column, std::int32_t lastRow)
     return sheetRangeFormula(2, column, lastRow, column);
 }
 
-void setLineColour(const Variant& series, ExportChart::Colour c)
+// Selects the chart object and returns the chart that makes active.
+Variant selectChart(const Variant& chartObject, const Variant& app)
 {
-    setSeriesLineColor(series, c.red, c.green, c.blue);
+    callProcedure(chartObject, "Select");
+    return getProperty(app, "ActiveChart");
 }
 
-void setMarkerFill(const Variant& series, ExportChart::Colour c)
+// Line colour, markers and line weight of one series, in this order.
+// `colour` is asked only when an option takes the curve's colour.
+void formatSeries(const Variant& series, const ExcelOp& options, bool pointsOnly,
+                  const std::function<ExportChart::Colour()>& colour)
 {
-    setSeriesMarkerFill(series, c.red, c.green, c.blue);
+    if (options.lineColorMode == 1) {
+        const ExportChart::Colour c = colour();
+        setSeriesLineColor(series, c.red, c.green, c.blue);
+    }
+    if (options.showMarker) {
+        setSeriesMarker(series, options.markerStyle, options.markerSize);
+        if (options.markerColorMode == 1) {
+            const ExportChart::Colour c = colour();
+            setSeriesMarkerFill(series, c.red, c.green, c.blue);
+        }
+    } else if (!pointsOnly) {
+        setSeriesMarker(series, xl::MarkerNone, 2);
+    }
+    setSeriesLineWeight(series, options.lineWeight);
 }
 
 // One pair of columns and one series per curve.
@@ -52,8 +71,7 @@ void writeSeriesPerCurve(const ExportChart& chart, const ExcelOp& options, const
         }
     }
 
-    callProcedure(chartObject, "Select");
-    activeChart = getProperty(app, "ActiveChart");
+    activeChart = selectChart(chartObject, app);
     const Variant collection = callFunction(activeChart, "SeriesCollection");
     for (int i = 0; i < curves; ++i) {
         const Variant series = callFunction(collection, "NewSeries");
@@ -61,16 +79,7 @@ void writeSeriesPerCurve(const ExportChart& chart, const ExcelOp& options, const
         const std::int32_t yColumn = 2 * i + 2;
         setSeriesData(series, sheetCellFormula(1, yColumn), rangeFormula(xColumn, chart.xValueCount(i) + 1),
                       rangeFormula(yColumn, chart.yValueCount(i) + 1));
-        if (options.lineColorMode == 1)
-            setLineColour(series, chart.seriesColour(i));
-        if (options.showMarker) {
-            setSeriesMarker(series, options.markerStyle, options.markerSize);
-            if (options.markerColorMode == 1)
-                setMarkerFill(series, chart.seriesColour(i));
-        } else if (!chart.isPointsOnly(i)) {
-            setSeriesMarker(series, xl::MarkerNone, 2);
-        }
-        setSeriesLineWeight(series, options.lineWeight);
+        formatSeries(series, options, chart.isPointsOnly(i), [&] { return chart.seriesColour(i); });
         if (chart.isPointsOnly(i))
             putInt(series, "ChartType", xl::XYScatter);
     }
@@ -106,21 +115,11 @@ void writeCombinedSeries(const ExportChart& chart, const ExcelOp& options, const
         total += chart.xValueCount(i);
     }
 
-    callProcedure(chartObject, "Select");
-    activeChart = getProperty(app, "ActiveChart");
+    activeChart = selectChart(chartObject, app);
     const Variant collection = callFunction(activeChart, "SeriesCollection");
     const Variant series = callFunction(collection, "NewSeries");
     setSeriesData(series, "X-Y", rangeFormula(2, total + 1), rangeFormula(3, total + 1));
-    if (options.lineColorMode == 1)
-        setLineColour(series, firstCurveColour(chart));
-    if (options.showMarker) {
-        setSeriesMarker(series, options.markerStyle, options.markerSize);
-        if (options.markerColorMode == 1)
-            setMarkerFill(series, firstCurveColour(chart));
-    } else {
-        setSeriesMarker(series, xl::MarkerNone, 2);
-    }
-    setSeriesLineWeight(series, options.lineWeight);
+    formatSeries(series, options, false, [&] { return firstCurveColour(chart); });
 }
 
 void setAxisTitleFontSize(const Variant& chart, std::int32_t type, std::int32_t size)
