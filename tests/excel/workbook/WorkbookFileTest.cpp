@@ -112,17 +112,6 @@ protected:
     QString stringsXml() const { return zipEntry(openedPath(), QStringLiteral("xl/sharedStrings.xml")); }
     QString drawingXml() const { return zipEntry(openedPath(), QStringLiteral("xl/drawings/drawing1.xml")); }
 
-    // A started sheet with a chart object at C5 and its chart made active.
-    void startWithChart(std::int32_t type = 72)
-    {
-        startWithSheet();
-        chartObject = callWithInts(getProperty(sheet, "Shapes"), "AddChart2", 240, type);
-        putInt(chartObject, "Left", 96);
-        putInt(chartObject, "Top", 60);
-        callProcedure(chartObject, "Select");
-        chart = getProperty(app, "ActiveChart");
-    }
-
     // One series over the three points written into columns A and B.
     Variant addSmallSeries()
     {
@@ -136,16 +125,7 @@ protected:
         return series;
     }
 
-    void releaseChart()
-    {
-        chart.clear();
-        chartObject.clear();
-        releaseAll();
-    }
-
     ExcelOp options;
-    Variant chartObject;
-    Variant chart;
 };
 
 } // namespace
@@ -329,7 +309,7 @@ TEST_F(WorkbookFile, SeriesColoursMarkersAndTypesAreWritten)
     putInt(blue, "ChartType", -4169);
     red.clear();
     blue.clear();
-    releaseChart();
+    releaseAll();
 
     const QString chartPart = chartXml();
     // The automation colour is red + 256 green + 65536 blue; the file's is RRGGBB.
@@ -344,12 +324,13 @@ TEST_F(WorkbookFile, SeriesColoursMarkersAndTypesAreWritten)
 
 TEST_F(WorkbookFile, AMarkersOnlyChartGridlinesAndATitleAreWritten)
 {
-    startWithChart(-4169);
+    startWithSheet();
+    selectChart(callWithInts(getProperty(sheet, "Shapes"), "AddChart2", 240, -4169));
     addSmallSeries();
     setMajorGridlines(chart, true);
     setHasTitle(chart, true);
     setChartTitleText(chart, "Response spectra");
-    releaseChart();
+    releaseAll();
 
     const QString chartPart = chartXml();
     EXPECT_TRUE(chartPart.contains(QStringLiteral("<c:scatterStyle val=\"lineMarker\"/>")));

@@ -3,6 +3,7 @@
 #include "excel/AutomationCalls.h"
 #include "excel/AutomationError.h"
 #include "excel/ExcelOperation.h"
+#include "excel/ExcelToolkit.h"
 #include "excel/workbook/WorkbookServer.h"
 #include "support/FakeUserDialogs.h"
 #include "support/QtPrinters.h"
@@ -39,9 +40,27 @@ protected:
         sheet = getWithText(workbook, "Sheets", "Sheet1");
     }
 
+    // `object`, a chart object of Sheet1, selected, and its chart made active.
+    void selectChart(Variant object)
+    {
+        chartObject = std::move(object);
+        callProcedure(chartObject, "Select");
+        chart = getProperty(app, "ActiveChart");
+    }
+
+    // A visible application's Sheet1 with a chart at C5 as the export adds it,
+    // made active.
+    void startWithChart()
+    {
+        startWithSheet();
+        selectChart(addChartAt(sheet, 96, 60, 280, 450));
+    }
+
     // Releases every handle the test took; the workbook is then complete.
     void releaseAll()
     {
+        chart.clear();
+        chartObject.clear();
         sheet.clear();
         workbook.clear();
         app.clear();
@@ -64,6 +83,8 @@ protected:
     Variant app;
     Variant workbook;
     Variant sheet;
+    Variant chartObject;
+    Variant chart;
 };
 
 // Sets the default locale for the lifetime of the object.
