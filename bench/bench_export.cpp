@@ -6,6 +6,7 @@
 #include "excel/ExcelOperation.h"
 #include "excel/workbook/WorkbookServer.h"
 #include "excel/ClassRegistry.h"
+#include "support/TemporaryHome.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -40,11 +41,13 @@ public:
     void messageBox(const QString&, const QString&, int) override {}
     std::optional<QString> askSaveFileName(const SaveFileRequest&) override { return std::nullopt; }
     void openUrl(const QString&) override {}
-    void openDocument(const QString&) override {}
+    bool question(const QString&) override { return false; }
+    bool openDocument(const QString&) override { return true; }
 };
 
 void BM_ExportThroughServer(benchmark::State& state)
 {
+    TemporaryHome home;  // the workbooks go with it, not into the user's documents
     SilentDialogs dialogs;
     UserDialogs* previous = setUserDialogs(&dialogs);
     registerWorkbookServer();

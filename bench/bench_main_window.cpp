@@ -4,7 +4,9 @@
 #include "ui/KavrelApplication.h"
 #include "ui/CheckListBox.h"
 #include "ui/StringGrid.h"
-#include "ui/Unit1.h"
+#include "spectrum/KavrelSpectrum.h"
+#include "ui/MainWindow.h"
+#include "ui/SetViews.h"
 
 #include <QLineEdit>
 #include <benchmark/benchmark.h>
@@ -13,12 +15,17 @@
 
 namespace {
 
-std::unique_ptr<TForm1> formWith(int spectra)
+QLineEdit* nameEdit(MainWindow& form)
 {
-    auto form = std::make_unique<TForm1>();
+    return form.findChild<QLineEdit*>("edt4");
+}
+
+std::unique_ptr<MainWindow> formWith(int spectra)
+{
+    auto form = std::make_unique<MainWindow>();
     for (int i = 0; i < spectra; ++i) {
-        form->edt4->setText(QString("S%1").arg(i));
-        form->Button1Click();
+        nameEdit(*form)->setText(QString("S%1").arg(i));
+        form->createSpectrum();
     }
     return form;
 }
@@ -31,12 +38,12 @@ void BM_Create(benchmark::State& state)
     int next = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        form->edt4->setText(QString("New%1").arg(next++));
+        nameEdit(*form)->setText(QString("New%1").arg(next++));
         state.ResumeTiming();
-        form->Button1Click();
+        form->createSpectrum();
         state.PauseTiming();
-        form->removeSpectrum(form->edt4->text().toStdString());
-        form->strngrd1->setRowCount(present + 1);
+        form->checkList()->setCurrentRow(present);
+        form->deleteSpectrum();
         state.ResumeTiming();
     }
 }
@@ -49,12 +56,12 @@ void BM_Delete(benchmark::State& state)
     auto form = formWith(present);
     for (auto _ : state) {
         state.PauseTiming();
-        form->lst1->setCurrentRow(present - 1);
+        form->checkList()->setCurrentRow(present - 1);
         state.ResumeTiming();
-        form->Button4Click();
+        form->deleteSpectrum();
         state.PauseTiming();
-        form->edt4->setText(QString("S%1").arg(present - 1));
-        form->Button1Click();
+        nameEdit(*form)->setText(QString("S%1").arg(present - 1));
+        form->createSpectrum();
         state.ResumeTiming();
     }
 }
@@ -63,22 +70,27 @@ BENCHMARK(BM_Delete)->Arg(10)->Arg(100)->Arg(500)->Unit(benchmark::kMillisecond)
 void BM_DeleteAll(benchmark::State& state)
 {
     const int present = static_cast<int>(state.range(0));
-    auto form = std::make_unique<TForm1>();
+    auto form = std::make_unique<MainWindow>();
     for (auto _ : state) {
         state.PauseTiming();
         form = formWith(present);
         state.ResumeTiming();
-        form->Button5Click();
+        form->deleteAllSpectra();
     }
 }
 BENCHMARK(BM_DeleteAll)->Arg(10)->Arg(100)->Arg(500)->Unit(benchmark::kMillisecond)->Iterations(5);
 
-// Rebuilding the grid alone: 121 formatted values a row.
+// Rebuilding the grid alone, as after a Delete: 121 formatted values a row.
 void BM_RebuildGrid(benchmark::State& state)
 {
-    auto form = formWith(static_cast<int>(state.range(0)));
+    SpectrumSet set;
+    StringGrid grid;
+    GridFollowsSet view(set, &grid);
+    view.writeHeader();
+    for (int i = 0; i < state.range(0); ++i)
+        set.add(std::make_unique<KavrelSpectrum>("S" + std::to_string(i), 0.16, 0.35, 0.05, 0));
     for (auto _ : state)
-        form->rebuildGrid();
+        view.spectrumRemoved(0);
 }
 BENCHMARK(BM_RebuildGrid)->Arg(10)->Arg(100)->Arg(500)->Unit(benchmark::kMillisecond);
 

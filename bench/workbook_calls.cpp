@@ -8,10 +8,10 @@
 #include "excel/AutomationCalls.h"
 #include "excel/ExcelToolkit.h"
 #include "excel/workbook/WorkbookServer.h"
+#include "support/TemporaryHome.h"
 #include "text/NarrowText.h"
 #include "text/NumberText.h"
 
-#include <QDir>
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -123,10 +123,11 @@ BENCHMARK(OneCurveWrittenToItsFile)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
+    // The benchmark's workbooks are nobody's to open: they go to a
+    // temporary home that goes with them, not into the user's documents.
+    TemporaryHome home;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    // The benchmark's workbooks are nobody's to open.
-    QDir(workbookServerFolder()).removeRecursively();
     return 0;
 }

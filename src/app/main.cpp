@@ -1,28 +1,13 @@
+#include "app/Startup.h"
 #include "common/UserDialogs.h"
-#include "excel/workbook/WorkbookServer.h"
-#include "ui/KavrelApplication.h"
 #include "ui/QtUserDialogs.h"
-#include "ui/Unit1.h"
-
-#include <QScreen>
-#include <QStyle>
+#include "ui/MainWindow.h"
 
 int main(int argc, char* argv[])
 {
     QtUserDialogs dialogs;
     UserDialogs* previous = setUserDialogs(&dialogs);
-    try {
-        KavrelApplication app(argc, argv);
-        // "Excel.Application" on this platform: the built-in workbook server.
-        registerWorkbookServer();
-        TForm1 form;
-        form.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, form.size(),
-                                             form.screen()->availableGeometry()));
-        form.show();
-        app.exec();
-    } catch (...) {
-        showException(std::current_exception());
-    }
+    const int status = runProgram(argc, argv, [] { return std::make_unique<MainWindow>(); });
     setUserDialogs(previous);
-    return 0;
+    return status;
 }

@@ -14,9 +14,18 @@ public:
     void information(const QString& text) override { print("information", text); }
     void error(const QString& text) override { print("error", text); }
     void messageBox(const QString& text, const QString& caption, int) override { print(caption, text); }
+    bool question(const QString& text) override
+    {
+        print("question", text);
+        return false;
+    }
     std::optional<QString> askSaveFileName(const SaveFileRequest&) override { return std::nullopt; }
     void openUrl(const QString& address) override { print("open", address); }
-    void openDocument(const QString& path) override { print("open", path); }
+    bool openDocument(const QString& path) override
+    {
+        print("open", path);
+        return false;
+    }
 
 private:
     static void print(const QString& kind, const QString& text)

@@ -31,12 +31,16 @@ public:
     virtual void error(const QString& text) = 0;
     // A box with its own caption and MessageBox flags (icon, buttons).
     virtual void messageBox(const QString& text, const QString& caption, int flags) = 0;
+    // A question with Yes and No, captioned with the application title;
+    // true when the user answers Yes.
+    virtual bool question(const QString& text) = 0;
     // Asks for a file name to save to; nothing when the user cancels.
     virtual std::optional<QString> askSaveFileName(const SaveFileRequest& request) = 0;
     // Hands a web address to the desktop's browser.
     virtual void openUrl(const QString& address) = 0;
-    // Hands a local document to the desktop's program for its type.
-    virtual void openDocument(const QString& path) = 0;
+    // Hands a local document (or a folder) to the desktop's program for its
+    // type; false when the desktop has none or cannot start it.
+    virtual bool openDocument(const QString& path) = 0;
 };
 
 // The interface the whole program reports through. Until one is installed,

@@ -18,10 +18,13 @@ constexpr double LastPeriod = 6.0;
 
 class CsvLines {
 public:
-    explicit CsvLines(const QLocale& locale)
+    CsvLines(const QLocale& locale, std::size_t expectedSize)
         : locale_(locale),
+          point_(toNarrow(locale.decimalPoint())),
           separator_(locale.decimalPoint() == QLatin1String(",") ? ';' : ',')
     {
+        // One buffer for the whole file: hundreds of spectra make megabytes.
+        out_.reserve(expectedSize);
     }
 
     // Appends a text that is known to need no quoting.
@@ -46,13 +49,14 @@ public:
     }
 
     void general(double value) { text(formatGeneral(value, locale_)); }
-    void period(double value) { text(formatFixed(value, 2, locale_)); }
-    void coefficient(double value) { text(formatScientific4(value, locale_)); }
+    void period(double value) { appendFixed(out_, value, 2, point_); }
+    void coefficient(double value) { appendScientific4(out_, value, point_); }
 
     QByteArray result() const { return QByteArray::fromStdString(out_); }
 
 private:
     const QLocale& locale_;
+    const std::string point_;
     const char separator_;
     std::string out_;
 };
@@ -116,7 +120,10 @@ void writeDataTable(CsvLines& csv, const std::vector<const KavrelSpectrum*>& spe
 
 QByteArray buildSpectrumCsv(const std::vector<const KavrelSpectrum*>& spectra, const QLocale& locale)
 {
-    CsvLines csv(locale);
+    // A data row holds "0.00," and a "0.0000E+00," per spectrum; a little
+    // more for the tables' heads, a negative value or a wide separator.
+    const std::size_t rows = static_cast<std::size_t>(LastPeriod / PeriodStep + 1.5);
+    CsvLines csv(locale, 4096 + spectra.size() * 128 + rows * (8 + spectra.size() * 12));
     writeParameterTable(csv, spectra);
     csv.endLine();
     writeDataTable(csv, spectra);

@@ -67,8 +67,19 @@ const KavrelSpectrum& SpectrumSet::add(std::unique_ptr<KavrelSpectrum> spectrum)
     entries_.push_back({std::move(spectrum), true});
     const int index = size() - 1;
     const KavrelSpectrum& added = *entries_.back().spectrum;
-    for (Listener* listener : listeners_)
-        listener->spectrumAdded(index, added);
+    // A view that cannot take the spectrum (memory exhausted) undoes the
+    // addition everywhere it was made, so that all views still agree.
+    std::size_t told = 0;
+    try {
+        for (; told < listeners_.size(); ++told)
+            listeners_[told]->spectrumAdded(index, added);
+    } catch (...) {
+        const std::unique_ptr<KavrelSpectrum> undone = std::move(entries_.back().spectrum);
+        entries_.pop_back();
+        for (std::size_t i = 0; i < told; ++i)
+            listeners_[i]->spectrumRemoved(index);
+        throw;
+    }
     return added;
 }
 

@@ -45,7 +45,8 @@ public:
     bool contains(const std::string& name) const { return indexOf(name) >= 0; }
 
     // Appends a shown spectrum. Throws std::invalid_argument, changing
-    // nothing, when its name is refused by checkName.
+    // nothing, when its name is refused by checkName; an exception from a
+    // listener is passed on after the addition has been undone.
     const KavrelSpectrum& add(std::unique_ptr<KavrelSpectrum> spectrum);
     void remove(int index);
     void clear();

@@ -1,5 +1,6 @@
 #include "text/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -65,19 +66,160 @@ bool allZero(const std::string& s)
     return s.find_first_not_of('0') == std::string::npos;
 }
 
-QString nonFinite(double value)
+const char* nonFinite(double value)
 {
     if (std::isnan(value))
-        return QStringLiteral("NAN");
-    return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
+        return "NAN";
+    return value < 0 ? "-INF" : "INF";
+}
+
+// Whether `magnitude` * 2^bits is a whole number. Every double exactly half
+// way between two texts that keep d decimals is one for bits = d + 1 (half of
+// 10^-d is an odd number over 2^(d+1) * 5^d, and a double has no 5 in its
+// denominator), so the shortcuts below leave such doubles to the digit path.
+bool mayBeHalfWay(double magnitude, int bits)
+{
+    const double scaled = std::ldexp(magnitude, bits);
+    return scaled == std::floor(scaled);
+}
+
+// The patterns worked out digit by digit from 60 significant digits of the
+// double, with "." as the separator: slow, and the reference that the
+// shortcuts must match byte for byte.
+std::string exactFixed(double value, int decimals)
+{
+    Digits d = exactDigits(value);
+    if (value == 0.0)
+        d = Digits{"0", 0};
+    // Keep every digit down to the last decimal place.
+    d = roundDigits(d, d.exponent + 1 + decimals);
+
+    // Lay the kept digits out on a grid of fixed places.
+    std::string intPart;
+    std::string fracPart;
+    for (int place = std::max(d.exponent, 0); place >= -decimals; --place) {
+        const int index = d.exponent - place;
+        const char c = (index >= 0 && index < static_cast<int>(d.digits.size())) ? d.digits[index] : '0';
+        (place >= 0 ? intPart : fracPart) += c;
+    }
+    const bool negative = value < 0 && !(allZero(intPart) && allZero(fracPart));
+    std::string text = negative ? "-" : "";
+    text += intPart;
+    if (decimals > 0)
+        text += '.' + fracPart;
+    return text;
+}
+
+std::string exactScientific4(double value)
+{
+    Digits d = value == 0.0 ? Digits{"00000", 0} : roundDigits(exactDigits(value), 5);
+    d.digits.resize(5, '0');
+    const int exponent = value == 0.0 ? 0 : d.exponent;
+    std::string text = value < 0 ? "-" : "";
+    text += d.digits[0];
+    text += '.';
+    text.append(d.digits, 1, 4);
+    text += exponent < 0 ? "E-" : "E+";
+    const int size = std::abs(exponent);
+    if (size < 10)
+        text += '0';
+    text += std::to_string(size);
+    return text;
+}
+
+// Appends `text`, which holds "." as its separator, with `point` instead.
+void appendWithPoint(std::string& out, const std::string& text, std::string_view point)
+{
+    const auto dot = text.find('.');
+    if (dot == std::string::npos) {
+        out += text;
+        return;
+    }
+    out.append(text, 0, dot);
+    out += point;
+    out.append(text, dot + 1, std::string::npos);
+}
+
+QString withLocalePoint(const std::string& text, const QLocale& locale)
+{
+    QString result = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    const QString point = locale.decimalPoint();
+    if (point != QLatin1String("."))
+        result.replace(QLatin1Char('.'), point);
+    return result;
 }
 
 } // namespace
 
+void appendFixed(std::string& out, double value, int decimals, std::string_view point)
+{
+    if (!std::isfinite(value)) {
+        out += nonFinite(value);
+        return;
+    }
+    const double magnitude = std::fabs(value);
+    // to_chars rounds to nearest on the exact value, as the pattern does,
+    // except at an exact half (to even); below 1E15 its digits are those of
+    // the exact path, which keeps 60 significant digits.
+    if (decimals >= 0 && decimals <= 9 && magnitude < 1e15 && !mayBeHalfWay(magnitude, decimals + 1)) {
+        char buffer[32];
+        char* const end = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::fixed,
+                                        decimals).ptr;
+        if (value < 0 && std::find_if(buffer, end, [](char c) { return c > '0' && c <= '9'; }) != end)
+            out += '-';
+        if (decimals == 0) {
+            out.append(buffer, end);
+            return;
+        }
+        char* const dot = end - decimals - 1;
+        out.append(buffer, dot);
+        out += point;
+        out.append(dot + 1, end);
+        return;
+    }
+    appendWithPoint(out, exactFixed(value, decimals), point);
+}
+
+void appendScientific4(std::string& out, double value, std::string_view point)
+{
+    if (!std::isfinite(value)) {
+        out += nonFinite(value);
+        return;
+    }
+    const double magnitude = std::fabs(value);
+    // As in appendFixed; within these bounds no double lies so near a half
+    // that 60 significant digits would round it differently from the exact
+    // value.
+    if (magnitude >= 1e-50 && magnitude < 1e50) {
+        char buffer[32];
+        char* const end = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific,
+                                        4).ptr;
+        // "d.dddde-xx": the exponent has a sign and at least two digits.
+        const char* const e = buffer + 6;
+        int exponent = 0;
+        std::from_chars(e + 2, end, exponent);
+        if (e[1] == '-')
+            exponent = -exponent;
+        // The place of the last kept digit is 4 below the first digit's,
+        // which is `exponent` or, after a carry, one less.
+        if (!mayBeHalfWay(magnitude, std::max(6 - exponent, 1))) {
+            if (value < 0)
+                out += '-';
+            out += buffer[0];
+            out += point;
+            out.append(buffer + 2, 4);
+            out += 'E';
+            out.append(e + 1, static_cast<std::size_t>(end - (e + 1)));
+            return;
+        }
+    }
+    appendWithPoint(out, value == 0.0 ? std::string("0.0000E+00") : exactScientific4(value), point);
+}
+
 QString formatGeneral(double value, const QLocale& locale)
 {
     if (!std::isfinite(value))
-        return nonFinite(value);
+        return QString::fromLatin1(nonFinite(value));
     if (value == 0.0)
         return QStringLiteral("0");
 
@@ -109,42 +251,16 @@ QString formatGeneral(double value, const QLocale& locale)
 
 QString formatFixed(double value, int decimals, const QLocale& locale)
 {
-    if (!std::isfinite(value))
-        return nonFinite(value);
-    Digits d = exactDigits(value);
-    if (value == 0.0)
-        d = Digits{"0", 0};
-    // Keep every digit down to the last decimal place.
-    d = roundDigits(d, d.exponent + 1 + decimals);
-
-    // Lay the kept digits out on a grid of fixed places.
-    std::string intPart;
-    std::string fracPart;
-    for (int place = std::max(d.exponent, 0); place >= -decimals; --place) {
-        const int index = d.exponent - place;
-        const char c = (index >= 0 && index < static_cast<int>(d.digits.size())) ? d.digits[index] : '0';
-        (place >= 0 ? intPart : fracPart) += c;
-    }
-    const bool negative = value < 0 && !(allZero(intPart) && allZero(fracPart));
-    QString text = negative ? QStringLiteral("-") : QString();
-    text += QString::fromLatin1(intPart.c_str());
-    if (decimals > 0)
-        text += locale.decimalPoint() + QString::fromLatin1(fracPart.c_str());
-    return text;
+    std::string text;
+    appendFixed(text, value, decimals, ".");
+    return withLocalePoint(text, locale);
 }
 
 QString formatScientific4(double value, const QLocale& locale)
 {
-    if (!std::isfinite(value))
-        return nonFinite(value);
-    Digits d = value == 0.0 ? Digits{"00000", 0} : roundDigits(exactDigits(value), 5);
-    d.digits.resize(5, '0');
-    const int exponent = value == 0.0 ? 0 : d.exponent;
-    QString text = value < 0 ? QStringLiteral("-") : QString();
-    text += QString(QLatin1Char(d.digits[0])) + locale.decimalPoint() + QString::fromLatin1(d.digits.c_str() + 1);
-    text += exponent < 0 ? QStringLiteral("E-") : QStringLiteral("E+");
-    text += QStringLiteral("%1").arg(std::abs(exponent), 2, 10, QLatin1Char('0'));
-    return text;
+    std::string text;
+    appendScientific4(text, value, ".");
+    return withLocalePoint(text, locale);
 }
 
 bool parseLocaleDouble(const QString& text, double& value, const QLocale& locale)

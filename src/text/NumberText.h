@@ -3,6 +3,9 @@
 #include <QLocale>
 #include <QString>
 
+#include <string>
+#include <string_view>
+
 // Number texts of the program's outputs, all with the decimal separator of
 // `locale` (the user's locale unless a caller says otherwise). Rounding is to
 // nearest on the exact value of the double, halves away from zero.
@@ -20,6 +23,13 @@ QString formatFixed(double value, int decimals, const QLocale& locale = QLocale(
 // Pattern "0.0000E+00": one integer digit, four decimals, a signed exponent of
 // at least two digits (1.8000E-02, 0.0000E+00).
 QString formatScientific4(double value, const QLocale& locale = QLocale());
+
+// The two fixed patterns appended to `out` as narrow text, with `point` (the
+// locale's decimal separator in the narrow encoding) between the digits:
+// the same texts as formatFixed and formatScientific4, without a QString on
+// the way, for files that hold hundreds of thousands of them.
+void appendFixed(std::string& out, double value, int decimals, std::string_view point);
+void appendScientific4(std::string& out, double value, std::string_view point);
 
 // Strict reading of an edit box's number in `locale`: blanks around the text
 // are allowed, group separators and the other decimal mark are not, and a

@@ -59,3 +59,8 @@ bool CheckListBox::removeEntry(const QString& text)
     }
     return false;
 }
+
+void CheckListBox::removeEntryAt(int index)
+{
+    delete takeItem(index);
+}

@@ -19,6 +19,7 @@ public:
     int currentEntry() const;
     // Removes the first entry whose text equals `text`; false when none.
     bool removeEntry(const QString& text);
+    void removeEntryAt(int index);
 
 signals:
     void userToggled(int index, bool checked);

@@ -47,14 +47,14 @@ void LinkLabel::applyLook(const QColor& colour, bool underline)
 void LinkLabel::mouseMoveEvent(QMouseEvent* event)
 {
     QLabel::mouseMoveEvent(event);
-    emit mouseMoved();
+    showHover();
 }
 
 void LinkLabel::leaveEvent(QEvent* event)
 {
     QLabel::leaveEvent(event);
     pressed_ = false;
-    emit mouseLeft();
+    showDesign();
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event)
@@ -74,8 +74,10 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
         const bool click = pressed_ && rect().contains(event->position().toPoint());
         pressed_ = false;
         event->accept();
-        if (click)
+        if (click) {
+            openPage();
             emit clicked();
+        }
         return;
     }
     QLabel::mouseReleaseEvent(event);

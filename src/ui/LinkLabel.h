@@ -8,9 +8,8 @@
 // program looks and behaves alike: bold in its design colour; blue, bold and
 // underlined once the mouse moves over it; back to its design colour, bold
 // only, when the mouse leaves; a click hands its page to the desktop and
-// leaves the font alone. The label reports its mouse events as signals, and
-// the form that holds it answers them with its own handlers, which call the
-// steps below. Usable in a form as well as in a status bar.
+// leaves the font alone. The label does all of this itself; `clicked` tells
+// anyone else who wants to know. Usable in a form as well as in a status bar.
 class LinkLabel : public QLabel {
     Q_OBJECT
 
@@ -28,8 +27,6 @@ public:
     void openPage() const;
 
 signals:
-    void mouseMoved();
-    void mouseLeft();
     void clicked();
 
 protected:
@@ -53,16 +50,6 @@ QColor colourFromBgr(quint32 value);
 inline const QColor linkBlack = QColor(0x00, 0x00, 0x00);
 inline const QColor linkPurple = QColor(0x80, 0x00, 0x80);
 inline const QColor textNavy = QColor(0x00, 0x00, 0x80);
-
-// Connects a link's events to the three handlers its form has for it.
-template <class Form>
-void connectLink(LinkLabel* link, Form* form, void (Form::*mouseMove)(), void (Form::*mouseLeave)(),
-                 void (Form::*click)())
-{
-    QObject::connect(link, &LinkLabel::mouseMoved, form, mouseMove);
-    QObject::connect(link, &LinkLabel::mouseLeft, form, mouseLeave);
-    QObject::connect(link, &LinkLabel::clicked, form, click);
-}
 
 // The main window's status-bar link to the home page: caption a blank and
 // the host name, object name "rzfldsts2".

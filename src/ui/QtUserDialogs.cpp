@@ -51,6 +51,13 @@ void QtUserDialogs::messageBox(const QString& text, const QString& caption, int 
     showBox(messageBoxIcon(flags), caption, text);
 }
 
+bool QtUserDialogs::question(const QString& text)
+{
+    QMessageBox box(QMessageBox::Question, applicationTitle(), text, QMessageBox::Yes | QMessageBox::No, boxOwner());
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
 std::optional<QString> QtUserDialogs::askSaveFileName(const SaveFileRequest& request)
 {
     QFileDialog dialog(boxOwner());
@@ -85,9 +92,9 @@ void QtUserDialogs::openUrl(const QString& address)
         QDesktopServices::openUrl(url);
 }
 
-void QtUserDialogs::openDocument(const QString& path)
+bool QtUserDialogs::openDocument(const QString& path)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 QMessageBox::Icon messageBoxIcon(int flags)

@@ -13,11 +13,14 @@ public:
     void information(const QString& text) override;
     void error(const QString& text) override;
     void messageBox(const QString& text, const QString& caption, int flags) override;
+    bool question(const QString& text) override;
     std::optional<QString> askSaveFileName(const SaveFileRequest& request) override;
     // A bare host name is opened as an http page; nothing happens for an
     // address that is not one, and a failure to open is not reported.
     void openUrl(const QString& address) override;
-    void openDocument(const QString& path) override;
+    // What QDesktopServices answers: false when no handler or launcher
+    // (xdg-open on most Linux desktops) takes the file.
+    bool openDocument(const QString& path) override;
 };
 
 // The icon that MessageBox-style flags ask for (their icon bits 0x10 to 0x40).

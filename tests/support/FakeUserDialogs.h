@@ -5,6 +5,7 @@
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <optional>
 
 // Records every message and answers every question from a script, so that a
@@ -13,7 +14,7 @@
 class FakeUserDialogs final : public UserDialogs {
 public:
     struct Box {
-        QString kind;  // "warning", "information", "error", "box"
+        QString kind;  // "warning", "information", "error", "box", "question"
         QString text;
         QString caption;
         int flags = 0;
@@ -24,24 +25,43 @@ public:
     FakeUserDialogs(const FakeUserDialogs&) = delete;
     FakeUserDialogs& operator=(const FakeUserDialogs&) = delete;
 
-    void warning(const QString& text) override { boxes.push_back({"warning", text, {}, 0}); }
-    void information(const QString& text) override { boxes.push_back({"information", text, {}, 0}); }
-    void error(const QString& text) override { boxes.push_back({"error", text, {}, 0}); }
+    void warning(const QString& text) override { record({"warning", text, {}, 0}); }
+    void information(const QString& text) override { record({"information", text, {}, 0}); }
+    void error(const QString& text) override { record({"error", text, {}, 0}); }
     void messageBox(const QString& text, const QString& caption, int flags) override
     {
-        boxes.push_back({"box", text, caption, flags});
+        record({"box", text, caption, flags});
+    }
+    bool question(const QString& text) override
+    {
+        record({"question", text, {}, 0});
+        if (questionAnswers.empty())
+            return false;
+        const bool answer = questionAnswers.front();
+        questionAnswers.pop_front();
+        return answer;
     }
     std::optional<QString> askSaveFileName(const SaveFileRequest& request) override
     {
         saveRequests.push_back(request);
-        if (saveAnswers.empty())
+        if (saveAnswers.empty() || !saveAnswers.front().has_value()) {
+            if (!saveAnswers.empty())
+                saveAnswers.pop_front();
             return std::nullopt;
-        auto answer = saveAnswers.front();
+        }
+        // Only the name is taken out, never a copy of the optional itself:
+        // at -O3, g++ 12 cannot follow a copied std::optional<QString>'s
+        // engaged flag and warns that its text may be uninitialised.
+        QString name = std::move(*saveAnswers.front());
         saveAnswers.pop_front();
-        return answer;
+        return name;
     }
     void openUrl(const QString& address) override { openedUrls << address; }
-    void openDocument(const QString& path) override { openedDocuments << path; }
+    bool openDocument(const QString& path) override
+    {
+        openedDocuments << path;
+        return documentOpener ? documentOpener(path) : true;
+    }
 
     // Texts of all boxes shown so far, in order.
     QStringList texts() const
@@ -55,9 +75,21 @@ public:
     std::deque<Box> boxes;
     std::deque<SaveFileRequest> saveRequests;
     std::deque<std::optional<QString>> saveAnswers;  // nullopt answers "cancel"
+    std::deque<bool> questionAnswers;                // "No" when empty
     QStringList openedUrls;
-    QStringList openedDocuments;
+    QStringList openedDocuments;  // every document handed over, opened or not
+    // Answers whether the desktop opened a document; without it every one opens.
+    std::function<bool(const QString&)> documentOpener;
+    // Told of every box as it is shown, to look at the program's state then.
+    std::function<void(const Box&)> onBox;
 
 private:
+    void record(Box box)
+    {
+        boxes.push_back(std::move(box));
+        if (onBox)
+            onBox(boxes.back());
+    }
+
     UserDialogs* previous_;
 };

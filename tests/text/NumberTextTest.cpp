@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
 #include <limits>
+#include <random>
+#include <string>
 
 namespace {
 const QLocale point(QLocale::English, QLocale::UnitedStates);
@@ -87,6 +91,116 @@ TEST(FixedPatterns, ScientificValueTexts)
     EXPECT_EQ(formatScientific4(1.5e-120, point), "1.5000E-120");
     EXPECT_EQ(formatScientific4(-0.018, point), "-1.8000E-02");
     EXPECT_EQ(formatScientific4(0.018, comma), "1,8000E-02");
+}
+
+namespace {
+
+std::string fixedText(double value, int decimals, std::string_view separator = ".")
+{
+    std::string out = "[";  // appended to, not replaced
+    appendFixed(out, value, decimals, separator);
+    return out.substr(1);
+}
+
+std::string scientificText(double value, std::string_view separator = ".")
+{
+    std::string out = "[";
+    appendScientific4(out, value, separator);
+    return out.substr(1);
+}
+
+// The C library rounds the exact value to nearest too, but an exact half to
+// even: for every value that is not a half it is an independent reference.
+std::string printed(const char* format, double value)
+{
+    char text[512];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+// The C library keeps the sign of a negative value that rounds to zero; the
+// pattern writes no sign before a text of zeros.
+std::string printedFixed(const char* format, double value)
+{
+    std::string text = printed(format, value);
+    if (text[0] == '-' && text.find_first_of("123456789") == std::string::npos)
+        text.erase(0, 1);
+    return text;
+}
+
+// Whether `value` lies exactly half way between two texts that keep
+// `decimals` decimals of the "%.80f" or "%.80e" form (exact for the values
+// below): there the C library rounds to even and the patterns away from zero.
+bool exactHalf(const char* exactFormat, double value, int decimals)
+{
+    const std::string text = printed(exactFormat, std::fabs(value));
+    const auto rest = text.find('.') + 1 + static_cast<std::size_t>(decimals);
+    return text[rest] == '5' && text.find_first_not_of('0', rest + 1) == text.find_first_of("eE", rest + 1);
+}
+
+} // namespace
+
+TEST(NarrowPatterns, AgreeWithTheExactValueRoundedToNearest)
+{
+    std::mt19937_64 random(20210912);
+    std::uniform_real_distribution<double> exponent(-45.0, 45.0);
+    std::uniform_real_distribution<double> period(0.0, 6.0);
+    for (int i = 0; i < 20000; ++i) {
+        const double value = std::pow(10.0, exponent(random)) * (i % 2 ? 1 : -1);
+        ASSERT_FALSE(exactHalf("%.80e", value, 4)) << value;
+        ASSERT_EQ(scientificText(value), printed("%.4E", value)) << value;
+        const double small = period(random) * (i % 3 ? 1 : -1);
+        ASSERT_EQ(fixedText(small, 2), printedFixed("%.2f", small)) << small;
+        ASSERT_EQ(fixedText(small, 6), printedFixed("%.6f", small)) << small;
+        // Large doubles have few binary places, so some are exact halves.
+        if (!exactHalf("%.80f", value, 2)) {
+            ASSERT_EQ(fixedText(value, 2), printedFixed("%.2f", value)) << value;
+        }
+    }
+    // The data rows' periods, and values just either side of a half.
+    for (int i = 0; i <= 600; ++i)
+        EXPECT_EQ(fixedText(i * 0.01, 2), printed("%.2f", i * 0.01)) << i;
+    for (const double half : {0.125, 1.03125, 0.00390625, 123465.0, 2.5}) {
+        for (const double near : {std::nextafter(half, 0.0), std::nextafter(half, 1e300)}) {
+            EXPECT_EQ(scientificText(near), printed("%.4E", near)) << near;
+            EXPECT_EQ(fixedText(near, 2), printed("%.2f", near)) << near;
+            EXPECT_EQ(fixedText(near, 0), printed("%.0f", near)) << near;
+        }
+    }
+}
+
+TEST(NarrowPatterns, AnExactHalfRoundsAwayFromZero)
+{
+    EXPECT_EQ(scientificText(1.03125), "1.0313E+00");
+    EXPECT_EQ(scientificText(-1.03125), "-1.0313E+00");
+    EXPECT_EQ(scientificText(0.00390625), "3.9063E-03");
+    EXPECT_EQ(scientificText(123465.0), "1.2347E+05");
+    EXPECT_EQ(scientificText(999995.0), "1.0000E+06");
+    EXPECT_EQ(fixedText(0.125, 2), "0.13");
+    EXPECT_EQ(fixedText(-0.125, 2), "-0.13");
+    EXPECT_EQ(fixedText(2.5, 0), "3");
+    EXPECT_EQ(fixedText(0.0078125, 6), "0.007813");
+}
+
+TEST(NarrowPatterns, SignsZerosSeparatorsAndTheEnds)
+{
+    EXPECT_EQ(scientificText(0.0), "0.0000E+00");
+    EXPECT_EQ(scientificText(-0.0), "0.0000E+00");
+    EXPECT_EQ(fixedText(-0.0, 2), "0.00");
+    EXPECT_EQ(fixedText(-0.004, 2), "0.00") << "no sign on a text of zeros";
+    EXPECT_EQ(fixedText(-0.005, 2), "-0.01");
+    EXPECT_EQ(fixedText(0.999, 0), "1");
+    EXPECT_EQ(scientificText(9.99996e-3), "1.0000E-02") << "the carry moves the exponent";
+    EXPECT_EQ(scientificText(1.5e-120), "1.5000E-120");
+    EXPECT_EQ(scientificText(2.5e300), "2.5000E+300");
+    EXPECT_EQ(scientificText(std::numeric_limits<double>::denorm_min()), "4.9407E-324");
+    EXPECT_EQ(fixedText(1e20, 2), "100000000000000000000.00");
+    EXPECT_EQ(scientificText(std::numeric_limits<double>::quiet_NaN()), "NAN");
+    EXPECT_EQ(fixedText(-std::numeric_limits<double>::infinity(), 2), "-INF");
+    EXPECT_EQ(scientificText(0.018, ","), "1,8000E-02");
+    EXPECT_EQ(fixedText(6.0, 2, "\u066b"), "6\u066b00") << "a separator of more than one byte";
+    EXPECT_EQ(fixedText(0.125, 2, ","), "0,13");
+    EXPECT_EQ(scientificText(1.03125, ","), "1,0313E+00");
 }
 
 TEST(Parsing, StrictInTheUsersLocale)

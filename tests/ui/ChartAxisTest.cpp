@@ -43,12 +43,12 @@ protected:
     {
         type("edt1", alphaMax);
         create(name);
-        ASSERT_EQ(form->lst1->entryText(form->lst1->count() - 1), name) << alphaMax.toStdString();
+        ASSERT_EQ(form->checkList()->entryText(form->checkList()->count() - 1), name) << alphaMax.toStdString();
     }
 
     void rightClickChart()
     {
-        QTest::mouseClick(form->cht1->viewport(), Qt::RightButton, {}, QPoint(100, 100));
+        QTest::mouseClick(form->chart()->viewport(), Qt::RightButton, {}, QPoint(100, 100));
     }
 };
 
@@ -56,7 +56,7 @@ protected:
 
 TEST_F(ChartAxisTest, TypoSizedAlphaMaxKeepsTheLabelCountBoundedAtEveryStep)
 {
-    AxisWatch watch(form->cht1->leftAxis());
+    AxisWatch watch(form->chart()->leftAxis());
     const auto start = std::chrono::steady_clock::now();
 
     createWithAlphaMax("small", "0.04");
@@ -68,15 +68,15 @@ TEST_F(ChartAxisTest, TypoSizedAlphaMaxKeepsTheLabelCountBoundedAtEveryStep)
     createWithAlphaMax("overflow", "1e308");
 
     // Back down: hide and delete the large ones, the small one rules again.
-    form->lst1->setFocus();
+    form->checkList()->setFocus();
     for (int row : {3, 2, 1}) {
-        form->lst1->setCurrentRow(row);
-        QTest::keyClick(form->lst1, Qt::Key_Space);
+        form->checkList()->setCurrentRow(row);
+        QTest::keyClick(form->checkList(), Qt::Key_Space);
     }
     expectLeftAxisUpTo(0.04);
     for (int row : {1, 2, 3}) {
-        form->lst1->setCurrentRow(row);
-        QTest::keyClick(form->lst1, Qt::Key_Space);
+        form->checkList()->setCurrentRow(row);
+        QTest::keyClick(form->checkList(), Qt::Key_Space);
     }
     form->resize(1400, 1000);
     QCoreApplication::processEvents();
@@ -91,36 +91,36 @@ TEST_F(ChartAxisTest, TypoSizedAlphaMaxKeepsTheLabelCountBoundedAtEveryStep)
 
 TEST_F(ChartAxisTest, ZoomingOutAgainAndAgainStaysLight)
 {
-    AxisWatch watch(form->cht1->leftAxis());
+    AxisWatch watch(form->chart()->leftAxis());
     createWithAlphaMax("small", "0.04");
     for (int i = 0; i < 40; ++i)
         rightClickChart();
     createWithAlphaMax("huge", "1e300");
     for (int i = 0; i < 40; ++i)
         rightClickChart();
-    EXPECT_TRUE(std::isfinite(form->cht1->leftAxis()->max()));
+    EXPECT_TRUE(std::isfinite(form->chart()->leftAxis()->max()));
     EXPECT_LE(watch.mostLabels(), 100);
 
     // Zooming in by a rectangle still works after all that.
-    const double before = form->cht1->leftAxis()->max() - form->cht1->leftAxis()->min();
-    QWidget* view = form->cht1->viewport();
-    const QPoint corner = form->cht1->mapFromScene(form->cht1->chart()->plotArea().topLeft());
+    const double before = form->chart()->leftAxis()->max() - form->chart()->leftAxis()->min();
+    QWidget* view = form->chart()->viewport();
+    const QPoint corner = form->chart()->mapFromScene(form->chart()->chart()->plotArea().topLeft());
     QTest::mousePress(view, Qt::LeftButton, {}, corner + QPoint(20, 20));
     QTest::mouseMove(view, corner + QPoint(80, 60));
     QTest::mouseRelease(view, Qt::LeftButton, {}, corner + QPoint(80, 60));
-    EXPECT_LT(form->cht1->leftAxis()->max() - form->cht1->leftAxis()->min(), before);
+    EXPECT_LT(form->chart()->leftAxis()->max() - form->chart()->leftAxis()->min(), before);
 }
 
 TEST_F(ChartAxisTest, DoubleClickOnTheLegendTogglesTheCurveAndKeepsTheChartHome)
 {
     create("A");
-    CheckLegend* legend = form->cht1->checkLegend();
-    const QPoint row = form->cht1->mapFromScene(legend->mapToScene(legend->rowRect(0).center()));
-    QTest::mouseDClick(form->cht1->viewport(), Qt::LeftButton, {}, row);
-    QTest::mouseRelease(form->cht1->viewport(), Qt::LeftButton, {}, row);
+    CheckLegend* legend = form->chart()->checkLegend();
+    const QPoint row = form->chart()->mapFromScene(legend->mapToScene(legend->rowRect(0).center()));
+    QTest::mouseDClick(form->chart()->viewport(), Qt::LeftButton, {}, row);
+    QTest::mouseRelease(form->chart()->viewport(), Qt::LeftButton, {}, row);
     QCoreApplication::processEvents();
-    EXPECT_EQ(form->cht1->tag(), 0);
-    EXPECT_EQ(form->cht1->parentWidget(), form->grp2);
-    EXPECT_FALSE(form->cht1->curve(0)->isVisible());
-    EXPECT_TRUE(form->lst1->isChecked(0));
+    EXPECT_EQ(form->chart()->tag(), 0);
+    EXPECT_EQ(form->chart()->parentWidget(), form->chartGroup());
+    EXPECT_FALSE(form->chart()->curve(0)->isVisible());
+    EXPECT_TRUE(form->checkList()->isChecked(0));
 }

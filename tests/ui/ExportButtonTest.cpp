@@ -15,15 +15,15 @@ TEST_F(MainWindowTest, ExportButtonSendsEveryCurveWithTheChartsAxisTitles)
     create("A");
     create("B");
     create("C");
-    form->lst1->setFocus();
-    form->lst1->setCurrentRow(1);
-    QTest::keyClick(form->lst1, Qt::Key_Space);  // B hidden: exported all the same
-    ASSERT_FALSE(form->cht1->curve(1)->isVisible());
+    form->checkList()->setFocus();
+    form->checkList()->setCurrentRow(1);
+    QTest::keyClick(form->checkList(), Qt::Key_Space);  // B hidden: exported all the same
+    ASSERT_FALSE(form->chart()->curve(1)->isVisible());
 
     QTest::mouseClick(control<QPushButton>("btn1"), Qt::LeftButton);
     EXPECT_TRUE(dialogs.boxes.empty());
-    EXPECT_EQ(form->excelOp.xAxisTitle, "Period, T(s)");
-    EXPECT_EQ(form->excelOp.yAxisTitle, "Spectral Accleration,Sa (g)");
+    EXPECT_EQ(form->excelOptions().xAxisTitle, "Period, T(s)");
+    EXPECT_EQ(form->excelOptions().yAxisTitle, "Spectral Accleration,Sa (g)");
 
     const auto calls = recorder.texts();
     const auto has = [&](const std::string& call) { return std::find(calls.begin(), calls.end(), call) != calls.end(); };
@@ -37,7 +37,7 @@ TEST_F(MainWindowTest, ExportButtonSendsEveryCurveWithTheChartsAxisTitles)
     EXPECT_TRUE(has("put app.ActiveChart.Axes(1,1).AxisTitle.Text = text:\"Period, T(s)\""));
     EXPECT_TRUE(has("put app.ActiveChart.Axes(2,1).AxisTitle.Text = text:\"Spectral Accleration,Sa (g)\""));
     EXPECT_EQ(recorder.outstandingReferences(), 1u);  // held by excelOp only
-    form->excelOp.excelApp.clear();  // before the recorder goes
+    form->excelOptions().excelApp.clear();  // before the recorder goes
 }
 
 TEST_F(MainWindowTest, ExportFailureIsShownAndTheProgramGoesOn)
@@ -49,8 +49,8 @@ TEST_F(MainWindowTest, ExportFailureIsShownAndTheProgramGoesOn)
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].kind, "error");
     EXPECT_EQ(dialogs.boxes[0].text, "Unknown name.");
-    EXPECT_TRUE(form->excelOp.excelApp.isObject());
+    EXPECT_TRUE(form->excelOptions().excelApp.isObject());
     create("After");
-    EXPECT_EQ(form->lst1->count(), 1);
-    form->excelOp.excelApp.clear();  // before the recorder goes
+    EXPECT_EQ(form->checkList()->count(), 1);
+    form->excelOptions().excelApp.clear();  // before the recorder goes
 }

@@ -2,6 +2,8 @@
 
 #include "excel/workbook/WorkbookServer.h"
 #include "support/ScopedClassRegistration.h"
+#include "support/TemporaryHome.h"
+#include "ui/QtUserDialogs.h"
 
 #include <QFileInfo>
 #include <QProcess>
@@ -24,6 +26,7 @@ class ExportWorkbookTest : public MainWindowTest {
 protected:
     void exportChart() { QTest::mouseClick(control<QPushButton>("btn1"), Qt::LeftButton); }
 
+    TemporaryHome home;
     ScopedClassRegistration excel{"Excel.Application", [] { return newWorkbookApplication(); }};
 };
 
@@ -36,16 +39,16 @@ TEST_F(ExportWorkbookTest, ThreeSpectraOneHiddenBecomeOneWorkbookWithThreeSeries
     create("B");
     type("edt1", "0.12");
     create("C");
-    form->lst1->setFocus();
-    form->lst1->setCurrentRow(1);
-    QTest::keyClick(form->lst1, Qt::Key_Space);
+    form->checkList()->setFocus();
+    form->checkList()->setCurrentRow(1);
+    QTest::keyClick(form->checkList(), Qt::Key_Space);
 
     exportChart();
     EXPECT_TRUE(dialogs.boxes.empty()) << dialogs.texts().join("; ").toStdString();
     ASSERT_EQ(dialogs.openedDocuments.size(), 1);
     const QString path = dialogs.openedDocuments[0];
     EXPECT_EQ(QFileInfo(path).fileName(), "Book1.xlsx");
-    EXPECT_TRUE(form->excelOp.excelApp.isObject());
+    EXPECT_TRUE(form->excelOptions().excelApp.isObject());
 
     const QString sheet = zipEntry(path, "xl/worksheets/sheet1.xml");
     const QString strings = zipEntry(path, "xl/sharedStrings.xml");
@@ -62,19 +65,40 @@ TEST_F(ExportWorkbookTest, ThreeSpectraOneHiddenBecomeOneWorkbookWithThreeSeries
     EXPECT_TRUE(chart.contains("<c:f>Sheet1!$F$2:$F$602</c:f>"));
     EXPECT_TRUE(chart.contains("Period, T(s)"));
     EXPECT_TRUE(chart.contains("Spectral Accleration,Sa (g)"));
-    form->excelOp.excelApp.clear();
+    form->excelOptions().excelApp.clear();
 }
 
 TEST_F(ExportWorkbookTest, TwoExportsGiveTwoWorkbooksAndKeepTheSecondApplication)
 {
     create("A");
     exportChart();
-    const Dispatch* first = form->excelOp.excelApp.objectValue();
+    const Dispatch* first = form->excelOptions().excelApp.objectValue();
     exportChart();
-    EXPECT_NE(form->excelOp.excelApp.objectValue(), first);
+    EXPECT_NE(form->excelOptions().excelApp.objectValue(), first);
     ASSERT_EQ(dialogs.openedDocuments.size(), 2);
     EXPECT_NE(dialogs.openedDocuments[0], dialogs.openedDocuments[1]);
     for (const QString& path : dialogs.openedDocuments)
         EXPECT_TRUE(QFileInfo::exists(path)) << path.toStdString();
-    form->excelOp.excelApp.clear();
+    form->excelOptions().excelApp.clear();
+}
+
+// A desktop without xdg-open: the program's real document opener fails, and
+// the user is told where the workbook is instead of being left with nothing.
+TEST_F(ExportWorkbookTest, WithNoOpenerOnThePathTheUserIsToldWhereTheWorkbookIs)
+{
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", "");
+    QtUserDialogs desktop;
+    dialogs.documentOpener = [&desktop](const QString& document) { return desktop.openDocument(document); };
+
+    create("A");
+    exportChart();
+    qputenv("PATH", path);
+
+    const QString workbook = home.workbooks() + "/Book1.xlsx";
+    ASSERT_EQ(dialogs.boxes.size(), 1u) << dialogs.texts().join("; ").toStdString();
+    EXPECT_EQ(dialogs.boxes[0].kind, "question");
+    EXPECT_TRUE(dialogs.boxes[0].text.contains(workbook)) << dialogs.boxes[0].text.toStdString();
+    EXPECT_TRUE(zipEntry(workbook, "xl/charts/chart1.xml").contains("<c:scatterChart>"));
+    form->excelOptions().excelApp.clear();
 }

@@ -1,7 +1,7 @@
 #include "MainWindowFixture.h"
 #include "UiTestHelpers.h"
 
-#include "ui/Graphpanelform.h"
+#include "ui/GraphPanel.h"
 
 #include <QGroupBox>
 
@@ -11,8 +11,8 @@ class GraphPanelTest : public MainWindowTest {
 protected:
     void doubleClickChart()
     {
-        QTest::mouseDClick(form->cht1->viewport(), Qt::LeftButton, {}, QPoint(30, 30));
-        QTest::mouseRelease(form->cht1->viewport(), Qt::LeftButton, {}, QPoint(30, 30));
+        QTest::mouseDClick(form->chart()->viewport(), Qt::LeftButton, {}, QPoint(30, 30));
+        QTest::mouseRelease(form->chart()->viewport(), Qt::LeftButton, {}, QPoint(30, 30));
         // The chart moves once the double click's events are over.
         QCoreApplication::processEvents();
     }
@@ -23,11 +23,11 @@ protected:
     void expectAtHome()
     {
         settle();
-        EXPECT_EQ(form->cht1->parentWidget(), form->grp2);
-        EXPECT_EQ(form->cht1->tag(), 0);
-        EXPECT_EQ(form->cht1->hint(), "Double click to Poup the Graph Panel.");
-        EXPECT_TRUE(Form2.isNull());
-        EXPECT_TRUE(form->findChildren<TForm2*>().isEmpty());
+        EXPECT_EQ(form->chart()->parentWidget(), form->chartGroup());
+        EXPECT_EQ(form->chart()->tag(), 0);
+        EXPECT_EQ(form->chart()->hint(), "Double click to Poup the Graph Panel.");
+        EXPECT_TRUE((form->graphPanel() == nullptr));
+        EXPECT_TRUE(form->findChildren<GraphPanel*>().isEmpty());
     }
 };
 
@@ -36,19 +36,19 @@ protected:
 TEST_F(GraphPanelTest, DoubleClickPopsTheChartOutAndBack)
 {
     doubleClickChart();
-    ASSERT_FALSE(Form2.isNull());
-    EXPECT_EQ(form->cht1->parentWidget(), Form2.data());
-    EXPECT_EQ(form->cht1->tag(), 1);
-    EXPECT_EQ(form->cht1->hint(), "Double click to restore the Graph Panel.");
-    EXPECT_EQ(titleBarText(Form2), "GraphPanel");
-    EXPECT_EQ(Form2->size(), QSize(857, 353));
-    EXPECT_EQ(form->cht1->size(), QSize(857, 353));
-    EXPECT_TRUE(Form2->windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_FALSE(Form2->isModal());
-    EXPECT_EQ(Form2->hostedChart, form->cht1);
-    EXPECT_EQ(Form2->homeParent, form->grp2);
-    EXPECT_EQ(Form2->parent(), form.get());
-    EXPECT_EQ(form->grp2->findChild<ChartControl*>(), nullptr);
+    ASSERT_FALSE((form->graphPanel() == nullptr));
+    EXPECT_EQ(form->chart()->parentWidget(), form->graphPanel());
+    EXPECT_EQ(form->chart()->tag(), 1);
+    EXPECT_EQ(form->chart()->hint(), "Double click to restore the Graph Panel.");
+    EXPECT_EQ(titleBarText(form->graphPanel()), "GraphPanel");
+    EXPECT_EQ(form->graphPanel()->size(), QSize(857, 353));
+    EXPECT_EQ(form->chart()->size(), QSize(857, 353));
+    EXPECT_TRUE(form->graphPanel()->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_FALSE(form->graphPanel()->isModal());
+    EXPECT_EQ(form->graphPanel()->hostedChart(), form->chart());
+    EXPECT_EQ(form->graphPanel()->homeBox(), form->chartGroup());
+    EXPECT_EQ(form->graphPanel()->parent(), form.get());
+    EXPECT_EQ(form->chartGroup()->findChild<ChartControl*>(), nullptr);
 
     doubleClickChart();
     expectAtHome();
@@ -57,8 +57,8 @@ TEST_F(GraphPanelTest, DoubleClickPopsTheChartOutAndBack)
 TEST_F(GraphPanelTest, ClosingThePanelReturnsTheChart)
 {
     doubleClickChart();
-    ASSERT_FALSE(Form2.isNull());
-    Form2->close();
+    ASSERT_FALSE((form->graphPanel() == nullptr));
+    form->graphPanel()->close();
     expectAtHome();
 }
 
@@ -67,8 +67,8 @@ TEST_F(GraphPanelTest, CommandsKeepWorkingOnTheChartWhileItIsOut)
     create("A");
     doubleClickChart();
     create("B");
-    EXPECT_EQ(form->cht1->curveCount(), 2);
-    EXPECT_EQ(form->cht1->parentWidget(), Form2.data());
+    EXPECT_EQ(form->chart()->curveCount(), 2);
+    EXPECT_EQ(form->chart()->parentWidget(), form->graphPanel());
     doubleClickChart();
     expectAtHome();
     EXPECT_EQ(curveTitles(), QStringList({"A", "B"}));
@@ -77,26 +77,26 @@ TEST_F(GraphPanelTest, CommandsKeepWorkingOnTheChartWhileItIsOut)
 TEST_F(GraphPanelTest, EachPopOutGetsAFreshCentredPanel)
 {
     doubleClickChart();
-    QPointer<TForm2> first = Form2;
-    Form2->resize(400, 200);
-    Form2->close();
+    QPointer<GraphPanel> first = form->graphPanel();
+    form->graphPanel()->resize(400, 200);
+    form->graphPanel()->close();
     settle();
     EXPECT_TRUE(first.isNull());
 
     doubleClickChart();
-    ASSERT_FALSE(Form2.isNull());
-    EXPECT_EQ(Form2->size(), QSize(857, 353));
-    const QPoint panelCentre = Form2->geometry().center();
+    ASSERT_FALSE((form->graphPanel() == nullptr));
+    EXPECT_EQ(form->graphPanel()->size(), QSize(857, 353));
+    const QPoint panelCentre = form->graphPanel()->geometry().center();
     const QPoint ownerCentre = form->frameGeometry().center();
     EXPECT_LE((panelCentre - ownerCentre).manhattanLength(), 40);
-    Form2->close();
+    form->graphPanel()->close();
     expectAtHome();
 }
 
 TEST_F(GraphPanelTest, ThePanelGoesWithTheMainWindow)
 {
     doubleClickChart();
-    QPointer<TForm2> panel = Form2;
+    QPointer<GraphPanel> panel = form->graphPanel();
     form.reset();
     EXPECT_TRUE(panel.isNull());
 }

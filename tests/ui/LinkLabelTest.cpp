@@ -35,9 +35,6 @@ protected:
         QCursor::setPos(window.screen()->geometry().bottomRight() - QPoint(5, 5));
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        QObject::connect(link, &LinkLabel::mouseMoved, link, &LinkLabel::showHover);
-        QObject::connect(link, &LinkLabel::mouseLeft, link, &LinkLabel::showDesign);
-        QObject::connect(link, &LinkLabel::clicked, link, &LinkLabel::openPage);
     }
 
     FakeUserDialogs dialogs;
@@ -78,9 +75,6 @@ TEST(SiteStatusLinkTest, StatusBarFieldOpensTheBareHost)
     window.centralWidget()->setMinimumSize(300, 100);
     LinkLabel* link = createSiteStatusLink(window.statusBar());
     window.statusBar()->addWidget(link);
-    QObject::connect(link, &LinkLabel::mouseMoved, link, &LinkLabel::showHover);
-    QObject::connect(link, &LinkLabel::mouseLeft, link, &LinkLabel::showDesign);
-    QObject::connect(link, &LinkLabel::clicked, link, &LinkLabel::openPage);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
 

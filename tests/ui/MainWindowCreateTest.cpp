@@ -21,8 +21,8 @@ TEST_F(MainWindowTest, StartsWithTheDefaultsOfTheFirstTableEntries)
         EXPECT_EQ(control<QComboBox>(box)->currentIndex(), 0) << box;
     EXPECT_EQ(control<QComboBox>("cbb2")->itemText(5), "9 ( 0.40 g)");
     EXPECT_EQ(control<QComboBox>("cbb5")->itemText(2), "3th Group");
-    EXPECT_EQ(form->responseName, "Response1");
-    EXPECT_EQ(form->dampingRatio, 0.05);
+    EXPECT_EQ(form->inputPanel()->responseName(), "Response1");
+    EXPECT_EQ(form->inputPanel()->dampingRatio(), 0.05);
 
     StringGrid* grid = control<StringGrid>("strngrd1");
     EXPECT_EQ(grid->colCount(), 122);
@@ -67,14 +67,14 @@ TEST_F(MainWindowTest, EveryInputIsNamedAndAnnouncedByItsLabel)
     // Tab walks the inputs in the order of the panel.
     QWidget* w = control<QWidget>("edt4");
     QStringList order;
-    for (int i = 0; i < 15; ++i) {
+    for (int i = 0; i < 17; ++i) {
         order << w->objectName();
         w = w->nextInFocusChain();
         while (w->focusPolicy() == Qt::NoFocus || !w->isVisible())
             w = w->nextInFocusChain();
     }
     EXPECT_EQ(order, QStringList({"edt4", "cbb1", "cbb2", "cbb3", "cbb4", "cbb5", "edt1", "edt2", "edt5",
-                                  "Button1", "Button4", "Button5", "Button2", "Button3", "lst1"}));
+                                  "rareTgCheck", "verticalCheck", "Button1", "Button4", "Button5", "Button2", "Button3", "lst1"}));
 }
 
 TEST_F(MainWindowTest, SelectionChangesOverwriteTypedValues)
@@ -93,26 +93,26 @@ TEST_F(MainWindowTest, SelectionChangesOverwriteTypedValues)
     EXPECT_EQ(control<QLineEdit>("edt2")->text(), "0.9");
     type("edt1", "7");
     choose("cbb1", 2);  // the design code too puts the table values back
-    EXPECT_EQ(form->codeType, 2);
+    EXPECT_EQ(form->inputPanel()->codeType(), 2);
     EXPECT_EQ(control<QLineEdit>("edt1")->text(), "2.43");
-    EXPECT_EQ(form->intensityIndex, 5);
-    EXPECT_EQ(form->seismicActionIndex, 3);
-    EXPECT_EQ(form->siteClassIndex, 4);
-    EXPECT_EQ(form->groupIndex, 2);
+    EXPECT_EQ(form->inputPanel()->intensityIndex(), 5);
+    EXPECT_EQ(form->inputPanel()->seismicActionIndex(), 3);
+    EXPECT_EQ(form->inputPanel()->siteClassIndex(), 4);
+    EXPECT_EQ(form->inputPanel()->groupIndex(), 2);
 }
 
 TEST_F(MainWindowTest, FirstCreateWithDefaultsShowsTheSpectrumInEveryView)
 {
     clickCreate();
     EXPECT_TRUE(dialogs.boxes.empty());
-    ASSERT_EQ(form->spectrumList.size(), 1u);
-    EXPECT_EQ(form->spectrumList.front()->responseName, "Spectrum-1");
+    ASSERT_EQ(form->spectra().size(), 1);
+    EXPECT_EQ(form->spectra().at(0).responseName, "Spectrum-1");
 
     EXPECT_EQ(listTexts(), QStringList{"Spectrum-1"});
-    EXPECT_TRUE(form->lst1->isChecked(0));
+    EXPECT_TRUE(form->checkList()->isChecked(0));
 
-    ASSERT_EQ(form->cht1->curveCount(), 1);
-    QLineSeries* curve = form->cht1->curve(0);
+    ASSERT_EQ(form->chart()->curveCount(), 1);
+    QLineSeries* curve = form->chart()->curve(0);
     EXPECT_EQ(curve->name(), "Spectrum-1");
     EXPECT_TRUE(curve->isVisible());
     EXPECT_EQ(curve->pen().width(), 2);
@@ -127,7 +127,7 @@ TEST_F(MainWindowTest, FirstCreateWithDefaultsShowsTheSpectrumInEveryView)
     EXPECT_EQ(row.mid(0, 7), QStringList({"Spectrum-1", "0.018000", "0.029000", "0.040000", "0.040000",
                                           "0.040000", "0.032722"}));
     EXPECT_EQ(row[121], "0.005397");
-    EXPECT_EQ(form->strngrd1->rowCount(), 2);
+    EXPECT_EQ(form->grid()->rowCount(), 2);
 }
 
 TEST_F(MainWindowTest, DuplicateNamesAreRefusedCaseSensitively)
@@ -137,9 +137,9 @@ TEST_F(MainWindowTest, DuplicateNamesAreRefusedCaseSensitively)
     ASSERT_EQ(dialogs.texts(),
               QStringList{"Response with name: \"Spectrum-1\" already exists! Please Input another Name."});
     EXPECT_EQ(dialogs.boxes[0].kind, "warning");
-    EXPECT_EQ(focused(), form->edt4);
-    EXPECT_EQ(form->spectrumList.size(), 1u);
-    EXPECT_EQ(form->cht1->curveCount(), 1);
+    EXPECT_EQ(focused(), control<QWidget>("edt4"));
+    EXPECT_EQ(form->spectra().size(), 1);
+    EXPECT_EQ(form->chart()->curveCount(), 1);
 
     create("spectrum-1");
     EXPECT_EQ(dialogs.boxes.size(), 1u);
@@ -155,12 +155,12 @@ TEST_F(MainWindowTest, ThreeCreatesKeepTheirOrderEverywhere)
     create("C");
     EXPECT_EQ(listTexts(), QStringList({"A", "B", "C"}));
     EXPECT_EQ(curveTitles(), QStringList({"A", "B", "C"}));
-    EXPECT_EQ(form->strngrd1->rowCount(), 4);
+    EXPECT_EQ(form->grid()->rowCount(), 4);
     EXPECT_EQ(gridRow(1)[0], "A");
     EXPECT_EQ(gridRow(2)[0], "B");
     EXPECT_EQ(gridRow(2)[3], "0.160000");
     EXPECT_EQ(gridRow(3)[0], "C");
-    EXPECT_EQ(form->spectrumList.back()->codeName(), "GB/T 51408-2021");
+    EXPECT_EQ(form->spectra().at(form->spectra().size() - 1).codeName(), "GB/T 51408-2021");
     expectLeftAxisUpTo(0.16);
 }
 
@@ -173,7 +173,7 @@ TEST_F(MainWindowTest, NamesAreTrimmedAndCountedInBytes)
     EXPECT_TRUE(dialogs.boxes.empty());
     create(QString(20, 'y'));
     EXPECT_EQ(dialogs.texts(), QStringList{"Response Name must be less than 20 letters."});
-    EXPECT_EQ(focused(), form->edt4);
+    EXPECT_EQ(focused(), control<QWidget>("edt4"));
 
     // Six Han characters are 18 bytes in the narrow encoding, seven are 21.
     create(QString::fromUtf8("反应谱反应谱"));
@@ -210,7 +210,7 @@ TEST_F(MainWindowTest, RefusedNumbersNameTheirFieldAndLeaveEverythingAsItWas)
     };
     int n = 0;
     for (const Case& c : cases) {
-        form->applyCodeParameters();
+        form->inputPanel()->applyCodeParameters();
         type("edt5", "0.05");
         type(c.field, c.text);
         create(QString("New%1").arg(n++));
@@ -221,7 +221,7 @@ TEST_F(MainWindowTest, RefusedNumbersNameTheirFieldAndLeaveEverythingAsItWas)
     }
     EXPECT_EQ(listTexts(), QStringList{"First"});
     EXPECT_EQ(curveTitles(), QStringList{"First"});
-    EXPECT_EQ(form->strngrd1->rowCount(), 2);
+    EXPECT_EQ(form->grid()->rowCount(), 2);
     EXPECT_EQ(gridRow(1), gridBefore);
 }
 
@@ -232,7 +232,7 @@ TEST_F(MainWindowTest, ZeroInputsAreAccepted)
     type("edt5", "0");
     create("Zero");
     EXPECT_TRUE(dialogs.boxes.empty());
-    QLineSeries* curve = form->cht1->curve(0);
+    QLineSeries* curve = form->chart()->curve(0);
     for (int i = 0; i < curve->count(); ++i)
         ASSERT_EQ(curve->at(i).y(), 0.0);
     EXPECT_EQ(gridRow(1)[121], "0.000000");

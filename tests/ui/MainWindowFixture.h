@@ -5,7 +5,8 @@
 #include "ui/ChartControl.h"
 #include "ui/CheckListBox.h"
 #include "ui/StringGrid.h"
-#include "ui/Unit1.h"
+#include "ui/InputPanel.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -25,7 +26,7 @@ class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        form = std::make_unique<TForm1>();
+        form = std::make_unique<MainWindow>();
         form->show();
         QApplication::setActiveWindow(form.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
@@ -79,7 +80,7 @@ protected:
     // The left axis reaches from 0 to the first label at or above `maximum`.
     void expectLeftAxisUpTo(double maximum) const
     {
-        const QValueAxis* axis = form->cht1->leftAxis();
+        const QValueAxis* axis = form->chart()->leftAxis();
         const double step = axis->tickInterval();
         EXPECT_EQ(axis->min(), 0.0);
         EXPECT_GE(axis->max(), maximum - 1e-12);
@@ -92,15 +93,15 @@ protected:
     QStringList listTexts() const
     {
         QStringList texts;
-        for (int i = 0; i < form->lst1->count(); ++i)
-            texts << form->lst1->entryText(i);
+        for (int i = 0; i < form->checkList()->count(); ++i)
+            texts << form->checkList()->entryText(i);
         return texts;
     }
 
     QStringList curveTitles() const
     {
         QStringList titles;
-        for (QLineSeries* curve : form->cht1->curves())
+        for (QLineSeries* curve : form->chart()->curves())
             titles << curve->name();
         return titles;
     }
@@ -108,11 +109,11 @@ protected:
     QStringList gridRow(int row) const
     {
         QStringList cells;
-        for (int c = 0; c < form->strngrd1->colCount(); ++c)
-            cells << form->strngrd1->cells(c, row);
+        for (int c = 0; c < form->grid()->colCount(); ++c)
+            cells << form->grid()->cells(c, row);
         return cells;
     }
 
     FakeUserDialogs dialogs;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
 };

@@ -21,7 +21,7 @@ protected:
 
     void makeCurrent(int row)
     {
-        form->lst1->selectionModel()->setCurrentIndex(form->lst1->model()->index(row, 0),
+        form->checkList()->selectionModel()->setCurrentIndex(form->checkList()->model()->index(row, 0),
                                                       QItemSelectionModel::NoUpdate);
     }
 
@@ -30,22 +30,22 @@ protected:
     // Toggles entry `row` with the space bar, as a user does.
     void toggleEntry(int row)
     {
-        form->lst1->setFocus();
-        form->lst1->setCurrentRow(row);
-        QTest::keyClick(form->lst1, Qt::Key_Space);
+        form->checkList()->setFocus();
+        form->checkList()->setCurrentRow(row);
+        QTest::keyClick(form->checkList(), Qt::Key_Space);
     }
 
     void clickLegendRow(int row)
     {
-        CheckLegend* legend = form->cht1->checkLegend();
+        CheckLegend* legend = form->chart()->checkLegend();
         const QPointF scenePos = legend->mapToScene(legend->rowRect(row).center());
-        QTest::mouseClick(form->cht1->viewport(), Qt::LeftButton, {}, form->cht1->mapFromScene(scenePos));
+        QTest::mouseClick(form->chart()->viewport(), Qt::LeftButton, {}, form->chart()->mapFromScene(scenePos));
     }
 
     QList<bool> curveVisibility() const
     {
         QList<bool> shown;
-        for (QLineSeries* curve : form->cht1->curves())
+        for (QLineSeries* curve : form->chart()->curves())
             shown << curve->isVisible();
         return shown;
     }
@@ -62,7 +62,7 @@ TEST_F(MaintenanceTest, DeletingTheFirstMovesTheOtherRowsUp)
     clickDelete();
     EXPECT_EQ(listTexts(), QStringList({"B", "C"}));
     EXPECT_EQ(curveTitles(), QStringList({"B", "C"}));
-    EXPECT_EQ(form->strngrd1->rowCount(), 3);
+    EXPECT_EQ(form->grid()->rowCount(), 3);
     EXPECT_EQ(gridRow(1), rowB);
     EXPECT_EQ(gridRow(2), rowC);
     EXPECT_EQ(KavrelSpectrum::liveCount(), 2);
@@ -77,7 +77,7 @@ TEST_F(MaintenanceTest, DeletingTheLastKeepsTheRowsAbove)
     makeCurrent(2);
     control<QAction>("Delete1")->trigger();
     EXPECT_EQ(listTexts(), QStringList({"A", "B"}));
-    EXPECT_EQ(form->strngrd1->rowCount(), 3);
+    EXPECT_EQ(form->grid()->rowCount(), 3);
     EXPECT_EQ(gridRow(1), rowA);
     EXPECT_EQ(gridRow(2), rowB);
 }
@@ -87,11 +87,11 @@ TEST_F(MaintenanceTest, DeletingTheOnlySpectrumLeavesAnEmptyRow)
     create("Only");
     makeCurrent(0);
     clickDelete();
-    EXPECT_EQ(form->lst1->count(), 0);
-    EXPECT_EQ(form->cht1->curveCount(), 0);
-    EXPECT_EQ(form->strngrd1->rowCount(), 2);
+    EXPECT_EQ(form->checkList()->count(), 0);
+    EXPECT_EQ(form->chart()->curveCount(), 0);
+    EXPECT_EQ(form->grid()->rowCount(), 2);
     EXPECT_EQ(gridRow(1), QStringList(122, QString()));
-    EXPECT_EQ(form->strngrd1->cells(0, 0), " Name");
+    EXPECT_EQ(form->grid()->cells(0, 0), " Name");
     EXPECT_EQ(KavrelSpectrum::liveCount(), 0);
 
     clickDelete();  // nothing left: nothing happens
@@ -101,10 +101,10 @@ TEST_F(MaintenanceTest, DeletingTheOnlySpectrumLeavesAnEmptyRow)
 TEST_F(MaintenanceTest, DeleteActsOnTheFocusRectangleNotTheSelection)
 {
     createABC();
-    form->lst1->item(0)->setSelected(true);
-    form->lst1->item(2)->setSelected(true);
+    form->checkList()->item(0)->setSelected(true);
+    form->checkList()->item(2)->setSelected(true);
     makeCurrent(1);
-    ASSERT_FALSE(form->lst1->item(1)->isSelected());
+    ASSERT_FALSE(form->checkList()->item(1)->isSelected());
     clickDelete();
     EXPECT_EQ(listTexts(), QStringList({"A", "C"}));
     EXPECT_EQ(curveTitles(), QStringList({"A", "C"}));
@@ -114,26 +114,26 @@ TEST_F(MaintenanceTest, DeleteActsOnTheFocusRectangleNotTheSelection)
 TEST_F(MaintenanceTest, DeleteWithoutACurrentEntryDoesNothing)
 {
     createABC();
-    form->lst1->setCurrentRow(-1);
+    form->checkList()->setCurrentRow(-1);
     clickDelete();
     EXPECT_EQ(listTexts(), QStringList({"A", "B", "C"}));
-    EXPECT_EQ(form->strngrd1->rowCount(), 4);
+    EXPECT_EQ(form->grid()->rowCount(), 4);
 }
 
 TEST_F(MaintenanceTest, DeleteAllEmptiesEveryViewAndWorksOnAnEmptySet)
 {
     QTest::mouseClick(control<QPushButton>("Button5"), Qt::LeftButton);
-    EXPECT_EQ(form->strngrd1->rowCount(), 2);
+    EXPECT_EQ(form->grid()->rowCount(), 2);
     EXPECT_EQ(gridRow(1), QStringList(122, QString()));
     EXPECT_TRUE(dialogs.boxes.empty());
 
     createABC();
     control<QAction>("DeleteAll1")->trigger();
-    EXPECT_TRUE(form->spectrumList.empty());
-    EXPECT_EQ(form->lst1->count(), 0);
-    EXPECT_EQ(form->cht1->curveCount(), 0);
-    EXPECT_EQ(form->cht1->checkLegend()->rowCount(), 0);
-    EXPECT_EQ(form->strngrd1->rowCount(), 2);
+    EXPECT_TRUE(form->spectra().empty());
+    EXPECT_EQ(form->checkList()->count(), 0);
+    EXPECT_EQ(form->chart()->curveCount(), 0);
+    EXPECT_EQ(form->chart()->checkLegend()->rowCount(), 0);
+    EXPECT_EQ(form->grid()->rowCount(), 2);
     EXPECT_EQ(gridRow(1), QStringList(122, QString()));
     EXPECT_EQ(KavrelSpectrum::liveCount(), 0);
 
@@ -145,7 +145,7 @@ TEST_F(MaintenanceTest, CheckListTogglesShowAndHideCurves)
 {
     createABC();
     toggleEntry(1);
-    EXPECT_FALSE(form->lst1->isChecked(1));
+    EXPECT_FALSE(form->checkList()->isChecked(1));
     EXPECT_EQ(curveVisibility(), QList<bool>({true, false, true}));
     expectLeftAxisUpTo(0.12);
     toggleEntry(1);
@@ -157,8 +157,8 @@ TEST_F(MaintenanceTest, LegendHidesOneCurveUntilTheNextListToggle)
     createABC();
     clickLegendRow(1);
     EXPECT_EQ(curveVisibility(), QList<bool>({true, false, true}));
-    EXPECT_TRUE(form->lst1->isChecked(1));  // the list is not touched
-    EXPECT_EQ(form->cht1->checkLegend()->rowCount(), 3);  // the row stays
+    EXPECT_TRUE(form->checkList()->isChecked(1));  // the list is not touched
+    EXPECT_EQ(form->chart()->checkLegend()->rowCount(), 3);  // the row stays
 
     clickLegendRow(1);  // and the legend can show it again
     EXPECT_EQ(curveVisibility(), QList<bool>({true, true, true}));
@@ -181,10 +181,10 @@ TEST(MainWindowTeardown, EverySpectrumIsReleasedOnceWhenTheWindowCloses)
     FakeUserDialogs dialogs;
     const int before = KavrelSpectrum::liveCount();
     {
-        TForm1 form;
+        MainWindow form;
         for (const char* name : {"A", "B", "C"}) {
-            form.edt4->setText(name);
-            form.Button1Click();
+            form.findChild<QLineEdit*>("edt4")->setText(name);
+            form.createSpectrum();
         }
         EXPECT_EQ(KavrelSpectrum::liveCount(), before + 3);
     }

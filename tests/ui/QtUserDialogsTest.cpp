@@ -184,10 +184,34 @@ TEST_F(QtUserDialogsTest, ABareHostIsOpenedAsAnHttpPage)
 TEST_F(QtUserDialogsTest, ADocumentIsOpenedAsALocalFile)
 {
     OpenedUrls desktop({"file"});
-    dialogs.openDocument("/tmp/kavrel spect/Book1.xlsx");
+    EXPECT_TRUE(dialogs.openDocument("/tmp/kavrel spect/Book1.xlsx"));
     ASSERT_EQ(desktop.urls.size(), 1);
     EXPECT_TRUE(desktop.urls[0].isLocalFile());
     EXPECT_EQ(desktop.urls[0].toLocalFile(), QString("/tmp/kavrel spect/Book1.xlsx"));
+}
+
+TEST_F(QtUserDialogsTest, ADocumentNoProgramTakesIsReportedAsNotOpened)
+{
+    QTemporaryDir folder;
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", "");  // no xdg-open, nor any other launcher
+    const bool opened = dialogs.openDocument(folder.filePath("Book1.xlsx"));
+    qputenv("PATH", path);
+    EXPECT_FALSE(opened);
+}
+
+TEST_F(QtUserDialogsTest, AQuestionIsAnsweredWithYesOrNo)
+{
+    for (const auto answer : {QMessageBox::Yes, QMessageBox::No}) {
+        onNextModal<QMessageBox>([answer](QMessageBox* box) {
+            EXPECT_EQ(box->windowTitle(), QString("Kavrel_Spect"));
+            EXPECT_EQ(box->text(), QString("Open the folder?"));
+            EXPECT_EQ(box->icon(), QMessageBox::Question);
+            EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+            QTest::mouseClick(box->button(answer), Qt::LeftButton);
+        });
+        EXPECT_EQ(dialogs.question("Open the folder?"), answer == QMessageBox::Yes);
+    }
 }
 
 } // namespace

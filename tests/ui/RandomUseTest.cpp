@@ -1,7 +1,7 @@
 #include "MainWindowFixture.h"
 
 #include "ui/CheckLegend.h"
-#include "ui/Graphpanelform.h"
+#include "ui/GraphPanel.h"
 
 #include <QGroupBox>
 
@@ -26,18 +26,18 @@ protected:
 
     QPoint plotPoint()
     {
-        const QRectF plot = form->cht1->chart()->plotArea();
+        const QRectF plot = form->chart()->chart()->plotArea();
         const QPointF p(plot.left() + plot.width() * (0.1 + 0.3 * pick(10) / 10.0),
                         plot.top() + plot.height() * (0.3 + 0.6 * pick(10) / 10.0));
-        return form->cht1->mapFromScene(form->cht1->chart()->mapToScene(p));
+        return form->chart()->mapFromScene(form->chart()->chart()->mapToScene(p));
     }
 
     // The view point of legend row `row`, if the legend shows it.
     std::optional<QPoint> legendRow(int row)
     {
-        CheckLegend* legend = form->cht1->checkLegend();
-        const QPoint at = form->cht1->mapFromScene(legend->mapToScene(legend->rowRect(row).center()));
-        if (!form->cht1->viewport()->rect().contains(at))
+        CheckLegend* legend = form->chart()->checkLegend();
+        const QPoint at = form->chart()->mapFromScene(legend->mapToScene(legend->rowRect(row).center()));
+        if (!form->chart()->viewport()->rect().contains(at))
             return std::nullopt;
         return at;
     }
@@ -50,9 +50,9 @@ protected:
         if (pick(6) == 0)
             choose(std::array{"cbb1", "cbb2", "cbb3", "cbb4", "cbb5"}[pick(5)], pick(3));
         const QString name = QStringLiteral("S%1").arg(pick(14));
-        const int before = form->lst1->count();
+        const int before = form->checkList()->count();
         create(name);
-        if (form->lst1->count() > before)
+        if (form->checkList()->count() > before)
             model.push_back({name, true, true});
     }
 
@@ -61,11 +61,11 @@ protected:
         if (model.empty())
             return;
         const int row = pick(static_cast<int>(model.size()));
-        QListWidgetItem* item = form->lst1->item(row);
+        QListWidgetItem* item = form->checkList()->item(row);
         // A click on the entry's text gives it the focus rectangle.
-        QTest::mouseClick(form->lst1->viewport(), Qt::LeftButton, {},
-                          form->lst1->visualItemRect(item).center() + QPoint(20, 0));
-        const int current = form->lst1->currentEntry();
+        QTest::mouseClick(form->checkList()->viewport(), Qt::LeftButton, {},
+                          form->checkList()->visualItemRect(item).center() + QPoint(20, 0));
+        const int current = form->checkList()->currentEntry();
         QTest::mouseClick(control<QPushButton>("Button4"), Qt::LeftButton);
         if (current >= 0)
             model.erase(model.begin() + current);
@@ -76,9 +76,9 @@ protected:
         if (model.empty())
             return;
         const int row = pick(static_cast<int>(model.size()));
-        form->lst1->setFocus();
-        form->lst1->setCurrentRow(row);
-        QTest::keyClick(form->lst1, Qt::Key_Space);
+        form->checkList()->setFocus();
+        form->checkList()->setCurrentRow(row);
+        QTest::keyClick(form->checkList(), Qt::Key_Space);
         model[row].checked = !model[row].checked;
         for (Entry& e : model)
             e.shown = e.checked;
@@ -93,16 +93,16 @@ protected:
         if (!at)
             return;
         if (twice) {
-            QTest::mouseDClick(form->cht1->viewport(), Qt::LeftButton, {}, *at);
-            QTest::mouseRelease(form->cht1->viewport(), Qt::LeftButton, {}, *at);
+            QTest::mouseDClick(form->chart()->viewport(), Qt::LeftButton, {}, *at);
+            QTest::mouseRelease(form->chart()->viewport(), Qt::LeftButton, {}, *at);
         } else
-            QTest::mouseClick(form->cht1->viewport(), Qt::LeftButton, {}, *at);
+            QTest::mouseClick(form->chart()->viewport(), Qt::LeftButton, {}, *at);
         model[row].shown = !model[row].shown;  // a double click toggles once
     }
 
     void zoomRectangle()
     {
-        QWidget* view = form->cht1->viewport();
+        QWidget* view = form->chart()->viewport();
         const QPoint from = plotPoint();
         const QPoint to = from + QPoint(20 + pick(80), 10 + pick(60));
         QTest::mousePress(view, Qt::LeftButton, {}, from);
@@ -126,20 +126,20 @@ protected:
         case 5: clickLegend(pick(3) == 0); break;
         case 6: {
             const QPoint at = plotPoint();
-            QTest::mouseDClick(form->cht1->viewport(), Qt::LeftButton, {}, at);
-            QTest::mouseRelease(form->cht1->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(form->chart()->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseRelease(form->chart()->viewport(), Qt::LeftButton, {}, at);
             break;
         }
         case 7:
-            if (!Form2.isNull())
-                Form2->close();
+            if (!(form->graphPanel() == nullptr))
+                form->graphPanel()->close();
             break;
         case 8: zoomRectangle(); break;
-        case 9: QTest::mouseClick(form->cht1->viewport(), Qt::RightButton, {}, plotPoint()); break;
+        case 9: QTest::mouseClick(form->chart()->viewport(), Qt::RightButton, {}, plotPoint()); break;
         case 10: form->resize(600 + pick(8) * 100, 400 + pick(6) * 80); break;
         case 11:
-            if (!Form2.isNull())
-                Form2->resize(400 + pick(8) * 100, 250 + pick(6) * 80);
+            if (!(form->graphPanel() == nullptr))
+                form->graphPanel()->resize(400 + pick(8) * 100, 250 + pick(6) * 80);
             break;
         }
         // Let queued calls, deferred deletes and timers run, now and then for a while.
@@ -161,20 +161,20 @@ protected:
         ASSERT_EQ(listTexts(), names);
         ASSERT_EQ(curveTitles(), names);
         QList<bool> listChecked, curveShown;
-        for (int i = 0; i < form->lst1->count(); ++i)
-            listChecked << form->lst1->isChecked(i);
-        for (QLineSeries* curve : form->cht1->curves())
+        for (int i = 0; i < form->checkList()->count(); ++i)
+            listChecked << form->checkList()->isChecked(i);
+        for (QLineSeries* curve : form->chart()->curves())
             curveShown << curve->isVisible();
         ASSERT_EQ(listChecked, checked);
         ASSERT_EQ(curveShown, shown);
-        ASSERT_EQ(form->strngrd1->rowCount(), std::max<int>(2, static_cast<int>(model.size()) + 1));
+        ASSERT_EQ(form->grid()->rowCount(), std::max<int>(2, static_cast<int>(model.size()) + 1));
         for (int r = 0; r < static_cast<int>(model.size()); ++r)
-            ASSERT_EQ(form->strngrd1->cells(0, r + 1), model[r].name);
+            ASSERT_EQ(form->grid()->cells(0, r + 1), model[r].name);
         // The chart is where its tag says.
-        if (form->cht1->tag() == 0)
-            ASSERT_EQ(form->cht1->parentWidget(), form->grp2);
+        if (form->chart()->tag() == 0)
+            ASSERT_EQ(form->chart()->parentWidget(), form->chartGroup());
         else
-            ASSERT_EQ(form->cht1->parentWidget(), Form2.data());
+            ASSERT_EQ(form->chart()->parentWidget(), form->graphPanel());
         for (const auto& box : dialogs.boxes)
             ASSERT_NE(box.kind, "error") << box.text.toStdString();
     }
@@ -197,8 +197,8 @@ TEST_P(RandomUseTest, TwoThousandActionsKeepEveryViewInStep)
                 return;
         }
     }
-    if (!Form2.isNull())
-        Form2->close();
+    if (!(form->graphPanel() == nullptr))
+        form->graphPanel()->close();
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, RandomUseTest, ::testing::Values(11u, 2026u, 90210u));

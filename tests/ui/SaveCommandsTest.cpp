@@ -1,6 +1,6 @@
 #include "MainWindowFixture.h"
 
-#include "ui/Graphpanelform.h"
+#include "ui/GraphPanel.h"
 
 #include <QDir>
 #include <QFile>
@@ -62,7 +62,7 @@ TEST_F(SaveCommandsTest, SaveDataWritesTheFileAndSaysSo)
     EXPECT_TRUE(bytes.endsWith("6.00,5.3970E-03,\r\n"));
     EXPECT_EQ(dialogs.texts(), QStringList{"Export Completed"});
     EXPECT_EQ(dialogs.boxes[0].kind, "information");
-    EXPECT_EQ(form->dlg1.initialDir, folder.path() + "/");  // the picture dialog follows
+    EXPECT_EQ(form->pictureSaveDialog().initialDir, folder.path() + "/");  // the picture dialog follows
 }
 
 TEST_F(SaveCommandsTest, SaveDataWithNothingToSaveOrCancelled)
@@ -80,15 +80,15 @@ TEST_F(SaveCommandsTest, SaveDataWithNothingToSaveOrCancelled)
 TEST_F(SaveCommandsTest, AFileThatCannotBeCreatedEndsTheCommandWithAnError)
 {
     create("A");
-    const QString before = form->dlg1.initialDir;
+    const QString before = form->pictureSaveDialog().initialDir;
     const QString path = folder.filePath("missing/Spectrum.csv");
     dialogs.saveAnswers = {path};
     saveData();
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].kind, "error");
     EXPECT_EQ(dialogs.boxes[0].text, "Cannot create file \"" + path + "\". No such file or directory");
-    EXPECT_EQ(form->dlg1.initialDir, before);
-    EXPECT_EQ(form->spectrumList.size(), 1u);
+    EXPECT_EQ(form->pictureSaveDialog().initialDir, before);
+    EXPECT_EQ(form->spectra().size(), 1);
 
     // The program goes on: the next save works.
     dialogs.saveAnswers = {folder.filePath("ok.csv")};
@@ -104,14 +104,14 @@ TEST_F(SaveCommandsTest, ANameHoldingANulIsRefusedByBothSaves)
     const QString error = "Cannot create file \"" + path + "\". Invalid argument";
 
     // Neither command hands its folder on to the other dialog.
-    const QString bmpDir = form->dlg1.initialDir;
+    const QString bmpDir = form->pictureSaveDialog().initialDir;
     dialogs.saveAnswers = {path};
     saveData();
-    EXPECT_EQ(form->dlg1.initialDir, bmpDir);
-    const QString csvDir = form->dlgSave1.initialDir;
+    EXPECT_EQ(form->pictureSaveDialog().initialDir, bmpDir);
+    const QString csvDir = form->dataSaveDialog().initialDir;
     dialogs.saveAnswers = {path};
     savePicture();
-    EXPECT_EQ(form->dlgSave1.initialDir, csvDir);
+    EXPECT_EQ(form->dataSaveDialog().initialDir, csvDir);
 
     ASSERT_EQ(dialogs.boxes.size(), 2u);
     for (const auto& box : dialogs.boxes) {
@@ -133,32 +133,32 @@ TEST_F(SaveCommandsTest, PictureHasTheChartsSizeWhereverItIs)
     EXPECT_TRUE(dialogs.saveRequests[0].confirmOverwrite);
     EXPECT_TRUE(dialogs.boxes.empty());  // no message on success
     QImage atHome(path, "BMP");
-    EXPECT_EQ(atHome.size(), form->cht1->size());
-    EXPECT_EQ(form->dlgSave1.initialDir, folder.path() + "/");
+    EXPECT_EQ(atHome.size(), form->chart()->size());
+    EXPECT_EQ(form->dataSaveDialog().initialDir, folder.path() + "/");
 
-    QTest::mouseDClick(form->cht1->viewport(), Qt::LeftButton, {}, QPoint(30, 30));
-    QTest::mouseRelease(form->cht1->viewport(), Qt::LeftButton, {}, QPoint(30, 30));
+    QTest::mouseDClick(form->chart()->viewport(), Qt::LeftButton, {}, QPoint(30, 30));
+    QTest::mouseRelease(form->chart()->viewport(), Qt::LeftButton, {}, QPoint(30, 30));
     QCoreApplication::processEvents();
-    ASSERT_FALSE(Form2.isNull());
+    ASSERT_FALSE((form->graphPanel() == nullptr));
     dialogs.saveAnswers = {path};
     savePicture();
     EXPECT_EQ(QImage(path, "BMP").size(), QSize(857, 353));
-    Form2->close();
+    form->graphPanel()->close();
 }
 
 TEST_F(SaveCommandsTest, AHiddenCurveIsNotInThePicture)
 {
     create("A");
-    QLineSeries* curve = form->cht1->curve(0);
+    QLineSeries* curve = form->chart()->curve(0);
     const QColor colour = curve->color();
     const QString shown = folder.filePath("shown.bmp");
     const QString hidden = folder.filePath("hidden.bmp");
 
     dialogs.saveAnswers = {shown};
     savePicture();
-    form->lst1->setFocus();
-    form->lst1->setCurrentRow(0);
-    QTest::keyClick(form->lst1, Qt::Key_Space);
+    form->checkList()->setFocus();
+    form->checkList()->setCurrentRow(0);
+    QTest::keyClick(form->checkList(), Qt::Key_Space);
     ASSERT_FALSE(curve->isVisible());
     dialogs.saveAnswers = {hidden};
     savePicture();

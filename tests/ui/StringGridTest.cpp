@@ -13,7 +13,7 @@ protected:
     void SetUp() override
     {
         MainWindowTest::SetUp();
-        grid = form->strngrd1;
+        grid = form->grid();
         create("Spectrum-1");
         create("Second");
         across = grid->horizontalScrollBar();

@@ -7,6 +7,8 @@
 #include "excel/workbook/XlsxFile.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <exception>
 
 namespace wb {
@@ -23,19 +25,7 @@ BookHandle::~BookHandle()
     application_->release();
 }
 
-namespace {
-
-// Each application writes into a folder of its own, so that the Book1 of
-// one does not replace the Book1 of another.
-int nextApplicationSerial()
-{
-    static int serial = 0;
-    return ++serial;
-}
-
-} // namespace
-
-Application::Application() : serial_(nextApplicationSerial()) {}
+Application::Application() = default;
 
 const std::vector<Member<Application>>& Application::members()
 {
@@ -109,17 +99,18 @@ void Application::dropHandle(BookData& book)
 void Application::complete(BookData& book)
 {
     if (book.changed) {
+        // A workbook written before keeps its file; a new one claims a name
+        // of its own, so that no earlier export is ever replaced.
         QString problem;
-        QString path;
-        const QString folder = workbookFolder(problem);
-        if (!folder.isEmpty()) {
-            const QString ownFolder = QStringLiteral("%1/%2").arg(folder, QString::number(serial_));
-            if (QDir().mkpath(ownFolder))
-                path = QStringLiteral("%1/%2.xlsx").arg(ownFolder, book.name);
-            else
-                problem = QStringLiteral("the folder %1 cannot be made").arg(ownFolder);
+        QString path = book.path;
+        if (path.isEmpty()) {
+            const QString folder = workbookFolder(problem);
+            if (!folder.isEmpty())
+                path = claimWorkbookFile(folder, problem);
         }
         if (path.isEmpty() || !writeXlsxFile(book, path, problem)) {
+            if (!path.isEmpty() && book.path.isEmpty())
+                QFile::remove(path);  // the empty file that held the name
             userDialogs().error(QStringLiteral("The workbook %1 could not be written: %2.").arg(book.name, problem));
             return;
         }
@@ -137,7 +128,18 @@ void Application::show(BookData& book)
     if (book.callerHandles != 0 || book.opened || book.path.isEmpty())
         return;
     book.opened = true;
-    userDialogs().openDocument(book.path);
+    if (userDialogs().openDocument(book.path))
+        return;
+    // Nothing on this desktop took the workbook: the user must learn where
+    // it is, or the export would end without a trace.
+    const QString folder = QFileInfo(book.path).absolutePath();
+    const bool openFolder = userDialogs().question(
+        QStringLiteral("The workbook was saved as\n\n%1\n\nbut no program on this desktop opened it.\n\n"
+                       "Open the folder that holds it?")
+            .arg(QDir::toNativeSeparators(book.path)));
+    if (openFolder && !userDialogs().openDocument(folder))
+        userDialogs().warning(
+            QStringLiteral("The folder %1 could not be opened either.").arg(QDir::toNativeSeparators(folder)));
 }
 
 Workbooks::Workbooks(Application& application) : application_(application)

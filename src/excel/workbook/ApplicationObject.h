@@ -78,7 +78,6 @@ private:
     void complete(BookData& book);
     void show(BookData& book);
 
-    const int serial_;
     bool visible_ = false;
     int nextBookNumber_ = 1;
     std::vector<std::unique_ptr<BookData>> books_;

@@ -7,8 +7,10 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QStandardPaths>
 
 #include <cmath>
 
@@ -138,8 +140,8 @@ TEST_F(WorkbookFile, AnExportIsWrittenAndOpenedOnceWhenItsLastHandleIsReleased)
     // held and is not needed for the file.
     const QString path = openedPath();
     EXPECT_TRUE(QFileInfo(path).isFile()) << path.toStdString();
-    EXPECT_EQ(QFileInfo(path).fileName(), QStringLiteral("Book1.xlsx"));
-    EXPECT_TRUE(path.startsWith(workbookServerFolder() + QLatin1Char('/'))) << path.toStdString();
+    EXPECT_EQ(path, home.workbooks() + QStringLiteral("/Book1.xlsx")) << "kept in the user's documents";
+    EXPECT_EQ(workbookServerFolder(), home.workbooks());
     EXPECT_FALSE(QFileInfo::exists(path + QStringLiteral(".part")));
 
     app.clear();
@@ -147,7 +149,7 @@ TEST_F(WorkbookFile, AnExportIsWrittenAndOpenedOnceWhenItsLastHandleIsReleased)
     EXPECT_TRUE(dialogs.boxes.empty());
 }
 
-TEST_F(WorkbookFile, CellsAreNumbersAndTextsAndTheFolderIsPrivate)
+TEST_F(WorkbookFile, CellsAreNumbersAndTexts)
 {
     exportCurves({spectrumCurve("GB50011 frequent", 0.08)});
 
@@ -162,11 +164,6 @@ TEST_F(WorkbookFile, CellsAreNumbersAndTextsAndTheFolderIsPrivate)
     const QString strings = stringsXml();
     EXPECT_TRUE(strings.contains(QStringLiteral("<t>X</t>")));
     EXPECT_TRUE(strings.contains(QStringLiteral("<t>GB50011 frequent</t>")));
-
-    const QFileInfo folder(workbookServerFolder());
-    EXPECT_EQ(folder.permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther |
-                                      QFile::WriteOther | QFile::ExeOther),
-              QFile::Permissions()) << "the folder must be the user's own";
 }
 
 TEST_F(WorkbookFile, TheExportsChartIsASmoothScatterChartOverTheCells)
@@ -274,8 +271,16 @@ TEST_F(WorkbookFile, AFailurePartWayStillWritesWhatWasDoneOnceTheHandlesGo)
     EXPECT_EQ(occurrences(chartXml(), QStringLiteral("<c:scatterChart>")), 1);
 }
 
-TEST_F(WorkbookFile, WorkbooksAreNumberedPerApplicationAndKeptApart)
+TEST_F(WorkbookFile, NoWorkbookEverReplacesAnEarlierOne)
 {
+    // Left by an earlier run of the program, or by the user.
+    ASSERT_TRUE(QDir().mkpath(home.workbooks()));
+    for (const char* name : {"Book1.xlsx", "Book3.xlsx"}) {
+        QFile earlier(home.workbooks() + QLatin1Char('/') + QLatin1String(name));
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier");
+    }
+
     Variant first = start();
     showExcelApplication(first);
     callFunction(getProperty(first, "Workbooks"), "Add");
@@ -284,15 +289,80 @@ TEST_F(WorkbookFile, WorkbooksAreNumberedPerApplicationAndKeptApart)
     showExcelApplication(second);
     callFunction(getProperty(second, "Workbooks"), "Add");
 
-    ASSERT_EQ(dialogs.openedDocuments.size(), 3);
-    const QFileInfo book1(dialogs.openedDocuments[0]);
-    const QFileInfo book2(dialogs.openedDocuments[1]);
-    const QFileInfo otherBook1(dialogs.openedDocuments[2]);
-    EXPECT_EQ(book1.fileName(), QStringLiteral("Book1.xlsx"));
-    EXPECT_EQ(book2.fileName(), QStringLiteral("Book2.xlsx"));
-    EXPECT_EQ(otherBook1.fileName(), QStringLiteral("Book1.xlsx"));
-    EXPECT_EQ(book1.path(), book2.path());
-    EXPECT_NE(book1.path(), otherBook1.path()) << "the second application's Book1 must not replace the first's";
+    QStringList names;
+    for (const QString& path : dialogs.openedDocuments)
+        names << QFileInfo(path).fileName();
+    EXPECT_EQ(names, (QStringList{"Book2.xlsx", "Book4.xlsx", "Book5.xlsx"}))
+        << "the second application's Book1 must not replace the first's, nor any earlier file";
+    for (const char* name : {"Book1.xlsx", "Book3.xlsx"}) {
+        QFile earlier(home.workbooks() + QLatin1Char('/') + QLatin1String(name));
+        ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+        EXPECT_EQ(earlier.readAll(), QByteArray("earlier")) << name;
+    }
+    EXPECT_TRUE(zipEntry(dialogs.openedDocuments[2], QStringLiteral("xl/workbook.xml")).contains("Sheet1"));
+}
+
+TEST_F(WorkbookFile, WithoutADocumentsFolderTheDataFolderThenAPrivateTemporaryOneTakesTheWorkbook)
+{
+    // A file where the documents folder should be: nothing can be made in it.
+    QFile blocker(home.path() + QStringLiteral("/Documents"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    exportCurves(app, {spectrumCurve("A", 0.08)});
+    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    ASSERT_EQ(dialogs.openedDocuments.size(), 1);
+    EXPECT_EQ(dialogs.openedDocuments[0], dataFolder + QStringLiteral("/workbooks/Book1.xlsx"));
+    EXPECT_TRUE(QFileInfo(dialogs.openedDocuments[0]).size() > 0);
+
+    // Nor a data folder: the system's temporary location, which others share.
+    QDir(home.path() + QStringLiteral("/.local")).removeRecursively();
+    QFile dataBlocker(home.path() + QStringLiteral("/.local"));
+    ASSERT_TRUE(dataBlocker.open(QIODevice::WriteOnly));
+    dataBlocker.close();
+    exportCurves(app, {spectrumCurve("A", 0.08)});
+    ASSERT_EQ(dialogs.openedDocuments.size(), 2);
+    const QFileInfo written(dialogs.openedDocuments[1]);
+    EXPECT_TRUE(written.isFile()) << written.filePath().toStdString();
+    EXPECT_TRUE(written.path().startsWith(QDir::tempPath())) << written.filePath().toStdString();
+    const QFileInfo folder(written.path());
+    EXPECT_EQ(folder.permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther |
+                                      QFile::WriteOther | QFile::ExeOther),
+              QFile::Permissions()) << "a folder in the shared temporary location must be the user's own";
+    EXPECT_TRUE(dialogs.boxes.empty());
+    QDir(written.path()).removeRecursively();
+}
+
+TEST_F(WorkbookFile, AWorkbookTheDesktopCannotOpenIsNamedInOneQuestionThatOffersItsFolder)
+{
+    dialogs.documentOpener = [](const QString&) { return false; };
+    exportCurves(app, {spectrumCurve("A", 0.08)});
+    const QString path = home.workbooks() + QStringLiteral("/Book1.xlsx");
+    ASSERT_EQ(dialogs.boxes.size(), 1u) << dialogs.texts().join("; ").toStdString();
+    EXPECT_EQ(dialogs.boxes[0].kind, QStringLiteral("question"));
+    EXPECT_TRUE(dialogs.boxes[0].text.contains(path)) << dialogs.boxes[0].text.toStdString();
+    EXPECT_TRUE(dialogs.boxes[0].text.contains(QStringLiteral("Open the folder")));
+    EXPECT_TRUE(QFileInfo(path).size() > 0);
+    EXPECT_EQ(dialogs.openedDocuments, QStringList{path}) << "No: the folder is not opened";
+    app.clear();
+    EXPECT_EQ(dialogs.boxes.size(), 1u) << "said once";
+
+    // Yes opens the folder; when that works, nothing more is said.
+    dialogs.documentOpener = [](const QString& document) { return !document.endsWith(QStringLiteral(".xlsx")); };
+    dialogs.questionAnswers = {true};
+    exportCurves(app, {spectrumCurve("A", 0.08)});
+    const QString second = home.workbooks() + QStringLiteral("/Book2.xlsx");
+    EXPECT_EQ(dialogs.openedDocuments, (QStringList{path, second, home.workbooks()}));
+    EXPECT_EQ(dialogs.boxes.size(), 2u);
+    EXPECT_TRUE(dialogs.boxes.back().text.contains(second));
+
+    // A folder that cannot be opened either is said, not passed over.
+    dialogs.documentOpener = [](const QString&) { return false; };
+    dialogs.questionAnswers = {true};
+    exportCurves(app, {spectrumCurve("A", 0.08)});
+    ASSERT_EQ(dialogs.boxes.size(), 4u);
+    EXPECT_EQ(dialogs.boxes[3].kind, QStringLiteral("warning"));
+    EXPECT_EQ(dialogs.boxes[3].text,
+              QStringLiteral("The folder %1 could not be opened either.").arg(home.workbooks()));
 }
 
 TEST_F(WorkbookFile, SeriesColoursMarkersAndTypesAreWritten)

@@ -8,6 +8,7 @@
 #include "support/FakeUserDialogs.h"
 #include "support/QtPrinters.h"
 #include "support/ScopedClassRegistration.h"
+#include "support/TemporaryHome.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>
@@ -78,6 +79,7 @@ protected:
         return AutomationError(hresult::Ok, QString());
     }
 
+    TemporaryHome home;  // first made, last gone: the workbooks are written into it
     ScopedClassRegistration excel{"Excel.Application", newWorkbookApplication};
     FakeUserDialogs dialogs;
     Variant app;

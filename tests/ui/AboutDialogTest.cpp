@@ -1,4 +1,5 @@
-#include "ui/About.h"
+#include "ui/AboutDialog.h"
+#include "ui/ModalDialog.h"
 
 #include "support/FakeUserDialogs.h"
 #include "ui/BevelPanel.h"
@@ -34,7 +35,7 @@ class AboutBoxShown : public testing::Test {
 protected:
     void SetUp() override
     {
-        box = new TAboutBox(&owner);
+        box = new AboutDialog(&owner);
         box->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(box));
     }
@@ -48,7 +49,7 @@ protected:
 
     FakeUserDialogs dialogs;
     QWidget owner;
-    TAboutBox* box = nullptr;  // owned by `owner`
+    AboutDialog* box = nullptr;  // owned by `owner`
 };
 
 TEST_F(AboutBoxShown, FixedWindowOfTheDesignedSize)
@@ -149,7 +150,7 @@ TEST_F(AboutBoxShown, EveryLinkHoversAndLeavesAsDesigned)
 
         QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
         expectHoverLook(label);
-        moveTo(box->Panel1, QPoint(700, 40));
+        moveTo(box->panel, QPoint(700, 40));
         expectDesignLook(label, expected.designColour);
     }
 }
@@ -157,36 +158,37 @@ TEST_F(AboutBoxShown, EveryLinkHoversAndLeavesAsDesigned)
 TEST(AboutBoxTest, EachShowingIsANewWindowAndTheReferenceIsClearedAfterwards)
 {
     QWidget owner;
-    EXPECT_EQ(AboutBox, nullptr);
+    QPointer<AboutDialog> reference;
     for (int showing = 0; showing < 2; ++showing) {
-        QPointer<TAboutBox> shown;
-        onNextModal<TAboutBox>([&](TAboutBox* box) {
+        QPointer<AboutDialog> shown;
+        onNextModal<AboutDialog>([&](AboutDialog* box) {
             shown = box;
-            EXPECT_EQ(AboutBox, box);
+            EXPECT_EQ(reference.data(), box);
             EXPECT_TRUE(box->isModal());
             EXPECT_EQ(box->parentWidget(), &owner);
             // Every showing starts from the designed look.
-            expectDesignLook(box->lbl6, QColor(Qt::black));
-            box->lbl6MouseMove();
-            QTest::mouseClick(box->OKButton, Qt::LeftButton);
+            expectDesignLook(box->websiteLink, QColor(Qt::black));
+            box->websiteLink->showHover();
+            QTest::mouseClick(box->okButton, Qt::LeftButton);
         });
-        showAboutBox(&owner);
-        EXPECT_EQ(AboutBox, nullptr);
+        showModal(&owner, reference);
+        EXPECT_TRUE(reference.isNull());
         EXPECT_TRUE(shown.isNull()) << "the window outlives its showing";
-        EXPECT_TRUE(owner.findChildren<TAboutBox*>().isEmpty());
+        EXPECT_TRUE(owner.findChildren<AboutDialog*>().isEmpty());
     }
 }
 
 TEST(AboutBoxTest, EnterAndTheCloseBoxCloseIt)
 {
     QWidget owner;
-    onNextModal<TAboutBox>([](TAboutBox* box) { QTest::keyClick(box, Qt::Key_Return); });
-    showAboutBox(&owner);
-    EXPECT_EQ(AboutBox, nullptr);
+    QPointer<AboutDialog> reference;
+    onNextModal<AboutDialog>([](AboutDialog* box) { QTest::keyClick(box, Qt::Key_Return); });
+    showModal(&owner, reference);
+    EXPECT_TRUE(reference.isNull());
 
-    onNextModal<TAboutBox>([](TAboutBox* box) { box->close(); });
-    showAboutBox(&owner);
-    EXPECT_EQ(AboutBox, nullptr);
+    onNextModal<AboutDialog>([](AboutDialog* box) { box->close(); });
+    showModal(&owner, reference);
+    EXPECT_TRUE(reference.isNull());
 }
 
 } // namespace

@@ -1,4 +1,5 @@
-#include "ui/Donationform.h"
+#include "ui/DonationDialog.h"
+#include "ui/ModalDialog.h"
 
 #include "support/FakeUserDialogs.h"
 #include "UiTestHelpers.h"
@@ -16,14 +17,14 @@ class DonationBoxShown : public testing::Test {
 protected:
     void SetUp() override
     {
-        box = new TDonationBox(&owner);
+        box = new DonationDialog(&owner);
         box->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(box));
     }
 
     FakeUserDialogs dialogs;
     QWidget owner;
-    TDonationBox* box = nullptr;  // owned by `owner`
+    DonationDialog* box = nullptr;  // owned by `owner`
 };
 
 TEST_F(DonationBoxShown, FixedWindowWithOnlyTheCloseBox)
@@ -66,26 +67,26 @@ TEST_F(DonationBoxShown, BannersCodePanelsLinkAndButton)
     }
 
     EXPECT_EQ(box->findChild<QLabel*>("lbl10")->text(), QString("Donation (捐助) :    "));
-    EXPECT_EQ(box->lbl11->text(), donationPage);
-    EXPECT_GT(box->lbl11->y(), box->findChild<QLabel*>("lbl10")->y());
+    EXPECT_EQ(box->donationLink->text(), donationPage);
+    EXPECT_GT(box->donationLink->y(), box->findChild<QLabel*>("lbl10")->y());
 
     auto* close = box->findChild<QPushButton*>("btn1");
     ASSERT_NE(close, nullptr);
     EXPECT_EQ(close->text(), QString("Close"));
     EXPECT_LE(std::abs(close->geometry().center().x() - box->rect().center().x()), 1);
-    EXPECT_GT(close->y(), box->lbl11->y());
+    EXPECT_GT(close->y(), box->donationLink->y());
 }
 
 TEST_F(DonationBoxShown, LinkHoversLeavesAndOpensTheDonationPage)
 {
-    expectDesignLook(box->lbl11, QColor(Qt::black));
-    moveOnto(box->lbl11);
-    expectHoverLook(box->lbl11);
-    QTest::mouseClick(box->lbl11, Qt::LeftButton, {}, box->lbl11->rect().center());
+    expectDesignLook(box->donationLink, QColor(Qt::black));
+    moveOnto(box->donationLink);
+    expectHoverLook(box->donationLink);
+    QTest::mouseClick(box->donationLink, Qt::LeftButton, {}, box->donationLink->rect().center());
     EXPECT_EQ(dialogs.openedUrls, QStringList{donationPage});
-    expectHoverLook(box->lbl11);
+    expectHoverLook(box->donationLink);
     moveTo(box, QPoint(5, 5));
-    expectDesignLook(box->lbl11, QColor(Qt::black));
+    expectDesignLook(box->donationLink, QColor(Qt::black));
 }
 
 TEST(DonationBoxTest, EachShowingIsANewWindowAndTheReferenceIsClearedAfterwards)
@@ -93,27 +94,27 @@ TEST(DonationBoxTest, EachShowingIsANewWindowAndTheReferenceIsClearedAfterwards)
     QWidget owner;
     owner.setGeometry(40, 30, 700, 520);
     owner.show();
-    EXPECT_EQ(DonationBox, nullptr);
+    QPointer<DonationDialog> reference;
     for (int showing = 0; showing < 2; ++showing) {
-        QPointer<TDonationBox> shown;
-        onNextModal<TDonationBox>([&](TDonationBox* box) {
+        QPointer<DonationDialog> shown;
+        onNextModal<DonationDialog>([&](DonationDialog* box) {
             shown = box;
-            EXPECT_EQ(DonationBox, box);
+            EXPECT_EQ(reference.data(), box);
             EXPECT_TRUE(box->isModal());
             const QPoint offCentre = box->geometry().center() - owner.geometry().center();
             EXPECT_LE(offCentre.manhattanLength(), 2) << "centred over its owner";
-            expectDesignLook(box->lbl11, QColor(Qt::black));
-            box->lbl11MouseMove();
-            QTest::mouseClick(box->btn1, Qt::LeftButton);
+            expectDesignLook(box->donationLink, QColor(Qt::black));
+            box->donationLink->showHover();
+            QTest::mouseClick(box->closeButton, Qt::LeftButton);
         });
-        showDonationBox(&owner);
-        EXPECT_EQ(DonationBox, nullptr);
+        showModal(&owner, reference);
+        EXPECT_TRUE(reference.isNull());
         EXPECT_TRUE(shown.isNull()) << "the window outlives its showing";
     }
 
-    onNextModal<TDonationBox>([](TDonationBox* box) { box->close(); });
-    showDonationBox(&owner);
-    EXPECT_EQ(DonationBox, nullptr);
+    onNextModal<DonationDialog>([](DonationDialog* box) { box->close(); });
+    showModal(&owner, reference);
+    EXPECT_TRUE(reference.isNull());
 }
 
 } // namespace

@@ -1,0 +1,48 @@
+#include "ui/GraphPanel.h"
+
+#include "ui/ChartControl.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QVBoxLayout>
+
+namespace {
+const char* const popOutHint = "Double click to Poup the Graph Panel.";
+const char* const restoreHint = "Double click to restore the Graph Panel.";
+} // namespace
+
+GraphPanel::GraphPanel(QWidget* owner, ChartControl* chart, QGroupBox* home)
+    : QWidget(owner, Qt::Window | Qt::WindowStaysOnTopHint), hostedChart_(chart), home_(home)
+{
+    setObjectName("Form2");
+    setWindowTitle("GraphPanel");
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    resize(857, 353);
+    if (owner) {
+        const QRect over = owner->frameGeometry();
+        move(over.center() - QPoint(width() / 2, height() / 2));
+    }
+    chart->setHint(restoreHint);
+    layout->addWidget(chart);
+    chart->show();
+    chart->setTag(1);
+}
+
+void GraphPanel::returnChart(ChartControl* chart, QGroupBox* home)
+{
+    if (chart->parentWidget() != home) {
+        home->layout()->addWidget(chart);
+        chart->show();
+    }
+    chart->setHint(popOutHint);
+    chart->setTag(0);
+}
+
+void GraphPanel::closeEvent(QCloseEvent* event)
+{
+    if (hostedChart_ && home_)
+        returnChart(hostedChart_, home_);
+    event->accept();  // released once the close completes (WA_DeleteOnClose)
+}

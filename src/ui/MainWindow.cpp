@@ -1,0 +1,349 @@
+#include "ui/MainWindow.h"
+
+#include "common/UserDialogs.h"
+#include "common/WebSite.h"
+#include "export/SpectrumCsv.h"
+#include "spectrum/KavrelSpectrum.h"
+#include "spectrum/StartupDefaults.h"
+#include "text/NarrowText.h"
+#include "ui/AboutDialog.h"
+#include "ui/ChartControl.h"
+#include "ui/ChartPicture.h"
+#include "ui/CheckListBox.h"
+#include "ui/DonationDialog.h"
+#include "ui/GraphPanel.h"
+#include "ui/InputPanel.h"
+#include "ui/KavrelApplication.h"
+#include "ui/LinkLabel.h"
+#include "ui/ModalDialog.h"
+#include "ui/SetViews.h"
+#include "ui/StringGrid.h"
+
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QValueAxis>
+#include <QVBoxLayout>
+
+namespace {
+
+// A command as both a button and a menu item offer it.
+struct Command {
+    const char* buttonName;  // nullptr: menu item only
+    const char* actionName;  // nullptr: button only
+    QString text;
+    void (MainWindow::*run)();
+};
+
+QString quoted(const QString& text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName("Form1");
+    setWindowTitle("Kavrel Response Spectrum (20210912)");
+    buildLayout();
+    buildMenu();
+    buildStatusBar();
+    setTabOrder();
+    // 952 x 554 below the menu bar, status bar included.
+    resize(952, 554 + menuBar()->sizeHint().height());
+
+    setUpSaveDialogs();
+    excelOptions_.setDefaults();
+    chart_->setLeftAxisIncrement(startup::leftAxisIncrement);
+    followSet();
+}
+
+// Every spectrum is released once, in order, while the views still exist;
+// a chart still out in the graph panel goes with the panel, a child of ours.
+MainWindow::~MainWindow()
+{
+    spectra_.clear();
+    for (SpectrumSet::Listener* view :
+         std::initializer_list<SpectrumSet::Listener*>{chartView_.get(), checkListView_.get(), gridView_.get()})
+        spectra_.removeListener(view);
+}
+
+void MainWindow::followSet()
+{
+    chartView_ = std::make_unique<ChartFollowsSet>(spectra_, chart_);
+    checkListView_ = std::make_unique<CheckListFollowsSet>(checkList_);
+    gridView_ = std::make_unique<GridFollowsSet>(spectra_, grid_);
+    gridView_->writeHeader();
+    spectra_.addListener(chartView_.get());
+    spectra_.addListener(checkListView_.get());
+    spectra_.addListener(gridView_.get());
+    // A tick in the list is the spectrum's check mark; the chart follows it.
+    connect(checkList_, &CheckListBox::userToggled, this, [this](int index, bool checked) {
+        guarded([this, index, checked] { spectra_.setVisible(index, checked); })();
+    });
+    connect(chart_, &ChartControl::doubleClicked, this, guarded([this] { toggleGraphPanel(); }));
+}
+
+void MainWindow::setUpSaveDialogs()
+{
+    const QString folder = initialSaveFolder(QCoreApplication::applicationDirPath(),
+                                              QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    dataSaveDialog_.initialDir = folder;
+    dataSaveDialog_.filter = QString::fromUtf8("CSV(逗号分隔)(*.csv)");
+    dataSaveDialog_.defaultExt = "csv";
+    dataSaveDialog_.confirmOverwrite = true;
+    pictureSaveDialog_.initialDir = folder;
+    pictureSaveDialog_.filter = "Bitmaps (*.bmp)";
+    pictureSaveDialog_.defaultExt = "bmp";
+    // Replacing a picture the user picked by mistake would lose it: ask too.
+    pictureSaveDialog_.confirmOverwrite = true;
+}
+
+QWidget* MainWindow::buildCommandPanel()
+{
+    auto* commands = new QGroupBox(this);
+    commands->setObjectName("grp3");
+    const Command buttons[] = {
+        {"Button1", nullptr, "Create", &MainWindow::createSpectrum},
+        {"Button4", nullptr, "Delete", &MainWindow::deleteSpectrum},
+        {"Button5", nullptr, "Delete All", &MainWindow::deleteAllSpectra},
+        {"Button2", nullptr, "Save Data", &MainWindow::saveData},
+        {"Button3", nullptr, "Save Picture", &MainWindow::savePicture},
+    };
+    auto* column = new QVBoxLayout();
+    for (const Command& command : buttons) {
+        auto* button = new QPushButton(command.text, this);
+        button->setObjectName(command.buttonName);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, guarded([this, run = command.run] { (this->*run)(); }));
+        column->addWidget(button);
+        commandButtons_ << button;
+    }
+    column->addStretch();
+    checkList_ = new CheckListBox(this);
+    checkList_->setObjectName("lst1");
+    auto* layout = new QHBoxLayout(commands);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addLayout(column);
+    layout->addWidget(checkList_, 1);
+    return commands;
+}
+
+void MainWindow::buildLayout()
+{
+    auto* central = new QWidget(this);
+    central->setObjectName("central");
+    setCentralWidget(central);
+
+    auto* inputGroup = new QGroupBox("Define Response", this);
+    inputGroup->setObjectName("grp1");
+    inputGroup->setFixedWidth(275);
+    inputPanel_ = new InputPanel(inputGroup);
+    auto* inputLayout = new QVBoxLayout(inputGroup);
+    inputLayout->addWidget(inputPanel_);
+    inputLayout->addWidget(buildCommandPanel(), 1);
+
+    auto* exportButton = new QPushButton(QString::fromUtf8("输出曲线到 EXCEL"), this);
+    exportButton->setObjectName("btn1");
+    exportButton->setAutoDefault(false);
+    connect(exportButton, &QPushButton::clicked, this, guarded([this] { exportToExcel(); }));
+
+    chartGroup_ = new QGroupBox("Graph Response", this);
+    chartGroup_->setObjectName("grp2");
+    chart_ = new ChartControl(chartGroup_);
+    chart_->setObjectName("cht1");
+    chart_->setHint("Double click to Poup the Graph Panel.");
+    auto* chartLayout = new QVBoxLayout(chartGroup_);
+    chartLayout->setContentsMargins(2, 2, 2, 2);
+    chartLayout->addWidget(chart_);
+
+    auto* dataGroup = new QGroupBox("Response Data", this);
+    dataGroup->setObjectName("grp4");
+    grid_ = new StringGrid(dataGroup);
+    grid_->setObjectName("strngrd1");
+    auto* dataLayout = new QVBoxLayout(dataGroup);
+    dataLayout->setContentsMargins(2, 2, 2, 2);
+    dataLayout->addWidget(grid_);
+    dataGroup->setFixedHeight(130);
+
+    auto* left = new QVBoxLayout();
+    left->addWidget(inputGroup, 1);
+    left->addWidget(exportButton);
+    auto* right = new QVBoxLayout();
+    right->addWidget(chartGroup_, 1);
+    right->addWidget(dataGroup);
+    auto* whole = new QHBoxLayout(central);
+    whole->setContentsMargins(4, 4, 4, 4);
+    whole->addLayout(left);
+    whole->addLayout(right, 1);
+}
+
+void MainWindow::buildMenu()
+{
+    QMenuBar* bar = menuBar();
+    bar->setObjectName("mm1");
+    const auto addItems = [this](QMenu* menu, std::initializer_list<Command> items) {
+        for (const Command& item : items) {
+            QAction* action = menu->addAction(item.text);
+            action->setObjectName(item.actionName);
+            connect(action, &QAction::triggered, this, guarded([this, run = item.run] { (this->*run)(); }));
+        }
+    };
+    QMenu* edit = bar->addMenu("Edit");
+    edit->setObjectName("Edit1");
+    addItems(edit, {
+                       {nullptr, "Create1", "Create", &MainWindow::createSpectrum},
+                       {nullptr, "Delete1", "Delete", &MainWindow::deleteSpectrum},
+                       {nullptr, "DeleteAll1", "Delete All", &MainWindow::deleteAllSpectra},
+                       {nullptr, "SaveData1", "Save Data", &MainWindow::saveData},
+                       {nullptr, "SavePicture1", "Save Picture", &MainWindow::savePicture},
+                   });
+    QMenu* help = bar->addMenu("Help");
+    help->setObjectName("About1");
+    addItems(help, {
+                       {nullptr, "AboutKavrelResponseSpectrum1", "About", &MainWindow::showAbout},
+                       {nullptr, "Donation1", QString::fromUtf8("Donation (捐助)"), &MainWindow::showDonation},
+                       {nullptr, "N1", QString::fromUtf8("使用帮助"), &MainWindow::openHelpPage},
+                   });
+}
+
+void MainWindow::buildStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName("rzstsbr1");
+    auto* author = new QLabel("Kavrel_Spect authors", this);
+    author->setObjectName("rzfldsts3");
+    auto* welcome = new QLabel("  Welcome to my Website :", this);
+    welcome->setObjectName("rzfldsts1");
+    bar->addWidget(author);
+    bar->addWidget(welcome);
+    bar->addWidget(createSiteStatusLink(bar), 1);
+}
+
+void MainWindow::setTabOrder()
+{
+    QList<QWidget*> order = inputPanel_->inputsInTabOrder();
+    for (QPushButton* button : commandButtons_)
+        order << button;
+    order << checkList_;
+    for (int i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void MainWindow::createSpectrum()
+{
+    const std::optional<SpectrumInputs> inputs = inputPanel_->readInputs();
+    if (!inputs)
+        return;
+    if (spectra_.contains(inputs->name)) {
+        userDialogs().warning("Response with name: " + quoted(fromNarrow(inputs->name))
+                              + " already exists! Please Input another Name.");
+        inputPanel_->focusName();
+        return;
+    }
+    try {
+        spectra_.add(std::make_unique<KavrelSpectrum>(inputs->name, inputs->alphaMax, inputs->tg,
+                                                      inputs->dampingRatio, inputs->codeType));
+    } catch (const std::exception&) {
+        // The set has undone whatever part of the addition was made.
+        userDialogs().warning("Out of Memory.");
+    }
+}
+
+// Deletes the spectrum of the entry with the focus rectangle, whatever is selected.
+void MainWindow::deleteSpectrum()
+{
+    const int current = checkList_->currentEntry();
+    if (current < 0)
+        return;
+    const int index = spectra_.indexOf(toNarrow(checkList_->entryText(current)));
+    if (index >= 0)
+        spectra_.remove(index);
+}
+
+void MainWindow::deleteAllSpectra()
+{
+    spectra_.clear();
+}
+
+void MainWindow::saveData()
+{
+    if (spectra_.empty()) {
+        userDialogs().information("No spectrum have been create.");
+        return;
+    }
+    dataSaveDialog_.fileName = "Spectrum";
+    if (!dataSaveDialog_.execute())
+        return;
+    std::vector<const KavrelSpectrum*> all;
+    for (int i = 0; i < spectra_.size(); ++i)
+        all.push_back(&spectra_.at(i));
+    saveSpectrumCsv(dataSaveDialog_.fileName, all);
+    userDialogs().information("Export Completed");
+    pictureSaveDialog_.initialDir = dataSaveDialog_.initialDir;
+}
+
+void MainWindow::savePicture()
+{
+    pictureSaveDialog_.fileName = "Spectrum";
+    if (!pictureSaveDialog_.execute())
+        return;
+    saveWidgetPicture(chart_, pictureSaveDialog_.fileName);
+    dataSaveDialog_.initialDir = pictureSaveDialog_.initialDir;
+}
+
+void MainWindow::exportToExcel()
+{
+    excelOptions_.xAxisTitle = toNarrow(chart_->bottomAxis()->titleText());
+    excelOptions_.yAxisTitle = toNarrow(chart_->leftAxis()->titleText());
+    exportChartToExcel(*chart_, excelOptions_);
+}
+
+// Out into a new graph panel, or back home, closing the panel.
+void MainWindow::toggleGraphPanel()
+{
+    if (chart_->tag() == 0) {
+        graphPanel_ = new GraphPanel(this, chart_, chartGroup_);
+        graphPanel_->show();
+        return;
+    }
+    GraphPanel::returnChart(chart_, chartGroup_);
+    if (graphPanel_)
+        graphPanel_->close();
+}
+
+GraphPanel* MainWindow::graphPanel() const
+{
+    return graphPanel_;
+}
+
+AboutDialog* MainWindow::aboutDialog() const
+{
+    return aboutDialog_;
+}
+
+DonationDialog* MainWindow::donationDialog() const
+{
+    return donationDialog_;
+}
+
+void MainWindow::showAbout()
+{
+    showModal(this, aboutDialog_);
+}
+
+void MainWindow::showDonation()
+{
+    showModal(this, donationDialog_);
+}
+
+void MainWindow::openHelpPage()
+{
+    userDialogs().openUrl(WebSite::usageHelpPageAddress());
+}

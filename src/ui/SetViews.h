@@ -1,0 +1,63 @@
+#pragma once
+
+#include "spectrum/SpectrumSet.h"
+
+#include <QStringList>
+
+class ChartControl;
+class CheckListBox;
+class StringGrid;
+
+// The three views of the spectrum set. Each follows the set's changes by
+// position; none of them looks at another.
+
+// One curve per spectrum, drawn while its check mark is set. A change of any
+// mark sets every curve from the marks again, so that a curve hidden in the
+// legend alone comes back with the next toggle in the check list.
+class ChartFollowsSet : public SpectrumSet::Listener {
+public:
+    ChartFollowsSet(const SpectrumSet& set, ChartControl* chart);
+    void spectrumAdded(int index, const KavrelSpectrum& spectrum) override;
+    void spectrumRemoved(int index) override;
+    void spectraCleared() override;
+    void visibilityChanged(int index, bool visible) override;
+
+private:
+    const SpectrumSet& set_;
+    ChartControl* chart_;
+};
+
+// One check-list entry per spectrum, ticked while it is shown.
+class CheckListFollowsSet : public SpectrumSet::Listener {
+public:
+    explicit CheckListFollowsSet(CheckListBox* list);
+    void spectrumAdded(int index, const KavrelSpectrum& spectrum) override;
+    void spectrumRemoved(int index) override;
+    void spectraCleared() override;
+    void visibilityChanged(int index, bool visible) override;
+
+private:
+    CheckListBox* list_;
+};
+
+// The header row of periods, then one row of values per spectrum; with no
+// spectrum one empty row.
+class GridFollowsSet : public SpectrumSet::Listener {
+public:
+    GridFollowsSet(const SpectrumSet& set, StringGrid* grid);
+    // Column count, the name column's width and the header row.
+    void writeHeader();
+    void spectrumAdded(int index, const KavrelSpectrum& spectrum) override;
+    void spectrumRemoved(int index) override;
+    void spectraCleared() override;
+    void visibilityChanged(int, bool) override {}
+
+    // The grid row of one spectrum: its name and alpha at the grid periods.
+    static QStringList rowTexts(const KavrelSpectrum& spectrum);
+
+private:
+    void rebuild();
+
+    const SpectrumSet& set_;
+    StringGrid* grid_;
+};
