@@ -308,7 +308,7 @@ TEST_F(WorkbookFile, WithoutADocumentsFolderTheDataFolderThenAPrivateTemporaryOn
     QFile blocker(home.path() + QStringLiteral("/Documents"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    exportCurves(app, {spectrumCurve("A", 0.08)});
+    exportCurves({spectrumCurve("A", 0.08)});
     const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
     ASSERT_EQ(dialogs.openedDocuments.size(), 1);
     EXPECT_EQ(dialogs.openedDocuments[0], dataFolder + QStringLiteral("/workbooks/Book1.xlsx"));
@@ -319,7 +319,7 @@ TEST_F(WorkbookFile, WithoutADocumentsFolderTheDataFolderThenAPrivateTemporaryOn
     QFile dataBlocker(home.path() + QStringLiteral("/.local"));
     ASSERT_TRUE(dataBlocker.open(QIODevice::WriteOnly));
     dataBlocker.close();
-    exportCurves(app, {spectrumCurve("A", 0.08)});
+    exportCurves({spectrumCurve("A", 0.08)});
     ASSERT_EQ(dialogs.openedDocuments.size(), 2);
     const QFileInfo written(dialogs.openedDocuments[1]);
     EXPECT_TRUE(written.isFile()) << written.filePath().toStdString();
@@ -335,7 +335,7 @@ TEST_F(WorkbookFile, WithoutADocumentsFolderTheDataFolderThenAPrivateTemporaryOn
 TEST_F(WorkbookFile, AWorkbookTheDesktopCannotOpenIsNamedInOneQuestionThatOffersItsFolder)
 {
     dialogs.documentOpener = [](const QString&) { return false; };
-    exportCurves(app, {spectrumCurve("A", 0.08)});
+    exportCurves({spectrumCurve("A", 0.08)});
     const QString path = home.workbooks() + QStringLiteral("/Book1.xlsx");
     ASSERT_EQ(dialogs.boxes.size(), 1u) << dialogs.texts().join("; ").toStdString();
     EXPECT_EQ(dialogs.boxes[0].kind, QStringLiteral("question"));
@@ -349,7 +349,7 @@ TEST_F(WorkbookFile, AWorkbookTheDesktopCannotOpenIsNamedInOneQuestionThatOffers
     // Yes opens the folder; when that works, nothing more is said.
     dialogs.documentOpener = [](const QString& document) { return !document.endsWith(QStringLiteral(".xlsx")); };
     dialogs.questionAnswers = {true};
-    exportCurves(app, {spectrumCurve("A", 0.08)});
+    exportCurves({spectrumCurve("A", 0.08)});
     const QString second = home.workbooks() + QStringLiteral("/Book2.xlsx");
     EXPECT_EQ(dialogs.openedDocuments, (QStringList{path, second, home.workbooks()}));
     EXPECT_EQ(dialogs.boxes.size(), 2u);
@@ -358,7 +358,7 @@ TEST_F(WorkbookFile, AWorkbookTheDesktopCannotOpenIsNamedInOneQuestionThatOffers
     // A folder that cannot be opened either is said, not passed over.
     dialogs.documentOpener = [](const QString&) { return false; };
     dialogs.questionAnswers = {true};
-    exportCurves(app, {spectrumCurve("A", 0.08)});
+    exportCurves({spectrumCurve("A", 0.08)});
     ASSERT_EQ(dialogs.boxes.size(), 4u);
     EXPECT_EQ(dialogs.boxes[3].kind, QStringLiteral("warning"));
     EXPECT_EQ(dialogs.boxes[3].text,
