@@ -142,7 +142,8 @@ TEST_F(WorkbookFile, AnExportIsWrittenAndOpenedOnceWhenItsLastHandleIsReleased)
     EXPECT_TRUE(QFileInfo(path).isFile()) << path.toStdString();
     EXPECT_EQ(path, home.workbooks() + QStringLiteral("/Book1.xlsx")) << "kept in the user's documents";
     EXPECT_EQ(workbookServerFolder(), home.workbooks());
-    EXPECT_FALSE(QFileInfo::exists(path + QStringLiteral(".part")));
+    EXPECT_EQ(QDir(home.workbooks()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("Book1.xlsx")}) << "nothing of the writing is left beside it";
 
     app.clear();
     EXPECT_EQ(dialogs.openedDocuments.size(), 1) << "releasing the application opens nothing more";
@@ -443,18 +444,26 @@ TEST_F(WorkbookFile, AFileThatCannotBeWrittenIsReportedAndNotOpened)
     sheet.clear();
     workbook.clear();
     const QString folder = QFileInfo(openedPath()).path();
-    // Where the next workbook is written, something else stands.
-    ASSERT_TRUE(QDir(folder).mkdir(QStringLiteral("Book2.xlsx.part")));
+    // The workbook is assembled in the temporary location before it is
+    // saved: for the next one, a file stands there instead of a folder.
+    QFile blocker(home.path() + QStringLiteral("/not-a-folder"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QByteArray temporary = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(blocker.fileName()));
 
     EXPECT_NO_THROW(callFunction(getProperty(app, "Workbooks"), "Add"));
+    if (temporary.isNull())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", temporary);
 
     EXPECT_EQ(dialogs.openedDocuments.size(), 1) << "Book2 must not be opened";
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].kind, QStringLiteral("error"));
     EXPECT_TRUE(dialogs.boxes[0].text.startsWith(QStringLiteral("The workbook Book2 could not be written: ")))
         << dialogs.boxes[0].text.toStdString();
-    EXPECT_FALSE(QFileInfo::exists(folder + QStringLiteral("/Book2.xlsx")));
-    QDir(folder).rmdir(QStringLiteral("Book2.xlsx.part"));
+    EXPECT_FALSE(QFileInfo::exists(folder + QStringLiteral("/Book2.xlsx"))) << "the name it held is given back";
 }
 
 TEST_F(WorkbookFile, TheFourteenthCurveAndLaterReferToColumnsBeyondZ)
