@@ -7,6 +7,7 @@
 #include "spectrum/StartupDefaults.h"
 #include "ui/KavrelApplication.h"
 #include "ui/MainWindow.h"
+#include "ui/SetDocument.h"
 
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -74,7 +75,7 @@ void BM_OpenSetFile(benchmark::State& state)
         state.PauseTiming();
         auto form = std::make_unique<MainWindow>();
         state.ResumeTiming();
-        form->openSetFile(path);
+        form->document().openSetFile(path);
         state.PauseTiming();
         if (form->spectra().size() != spectrumCount)
             state.SkipWithError("the set was not opened");

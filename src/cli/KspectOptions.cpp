@@ -261,12 +261,17 @@ KspectParse parseKspectArguments(const QStringList& arguments)
                                     "Write the file FILE (replaced whole, or left as it was on failure) "
                                     "instead of the standard output.",
                                     "FILE");
+    const QCommandLineOption set("set",
+                                 "Write one file per spectrum of the set file FILE, named after the spectrum, "
+                                 "into the folder given by -o (default the current folder). The spectrum's own "
+                                 "options (--code ... --name) do not go with it.",
+                                 "FILE");
     const QCommandLineOption help(QStringList{"h", "help"}, "Show this help and exit.");
     const QCommandLineOption version("version", "Show the program's version and exit.");
 
     const QList<QCommandLineOption> options = {code,    intensity, action, site,    group, rareTg,
                                                vertical, alphaMax, tg,     damping, name,  format,
-                                               periods, tag,       output, help,    version};
+                                               periods, tag,       output, set,     help,  version};
     QCommandLineParser parser;
     parser.addOptions(options);
 
@@ -324,6 +329,18 @@ KspectParse parseKspectArguments(const QStringList& arguments)
     reader.periods(periods, request.file.periods);
     reader.tag(tag, request.file.format, request.file.tag);
     reader.path(output, request.toFile, request.outputPath);
+    bool fromSet = false;
+    reader.path(set, fromSet, request.setPath);
     result.error = reader.error();
+    if (result.error.isEmpty() && fromSet) {
+        // A set brings its spectra: options that define one have no place.
+        for (const QCommandLineOption* own :
+             {&code, &intensity, &action, &site, &group, &rareTg, &vertical, &alphaMax, &tg, &damping, &name}) {
+            if (parser.isSet(*own)) {
+                result.error = "--" + own->names().first() + ": not with --set, whose spectra are defined in the set file";
+                break;
+            }
+        }
+    }
     return result;
 }

@@ -128,7 +128,16 @@ public:
                                              .arg(QLatin1String(key)));
             return part.toString().toStdString();
         };
-        return {word("intensity"), word("action"), word("site"), word("group")};
+        auto rule = [&](const char* key) {
+            const QJsonValue part = origin.value(QLatin1String(key));
+            if (part.isUndefined())
+                return false;
+            if (!part.isBool())
+                refuse_.spectrum(index_, QStringLiteral("has \"origin\" whose \"%1\" is not true or false")
+                                             .arg(QLatin1String(key)));
+            return part.toBool();
+        };
+        return {word("intensity"), word("action"), word("site"), word("group"), rule("rareTg"), rule("vertical")};
     }
 
 private:
@@ -206,10 +215,17 @@ QByteArray buildSetFile(const SetContents& contents)
             {"visible", s.visible},
         };
         if (!s.origin.empty()) {
-            entry.insert("origin", QJsonObject{{"intensity", QString::fromStdString(s.origin.intensity)},
-                                               {"action", QString::fromStdString(s.origin.action)},
-                                               {"site", QString::fromStdString(s.origin.site)},
-                                               {"group", QString::fromStdString(s.origin.group)}});
+            QJsonObject origin{{"intensity", QString::fromStdString(s.origin.intensity)},
+                               {"action", QString::fromStdString(s.origin.action)},
+                               {"site", QString::fromStdString(s.origin.site)},
+                               {"group", QString::fromStdString(s.origin.group)}};
+            // Written only when a rule changed the table values, so that
+            // the files of plain table spectra stay as they were.
+            if (s.origin.rareTg)
+                origin.insert("rareTg", true);
+            if (s.origin.vertical)
+                origin.insert("vertical", true);
+            entry.insert("origin", origin);
         }
         spectra.append(entry);
     }

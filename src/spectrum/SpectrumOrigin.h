@@ -10,11 +10,19 @@ struct SpectrumOrigin {
     std::string action;     // "frequent", "design-basis", "rare", "very rare"
     std::string site;       // "I0", "I1", "II", "III", "IV"
     std::string group;      // "1", "2", "3"
+    // The code rules that changed the table values (rare-earthquake Tg, the
+    // vertical spectrum); false when not asked for or not applicable.
+    bool rareTg = false;
+    bool vertical = false;
 
-    bool empty() const { return intensity.empty() && action.empty() && site.empty() && group.empty(); }
+    bool empty() const
+    {
+        return intensity.empty() && action.empty() && site.empty() && group.empty() && !rareTg && !vertical;
+    }
     bool operator==(const SpectrumOrigin& other) const
     {
-        return intensity == other.intensity && action == other.action && site == other.site && group == other.group;
+        return intensity == other.intensity && action == other.action && site == other.site && group == other.group
+            && rareTg == other.rareTg && vertical == other.vertical;
     }
 };
 

@@ -287,12 +287,15 @@ void MainWindow::createSpectrum()
         inputPanel_->focusName();
         return;
     }
+    SpectrumOrigin origin = originOfSelections(inputPanel_->intensityIndex(), inputPanel_->seismicActionIndex(),
+                                               inputPanel_->siteClassIndex(), inputPanel_->groupIndex());
+    const CodeParameters rules = codeParameters(inputPanel_->selection(), inputPanel_->ruleOptions());
+    origin.rareTg = rules.rareTgApplied;
+    origin.vertical = rules.verticalApplied;
     try {
         spectra_.add(std::make_unique<KavrelSpectrum>(inputs->name, inputs->alphaMax, inputs->tg,
                                                       inputs->dampingRatio, inputs->codeType),
-                     true,
-                     originOfSelections(inputPanel_->intensityIndex(), inputPanel_->seismicActionIndex(),
-                                        inputPanel_->siteClassIndex(), inputPanel_->groupIndex()));
+                     true, origin);
     } catch (const std::exception&) {
         // The set has undone whatever part of the addition was made.
         userDialogs().warning("Out of Memory.");

@@ -252,3 +252,38 @@ TEST_F(KspectTest, HelpListsEveryOptionWithItsChoicesAndVersionNamesTheRelease)
 }
 
 } // namespace
+
+TEST_F(KspectTest, ASetBecomesOneFilePerSpectrumNamedAfterIt)
+{
+    writeFile(path("sites.kspect"),
+              R"({"format": "kavrel-spect-set", "version": 1, "spectra": [
+                   {"name": "Site/A", "code": "GB 50011-2010", "alphaMax": 0.16, "tg": 0.35,
+                    "dampingRatio": 0.05, "visible": true},
+                   {"name": "site:a", "code": "GB/T 51408-2021", "alphaMax": 0.5, "tg": 0.45,
+                    "dampingRatio": 0.02, "visible": false}]})");
+    QDir(folder.path()).mkdir("out");
+    const Outcome run = kspect({"--set", path("sites.kspect"), "--format", "csi", "-o", path("out")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out + run.err, QByteArray());
+    // Characters a file name cannot hold become "_"; names that then meet are numbered.
+    EXPECT_EQ(QDir(path("out")).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase),
+              (QStringList{"site_a (2).txt", "Site_A.txt"}));
+    expectTheSpectrum(KavrelSpectrum("Site/A", 0.16, 0.35, 0.05, 0), readCsiFile(contentOf(path("out/Site_A.txt"))));
+    expectTheSpectrum(KavrelSpectrum("site:a", 0.5, 0.45, 0.02, 2),
+                      readCsiFile(contentOf(path("out/site_a (2).txt"))));
+
+    // A damaged set: one line naming the file and the fault, nothing written.
+    writeFile(path("bad.kspect"), R"({"format": "kavrel-spect-set", "version": 1, "spectra": [
+        {"name": "B", "code": "GB 50011-2010", "alphaMax": 0.16, "dampingRatio": 0.05}]})");
+    QDir(folder.path()).mkdir("none");
+    const Outcome bad = kspect({"--set", path("bad.kspect"), "-o", path("none")});
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_EQ(bad.err.count('\n'), 1);
+    EXPECT_TRUE(bad.err.contains("bad.kspect")) << bad.err.toStdString();
+    EXPECT_TRUE(bad.err.contains("\"tg\"")) << bad.err.toStdString();
+    EXPECT_TRUE(QDir(path("none")).entryList(QDir::Files).isEmpty());
+
+    const Outcome mixed = kspect({"--set", path("sites.kspect"), "--name", "X", "-o", path("none")});
+    EXPECT_EQ(mixed.exitCode, 2);
+    EXPECT_EQ(mixed.err, "kspect: --name: not with --set, whose spectra are defined in the set file\n");
+}

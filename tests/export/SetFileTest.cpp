@@ -31,6 +31,7 @@ SetContents awkwardSet()
         {"设防地震 场地", 2, 5e-324, 0.45, 0.02, true, {}},
         {"big", 0, 1.7976931348623157e308, 6, 0, true, {"made up", "", "", ""}},
         {"zero", 1, 0, 0, 0.3, false, {}},
+        {"rules", 0, 0.325, 0.4, 0.05, true, {"7 (0.10 g)", "rare", "II", "2", true, true}},
     };
 }
 
@@ -241,7 +242,7 @@ TEST(SetAsFiles, WritesOneFilePerSpectrumOrNothingForADamagedSet)
     ASSERT_TRUE(QDir().mkdir(out));
 
     const QStringList written = writeSetFileAsFiles(setPath, out, nameAndAlpha);
-    ASSERT_EQ(written.size(), 5);
+    ASSERT_EQ(written.size(), 6);
     EXPECT_EQ(readAll(QDir(out).filePath("say _hi_.txt")), "say \"hi\" GB 50011-2010");
     EXPECT_EQ(readAll(QDir(out).filePath("C__sites_a.txt")), "C:\\sites\\a GB 50011-2001");
     EXPECT_EQ(readAll(written[2]), QByteArray("设防地震 场地 GB/T 51408-2021"));
