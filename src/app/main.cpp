@@ -4,6 +4,7 @@
 #include "ui/MainWindow.h"
 #include "ui/KavrelApplication.h"
 #include "ui/PrintDialogs.h"
+#include "ui/SetDocument.h"
 
 #include <QCoreApplication>
 
@@ -19,7 +20,7 @@ int main(int argc, char* argv[])
         // and the message loop runs.
         QMetaObject::invokeMethod(
             window.get(),
-            [form = window.get()] { guarded([form] { form->openArguments(QCoreApplication::arguments().mid(1)); })(); },
+            [form = window.get()] { guarded([form] { form->document().openArguments(QCoreApplication::arguments().mid(1)); })(); },
             Qt::QueuedConnection);
         return window;
     });

@@ -2,23 +2,20 @@
 
 #include "common/UserDialogs.h"
 #include "common/WebSite.h"
-#include "export/PictureFormat.h"
-#include "export/SpectrumCsv.h"
 #include "spectrum/KavrelSpectrum.h"
 #include "spectrum/StartupDefaults.h"
 #include "text/NarrowText.h"
 #include "ui/AboutDialog.h"
 #include "ui/ChartControl.h"
-#include "ui/ChartPicture.h"
 #include "ui/CheckListBox.h"
 #include "ui/DonationDialog.h"
+#include "ui/FileCommands.h"
 #include "ui/GraphPanel.h"
 #include "ui/InputPanel.h"
 #include "ui/KavrelApplication.h"
 #include "ui/LinkLabel.h"
 #include "ui/ModalDialog.h"
 #include "ui/ReportCommands.h"
-#include "ui/SaveForAnalysis.h"
 #include "ui/SetDocument.h"
 #include "ui/SetViews.h"
 #include "ui/StringGrid.h"
@@ -37,6 +34,8 @@
 #include <QValueAxis>
 #include <QVBoxLayout>
 
+#include <functional>
+
 namespace {
 
 // A command as both a button and a menu item offer it.
@@ -44,7 +43,7 @@ struct Command {
     const char* buttonName;  // nullptr: menu item only
     const char* actionName;  // nullptr: button only
     QString text;
-    void (MainWindow::*run)();
+    std::function<void()> run;
     QKeySequence shortcut = {};
 };
 
@@ -59,7 +58,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName("Form1");
     setWindowTitle("Kavrel Response Spectrum (20210912)");
-    setUpSaveDialogs();
+    const QString folder = initialSaveFolder(QCoreApplication::applicationDirPath(),
+                                             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    document_ = new SetDocument(spectra_, folder, this);
     buildLayout();
     buildMenu();
     buildStatusBar();
@@ -67,6 +68,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     // 952 x 554 below the menu bar, status bar included.
     resize(952, 554 + menuBar()->sizeHint().height());
 
+    files_ = std::make_unique<FileCommands>(spectra_, chart_, checkList_, folder);
     excelOptions_.setDefaults();
     chart_->setLeftAxisIncrement(startup::leftAxisIncrement);
     followSet();
@@ -99,41 +101,23 @@ void MainWindow::followSet()
     connect(chart_, &ChartControl::doubleClicked, this, guarded([this] { toggleGraphPanel(); }));
 }
 
-void MainWindow::setUpSaveDialogs()
-{
-    const QString folder = initialSaveFolder(QCoreApplication::applicationDirPath(),
-                                              QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-    dataSaveDialog_.initialDir = folder;
-    dataSaveDialog_.filter = QString::fromUtf8("CSV(逗号分隔)(*.csv)");
-    dataSaveDialog_.defaultExt = "csv";
-    dataSaveDialog_.confirmOverwrite = true;
-    pictureSaveDialog_.initialDir = folder;
-    pictureSaveDialog_.filter = pictureFilter(PictureFormat::Bmp);
-    pictureSaveDialog_.filters = pictureFilters();
-    pictureSaveDialog_.defaultExt = "bmp";
-    // Replacing a picture the user picked by mistake would lose it: ask too.
-    pictureSaveDialog_.confirmOverwrite = true;
-    setUpAnalysisDialog(analysisSaveDialog_, folder);
-    document_ = new SetDocument(spectra_, folder, this);
-}
-
 QWidget* MainWindow::buildCommandPanel()
 {
     auto* commands = new QGroupBox(this);
     commands->setObjectName("grp3");
     const Command buttons[] = {
-        {"Button1", nullptr, "Create", &MainWindow::createSpectrum},
-        {"Button4", nullptr, "Delete", &MainWindow::deleteSpectrum},
-        {"Button5", nullptr, "Delete All", &MainWindow::deleteAllSpectra},
-        {"Button2", nullptr, "Save Data", &MainWindow::saveData},
-        {"Button3", nullptr, "Save Picture", &MainWindow::savePicture},
+        {"Button1", nullptr, "Create", [this] { createSpectrum(); }},
+        {"Button4", nullptr, "Delete", [this] { deleteSpectrum(); }},
+        {"Button5", nullptr, "Delete All", [this] { deleteAllSpectra(); }},
+        {"Button2", nullptr, "Save Data", [this] { files_->saveData(); }},
+        {"Button3", nullptr, "Save Picture", [this] { files_->savePicture(); }},
     };
     auto* column = new QVBoxLayout();
     for (const Command& command : buttons) {
         auto* button = new QPushButton(command.text, this);
         button->setObjectName(command.buttonName);
         button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, guarded([this, run = command.run] { (this->*run)(); }));
+        connect(button, &QPushButton::clicked, this, guarded(command.run));
         column->addWidget(button);
         commandButtons_ << button;
     }
@@ -205,51 +189,51 @@ void MainWindow::buildMenu()
             QAction* action = menu->addAction(item.text);
             action->setObjectName(item.actionName);
             action->setShortcut(item.shortcut);
-            connect(action, &QAction::triggered, this, guarded([this, run = item.run] { (this->*run)(); }));
+            connect(action, &QAction::triggered, this, guarded(item.run));
         }
     };
     QMenu* file = bar->addMenu("File");
     file->setObjectName("File1");
     addItems(file, {
-                       {nullptr, "OpenSet1", "Open Set...", &MainWindow::openSet, QKeySequence(Qt::CTRL | Qt::Key_O)},
-                       {nullptr, "SaveSet1", "Save Set...", &MainWindow::saveSetCommand, QKeySequence(Qt::CTRL | Qt::Key_S)},
+                       {nullptr, "OpenSet1", "Open Set...", [this] { document_->openSet(); }, QKeySequence(Qt::CTRL | Qt::Key_O)},
+                       {nullptr, "SaveSet1", "Save Set...", [this] { document_->saveSet(); }, QKeySequence(Qt::CTRL | Qt::Key_S)},
                    });
     QMenu* recentMenu = file->addMenu("Recent Sets");
     recentMenu->setObjectName("RecentSets1");
     // Filled when opened, so that every window shows what was used last.
     document_->attachRecentMenu(recentMenu);
     file->addSeparator();
-    addItems(file, {{nullptr, "Exit1", "Exit", &MainWindow::exitProgram, QKeySequence(Qt::CTRL | Qt::Key_Q)}});
+    addItems(file, {{nullptr, "Exit1", "Exit", [this] { close(); }, QKeySequence(Qt::CTRL | Qt::Key_Q)}});
     QMenu* edit = bar->addMenu("Edit");
     edit->setObjectName("Edit1");
     addItems(edit, {
-                       {nullptr, "Create1", "Create", &MainWindow::createSpectrum},
-                       {nullptr, "Delete1", "Delete", &MainWindow::deleteSpectrum},
-                       {nullptr, "DeleteAll1", "Delete All", &MainWindow::deleteAllSpectra},
-                       {nullptr, "SaveData1", "Save Data", &MainWindow::saveData},
-                       {nullptr, "SavePicture1", "Save Picture", &MainWindow::savePicture},
-                       {nullptr, "SaveForAnalysis1", "Save for Analysis...", &MainWindow::saveForAnalysis},
+                       {nullptr, "Create1", "Create", [this] { createSpectrum(); }},
+                       {nullptr, "Delete1", "Delete", [this] { deleteSpectrum(); }},
+                       {nullptr, "DeleteAll1", "Delete All", [this] { deleteAllSpectra(); }},
+                       {nullptr, "SaveData1", "Save Data", [this] { files_->saveData(); }},
+                       {nullptr, "SavePicture1", "Save Picture", [this] { files_->savePicture(); }},
+                       {nullptr, "SaveForAnalysis1", "Save for Analysis...", [this] { files_->saveForAnalysis(); }},
                    });
     // For reports: after the long-standing items, which keep their places.
     edit->addSeparator();
     addItems(edit, {
-                       {nullptr, "CopyChart1", "Copy Chart", &MainWindow::copyChart,
+                       {nullptr, "CopyChart1", "Copy Chart", [this] { copyChartToClipboard(chart_); },
                         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
-                       {nullptr, "CopyData1", "Copy Data", &MainWindow::copyData, QKeySequence::Copy},
+                       {nullptr, "CopyData1", "Copy Data", [this] { copyGridToClipboard(spectra_, grid_); }, QKeySequence::Copy},
                    });
     edit->addSeparator();
     addItems(edit, {
-                       {nullptr, "Print1", "Print...", &MainWindow::printReport, QKeySequence::Print},
-                       {nullptr, "PrintPreview1", "Print Preview...", &MainWindow::previewReport},
+                       {nullptr, "Print1", "Print...", [this] { printSpectraReport(chart_, spectra_); }, QKeySequence::Print},
+                       {nullptr, "PrintPreview1", "Print Preview...", [this] { previewSpectraReport(chart_, spectra_); }},
                    });
     for (const char* name : {"CopyChart1", "Print1", "PrintPreview1"})
         chartActions_ << edit->findChild<QAction*>(name);
     QMenu* help = bar->addMenu("Help");
     help->setObjectName("About1");
     addItems(help, {
-                       {nullptr, "AboutKavrelResponseSpectrum1", "About", &MainWindow::showAbout},
-                       {nullptr, "Donation1", QString::fromUtf8("Donation (捐助)"), &MainWindow::showDonation},
-                       {nullptr, "N1", QString::fromUtf8("使用帮助"), &MainWindow::openHelpPage},
+                       {nullptr, "AboutKavrelResponseSpectrum1", "About", [this] { showModal(this, aboutDialog_); }},
+                       {nullptr, "Donation1", QString::fromUtf8("Donation (捐助)"), [this] { showModal(this, donationDialog_); }},
+                       {nullptr, "N1", QString::fromUtf8("使用帮助"), [] { userDialogs().openUrl(WebSite::usageHelpPageAddress()); }},
                    });
 }
 
@@ -318,59 +302,19 @@ void MainWindow::deleteAllSpectra()
     spectra_.clear();
 }
 
-void MainWindow::saveData()
+SaveDialog& MainWindow::dataSaveDialog()
 {
-    if (spectra_.empty()) {
-        userDialogs().information("No spectrum have been create.");
-        return;
-    }
-    dataSaveDialog_.fileName = "Spectrum";
-    if (!dataSaveDialog_.execute())
-        return;
-    std::vector<const KavrelSpectrum*> all;
-    for (int i = 0; i < spectra_.size(); ++i)
-        all.push_back(&spectra_.at(i));
-    saveSpectrumCsv(dataSaveDialog_.fileName, all);
-    userDialogs().information("Export Completed");
-    pictureSaveDialog_.initialDir = dataSaveDialog_.initialDir;
+    return files_->dataDialog();
 }
 
-// The format follows the extension typed, else the file type chosen; the
-// bitmap stays the type offered first every time.
-void MainWindow::savePicture()
+SaveDialog& MainWindow::pictureSaveDialog()
 {
-    pictureSaveDialog_.fileName = "Spectrum";
-    pictureSaveDialog_.filter = pictureFilter(PictureFormat::Bmp);
-    if (!pictureSaveDialog_.execute())
-        return;
-    const PictureFormat format = pictureFormatFor(pictureSaveDialog_.fileName, pictureSaveDialog_.filter);
-    saveWidgetPicture(chart_, pictureSaveDialog_.fileName, format);
-    dataSaveDialog_.initialDir = pictureSaveDialog_.initialDir;
+    return files_->pictureDialog();
 }
 
-void MainWindow::saveForAnalysis()
+SaveDialog& MainWindow::analysisSaveDialog()
 {
-    ::saveForAnalysis(spectra_, *checkList_, analysisSaveDialog_);
-}
-
-void MainWindow::copyChart()
-{
-    copyChartToClipboard(chart_);
-}
-
-void MainWindow::copyData()
-{
-    copyGridToClipboard(spectra_, grid_);
-}
-
-void MainWindow::printReport()
-{
-    printSpectraReport(chart_, spectra_);
-}
-
-void MainWindow::previewReport()
-{
-    previewSpectraReport(chart_, spectra_);
+    return files_->analysisDialog();
 }
 
 void MainWindow::exportToExcel()
@@ -407,56 +351,6 @@ AboutDialog* MainWindow::aboutDialog() const
 DonationDialog* MainWindow::donationDialog() const
 {
     return donationDialog_;
-}
-
-void MainWindow::showAbout()
-{
-    showModal(this, aboutDialog_);
-}
-
-void MainWindow::showDonation()
-{
-    showModal(this, donationDialog_);
-}
-
-void MainWindow::openHelpPage()
-{
-    userDialogs().openUrl(WebSite::usageHelpPageAddress());
-}
-
-void MainWindow::openSet()
-{
-    document_->openSet();
-}
-
-bool MainWindow::saveSet()
-{
-    return document_->saveSet();
-}
-
-void MainWindow::exitProgram()
-{
-    close();
-}
-
-void MainWindow::openArguments(const QStringList& arguments)
-{
-    document_->openArguments(arguments);
-}
-
-bool MainWindow::hasUnsavedChanges() const
-{
-    return document_->hasUnsavedChanges();
-}
-
-const QString& MainWindow::setPath() const
-{
-    return document_->setPath();
-}
-
-QStringList MainWindow::recentSets()
-{
-    return SetDocument::recentSets();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

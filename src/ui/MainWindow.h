@@ -16,6 +16,7 @@ class ChartFollowsSet;
 class CheckListBox;
 class CheckListFollowsSet;
 class DonationDialog;
+class FileCommands;
 class GraphPanel;
 class GridFollowsSet;
 class InputPanel;
@@ -40,28 +41,10 @@ public:
     void createSpectrum();
     void deleteSpectrum();
     void deleteAllSpectra();
-    void saveData();
-    void savePicture();
-    void saveForAnalysis();
-    void copyChart();
-    void copyData();
-    void printReport();
-    void previewReport();
     void exportToExcel();
     void toggleGraphPanel();
-    void showAbout();
-    void showDonation();
-    void openHelpPage();
-    void openSet();
-    bool saveSet();
-    void exitProgram();
     // The shown set as a document: its file, unsaved changes, recent sets.
     SetDocument& document() const { return *document_; }
-    // The program's arguments after its name: the first one is a set file.
-    void openArguments(const QStringList& arguments);
-    bool hasUnsavedChanges() const;
-    const QString& setPath() const;
-    static QStringList recentSets();
 
     const SpectrumSet& spectra() const { return spectra_; }
     InputPanel* inputPanel() const { return inputPanel_; }
@@ -74,9 +57,9 @@ public:
     AboutDialog* aboutDialog() const;
     DonationDialog* donationDialog() const;
     ExcelOp& excelOptions() { return excelOptions_; }
-    SaveDialog& dataSaveDialog() { return dataSaveDialog_; }
-    SaveDialog& pictureSaveDialog() { return pictureSaveDialog_; }
-    SaveDialog& analysisSaveDialog() { return analysisSaveDialog_; }
+    SaveDialog& dataSaveDialog();
+    SaveDialog& pictureSaveDialog();
+    SaveDialog& analysisSaveDialog();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -84,20 +67,16 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    void saveSetCommand() { saveSet(); }
     QWidget* buildCommandPanel();
     void buildLayout();
     void buildMenu();
     void buildStatusBar();
     void followSet();
     void setTabOrder();
-    void setUpSaveDialogs();
 
     SpectrumSet spectra_;
     ExcelOp excelOptions_;
-    SaveDialog dataSaveDialog_;
-    SaveDialog pictureSaveDialog_;
-    SaveDialog analysisSaveDialog_;
+    std::unique_ptr<FileCommands> files_;
     SetDocument* document_ = nullptr;
 
     InputPanel* inputPanel_ = nullptr;

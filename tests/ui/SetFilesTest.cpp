@@ -139,7 +139,7 @@ TEST_F(SetFilesTest, OpeningASavedSetShowsItAsCreatedAndSaveDataWritesTheSameByt
     saveSetAs("sites");  // the dialog adds the suffix in the real program
     ASSERT_EQ(dialogs.saveRequests.back().fileName, "Spectra");
     ASSERT_EQ(dialogs.saveRequests.back().defaultSuffix, "kspect");
-    EXPECT_FALSE(form->hasUnsavedChanges());
+    EXPECT_FALSE(form->document().hasUnsavedChanges());
     EXPECT_TRUE(read(path("sites")).contains("0.30000000000000004"));
     EXPECT_TRUE(read(path("sites")).contains("\"site\": \"III\""));
 
@@ -150,7 +150,7 @@ TEST_F(SetFilesTest, OpeningASavedSetShowsItAsCreatedAndSaveDataWritesTheSameByt
     EXPECT_EQ(dialogs.saveChangesQuestions.size(), 1);
     EXPECT_TRUE(shown() == before);
     EXPECT_EQ(saveData("after.csv"), csvBefore);
-    EXPECT_FALSE(form->hasUnsavedChanges());
+    EXPECT_FALSE(form->document().hasUnsavedChanges());
     EXPECT_EQ(form->spectra().origin(2).site, "III");
 
     // Save Set proposes the name it was opened from, in its folder.
@@ -190,7 +190,7 @@ TEST_F(SetFilesTest, ADamagedFileIsRefusedWithOneMessageAndNothingChanges)
         EXPECT_EQ(dialogs.boxes[0].kind, "warning");
         EXPECT_TRUE(dialogs.boxes[0].text.startsWith("\"" + name + "\": ")) << dialogs.boxes[0].text.toStdString();
         EXPECT_TRUE(shown() == before);
-        EXPECT_TRUE(form->setPath().isEmpty());
+        EXPECT_TRUE(form->document().setPath().isEmpty());
     }
     EXPECT_TRUE(dialogs.saveChangesQuestions.isEmpty());  // the file is checked before anything is asked
 }
@@ -203,7 +203,7 @@ TEST_F(SetFilesTest, UnsavedChangesAreAskedAboutBeforeTheyWouldBeLost)
     ASSERT_EQ(listTexts(), QStringList{"One"});
 
     toggleEntry(0);  // a check mark is part of the set
-    EXPECT_TRUE(form->hasUnsavedChanges());
+    EXPECT_TRUE(form->document().hasUnsavedChanges());
     openSet("one.kspect");  // Cancel: nothing happens
     ASSERT_EQ(dialogs.saveChangesQuestions.size(), 1);
     EXPECT_EQ(dialogs.saveChangesQuestions[0],
@@ -216,7 +216,7 @@ TEST_F(SetFilesTest, UnsavedChangesAreAskedAboutBeforeTheyWouldBeLost)
     dialogs.openAnswers = {path("one.kspect")};
     control<QAction>("OpenSet1")->trigger();
     EXPECT_TRUE(form->checkList()->isChecked(0));
-    EXPECT_EQ(form->setPath(), QFileInfo(path("one.kspect")).absoluteFilePath());
+    EXPECT_EQ(form->document().setPath(), QFileInfo(path("one.kspect")).absoluteFilePath());
     EXPECT_TRUE(read(path("kept.kspect")).contains("\"visible\": false"));
 
     // Save chosen but the save dialog cancelled: nothing is replaced.
@@ -225,7 +225,7 @@ TEST_F(SetFilesTest, UnsavedChangesAreAskedAboutBeforeTheyWouldBeLost)
     openSet("kept.kspect");
     EXPECT_EQ(listTexts(), (QStringList{"One", "Two"}));
 
-    EXPECT_EQ(MainWindow::recentSets(),
+    EXPECT_EQ(SetDocument::recentSets(),
               (QStringList{QFileInfo(path("one.kspect")).absoluteFilePath(),
                            QFileInfo(path("kept.kspect")).absoluteFilePath()}));
 }
@@ -267,7 +267,7 @@ TEST_F(SetFilesTest, ASaveThatFailsKeepsTheOldFileAndTheChangesUnsaved)
     ASSERT_FALSE(dialogs.boxes.empty());
     EXPECT_EQ(dialogs.boxes.back().kind, "error");
     EXPECT_TRUE(dialogs.boxes.back().text.startsWith("Cannot create file"));
-    EXPECT_TRUE(form->hasUnsavedChanges());
+    EXPECT_TRUE(form->document().hasUnsavedChanges());
     EXPECT_EQ(read(path("a.kspect")), old);
 }
 
@@ -276,7 +276,7 @@ TEST_F(SetFilesTest, ARecentSetADroppedFileAndAStartUpArgumentAreOpened)
     write("one.kspect", buildSetFile({{"One", 0, 0.04, 0.2, 0.05, true, {}}}));
     write("two.kspect", buildSetFile({{"Two", 1, 0.08, 0.3, 0.05, false, {}}}));
 
-    form->openArguments({path("one.kspect")});
+    form->document().openArguments({path("one.kspect")});
     EXPECT_EQ(listTexts(), QStringList{"One"});
     openSet("two.kspect");
     QMenu* recent = control<QMenu>("RecentSets1");
@@ -304,7 +304,7 @@ TEST_F(SetFilesTest, ARecentSetADroppedFileAndAStartUpArgumentAreOpened)
     control<QAction>("DeleteAll1")->trigger();
     dialogs.saveChangesAnswers = {UserDialogs::SaveChoice::Discard};
     dialogs.boxes.clear();
-    form->openArguments({path("gone.kspect")});
+    form->document().openArguments({path("gone.kspect")});
     EXPECT_EQ(dialogs.texts(), QStringList{"\"gone.kspect\": cannot be read: No such file or directory"});
     EXPECT_TRUE(form->spectra().empty());
 
@@ -313,6 +313,6 @@ TEST_F(SetFilesTest, ARecentSetADroppedFileAndAStartUpArgumentAreOpened)
         write(QString("s%1.kspect").arg(i), buildSetFile({{"S", 0, 0.04, 0.2, 0.05, true, {}}}));
         openSet(QString("s%1.kspect").arg(i));
     }
-    EXPECT_EQ(MainWindow::recentSets().size(), SetDocument::maxRecentSets);
-    EXPECT_EQ(MainWindow::recentSets().front(), QFileInfo(path("s9.kspect")).absoluteFilePath());
+    EXPECT_EQ(SetDocument::recentSets().size(), SetDocument::maxRecentSets);
+    EXPECT_EQ(SetDocument::recentSets().front(), QFileInfo(path("s9.kspect")).absoluteFilePath());
 }
