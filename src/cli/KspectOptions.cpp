@@ -1,6 +1,6 @@
 #include "cli/KspectOptions.h"
 
-#include "spectrum/CodeTables.h"
+#include "spectrum/CodeRules.h"
 #include "text/NarrowText.h"
 #include "text/NumberText.h"
 
@@ -238,6 +238,12 @@ KspectParse parseKspectArguments(const QStringList& arguments)
                                 "Tg in seconds, 0 or more; overrides the code table's value for the site "
                                 "class and group.",
                                 "T");
+    const QCommandLineOption rareTg("rare-tg",
+                                    "For rare and very rare earthquakes, Tg + 0.05 s (GB 50011 5.1.4; the 2001 "
+                                    "code at intensities 8 and 9 only; not with 51408).");
+    const QCommandLineOption vertical("vertical",
+                                      "The vertical spectrum: 65 % of AlphaMax with the Tg of the 1st group "
+                                      "(GB 50011 5.3.1, 5.3.4).");
     const QCommandLineOption damping("damping", "Damping ratio, 0 or more (0.05 is 5 %). Default 0.05.", "Z");
     const QCommandLineOption name("name", "Name of the spectrum, fewer than 20 bytes. Default Spectrum-1.",
                                   "NAME");
@@ -255,11 +261,17 @@ KspectParse parseKspectArguments(const QStringList& arguments)
                                     "Write the file FILE (replaced whole, or left as it was on failure) "
                                     "instead of the standard output.",
                                     "FILE");
+    const QCommandLineOption set("set",
+                                 "Write one file per spectrum of the set file FILE, named after the spectrum, "
+                                 "into the folder given by -o (default the current folder). The spectrum's own "
+                                 "options (--code ... --name) do not go with it.",
+                                 "FILE");
     const QCommandLineOption help(QStringList{"h", "help"}, "Show this help and exit.");
     const QCommandLineOption version("version", "Show the program's version and exit.");
 
-    const QList<QCommandLineOption> options = {code,   intensity, action,  site, group,  alphaMax, tg,     damping,
-                                               name,   format,    periods, tag,  output, help,     version};
+    const QList<QCommandLineOption> options = {code,    intensity, action, site,    group, rareTg,
+                                               vertical, alphaMax, tg,     damping, name,  format,
+                                               periods, tag,       output, set,     help,  version};
     QCommandLineParser parser;
     parser.addOptions(options);
 
@@ -297,8 +309,18 @@ KspectParse parseKspectArguments(const QStringList& arguments)
     reader.choice(action, actionChoices, actionIndex);
     reader.choice(site, siteChoices, siteIndex);
     reader.choice(group, groupChoices, groupIndex);
-    request.alphaMax = lookupAlphaMax(intensityIndex, actionIndex);
-    request.tg = lookupTg(siteIndex, groupIndex);
+    CodeRuleOptions rules;
+    rules.rareTg = parser.isSet(rareTg);
+    rules.vertical = parser.isSet(vertical);
+    if (rules.rareTg && !rareTgAvailable(request.codeType) && !reader.failed()) {
+        result.error = "--rare-tg: not for GB/T 51408-2021, which sets its own periods for rare earthquakes";
+        return result;
+    }
+    // An explicit --alpha-max or --tg below still wins, as typing into the window does.
+    const CodeParameters fromTables =
+        codeParameters({request.codeType, intensityIndex, actionIndex, siteIndex, groupIndex}, rules);
+    request.alphaMax = fromTables.alphaMax;
+    request.tg = fromTables.tg;
     reader.name(name, request.name);
     reader.number(alphaMax, "AlphaMax must be postive.", request.alphaMax);
     reader.number(tg, "Characteristic Groud Period must be postive.", request.tg);
@@ -307,6 +329,18 @@ KspectParse parseKspectArguments(const QStringList& arguments)
     reader.periods(periods, request.file.periods);
     reader.tag(tag, request.file.format, request.file.tag);
     reader.path(output, request.toFile, request.outputPath);
+    bool fromSet = false;
+    reader.path(set, fromSet, request.setPath);
     result.error = reader.error();
+    if (result.error.isEmpty() && fromSet) {
+        // A set brings its spectra: options that define one have no place.
+        for (const QCommandLineOption* own :
+             {&code, &intensity, &action, &site, &group, &rareTg, &vertical, &alphaMax, &tg, &damping, &name}) {
+            if (parser.isSet(*own)) {
+                result.error = "--" + own->names().first() + ": not with --set, whose spectra are defined in the set file";
+                break;
+            }
+        }
+    }
     return result;
 }

@@ -23,7 +23,8 @@ struct KspectRequest {
     double dampingRatio = 0.05;
     AnalysisFileOptions file;
     bool toFile = false;  // else the standard output
-    QString outputPath;
+    QString outputPath;   // with a set: the folder of the files (empty: the current one)
+    QString setPath;      // --set: one file per spectrum of this set file
 };
 
 struct KspectParse {

@@ -9,6 +9,7 @@
 #include "common/KavrelError.h"
 #include "export/AnalysisFile.h"
 #include "export/SafeFileWriter.h"
+#include "export/SetAsFiles.h"
 #include "spectrum/KavrelSpectrum.h"
 
 #include <QByteArray>
@@ -103,6 +104,23 @@ int main(int argc, char* argv[])
                                                                                     : exitWriteFailed;
     case KspectRequest::Action::Write:
         break;
+    }
+
+    if (!request.setPath.isEmpty()) {
+        // The whole set is checked before anything is written.
+        const AnalysisFileOptions options = request.file;
+        const SpectrumFileFormat format{QString::fromLatin1(analysisFormatSuffix(options.format)),
+                                        [options](const KavrelSpectrum& s) { return buildAnalysisFile(s, options); }};
+        try {
+            writeSetFileAsFiles(request.setPath, request.outputPath, format);
+        } catch (const SetFileError& error) {
+            complain(error.message());
+            return exitRefused;
+        } catch (const KavrelError& error) {
+            complain(error.message());
+            return exitWriteFailed;
+        }
+        return exitWritten;
     }
 
     const KavrelSpectrum spectrum(request.name, request.alphaMax, request.tg, request.dampingRatio,

@@ -12,6 +12,16 @@ std::optional<SaveFileAnswer> UserDialogs::askSaveFile(const SaveFileRequest& re
     return SaveFileAnswer{*fileName, request.filter};
 }
 
+std::optional<QString> UserDialogs::askOpenFileName(const OpenFileRequest&)
+{
+    return std::nullopt;
+}
+
+UserDialogs::SaveChoice UserDialogs::askSaveChanges(const QString&)
+{
+    return SaveChoice::Cancel;
+}
+
 namespace {
 
 // Used before the application installs its own: keeps messages visible

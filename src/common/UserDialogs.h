@@ -24,8 +24,17 @@ struct SaveFileAnswer {
     QString filter;  // the file type the user picked
 };
 
+struct OpenFileRequest {
+    QString title;
+    QString filter;      // e.g. "Kavrel_Spect sets (*.kspect)"
+    QString initialDir;
+};
+
 class UserDialogs {
 public:
+    // The answers to "save the changes first?".
+    enum class SaveChoice { Save, Discard, Cancel };
+
     // Flags of MessageBox-style boxes that the program uses.
     static constexpr int IconInformation = 64;
 
@@ -47,6 +56,13 @@ public:
     // The same, also telling which of the request's file types the user
     // picked. Unless overridden: askSaveFileName, with the first file type.
     virtual std::optional<SaveFileAnswer> askSaveFile(const SaveFileRequest& request);
+    // Asks for an existing file to open; nothing when the user cancels. One
+    // that cannot ask (no window) answers cancel.
+    virtual std::optional<QString> askOpenFileName(const OpenFileRequest& request);
+    // Asks whether to save changes before they would be lost, with the three
+    // answers Save, Discard and Cancel. One that cannot ask answers Cancel,
+    // so that nothing is lost unasked.
+    virtual SaveChoice askSaveChanges(const QString& text);
     // Hands a web address to the desktop's browser.
     virtual void openUrl(const QString& address) = 0;
     // Hands a local document (or a folder) to the desktop's program for its

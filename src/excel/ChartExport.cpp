@@ -3,21 +3,18 @@
 #include "common/KavrelError.h"
 #include "excel/AutomationCalls.h"
 #include "excel/CellReference.h"
+#include "excel/ExcelConstants.h"
 #include "excel/ExcelOperation.h"
 #include "excel/ExcelToolkit.h"
 #include "text/NarrowText.h"
 #include "text/NumberText.h"
 
 #include <cmath>
+#include <functional>
 
 ExportChart::~ExportChart() = default;
 
 namespace {
-
-constexpr std::int32_t chartTypeMarkersOnly = -4169;
-constexpr std::int32_t markerNone = -4142;
-constexpr std::int32_t tickMarkInside = 2;
-constexpr std::int32_t legendAtRight = 101;
 
 std::string numberText(double value)
 {
@@ -29,14 +26,32 @@ std::string rangeFormula(std::int32_t column, std::int32_t lastRow)
     return sheetRangeFormula(2, column, lastRow, column);
 }
 
-void setLineColour(const Variant& series, ExportChart::Colour c)
+// Selects the chart object and returns the chart that makes active.
+Variant selectChart(const Variant& chartObject, const Variant& app)
 {
-    setSeriesLineColor(series, c.red, c.green, c.blue);
+    callProcedure(chartObject, "Select");
+    return getProperty(app, "ActiveChart");
 }
 
-void setMarkerFill(const Variant& series, ExportChart::Colour c)
+// Line colour, markers and line weight of one series, in this order.
+// `colour` is asked only when an option takes the curve's colour.
+void formatSeries(const Variant& series, const ExcelOp& options, bool pointsOnly,
+                  const std::function<ExportChart::Colour()>& colour)
 {
-    setSeriesMarkerFill(series, c.red, c.green, c.blue);
+    if (options.lineColorMode == 1) {
+        const ExportChart::Colour c = colour();
+        setSeriesLineColor(series, c.red, c.green, c.blue);
+    }
+    if (options.showMarker) {
+        setSeriesMarker(series, options.markerStyle, options.markerSize);
+        if (options.markerColorMode == 1) {
+            const ExportChart::Colour c = colour();
+            setSeriesMarkerFill(series, c.red, c.green, c.blue);
+        }
+    } else if (!pointsOnly) {
+        setSeriesMarker(series, xl::MarkerNone, 2);
+    }
+    setSeriesLineWeight(series, options.lineWeight);
 }
 
 // One pair of columns and one series per curve.
@@ -56,8 +71,7 @@ void writeSeriesPerCurve(const ExportChart& chart, const ExcelOp& options, const
         }
     }
 
-    callProcedure(chartObject, "Select");
-    activeChart = getProperty(app, "ActiveChart");
+    activeChart = selectChart(chartObject, app);
     const Variant collection = callFunction(activeChart, "SeriesCollection");
     for (int i = 0; i < curves; ++i) {
         const Variant series = callFunction(collection, "NewSeries");
@@ -65,18 +79,9 @@ void writeSeriesPerCurve(const ExportChart& chart, const ExcelOp& options, const
         const std::int32_t yColumn = 2 * i + 2;
         setSeriesData(series, sheetCellFormula(1, yColumn), rangeFormula(xColumn, chart.xValueCount(i) + 1),
                       rangeFormula(yColumn, chart.yValueCount(i) + 1));
-        if (options.lineColorMode == 1)
-            setLineColour(series, chart.seriesColour(i));
-        if (options.showMarker) {
-            setSeriesMarker(series, options.markerStyle, options.markerSize);
-            if (options.markerColorMode == 1)
-                setMarkerFill(series, chart.seriesColour(i));
-        } else if (!chart.isPointsOnly(i)) {
-            setSeriesMarker(series, markerNone, 2);
-        }
-        setSeriesLineWeight(series, options.lineWeight);
+        formatSeries(series, options, chart.isPointsOnly(i), [&] { return chart.seriesColour(i); });
         if (chart.isPointsOnly(i))
-            putInt(series, "ChartType", chartTypeMarkersOnly);
+            putInt(series, "ChartType", xl::XYScatter);
     }
 }
 
@@ -110,26 +115,16 @@ void writeCombinedSeries(const ExportChart& chart, const ExcelOp& options, const
         total += chart.xValueCount(i);
     }
 
-    callProcedure(chartObject, "Select");
-    activeChart = getProperty(app, "ActiveChart");
+    activeChart = selectChart(chartObject, app);
     const Variant collection = callFunction(activeChart, "SeriesCollection");
     const Variant series = callFunction(collection, "NewSeries");
     setSeriesData(series, "X-Y", rangeFormula(2, total + 1), rangeFormula(3, total + 1));
-    if (options.lineColorMode == 1)
-        setLineColour(series, firstCurveColour(chart));
-    if (options.showMarker) {
-        setSeriesMarker(series, options.markerStyle, options.markerSize);
-        if (options.markerColorMode == 1)
-            setMarkerFill(series, firstCurveColour(chart));
-    } else {
-        setSeriesMarker(series, markerNone, 2);
-    }
-    setSeriesLineWeight(series, options.lineWeight);
+    formatSeries(series, options, false, [&] { return firstCurveColour(chart); });
 }
 
 void setAxisTitleFontSize(const Variant& chart, std::int32_t type, std::int32_t size)
 {
-    const Variant axis = callWithInts(chart, "Axes", type, 1);
+    const Variant axis = callWithInts(chart, "Axes", type, xl::PrimaryGroup);
     const Variant title = getProperty(axis, "AxisTitle");
     const Variant font = getProperty(title, "Font");
     putInt(font, "Size", size);
@@ -149,25 +144,25 @@ void formatChart(const Variant& chart, const ExcelOp& options)
 {
     if (options.showAxisTitle) {
         setXAxisTitle(chart, options.xAxisTitle);
-        setAxisTitleFontSize(chart, 1, options.axisTitleFontSize);
+        setAxisTitleFontSize(chart, xl::CategoryAxis, options.axisTitleFontSize);
     }
     setXAxisLine(chart, options.showAxisLine);
     if (!options.xAxisPosition.empty())
         setXAxisCrossesAt(chart, axisPositionValue(options.xAxisPosition));
-    setMajorTickMark(chart, 1, tickMarkInside);
+    setMajorTickMark(chart, xl::CategoryAxis, xl::TickMarkInside);
     if (options.showAxisTitle) {
         setYAxisTitle(chart, options.yAxisTitle);
-        setAxisTitleFontSize(chart, 2, options.axisTitleFontSize);
+        setAxisTitleFontSize(chart, xl::ValueAxis, options.axisTitleFontSize);
     }
     setYAxisLine(chart, options.showAxisLine);
     if (!options.yAxisPosition.empty())
         setYAxisCrossesAt(chart, axisPositionValue(options.yAxisPosition));
     setMajorGridlines(chart, options.showGridlines);
-    setMajorTickMark(chart, 2, tickMarkInside);
-    setTickLabelFontSize(chart, 2, options.tickLabelFontSize);
-    setTickLabelFontSize(chart, 1, options.tickLabelFontSize);
+    setMajorTickMark(chart, xl::ValueAxis, xl::TickMarkInside);
+    setTickLabelFontSize(chart, xl::ValueAxis, options.tickLabelFontSize);
+    setTickLabelFontSize(chart, xl::CategoryAxis, options.tickLabelFontSize);
     if (options.showLegend) {
-        callWithInt(chart, "SetElement", legendAtRight);
+        callWithInt(chart, "SetElement", xl::ElementLegendRight);
         const Variant legend = getProperty(chart, "Legend");
         putBool(legend, "IncludeInLayout", options.legendInLayout);
         const Variant font = getProperty(legend, "Font");

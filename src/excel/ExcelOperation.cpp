@@ -58,6 +58,6 @@ void ExcelOp::setDefaults()
     markerColorMode = 0;
     showMarker = false;
     markerSize = 4;
-    markerStyle = 8;
+    markerStyle = xl::MarkerCircle;
     combinedOutput = 0;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "excel/ExcelConstants.h"
 #include "excel/Variant.h"
 
 // Starting and showing the spreadsheet application.
@@ -53,6 +54,6 @@ public:
     std::int32_t markerColorMode = 0;  // 1: marker fill takes the curve's colour
     bool showMarker = false;
     std::int32_t markerSize = 4;
-    std::int32_t markerStyle = 8;      // 8 circle, -4142 none
+    std::int32_t markerStyle = xl::MarkerCircle;  // xl::MarkerNone: no markers
     std::int32_t combinedOutput = 0;   // 0: one series per curve; else one series for all
 };

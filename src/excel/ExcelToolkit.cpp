@@ -2,20 +2,12 @@
 
 #include "excel/AutomationCalls.h"
 #include "excel/AutomationError.h"
+#include "excel/ColourValue.h"
+#include "excel/ExcelConstants.h"
 
 #include <limits>
 
 namespace {
-
-constexpr std::int32_t ChartStyle = 240;
-constexpr std::int32_t ScatterSmooth = 72;
-constexpr std::int32_t XAxisTitleElement = 301;
-constexpr std::int32_t YAxisTitleElement = 307;
-constexpr std::int32_t HorizontalAxis = 1;
-constexpr std::int32_t VerticalAxis = 2;
-constexpr std::int32_t PrimaryGroup = 1;
-constexpr std::int32_t AxisThemeColor = 13;
-constexpr std::int32_t NoMarker = -4142;
 
 // Cells are written with 16-bit positions; a value that does not fit must
 // not wrap round onto some other cell.
@@ -43,7 +35,7 @@ std::int32_t cellCoordinate(const Variant& sheet, std::int32_t row, std::int32_t
 
 Variant axis(const Variant& chart, std::int32_t type)
 {
-    return callWithInts(chart, "Axes", type, PrimaryGroup);
+    return callWithInts(chart, "Axes", type, xl::PrimaryGroup);
 }
 
 void setAxisTitle(const Variant& chart, std::int32_t element, std::int32_t type, const std::string& text)
@@ -57,7 +49,7 @@ void setAxisLine(const Variant& chart, std::int32_t type, bool visible)
 {
     const Variant line = getProperty(getProperty(axis(chart, type), "Format"), "Line");
     putBool(line, "Visible", visible);
-    putInt(getProperty(line, "ForeColor"), "ObjectThemeColor", AxisThemeColor);
+    putInt(getProperty(line, "ForeColor"), "ObjectThemeColor", xl::ThemeColorText1);
 }
 
 void setGridlines(const Variant& chart, std::int32_t type, bool visible)
@@ -73,8 +65,7 @@ void setSeriesColor(const Variant& series, const char* part, std::uint8_t red, s
 {
     const Variant format = getProperty(getProperty(series, "Format"), part);
     putBool(format, "Visible", true);
-    const std::uint32_t rgb = red + 256u * green + 65536u * blue;
-    putColor(getProperty(format, "ForeColor"), "RGB", rgb);
+    putColor(getProperty(format, "ForeColor"), "RGB", automationColour(red, green, blue));
 }
 
 } // namespace
@@ -83,7 +74,7 @@ Variant addChartAt(const Variant& sheet, std::int32_t left, std::int32_t top, st
                    std::int32_t height)
 {
     const Variant shapes = getProperty(sheet, "Shapes");
-    const Variant chartObject = callWithInts(shapes, "AddChart2", ChartStyle, ScatterSmooth);
+    const Variant chartObject = callWithInts(shapes, "AddChart2", xl::ChartStyleScatter, xl::XYScatterSmooth);
     putInt(chartObject, "Left", left);
     putInt(chartObject, "Top", top);
     putInt(chartObject, "Width", width);
@@ -125,38 +116,38 @@ void setChartTitleText(const Variant& chart, const std::string& text)
 
 void setXAxisTitle(const Variant& chart, const std::string& text)
 {
-    setAxisTitle(chart, XAxisTitleElement, HorizontalAxis, text);
+    setAxisTitle(chart, xl::ElementCategoryAxisTitle, xl::CategoryAxis, text);
 }
 
 void setYAxisTitle(const Variant& chart, const std::string& text)
 {
-    setAxisTitle(chart, YAxisTitleElement, VerticalAxis, text);
+    setAxisTitle(chart, xl::ElementValueAxisTitle, xl::ValueAxis, text);
 }
 
 void setXAxisCrossesAt(const Variant& chart, std::int32_t value)
 {
-    putInt(axis(chart, HorizontalAxis), "CrossesAt", value);
+    putInt(axis(chart, xl::CategoryAxis), "CrossesAt", value);
 }
 
 void setYAxisCrossesAt(const Variant& chart, std::int32_t value)
 {
-    putInt(axis(chart, VerticalAxis), "CrossesAt", value);
+    putInt(axis(chart, xl::ValueAxis), "CrossesAt", value);
 }
 
 void setXAxisLine(const Variant& chart, bool visible)
 {
-    setAxisLine(chart, HorizontalAxis, visible);
+    setAxisLine(chart, xl::CategoryAxis, visible);
 }
 
 void setYAxisLine(const Variant& chart, bool visible)
 {
-    setAxisLine(chart, VerticalAxis, visible);
+    setAxisLine(chart, xl::ValueAxis, visible);
 }
 
 void setMajorGridlines(const Variant& chart, bool visible)
 {
-    setGridlines(chart, VerticalAxis, visible);
-    setGridlines(chart, HorizontalAxis, visible);
+    setGridlines(chart, xl::ValueAxis, visible);
+    setGridlines(chart, xl::CategoryAxis, visible);
 }
 
 void setMajorTickMark(const Variant& chart, std::int32_t type, std::int32_t mark)
@@ -192,7 +183,7 @@ void setSeriesLineWeight(const Variant& series, float weight)
 void setSeriesMarker(const Variant& series, std::int32_t style, std::int32_t size)
 {
     putInt(series, "MarkerStyle", style);
-    if (style != NoMarker)
+    if (style != xl::MarkerNone)
         putInt(series, "MarkerSize", size);
 }
 
@@ -201,5 +192,5 @@ void setPlotAreaLine(const Variant& chart, bool visible)
     const Variant line = getProperty(getProperty(getProperty(chart, "PlotArea"), "Format"), "Line");
     putBool(line, "Visible", visible);
     if (visible)
-        putInt(getProperty(line, "ForeColor"), "ObjectThemeColor", AxisThemeColor);
+        putInt(getProperty(line, "ForeColor"), "ObjectThemeColor", xl::ThemeColorText1);
 }

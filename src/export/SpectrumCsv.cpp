@@ -2,6 +2,7 @@
 
 #include "export/SafeFileWriter.h"
 #include "spectrum/KavrelSpectrum.h"
+#include "spectrum/SpectrumSampling.h"
 #include "text/NarrowText.h"
 #include "text/NumberText.h"
 
@@ -10,11 +11,6 @@
 namespace {
 
 const char* const LineEnd = "\r\n";
-
-// The data table samples 0 ... 6.0 s in steps of 0.01 s; each period is a
-// product so that rounding does not creep along the rows.
-constexpr double PeriodStep = 0.01;
-constexpr double LastPeriod = 6.0;
 
 class CsvLines {
 public:
@@ -100,9 +96,10 @@ void writeDataTable(CsvLines& csv, const std::vector<const KavrelSpectrum*>& spe
     }
     csv.endLine();
 
-    const int count = static_cast<int>(LastPeriod / PeriodStep + 1.5);
+    // The curves' periods, so that the file holds what the chart draws.
+    const int count = curvePeriodCount();
     for (int i = 0; i < count; ++i) {
-        const double period = i * PeriodStep;
+        const double period = curvePeriod(i);
         csv.period(period);
         csv.separator();
         for (const KavrelSpectrum* s : spectra) {
@@ -122,7 +119,7 @@ QByteArray buildSpectrumCsv(const std::vector<const KavrelSpectrum*>& spectra, c
 {
     // A data row holds "0.00," and a "0.0000E+00," per spectrum; a little
     // more for the tables' heads, a negative value or a wide separator.
-    const std::size_t rows = static_cast<std::size_t>(LastPeriod / PeriodStep + 1.5);
+    const auto rows = static_cast<std::size_t>(curvePeriodCount());
     CsvLines csv(locale, 4096 + spectra.size() * 128 + rows * (8 + spectra.size() * 12));
     writeParameterTable(csv, spectra);
     csv.endLine();

@@ -51,6 +51,12 @@ bool SpectrumSet::isVisible(int index) const
     return entries_[static_cast<std::size_t>(index)].visible;
 }
 
+const SpectrumOrigin& SpectrumSet::origin(int index) const
+{
+    checkIndex(index);
+    return entries_[static_cast<std::size_t>(index)].origin;
+}
+
 int SpectrumSet::indexOf(const std::string& name) const
 {
     for (std::size_t i = 0; i < entries_.size(); ++i) {
@@ -60,11 +66,12 @@ int SpectrumSet::indexOf(const std::string& name) const
     return -1;
 }
 
-const KavrelSpectrum& SpectrumSet::add(std::unique_ptr<KavrelSpectrum> spectrum)
+const KavrelSpectrum& SpectrumSet::add(std::unique_ptr<KavrelSpectrum> spectrum, bool visible,
+                                       SpectrumOrigin origin)
 {
     if (!spectrum || checkName(spectrum->responseName) != NameCheck::Accepted)
         throw std::invalid_argument("the spectrum's name cannot join the set");
-    entries_.push_back({std::move(spectrum), true});
+    entries_.push_back({std::move(spectrum), visible, std::move(origin)});
     const int index = size() - 1;
     const KavrelSpectrum& added = *entries_.back().spectrum;
     // A view that cannot take the spectrum (memory exhausted) undoes the
@@ -80,6 +87,7 @@ const KavrelSpectrum& SpectrumSet::add(std::unique_ptr<KavrelSpectrum> spectrum)
             listeners_[i]->spectrumRemoved(index);
         throw;
     }
+    ++revision_;
     return added;
 }
 
@@ -89,6 +97,7 @@ void SpectrumSet::remove(int index)
     // Out of the set before the views hear of it, released after them.
     std::unique_ptr<KavrelSpectrum> removed = std::move(entries_[static_cast<std::size_t>(index)].spectrum);
     entries_.erase(entries_.begin() + index);
+    ++revision_;
     for (Listener* listener : listeners_)
         listener->spectrumRemoved(index);
 }
@@ -97,6 +106,7 @@ void SpectrumSet::clear()
 {
     std::vector<Entry> removed;
     removed.swap(entries_);
+    ++revision_;
     for (Listener* listener : listeners_)
         listener->spectraCleared();
     for (Entry& entry : removed)
@@ -107,6 +117,7 @@ void SpectrumSet::setVisible(int index, bool visible)
 {
     checkIndex(index);
     entries_[static_cast<std::size_t>(index)].visible = visible;
+    ++revision_;
     for (Listener* listener : listeners_)
         listener->visibilityChanged(index, visible);
 }

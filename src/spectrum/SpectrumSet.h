@@ -1,5 +1,8 @@
 #pragma once
 
+#include "spectrum/SpectrumOrigin.h"
+
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -40,17 +43,24 @@ public:
     bool empty() const { return entries_.empty(); }
     const KavrelSpectrum& at(int index) const;
     bool isVisible(int index) const;
+    const SpectrumOrigin& origin(int index) const;
     // Position of the spectrum of that name, or -1.
     int indexOf(const std::string& name) const;
     bool contains(const std::string& name) const { return indexOf(name) >= 0; }
 
-    // Appends a shown spectrum. Throws std::invalid_argument, changing
-    // nothing, when its name is refused by checkName; an exception from a
-    // listener is passed on after the addition has been undone.
-    const KavrelSpectrum& add(std::unique_ptr<KavrelSpectrum> spectrum);
+    // Appends a spectrum, shown or not, with the selections it came from;
+    // listeners see its check mark already set. Throws std::invalid_argument,
+    // changing nothing, when its name is refused by checkName; an exception
+    // from a listener is passed on after the addition has been undone.
+    const KavrelSpectrum& add(std::unique_ptr<KavrelSpectrum> spectrum, bool visible = true,
+                              SpectrumOrigin origin = {});
     void remove(int index);
     void clear();
     void setVisible(int index, bool visible);
+
+    // Goes up with every change of spectra, order or check marks, so that a
+    // window can tell whether the set has changed since it was saved.
+    std::uint64_t revision() const { return revision_; }
 
     void addListener(Listener* listener);
     void removeListener(Listener* listener);
@@ -59,10 +69,12 @@ private:
     struct Entry {
         std::unique_ptr<KavrelSpectrum> spectrum;
         bool visible;
+        SpectrumOrigin origin;
     };
 
     void checkIndex(int index) const;
 
     std::vector<Entry> entries_;
     std::vector<Listener*> listeners_;
+    std::uint64_t revision_ = 0;
 };

@@ -1,5 +1,6 @@
 #include "ui/CheckLegend.h"
 
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGraphicsSceneMouseEvent>
 #include <QLineSeries>
@@ -100,7 +101,11 @@ void CheckLegend::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWid
     painter->setPen(QPen(QColor(160, 160, 160)));
     painter->setBrush(Qt::white);
     painter->drawRect(boundingRect().adjusted(0, 0, -1, -1));
-    painter->setFont(rowFont());
+    // The scene counts in screen pixels: a point size would grow with the
+    // resolution of a printer the chart is rendered on.
+    QFont font = rowFont();
+    font.setPixelSize(QFontInfo(font).pixelSize());
+    painter->setFont(font);
     for (int i = 0; i < rows_.size(); ++i) {
         QLineSeries* curve = rows_[i];
         if (!curve)

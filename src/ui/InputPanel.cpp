@@ -208,7 +208,8 @@ bool InputPanel::readNumber(QLineEdit* field, const QString& negativeMessage, do
         return refuse(field, quoted(field->text()) + " is not a valid floating number!");
     if (parsed < 0)
         return refuse(field, negativeMessage);
-    value = parsed;
+    // A typed "-0" is zero; its sign would not survive a set file.
+    value = parsed + 0.0;
     return true;
 }
 

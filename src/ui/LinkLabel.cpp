@@ -2,6 +2,7 @@
 
 #include "common/UserDialogs.h"
 #include "common/WebSite.h"
+#include "excel/ColourValue.h"
 
 #include <QMouseEvent>
 
@@ -84,7 +85,7 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
 
 QColor colourFromBgr(quint32 value)
 {
-    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+    return QColor::fromRgb(rgbFromAutomationColour(value));
 }
 
 LinkLabel* createSiteStatusLink(QWidget* parent)

@@ -2,25 +2,28 @@
 
 #include "common/UserDialogs.h"
 #include "common/WebSite.h"
-#include "export/SpectrumCsv.h"
 #include "spectrum/KavrelSpectrum.h"
 #include "spectrum/StartupDefaults.h"
 #include "text/NarrowText.h"
 #include "ui/AboutDialog.h"
 #include "ui/ChartControl.h"
-#include "ui/ChartPicture.h"
 #include "ui/CheckListBox.h"
 #include "ui/DonationDialog.h"
+#include "ui/FileCommands.h"
 #include "ui/GraphPanel.h"
 #include "ui/InputPanel.h"
 #include "ui/KavrelApplication.h"
 #include "ui/LinkLabel.h"
 #include "ui/ModalDialog.h"
-#include "ui/SaveForAnalysis.h"
+#include "ui/ReportCommands.h"
+#include "ui/SetDocument.h"
 #include "ui/SetViews.h"
 #include "ui/StringGrid.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -31,6 +34,8 @@
 #include <QValueAxis>
 #include <QVBoxLayout>
 
+#include <functional>
+
 namespace {
 
 // A command as both a button and a menu item offer it.
@@ -38,7 +43,8 @@ struct Command {
     const char* buttonName;  // nullptr: menu item only
     const char* actionName;  // nullptr: button only
     QString text;
-    void (MainWindow::*run)();
+    std::function<void()> run;
+    QKeySequence shortcut = {};
 };
 
 QString quoted(const QString& text)
@@ -52,6 +58,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName("Form1");
     setWindowTitle("Kavrel Response Spectrum (20210912)");
+    const QString folder = initialSaveFolder(QCoreApplication::applicationDirPath(),
+                                             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    document_ = new SetDocument(spectra_, folder, this);
     buildLayout();
     buildMenu();
     buildStatusBar();
@@ -59,10 +68,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     // 952 x 554 below the menu bar, status bar included.
     resize(952, 554 + menuBar()->sizeHint().height());
 
-    setUpSaveDialogs();
+    files_ = std::make_unique<FileCommands>(spectra_, chart_, checkList_, folder);
     excelOptions_.setDefaults();
     chart_->setLeftAxisIncrement(startup::leftAxisIncrement);
     followSet();
+    setAcceptDrops(true);
 }
 
 // Every spectrum is released once, in order, while the views still exist;
@@ -78,7 +88,7 @@ MainWindow::~MainWindow()
 void MainWindow::followSet()
 {
     chartView_ = std::make_unique<ChartFollowsSet>(spectra_, chart_);
-    checkListView_ = std::make_unique<CheckListFollowsSet>(checkList_);
+    checkListView_ = std::make_unique<CheckListFollowsSet>(spectra_, checkList_);
     gridView_ = std::make_unique<GridFollowsSet>(spectra_, grid_);
     gridView_->writeHeader();
     spectra_.addListener(chartView_.get());
@@ -91,39 +101,23 @@ void MainWindow::followSet()
     connect(chart_, &ChartControl::doubleClicked, this, guarded([this] { toggleGraphPanel(); }));
 }
 
-void MainWindow::setUpSaveDialogs()
-{
-    const QString folder = initialSaveFolder(QCoreApplication::applicationDirPath(),
-                                              QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-    dataSaveDialog_.initialDir = folder;
-    dataSaveDialog_.filter = QString::fromUtf8("CSV(逗号分隔)(*.csv)");
-    dataSaveDialog_.defaultExt = "csv";
-    dataSaveDialog_.confirmOverwrite = true;
-    pictureSaveDialog_.initialDir = folder;
-    pictureSaveDialog_.filter = "Bitmaps (*.bmp)";
-    pictureSaveDialog_.defaultExt = "bmp";
-    // Replacing a picture the user picked by mistake would lose it: ask too.
-    pictureSaveDialog_.confirmOverwrite = true;
-    setUpAnalysisDialog(analysisSaveDialog_, folder);
-}
-
 QWidget* MainWindow::buildCommandPanel()
 {
     auto* commands = new QGroupBox(this);
     commands->setObjectName("grp3");
     const Command buttons[] = {
-        {"Button1", nullptr, "Create", &MainWindow::createSpectrum},
-        {"Button4", nullptr, "Delete", &MainWindow::deleteSpectrum},
-        {"Button5", nullptr, "Delete All", &MainWindow::deleteAllSpectra},
-        {"Button2", nullptr, "Save Data", &MainWindow::saveData},
-        {"Button3", nullptr, "Save Picture", &MainWindow::savePicture},
+        {"Button1", nullptr, "Create", [this] { createSpectrum(); }},
+        {"Button4", nullptr, "Delete", [this] { deleteSpectrum(); }},
+        {"Button5", nullptr, "Delete All", [this] { deleteAllSpectra(); }},
+        {"Button2", nullptr, "Save Data", [this] { files_->saveData(); }},
+        {"Button3", nullptr, "Save Picture", [this] { files_->savePicture(); }},
     };
     auto* column = new QVBoxLayout();
     for (const Command& command : buttons) {
         auto* button = new QPushButton(command.text, this);
         button->setObjectName(command.buttonName);
         button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, guarded([this, run = command.run] { (this->*run)(); }));
+        connect(button, &QPushButton::clicked, this, guarded(command.run));
         column->addWidget(button);
         commandButtons_ << button;
     }
@@ -194,25 +188,52 @@ void MainWindow::buildMenu()
         for (const Command& item : items) {
             QAction* action = menu->addAction(item.text);
             action->setObjectName(item.actionName);
-            connect(action, &QAction::triggered, this, guarded([this, run = item.run] { (this->*run)(); }));
+            action->setShortcut(item.shortcut);
+            connect(action, &QAction::triggered, this, guarded(item.run));
         }
     };
+    QMenu* file = bar->addMenu("File");
+    file->setObjectName("File1");
+    addItems(file, {
+                       {nullptr, "OpenSet1", "Open Set...", [this] { document_->openSet(); }, QKeySequence(Qt::CTRL | Qt::Key_O)},
+                       {nullptr, "SaveSet1", "Save Set...", [this] { document_->saveSet(); }, QKeySequence(Qt::CTRL | Qt::Key_S)},
+                   });
+    QMenu* recentMenu = file->addMenu("Recent Sets");
+    recentMenu->setObjectName("RecentSets1");
+    // Filled when opened, so that every window shows what was used last.
+    document_->attachRecentMenu(recentMenu);
+    file->addSeparator();
+    addItems(file, {{nullptr, "Exit1", "Exit", [this] { close(); }, QKeySequence(Qt::CTRL | Qt::Key_Q)}});
     QMenu* edit = bar->addMenu("Edit");
     edit->setObjectName("Edit1");
     addItems(edit, {
-                       {nullptr, "Create1", "Create", &MainWindow::createSpectrum},
-                       {nullptr, "Delete1", "Delete", &MainWindow::deleteSpectrum},
-                       {nullptr, "DeleteAll1", "Delete All", &MainWindow::deleteAllSpectra},
-                       {nullptr, "SaveData1", "Save Data", &MainWindow::saveData},
-                       {nullptr, "SavePicture1", "Save Picture", &MainWindow::savePicture},
-                       {nullptr, "SaveForAnalysis1", "Save for Analysis...", &MainWindow::saveForAnalysis},
+                       {nullptr, "Create1", "Create", [this] { createSpectrum(); }},
+                       {nullptr, "Delete1", "Delete", [this] { deleteSpectrum(); }},
+                       {nullptr, "DeleteAll1", "Delete All", [this] { deleteAllSpectra(); }},
+                       {nullptr, "SaveData1", "Save Data", [this] { files_->saveData(); }},
+                       {nullptr, "SavePicture1", "Save Picture", [this] { files_->savePicture(); }},
+                       {nullptr, "SaveForAnalysis1", "Save for Analysis...", [this] { files_->saveForAnalysis(); }},
                    });
+    // For reports: after the long-standing items, which keep their places.
+    edit->addSeparator();
+    addItems(edit, {
+                       {nullptr, "CopyChart1", "Copy Chart", [this] { copyChartToClipboard(chart_); },
+                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
+                       {nullptr, "CopyData1", "Copy Data", [this] { copyGridToClipboard(spectra_, grid_); }, QKeySequence::Copy},
+                   });
+    edit->addSeparator();
+    addItems(edit, {
+                       {nullptr, "Print1", "Print...", [this] { printSpectraReport(chart_, spectra_); }, QKeySequence::Print},
+                       {nullptr, "PrintPreview1", "Print Preview...", [this] { previewSpectraReport(chart_, spectra_); }},
+                   });
+    for (const char* name : {"CopyChart1", "Print1", "PrintPreview1"})
+        chartActions_ << edit->findChild<QAction*>(name);
     QMenu* help = bar->addMenu("Help");
     help->setObjectName("About1");
     addItems(help, {
-                       {nullptr, "AboutKavrelResponseSpectrum1", "About", &MainWindow::showAbout},
-                       {nullptr, "Donation1", QString::fromUtf8("Donation (捐助)"), &MainWindow::showDonation},
-                       {nullptr, "N1", QString::fromUtf8("使用帮助"), &MainWindow::openHelpPage},
+                       {nullptr, "AboutKavrelResponseSpectrum1", "About", [this] { showModal(this, aboutDialog_); }},
+                       {nullptr, "Donation1", QString::fromUtf8("Donation (捐助)"), [this] { showModal(this, donationDialog_); }},
+                       {nullptr, "N1", QString::fromUtf8("使用帮助"), [] { userDialogs().openUrl(WebSite::usageHelpPageAddress()); }},
                    });
 }
 
@@ -250,9 +271,15 @@ void MainWindow::createSpectrum()
         inputPanel_->focusName();
         return;
     }
+    SpectrumOrigin origin = originOfSelections(inputPanel_->intensityIndex(), inputPanel_->seismicActionIndex(),
+                                               inputPanel_->siteClassIndex(), inputPanel_->groupIndex());
+    const CodeParameters rules = codeParameters(inputPanel_->selection(), inputPanel_->ruleOptions());
+    origin.rareTg = rules.rareTgApplied;
+    origin.vertical = rules.verticalApplied;
     try {
         spectra_.add(std::make_unique<KavrelSpectrum>(inputs->name, inputs->alphaMax, inputs->tg,
-                                                      inputs->dampingRatio, inputs->codeType));
+                                                      inputs->dampingRatio, inputs->codeType),
+                     true, origin);
     } catch (const std::exception&) {
         // The set has undone whatever part of the addition was made.
         userDialogs().warning("Out of Memory.");
@@ -275,35 +302,19 @@ void MainWindow::deleteAllSpectra()
     spectra_.clear();
 }
 
-void MainWindow::saveData()
+SaveDialog& MainWindow::dataSaveDialog()
 {
-    if (spectra_.empty()) {
-        userDialogs().information("No spectrum have been create.");
-        return;
-    }
-    dataSaveDialog_.fileName = "Spectrum";
-    if (!dataSaveDialog_.execute())
-        return;
-    std::vector<const KavrelSpectrum*> all;
-    for (int i = 0; i < spectra_.size(); ++i)
-        all.push_back(&spectra_.at(i));
-    saveSpectrumCsv(dataSaveDialog_.fileName, all);
-    userDialogs().information("Export Completed");
-    pictureSaveDialog_.initialDir = dataSaveDialog_.initialDir;
+    return files_->dataDialog();
 }
 
-void MainWindow::savePicture()
+SaveDialog& MainWindow::pictureSaveDialog()
 {
-    pictureSaveDialog_.fileName = "Spectrum";
-    if (!pictureSaveDialog_.execute())
-        return;
-    saveWidgetPicture(chart_, pictureSaveDialog_.fileName);
-    dataSaveDialog_.initialDir = pictureSaveDialog_.initialDir;
+    return files_->pictureDialog();
 }
 
-void MainWindow::saveForAnalysis()
+SaveDialog& MainWindow::analysisSaveDialog()
 {
-    ::saveForAnalysis(spectra_, *checkList_, analysisSaveDialog_);
+    return files_->analysisDialog();
 }
 
 void MainWindow::exportToExcel()
@@ -318,6 +329,7 @@ void MainWindow::toggleGraphPanel()
 {
     if (chart_->tag() == 0) {
         graphPanel_ = new GraphPanel(this, chart_, chartGroup_);
+        graphPanel_->addActions(chartActions_);
         graphPanel_->show();
         return;
     }
@@ -341,17 +353,31 @@ DonationDialog* MainWindow::donationDialog() const
     return donationDialog_;
 }
 
-void MainWindow::showAbout()
+void MainWindow::closeEvent(QCloseEvent* event)
 {
-    showModal(this, aboutDialog_);
+    bool settled = false;
+    // Asked here, inside the event: a failed save must keep the window open.
+    guarded([this, &settled] { settled = document_->settleUnsavedChanges(); })();
+    if (settled)
+        event->accept();
+    else
+        event->ignore();
 }
 
-void MainWindow::showDonation()
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 {
-    showModal(this, donationDialog_);
+    if (!SetDocument::droppedSetFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
 }
 
-void MainWindow::openHelpPage()
+void MainWindow::dropEvent(QDropEvent* event)
 {
-    userDialogs().openUrl(WebSite::usageHelpPageAddress());
+    const QString path = SetDocument::droppedSetFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Opened once the drop is over, so that no question runs inside the
+    // drag and drop machinery of the desktop.
+    QMetaObject::invokeMethod(
+        this, [this, path] { guarded([this, path] { document_->openSetFile(path); })(); }, Qt::QueuedConnection);
 }

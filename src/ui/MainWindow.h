@@ -6,6 +6,8 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QStringList>
+#include <cstdint>
 #include <memory>
 
 class AboutDialog;
@@ -14,11 +16,16 @@ class ChartFollowsSet;
 class CheckListBox;
 class CheckListFollowsSet;
 class DonationDialog;
+class FileCommands;
 class GraphPanel;
 class GridFollowsSet;
 class InputPanel;
+class QMenu;
 class QGroupBox;
+class QAction;
+class QPrinter;
 class QPushButton;
+class SetDocument;
 class StringGrid;
 
 // The main window: wires the input panel, the commands and the three views
@@ -34,14 +41,10 @@ public:
     void createSpectrum();
     void deleteSpectrum();
     void deleteAllSpectra();
-    void saveData();
-    void savePicture();
-    void saveForAnalysis();
     void exportToExcel();
     void toggleGraphPanel();
-    void showAbout();
-    void showDonation();
-    void openHelpPage();
+    // The shown set as a document: its file, unsaved changes, recent sets.
+    SetDocument& document() const { return *document_; }
 
     const SpectrumSet& spectra() const { return spectra_; }
     InputPanel* inputPanel() const { return inputPanel_; }
@@ -54,9 +57,14 @@ public:
     AboutDialog* aboutDialog() const;
     DonationDialog* donationDialog() const;
     ExcelOp& excelOptions() { return excelOptions_; }
-    SaveDialog& dataSaveDialog() { return dataSaveDialog_; }
-    SaveDialog& pictureSaveDialog() { return pictureSaveDialog_; }
-    SaveDialog& analysisSaveDialog() { return analysisSaveDialog_; }
+    SaveDialog& dataSaveDialog();
+    SaveDialog& pictureSaveDialog();
+    SaveDialog& analysisSaveDialog();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     QWidget* buildCommandPanel();
@@ -65,13 +73,11 @@ private:
     void buildStatusBar();
     void followSet();
     void setTabOrder();
-    void setUpSaveDialogs();
 
     SpectrumSet spectra_;
     ExcelOp excelOptions_;
-    SaveDialog dataSaveDialog_;
-    SaveDialog pictureSaveDialog_;
-    SaveDialog analysisSaveDialog_;
+    std::unique_ptr<FileCommands> files_;
+    SetDocument* document_ = nullptr;
 
     InputPanel* inputPanel_ = nullptr;
     ChartControl* chart_ = nullptr;
@@ -79,6 +85,8 @@ private:
     StringGrid* grid_ = nullptr;
     QGroupBox* chartGroup_ = nullptr;
     QList<QPushButton*> commandButtons_;
+    // The chart's commands, whose shortcuts work in the graph panel too.
+    QList<QAction*> chartActions_;
     QPointer<GraphPanel> graphPanel_;
     QPointer<AboutDialog> aboutDialog_;
     QPointer<DonationDialog> donationDialog_;

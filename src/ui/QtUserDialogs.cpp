@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QRegularExpression>
 
 namespace {
 
@@ -101,6 +102,40 @@ std::optional<SaveFileAnswer> QtUserDialogs::askSaveFile(const SaveFileRequest& 
     if (chosen.isEmpty())
         return std::nullopt;
     return SaveFileAnswer{chosen.first(), dialog.selectedNameFilter()};
+}
+
+std::optional<QString> QtUserDialogs::askOpenFileName(const OpenFileRequest& request)
+{
+    QFileDialog dialog(boxOwner());
+    // The same dialog as for saving, so that both look alike everywhere.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (!request.title.isEmpty())
+        dialog.setWindowTitle(request.title);
+    if (!request.filter.isEmpty())
+        dialog.setNameFilters({request.filter, QStringLiteral("All files (*)")});
+    if (!request.initialDir.isEmpty())
+        dialog.setDirectory(request.initialDir);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
+UserDialogs::SaveChoice QtUserDialogs::askSaveChanges(const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, applicationTitle(), text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, boxOwner());
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveChoice::Save;
+    case QMessageBox::Discard:
+        return SaveChoice::Discard;
+    default:
+        return SaveChoice::Cancel;
+    }
 }
 
 void QtUserDialogs::openUrl(const QString& address)

@@ -17,6 +17,8 @@ public:
     std::optional<QString> askSaveFileName(const SaveFileRequest& request) override;
     // With several file types, the default suffix follows the type picked.
     std::optional<SaveFileAnswer> askSaveFile(const SaveFileRequest& request) override;
+    std::optional<QString> askOpenFileName(const OpenFileRequest& request) override;
+    SaveChoice askSaveChanges(const QString& text) override;
     // A bare host name is opened as an http page; nothing happens for an
     // address that is not one, and a failure to open is not reported.
     void openUrl(const QString& address) override;

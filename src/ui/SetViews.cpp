@@ -17,14 +17,17 @@ constexpr int nameColumnWidth = 85;
 
 ChartFollowsSet::ChartFollowsSet(const SpectrumSet& set, ChartControl* chart) : set_(set), chart_(chart) {}
 
-void ChartFollowsSet::spectrumAdded(int, const KavrelSpectrum& spectrum)
+void ChartFollowsSet::spectrumAdded(int index, const KavrelSpectrum& spectrum)
 {
     QList<QPointF> points;
     const auto samples = sampleCurve(spectrum);
     points.reserve(static_cast<qsizetype>(samples.size()));
     for (const SpectrumPoint& p : samples)
         points.append(QPointF(p.period, p.alpha));
-    chart_->addCurve(fromNarrow(spectrum.responseName), points);
+    QLineSeries* curve = chart_->addCurve(fromNarrow(spectrum.responseName), points);
+    // A spectrum opened from a set file may come unticked.
+    if (!set_.isVisible(index))
+        curve->setVisible(false);
 }
 
 void ChartFollowsSet::spectrumRemoved(int index)
@@ -43,12 +46,12 @@ void ChartFollowsSet::visibilityChanged(int, bool)
         chart_->curve(i)->setVisible(set_.isVisible(i));
 }
 
-CheckListFollowsSet::CheckListFollowsSet(CheckListBox* list) : list_(list) {}
+CheckListFollowsSet::CheckListFollowsSet(const SpectrumSet& set, CheckListBox* list) : set_(set), list_(list) {}
 
-void CheckListFollowsSet::spectrumAdded(int, const KavrelSpectrum& spectrum)
+void CheckListFollowsSet::spectrumAdded(int index, const KavrelSpectrum& spectrum)
 {
     list_->addEntry(fromNarrow(spectrum.responseName));
-    list_->setChecked(list_->count() - 1, true);
+    list_->setChecked(list_->count() - 1, set_.isVisible(index));
 }
 
 void CheckListFollowsSet::spectrumRemoved(int index)

@@ -30,13 +30,14 @@ private:
 // One check-list entry per spectrum, ticked while it is shown.
 class CheckListFollowsSet : public SpectrumSet::Listener {
 public:
-    explicit CheckListFollowsSet(CheckListBox* list);
+    CheckListFollowsSet(const SpectrumSet& set, CheckListBox* list);
     void spectrumAdded(int index, const KavrelSpectrum& spectrum) override;
     void spectrumRemoved(int index) override;
     void spectraCleared() override;
     void visibilityChanged(int index, bool visible) override;
 
 private:
+    const SpectrumSet& set_;
     CheckListBox* list_;
 };
 

@@ -124,7 +124,8 @@ StringGrid::StringGrid(QWidget* parent)
     horizontalHeader()->setDefaultSectionSize(fontMetrics().horizontalAdvance(QStringLiteral("0.0000000")) + 10);
     horizontalHeader()->setHighlightSections(false);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // Blocks of cells can be selected for copying, as in a spreadsheet.
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setWordWrap(false);
     // The columns slide under the fixed one pixel by pixel; whole-column
     // steps would leave part of a column hidden behind it.
@@ -143,7 +144,7 @@ StringGrid::StringGrid(QWidget* parent)
     nameView_->horizontalHeader()->setHighlightSections(false);
     nameView_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     nameView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    nameView_->setSelectionMode(QAbstractItemView::SingleSelection);
+    nameView_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     nameView_->setWordWrap(false);
     nameView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     nameView_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -240,4 +241,36 @@ void StringGrid::scrollTo(const QModelIndex& index, ScrollHint hint)
     const int hiddenBy = columnWidth(0) - columnViewportPosition(index.column());
     if (hiddenBy > 0)
         horizontalScrollBar()->setValue(horizontalScrollBar()->value() - hiddenBy);
+}
+
+QList<QStringList> StringGrid::allTexts() const
+{
+    QList<QStringList> rows;
+    for (int row = 0; row < rowCount(); ++row) {
+        QStringList cellsOfRow;
+        for (int col = 0; col < colCount(); ++col)
+            cellsOfRow << cells(col, row);
+        rows << cellsOfRow;
+    }
+    return rows;
+}
+
+QList<QStringList> StringGrid::selectedTexts() const
+{
+    const QModelIndexList chosen = selectionModel()->selectedIndexes();
+    if (chosen.isEmpty())
+        return {};
+    int top = chosen.first().row(), bottom = top;
+    int left = chosen.first().column(), right = left;
+    for (const QModelIndex& index : chosen) {
+        top = std::min(top, index.row());
+        bottom = std::max(bottom, index.row());
+        left = std::min(left, index.column());
+        right = std::max(right, index.column());
+    }
+    QList<QStringList> rows(bottom - top + 1, QStringList(right - left + 1));
+    // The model's rows are the grid's rows after the header.
+    for (const QModelIndex& index : chosen)
+        rows[index.row() - top][index.column() - left] = cells(index.column(), index.row() + 1);
+    return rows;
 }

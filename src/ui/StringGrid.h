@@ -62,6 +62,12 @@ public:
     void setColWidth(int col, int width) { setColumnWidth(col, width); }
     int colWidth(int col) const { return columnWidth(col); }
 
+    // Every row's cell texts as shown, the header row first.
+    QList<QStringList> allTexts() const;
+    // The smallest block of rows and columns holding every selected cell,
+    // its unselected cells empty; nothing when no cell is selected.
+    QList<QStringList> selectedTexts() const;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void updateGeometries() override;

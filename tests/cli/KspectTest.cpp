@@ -133,6 +133,29 @@ TEST_F(KspectTest, GivenValuesOverrideTheTablesAsTypingIntoTheWindowDoes)
     EXPECT_EQ(readCsiFile(longest.out).comments.value(0), "Response spectrum: ABCDEFGHIJKLMNOPQRS");
 }
 
+// Worked values: 2010, 7 (0.10 g), 2nd group, site II, rare: AlphaMax 0.5,
+// Tg 0.45; vertical at 7 frequent, site III, 3rd group: 0.052 and 0.45.
+TEST_F(KspectTest, CodeRulesChangeOnlyWhatTheTablesGive)
+{
+    const Outcome rare = kspect({"--intensity", "7", "--action", "rare", "--site", "II", "--group", "2", "--rare-tg",
+                                 "--format", "csi"});
+    ASSERT_EQ(rare.exitCode, 0) << rare.err.toStdString();
+    EXPECT_EQ(readCsiFile(rare.out).comments.mid(2, 2), (QStringList{"AlphaMax: 0.5", "Tg: 0.45 s"}));
+
+    const Outcome vertical = kspect({"--intensity", "7", "--site", "III", "--group", "3", "--vertical", "--format", "csi"});
+    ASSERT_EQ(vertical.exitCode, 0) << vertical.err.toStdString();
+    const ReadFile v = readCsiFile(vertical.out);
+    EXPECT_EQ(v.comments.mid(2, 2), (QStringList{"AlphaMax: 0.052", "Tg: 0.45 s"}));
+    expectTheSpectrum(KavrelSpectrum("Spectrum-1", 0.052, 0.45, 0.05, 0), v);
+
+    // The 2001 code adds nothing at intensity 7; an explicit --tg wins over the rule.
+    const Outcome at7 = kspect({"--code", "2001", "--intensity", "7", "--action", "rare", "--site", "II", "--group",
+                                "2", "--rare-tg", "--format", "csi"});
+    EXPECT_EQ(readCsiFile(at7.out).comments.value(3), "Tg: 0.4 s");
+    const Outcome typed = kspect({"--action", "rare", "--rare-tg", "--tg", "0.3", "--format", "csi"});
+    EXPECT_EQ(readCsiFile(typed.out).comments.value(3), "Tg: 0.3 s");
+}
+
 TEST_F(KspectTest, RefusedInputNamesTheOptionAndWritesNothing)
 {
     const struct {
@@ -167,6 +190,8 @@ TEST_F(KspectTest, RefusedInputNamesTheOptionAndWritesNothing)
         {{"--periods", "3:2:0.01"}, "--periods: STOP must not be less than START"},
         {{"--periods", "0:6:0.000001"}, "--periods: more than 1000000 periods"},
         {{"--tag", "5"}, "--tag: only for --format opensees"},
+        {{"--code", "51408", "--action", "rare", "--rare-tg"},
+         "--rare-tg: not for GB/T 51408-2021, which sets its own periods for rare earthquakes"},
         {{"--format", "opensees", "--tag", "0"}, "--tag: \"0\" is not a whole number from 1 to 2147483647"},
         {{"--format", "opensees", "--tag", "1.5"}, "--tag: \"1.5\" is not a whole number from 1 to 2147483647"},
     };
@@ -232,3 +257,38 @@ TEST_F(KspectTest, HelpListsEveryOptionWithItsChoicesAndVersionNamesTheRelease)
 }
 
 } // namespace
+
+TEST_F(KspectTest, ASetBecomesOneFilePerSpectrumNamedAfterIt)
+{
+    writeFile(path("sites.kspect"),
+              R"({"format": "kavrel-spect-set", "version": 1, "spectra": [
+                   {"name": "Site/A", "code": "GB 50011-2010", "alphaMax": 0.16, "tg": 0.35,
+                    "dampingRatio": 0.05, "visible": true},
+                   {"name": "site:a", "code": "GB/T 51408-2021", "alphaMax": 0.5, "tg": 0.45,
+                    "dampingRatio": 0.02, "visible": false}]})");
+    QDir(folder.path()).mkdir("out");
+    const Outcome run = kspect({"--set", path("sites.kspect"), "--format", "csi", "-o", path("out")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out + run.err, QByteArray());
+    // Characters a file name cannot hold become "_"; names that then meet are numbered.
+    EXPECT_EQ(QDir(path("out")).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase),
+              (QStringList{"site_a (2).txt", "Site_A.txt"}));
+    expectTheSpectrum(KavrelSpectrum("Site/A", 0.16, 0.35, 0.05, 0), readCsiFile(contentOf(path("out/Site_A.txt"))));
+    expectTheSpectrum(KavrelSpectrum("site:a", 0.5, 0.45, 0.02, 2),
+                      readCsiFile(contentOf(path("out/site_a (2).txt"))));
+
+    // A damaged set: one line naming the file and the fault, nothing written.
+    writeFile(path("bad.kspect"), R"({"format": "kavrel-spect-set", "version": 1, "spectra": [
+        {"name": "B", "code": "GB 50011-2010", "alphaMax": 0.16, "dampingRatio": 0.05}]})");
+    QDir(folder.path()).mkdir("none");
+    const Outcome bad = kspect({"--set", path("bad.kspect"), "-o", path("none")});
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_EQ(bad.err.count('\n'), 1);
+    EXPECT_TRUE(bad.err.contains("bad.kspect")) << bad.err.toStdString();
+    EXPECT_TRUE(bad.err.contains("\"tg\"")) << bad.err.toStdString();
+    EXPECT_TRUE(QDir(path("none")).entryList(QDir::Files).isEmpty());
+
+    const Outcome mixed = kspect({"--set", path("sites.kspect"), "--name", "X", "-o", path("none")});
+    EXPECT_EQ(mixed.exitCode, 2);
+    EXPECT_EQ(mixed.err, "kspect: --name: not with --set, whose spectra are defined in the set file\n");
+}

@@ -1,6 +1,7 @@
 #include "excel/AutomationError.h"
 #include "excel/ChartExport.h"
 #include "excel/ExcelOperation.h"
+#include "support/FakeExportChart.h"
 #include "support/FakeUserDialogs.h"
 #include "support/RecordingDispatch.h"
 #include "support/ScopedClassRegistration.h"
@@ -13,37 +14,18 @@
 
 namespace {
 
-struct Curve {
-    std::string title;
-    std::vector<double> x;
-    std::vector<double> y;
-    ExportChart::Colour colour;
-    bool pointsOnly = false;
-};
-
-class FakeChart : public ExportChart {
+class FakeChart : public FakeExportChart {
 public:
-    int seriesCount() const override { return static_cast<int>(curves.size()); }
-    std::string seriesTitle(int s) const override { return curves.at(s).title; }
-    int xValueCount(int s) const override { return static_cast<int>(curves.at(s).x.size()); }
-    double xValue(int s, int i) const override { return curves.at(s).x.at(i); }
-    int yValueCount(int s) const override { return static_cast<int>(curves.at(s).y.size()); }
-    double yValue(int s, int i) const override { return curves.at(s).y.at(i); }
-    Colour seriesColour(int s) const override { return curves.at(s).colour; }
-    bool isPointsOnly(int s) const override { return curves.at(s).pointsOnly; }
-
     // A spectrum-like curve of `points` points, T = i x 0.01.
     void add(const std::string& title, int points = 601, ExportChart::Colour colour = {32, 64, 128})
     {
-        Curve c{title, {}, {}, colour, false};
+        FakeCurve c{title, {}, {}, colour, false};
         for (int i = 0; i < points; ++i) {
             c.x.push_back(i * 0.01);
             c.y.push_back(0.018 + i * 0.0001);
         }
         curves.push_back(c);
     }
-
-    std::vector<Curve> curves;
 };
 
 const std::string sheet = "app.WorkBooks.Add.Sheets(\"Sheet1\")";

@@ -37,7 +37,9 @@ std::vector<std::string> crlfLines(const QByteArray& bytes)
     return lines;
 }
 
-class SpectrumSet {
+// Spectra kept alive for the CSV builder, which takes them as pointers; not
+// the program's SpectrumSet, whose name rules the CSV must not rely on.
+class OwnedSpectra {
 public:
     const KavrelSpectrum* add(const std::string& name, double alphaMax, double tg, double damping, int code)
     {
@@ -52,9 +54,9 @@ private:
     std::vector<const KavrelSpectrum*> list_;
 };
 
-SpectrumSet workedExample()
+OwnedSpectra workedExample()
 {
-    SpectrumSet set;
+    OwnedSpectra set;
     set.add("Spectrum-1", 0.04, 0.2, 0.05, 0);
     return set;
 }
@@ -100,7 +102,7 @@ TEST(SpectrumCsv, PeriodsRunFromZeroToSixInHundredths)
 
 TEST(SpectrumCsv, ThreeSpectraSideBySideInCreationOrder)
 {
-    SpectrumSet set;
+    OwnedSpectra set;
     set.add("A", 0.16, 0.35, 0.05, 0);
     set.add("B", 0.08, 0.40, 0.05, 1);
     set.add("C", 0.12, 0.25, 0.05, 2);
@@ -124,7 +126,7 @@ TEST(SpectrumCsv, ThreeSpectraSideBySideInCreationOrder)
 
 TEST(SpectrumCsv, ParametersInTheirShortestForm)
 {
-    SpectrumSet set;
+    OwnedSpectra set;
     set.add("Whole", 1, 0.35, 0.050, 0);
     set.add("Tiny", 0.00005, 0.9, 0.1, 2);
     const auto lines = crlfLines(buildSpectrumCsv(set.list(), point));
@@ -162,7 +164,7 @@ TEST(SpectrumCsv, UsesTheUserLocaleByDefault)
 
 TEST(SpectrumCsv, NamesWithSeparatorOrQuoteAreQuoted)
 {
-    SpectrumSet set;
+    OwnedSpectra set;
     set.add("a,b", 0.04, 0.2, 0.05, 0);
     set.add("say \"hi\"", 0.04, 0.2, 0.05, 0);
     set.add("semi;colon", 0.04, 0.2, 0.05, 0);
@@ -184,4 +186,25 @@ TEST(SpectrumCsv, NamesWithSeparatorOrQuoteAreQuoted)
         EXPECT_EQ(lines[3], "\"semi;colon\";GB 50011-2010;0,04;0,2;0,05");
         EXPECT_EQ(lines[6], ";a,b;\"say \"\"hi\"\"\";\"semi;colon\";\xe5\x8f\x8d\xe5\xba\x94\xe8\xb0\xb1;");
     }
+}
+
+TEST(SpectrumCsv, NamesWithLineBreaksAreQuotedAndKeepTheRowsWhole)
+{
+    OwnedSpectra set;
+    set.add("two\nlines", 0.04, 0.2, 0.05, 0);
+    set.add("cr\rlf\r\nend", 0.04, 0.2, 0.05, 0);
+    const QByteArray bytes = buildSpectrumCsv(set.list(), point);
+
+    // A reader that honours quotes sees each name as one field of its row.
+    EXPECT_TRUE(bytes.startsWith("ResponseName,DesignCode,Alphamax,Tg(s),DampingRatio\r\n"
+                                 "\"two\nlines\",GB 50011-2010,0.04,0.2,0.05\r\n"
+                                 "\"cr\rlf\r\nend\",GB 50011-2010,0.04,0.2,0.05\r\n"
+                                 "\r\n"
+                                 ",\"two\nlines\",\"cr\rlf\r\nend\",\r\n"
+                                 "Period(s),Sa(g),Sa(g),\r\n"
+                                 "0.00,1.8000E-02,1.8000E-02,\r\n"))
+        << bytes.left(300).toStdString();
+    EXPECT_TRUE(bytes.endsWith("\r\n6.00,5.3970E-03,5.3970E-03,\r\n"));
+    // 607 rows, two of them holding a name's CR LF inside quotes.
+    EXPECT_EQ(bytes.count("\r\n"), 607 + 2);
 }

@@ -102,3 +102,51 @@ TEST(SpectrumSet, EverySpectrumIsReleasedExactlyOnce)
     }
     EXPECT_EQ(KavrelSpectrum::liveCount(), before);
 }
+
+// The views build their entries when told of an addition, so the mark must
+// already be set then; a window compares revisions to know of unsaved changes.
+TEST(SpectrumSet, AnAddedSpectrumCarriesItsMarkAndOriginAndEveryChangeCounts)
+{
+    SpectrumSet set;
+    struct MarkAtAddition : SpectrumSet::Listener {
+        const SpectrumSet* set = nullptr;
+        std::vector<bool> seen;
+        void spectrumAdded(int index, const KavrelSpectrum&) override { seen.push_back(set->isVisible(index)); }
+        void spectrumRemoved(int) override {}
+        void spectraCleared() override {}
+        void visibilityChanged(int, bool) override {}
+    } listener;
+    listener.set = &set;
+    set.addListener(&listener);
+
+    const SpectrumOrigin origin = originOfSelections(1, 2, 2, 0);
+    EXPECT_EQ(origin.intensity, "7 (0.10 g)");
+    EXPECT_EQ(origin.action, "rare");
+    EXPECT_EQ(origin.site, "II");
+    EXPECT_EQ(origin.group, "1");
+    EXPECT_TRUE(originOfSelections(6, 4, 5, 3).empty());
+
+    std::uint64_t revision = set.revision();
+    auto changed = [&] {
+        const bool moved = set.revision() != revision;
+        revision = set.revision();
+        return moved;
+    };
+    set.add(spectrum("A"));
+    EXPECT_TRUE(changed());
+    set.add(spectrum("B"), false, origin);
+    EXPECT_TRUE(changed());
+    EXPECT_EQ(listener.seen, (std::vector<bool>{true, false}));
+    EXPECT_EQ(set.origin(1), origin);
+    EXPECT_TRUE(set.origin(0).empty());
+
+    EXPECT_THROW(set.add(spectrum("A")), std::invalid_argument);
+    EXPECT_FALSE(changed());
+    set.setVisible(1, true);
+    EXPECT_TRUE(changed());
+    set.remove(0);
+    EXPECT_TRUE(changed());
+    EXPECT_EQ(set.origin(0), origin);  // the origin moves with its spectrum
+    set.clear();
+    EXPECT_TRUE(changed());
+}

@@ -68,6 +68,28 @@ public:
         }
         return SaveFileAnswer{*fileName, filter};
     }
+    std::optional<QString> askOpenFileName(const OpenFileRequest& request) override
+    {
+        openRequests.push_back(request);
+        if (openAnswers.empty())
+            return std::nullopt;
+        // The name alone is taken out: a copied std::optional<QString> draws
+        // a false "may be uninitialised" warning from g++ 12 at -O3.
+        std::optional<QString> answer;
+        if (openAnswers.front())
+            answer = std::move(*openAnswers.front());
+        openAnswers.pop_front();
+        return answer;
+    }
+    SaveChoice askSaveChanges(const QString& text) override
+    {
+        saveChangesQuestions << text;
+        if (saveChangesAnswers.empty())
+            return SaveChoice::Cancel;
+        const SaveChoice answer = saveChangesAnswers.front();
+        saveChangesAnswers.pop_front();
+        return answer;
+    }
     void openUrl(const QString& address) override { openedUrls << address; }
     bool openDocument(const QString& path) override
     {
@@ -89,6 +111,10 @@ public:
     std::deque<std::optional<QString>> saveAnswers;  // nullopt answers "cancel"
     std::deque<bool> questionAnswers;                // "No" when empty
     std::deque<QString> filterAnswers;  // file types picked; none left: the one offered first
+    std::deque<OpenFileRequest> openRequests;
+    std::deque<std::optional<QString>> openAnswers;  // nullopt answers "cancel"
+    QStringList saveChangesQuestions;
+    std::deque<SaveChoice> saveChangesAnswers;       // none left answers Cancel
     QStringList openedUrls;
     QStringList openedDocuments;  // every document handed over, opened or not
     // Answers whether the desktop opened a document; without it every one opens.

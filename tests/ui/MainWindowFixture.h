@@ -7,6 +7,7 @@
 #include "ui/StringGrid.h"
 #include "ui/InputPanel.h"
 #include "ui/MainWindow.h"
+#include "ui/SetDocument.h"
 
 #include <QApplication>
 #include <QComboBox>

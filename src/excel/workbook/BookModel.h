@@ -1,6 +1,6 @@
 #pragma once
 
-#include "excel/workbook/ExcelNumbers.h"
+#include "excel/ExcelConstants.h"
 
 #include <QString>
 #include <cstdint>

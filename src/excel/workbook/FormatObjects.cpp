@@ -1,5 +1,7 @@
 #include "excel/workbook/FormatObjects.h"
 
+#include "excel/ColourValue.h"
+
 #include <cmath>
 
 namespace wb {
@@ -10,11 +12,6 @@ namespace {
 constexpr double DefaultWeight = 0.75;
 constexpr double DefaultFontSize = 10.0;
 constexpr std::uint32_t MaxRgb = 0xFFFFFF;
-
-std::uint32_t automationValue(std::uint32_t rrggbb)
-{
-    return ((rrggbb >> 16) & 0xFF) | (rrggbb & 0xFF00) | ((rrggbb & 0xFF) << 16);
-}
 
 QString numberText(double value)
 {
@@ -33,7 +30,7 @@ std::uint32_t themeColorValue(std::int32_t theme)
     };
     if (theme < xl::FirstThemeColor || theme > xl::LastThemeColor)
         return 0;
-    return automationValue(colors[theme - xl::FirstThemeColor]);
+    return automationColourFromRgb(colors[theme - xl::FirstThemeColor]);
 }
 
 const std::vector<Member<ChartFormat>>& ChartFormat::members()

@@ -1,5 +1,6 @@
 #include "excel/workbook/XlsxChart.h"
 
+#include "excel/ColourValue.h"
 #include "excel/workbook/FormatObjects.h"
 #include "excel/workbook/RangeReference.h"
 
@@ -83,12 +84,11 @@ std::uint8_t tickMark(std::int32_t mark)
     }
 }
 
-// The automation colour is red + 256 green + 65536 blue; the file's is
-// 0xRRGGBB, and the library reads 0 as "no colour", so black has its own value.
+// The library reads 0 as "no colour", so black has its own value.
 lxw_color_t fileColor(const ColorData& color)
 {
     const std::uint32_t value = color.kind == ColorData::Kind::Theme ? themeColorValue(color.theme) : color.rgb;
-    const std::uint32_t rrggbb = ((value & 0xFF) << 16) | (value & 0xFF00) | ((value >> 16) & 0xFF);
+    const std::uint32_t rrggbb = rgbFromAutomationColour(value);
     if (rrggbb == 0)
         return LXW_COLOR_BLACK;
     return rrggbb;

@@ -1,11 +1,12 @@
 #include "excel/workbook/XlsxFile.h"
 
+#include "common/KavrelError.h"
 #include "excel/workbook/XlsxChart.h"
+#include "export/SafeFileWriter.h"
 
+#include <QDir>
 #include <QFile>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include <QTemporaryFile>
 
 namespace wb {
 
@@ -64,15 +65,10 @@ lxw_error writeSheet(lxw_workbook* workbook, const SheetData& sheet, const BookD
     return LXW_NO_ERROR;
 }
 
-} // namespace
-
-bool writeXlsxFile(const BookData& book, const QString& path, QString& problem)
+// Writes the whole workbook into the file `fileName`; `path` names it in a problem.
+bool assemble(const BookData& book, const QByteArray& fileName, const QString& path, QString& problem)
 {
-    // Written beside the file and then moved over it, so that a reader never
-    // finds half a workbook.
-    const QByteArray partial = QFile::encodeName(path + QStringLiteral(".part"));
-    const QByteArray target = QFile::encodeName(path);
-    lxw_workbook* workbook = workbook_new(partial.constData());
+    lxw_workbook* workbook = workbook_new(fileName.constData());
     if (!workbook) {
         problem = QStringLiteral("the workbook cannot be started");
         return false;
@@ -87,13 +83,43 @@ bool writeXlsxFile(const BookData& book, const QString& path, QString& problem)
     const lxw_error closed = workbook_close(workbook);
     if (error == LXW_NO_ERROR && closed != LXW_NO_ERROR)
         problem = QStringLiteral("%1 cannot be written: %2").arg(path, libraryText(closed));
-    if (error != LXW_NO_ERROR || closed != LXW_NO_ERROR) {
-        std::remove(partial.constData());
+    return error == LXW_NO_ERROR && closed == LXW_NO_ERROR;
+}
+
+} // namespace
+
+bool writeXlsxFile(const BookData& book, const QString& path, QString& problem)
+{
+    // The library writes only to a file of its own opening, not to a device:
+    // it assembles the workbook in a private temporary file, whose bytes then
+    // reach `path` through the safe writer, complete and on the disk, or not
+    // at all.
+    // Empty when TMPDIR names no folder; the file must not land in "/" then.
+    const QString temporaryFolder = QDir::tempPath();
+    QTemporaryFile assembled(temporaryFolder + QStringLiteral("/kavrel-workbook-XXXXXX.xlsx"));
+    if (temporaryFolder.isEmpty()) {
+        problem = QStringLiteral("the temporary folder named by TMPDIR does not exist");
         return false;
     }
-    if (std::rename(partial.constData(), target.constData()) != 0) {
-        problem = QStringLiteral("%1 cannot be replaced: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
-        std::remove(partial.constData());
+    if (!assembled.open()) {
+        problem = QStringLiteral("no temporary file for it can be made in %1: %2")
+                      .arg(QDir::toNativeSeparators(temporaryFolder), assembled.errorString());
+        return false;
+    }
+    assembled.close();
+    if (!assemble(book, QFile::encodeName(assembled.fileName()), path, problem))
+        return false;
+
+    QFile written(assembled.fileName());
+    const QByteArray bytes = written.open(QIODevice::ReadOnly) ? written.readAll() : QByteArray();
+    if (written.error() != QFileDevice::NoError || bytes.isEmpty() || bytes.size() != written.size()) {
+        problem = QStringLiteral("the assembled workbook cannot be read back: %1").arg(written.errorString());
+        return false;
+    }
+    try {
+        writeFileAtomically(path, bytes);
+    } catch (const KavrelError& failure) {
+        problem = failure.message();
         return false;
     }
     return true;

@@ -6,19 +6,7 @@ namespace {
 
 class WorkbookChart : public WorkbookServer {
 protected:
-    void SetUp() override
-    {
-        startWithSheet();
-        chartObject = addChartAt(sheet, 96, 60, 280, 450);
-        callProcedure(chartObject, "Select");
-        chart = getProperty(app, "ActiveChart");
-    }
-
-    void TearDown() override
-    {
-        chart.clear();
-        chartObject.clear();
-    }
+    void SetUp() override { startWithChart(); }
 
     Variant newSeries() { return callFunction(callFunction(chart, "SeriesCollection"), "NewSeries"); }
 
@@ -28,9 +16,6 @@ protected:
         EXPECT_TRUE(value.toDouble(result)) << "not a number";
         return result;
     }
-
-    Variant chartObject;
-    Variant chart;
 };
 
 } // namespace

@@ -8,18 +8,8 @@ class WorkbookErrors : public WorkbookServer {
 protected:
     void SetUp() override
     {
-        startWithSheet();
-        chartObject = addChartAt(sheet, 96, 60, 280, 450);
-        callProcedure(chartObject, "Select");
-        chart = getProperty(app, "ActiveChart");
+        startWithChart();
         series = callFunction(callFunction(chart, "SeriesCollection"), "NewSeries");
-    }
-
-    void TearDown() override
-    {
-        series.clear();
-        chart.clear();
-        chartObject.clear();
     }
 
     // The application's refusal of `call`, with its description and source.
@@ -44,8 +34,6 @@ protected:
         return object->invoke(id, LocaleSystemDefault, flags, params, &result, &info);
     }
 
-    Variant chartObject;
-    Variant chart;
     Variant series;
 };
 

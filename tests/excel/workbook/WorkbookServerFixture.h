@@ -3,6 +3,7 @@
 #include "excel/AutomationCalls.h"
 #include "excel/AutomationError.h"
 #include "excel/ExcelOperation.h"
+#include "excel/ExcelToolkit.h"
 #include "excel/workbook/WorkbookServer.h"
 #include "support/FakeUserDialogs.h"
 #include "support/QtPrinters.h"
@@ -10,12 +11,9 @@
 #include "support/TemporaryHome.h"
 
 #include <QLocale>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <string>
-#include <vector>
 
 // The application's code for its own refusals (run-time error 1004).
 constexpr HResult ApplicationDefinedError = static_cast<HResult>(0x800A03EC);
@@ -43,9 +41,27 @@ protected:
         sheet = getWithText(workbook, "Sheets", "Sheet1");
     }
 
+    // `object`, a chart object of Sheet1, selected, and its chart made active.
+    void selectChart(Variant object)
+    {
+        chartObject = std::move(object);
+        callProcedure(chartObject, "Select");
+        chart = getProperty(app, "ActiveChart");
+    }
+
+    // A visible application's Sheet1 with a chart at C5 as the export adds it,
+    // made active.
+    void startWithChart()
+    {
+        startWithSheet();
+        selectChart(addChartAt(sheet, 96, 60, 280, 450));
+    }
+
     // Releases every handle the test took; the workbook is then complete.
     void releaseAll()
     {
+        chart.clear();
+        chartObject.clear();
         sheet.clear();
         workbook.clear();
         app.clear();
@@ -69,6 +85,8 @@ protected:
     Variant app;
     Variant workbook;
     Variant sheet;
+    Variant chartObject;
+    Variant chart;
 };
 
 // Sets the default locale for the lifetime of the object.
@@ -82,23 +100,3 @@ public:
 private:
     QLocale previous_;
 };
-
-// One curve as the export reads it from the chart.
-struct Curve {
-    std::string title;
-    std::vector<double> x;
-    std::vector<double> y;
-};
-
-// The spectrum-like curve of 601 points: T = 0 to 6 s, alpha rising to a
-// plateau and falling off.
-Curve spectrumCurve(const std::string& title, double plateau);
-
-// The export's calls with its default options, in its order: start, show,
-// add a workbook, fill Sheet1, add the chart at C5, one series per curve,
-// format. `app` receives the application. Every handle is released on
-// return, as at the end of an export.
-void exportCurves(Variant& app, const std::vector<Curve>& curves);
-
-// The text of one part of a zip file, by the unzip program.
-QString zipEntry(const QString& file, const QString& entry);

@@ -3,10 +3,11 @@
 #include <cstdint>
 
 // The spreadsheet application's own numbers for what its callers pass: sheet
-// size, chart types, elements, axes, tick marks, marker styles and theme
-// colours.
+// size, chart types and styles, elements, axes, tick marks, marker styles and
+// theme colours. The export passes them and the built-in server reads them,
+// so both take them from here.
 
-namespace wb::xl {
+namespace xl {
 
 constexpr std::int32_t MaxRows = 1048576;
 constexpr std::int32_t MaxColumns = 16384;
@@ -19,6 +20,9 @@ constexpr double RowHeight = 15.0;
 // A chart added without a size: 480 x 288 pixels.
 constexpr double DefaultChartWidth = 360.0;
 constexpr double DefaultChartHeight = 216.0;
+
+// AddChart2's style of a new scatter chart in current versions of the application.
+constexpr std::int32_t ChartStyleScatter = 240;
 
 // The XY scatter chart types.
 constexpr std::int32_t XYScatter = -4169;                 // markers only
@@ -73,4 +77,4 @@ constexpr double MinFontSize = 1.0;
 constexpr double MaxFontSize = 409.0;
 constexpr double MaxLineWeight = 1584.0;
 
-} // namespace wb::xl
+} // namespace xl

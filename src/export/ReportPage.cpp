@@ -1,0 +1,60 @@
+#include "export/ReportPage.h"
+
+#include "spectrum/KavrelSpectrum.h"
+#include "spectrum/SpectrumSet.h"
+#include "text/NarrowText.h"
+#include "text/NumberText.h"
+
+#include <algorithm>
+
+QList<QStringList> parameterTable(const SpectrumSet& spectra)
+{
+    QList<QStringList> rows;
+    rows << QStringList{QStringLiteral("Name"), QStringLiteral("Design Code"), QStringLiteral("AlphaMax"),
+                        QStringLiteral("Tg (s)"), QStringLiteral("Damping Ratio")};
+    for (int i = 0; i < spectra.size(); ++i) {
+        if (!spectra.isVisible(i))
+            continue;
+        const KavrelSpectrum& s = spectra.at(i);
+        rows << QStringList{fromNarrow(s.responseName), QString::fromStdString(s.codeName()),
+                            formatGeneral(s.alphaMax), formatGeneral(s.tg), formatGeneral(s.dampingRatio)};
+    }
+    return rows;
+}
+
+QRectF ReportLayout::cell(int row, int column) const
+{
+    qreal left = table.left();
+    for (int c = 0; c < column && c < reportColumns; ++c)
+        left += table.width() * reportColumnShares[c];
+    const qreal width = table.width() * reportColumnShares[std::clamp(column, 0, reportColumns - 1)];
+    return QRectF(left, table.top() + row * rowHeight, width, rowHeight);
+}
+
+ReportLayout layoutReportPage(const QRectF& page, const QSizeF& chartSize, int rows, qreal rowHeight, qreal gap)
+{
+    ReportLayout layout;
+    layout.rows = std::max(rows, 0);
+    layout.rowHeight = rowHeight;
+    // Many spectra: the rows get lower rather than leave the page.
+    const qreal tableLimit = page.height() / 2;
+    if (layout.rows * rowHeight > tableLimit)
+        layout.rowHeight = tableLimit / layout.rows;
+    const qreal tableHeight = layout.rows * layout.rowHeight;
+
+    qreal chartWidth = page.width();
+    qreal chartHeight = 0;
+    if (chartSize.width() > 0 && chartSize.height() > 0) {
+        chartHeight = chartWidth * chartSize.height() / chartSize.width();
+        const qreal room = std::max<qreal>(page.height() - tableHeight - gap, 0);
+        if (chartHeight > room) {
+            chartHeight = room;
+            chartWidth = chartHeight * chartSize.width() / chartSize.height();
+        }
+    } else {
+        chartWidth = 0;
+    }
+    layout.chart = QRectF(page.left() + (page.width() - chartWidth) / 2, page.top(), chartWidth, chartHeight);
+    layout.table = QRectF(page.left(), layout.chart.bottom() + gap, page.width(), tableHeight);
+    return layout;
+}

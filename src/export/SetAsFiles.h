@@ -1,0 +1,38 @@
+#pragma once
+
+#include "export/SetFile.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class KavrelSpectrum;
+
+// One file per spectrum of a set, for scripts (kspect --set).
+
+// The content of one spectrum's file in some format, and the suffix of such
+// files without the dot ("txt", "csv", ...).
+struct SpectrumFileFormat {
+    QString suffix;
+    std::function<QByteArray(const KavrelSpectrum&)> build;
+};
+
+// The file names for the spectra of `contents`, in order: each spectrum's
+// name with every character that a file name cannot hold on common systems
+// (/ \ : * ? " < > | and control characters, a leading dot, trailing blanks
+// and dots, device names such as CON) replaced by "_", then ".suffix". Names
+// that then meet, ignoring case, are numbered: "A.txt", "a (2).txt".
+QStringList spectrumFileNames(const SetContents& contents, const QString& suffix);
+
+// Writes the file of every spectrum into `folder`, each through the safe
+// writer, and returns their paths. Every file's content is built before the
+// first is written; if a write fails, the files this call had created are
+// removed again (files it replaced stay replaced) and the KavrelError of the
+// safe writer is passed on.
+QStringList writeSetAsFiles(const SetContents& contents, const QString& folder, const SpectrumFileFormat& format);
+
+// Reads and checks the set file at `setPath` whole, then writes its spectra
+// as above. A damaged set throws SetFileError (naming the file and the fault)
+// before anything is written; a write failure throws a plain KavrelError.
+QStringList writeSetFileAsFiles(const QString& setPath, const QString& folder, const SpectrumFileFormat& format);

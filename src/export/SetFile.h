@@ -1,0 +1,68 @@
+#pragma once
+
+#include "common/KavrelError.h"
+#include "spectrum/SpectrumOrigin.h"
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class SpectrumSet;
+
+// A set of spectra as a document (.kspect): UTF-8 JSON
+//   {"format": "kavrel-spect-set", "version": 1,
+//    "spectra": [{"name", "code", "alphaMax", "tg", "dampingRatio",
+//                 "visible", "origin": {"intensity", "action", "site", "group"}}]}
+// in the set's order. Numbers are written in their shortest form that reads
+// back as the same double; names are the narrow names as UTF-16 text.
+
+// One spectrum of a set file, as read or about to be written.
+struct SetSpectrum {
+    std::string name;  // narrow text, as the set keeps it
+    std::int32_t codeType = 0;
+    double alphaMax = 0;
+    double tg = 0;
+    double dampingRatio = 0;
+    bool visible = true;
+    SpectrumOrigin origin;
+};
+using SetContents = std::vector<SetSpectrum>;
+
+// A set file that cannot be used. Its message names the file in double
+// quotes and says what is wrong: "sites.kspect": spectrum 3 has no "tg".
+class SetFileError : public KavrelError {
+public:
+    using KavrelError::KavrelError;
+};
+
+constexpr int setFileVersion = 1;
+constexpr const char* setFileSuffix = "kspect";
+
+// What the set holds, in its order.
+SetContents setContentsOf(const SpectrumSet& set);
+
+// The file's bytes for `contents`.
+QByteArray buildSetFile(const SetContents& contents);
+
+// Reads and checks a whole file before anything is used: JSON syntax, format
+// and version, every field's type, values as the window's input boxes take
+// them (finite, not negative), known code names, names non-empty, under 20
+// bytes, without blanks at either end, and unique. Unknown fields are
+// ignored; "visible" defaults to true and "origin" to nothing. Throws
+// SetFileError naming `fileName`.
+SetContents parseSetFile(const QByteArray& bytes, const QString& fileName);
+
+// Reads the file at `path` and parses it; a file that cannot be read (missing,
+// a folder, no permission) is a SetFileError with the system's reason too.
+SetContents readSetFile(const QString& path);
+
+// Creates or replaces the file at `path`, leaving an existing one as it was
+// on failure. Throws KavrelError as the safe writer does.
+void saveSetFile(const QString& path, const SetContents& contents);
+
+// Replaces what `set` holds by `contents`, one spectrum after the other in
+// order, each with its check mark and origin, as Create would have added them.
+// The contents must have passed parseSetFile (or come from a set).
+void replaceSetContents(SpectrumSet& set, const SetContents& contents);

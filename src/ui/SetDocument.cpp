@@ -1,0 +1,195 @@
+#include "ui/SetDocument.h"
+
+#include "common/UserDialogs.h"
+#include "export/SetFile.h"
+#include "spectrum/SpectrumSet.h"
+#include "ui/KavrelApplication.h"
+
+#include <QFileInfo>
+#include <QMenu>
+#include <QMimeData>
+#include <QSettings>
+#include <QUrl>
+
+namespace {
+
+const QString recentSetsKey = QStringLiteral("recentSets");
+
+QSettings settings()
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Kavrel_Spect"),
+                     QStringLiteral("Kavrel_Spect"));
+}
+
+bool isSetFile(const QString& path)
+{
+    return path.endsWith(QLatin1Char('.') + QLatin1String(setFileSuffix), Qt::CaseInsensitive);
+}
+
+
+QString quoted(const QString& text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+} // namespace
+
+SetDocument::SetDocument(SpectrumSet& set, const QString& initialDir, QObject* parent) : QObject(parent), set_(set)
+{
+    setSaveDialog_.title = "Save Set";
+    setSaveDialog_.initialDir = initialDir;
+    setSaveDialog_.filter = QStringLiteral("Kavrel_Spect sets (*.%1)").arg(setFileSuffix);
+    setSaveDialog_.defaultExt = setFileSuffix;
+    setSaveDialog_.confirmOverwrite = true;
+}
+
+void SetDocument::attachRecentMenu(QMenu* menu)
+{
+    recentMenu_ = menu;
+    connect(recentMenu_, &QMenu::aboutToShow, this, [this] { fillRecentMenu(); });
+    fillRecentMenu();
+}
+
+QString SetDocument::droppedSetFile(const QMimeData* data)
+{
+    if (data == nullptr || !data->hasUrls())
+        return {};
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile() && isSetFile(url.toLocalFile()))
+            return url.toLocalFile();
+    }
+    return {};
+}
+
+bool SetDocument::hasUnsavedChanges() const
+{
+    // An empty window that was never saved holds nothing to lose.
+    if (setPath_.isEmpty() && set_.empty())
+        return false;
+    return set_.revision() != savedRevision_;
+}
+
+// True when the shown set may be replaced: no unsaved changes, or the user
+// saved or discarded them.
+bool SetDocument::settleUnsavedChanges()
+{
+    if (!hasUnsavedChanges())
+        return true;
+    const QString what = setPath_.isEmpty()
+        ? QStringLiteral("The spectra have not been saved as a set.")
+        : QStringLiteral("The set %1 has changed since it was saved.").arg(quoted(QFileInfo(setPath_).fileName()));
+    switch (userDialogs().askSaveChanges(what + QStringLiteral(" Save the changes?"))) {
+    case UserDialogs::SaveChoice::Save:
+        return saveSet();
+    case UserDialogs::SaveChoice::Discard:
+        return true;
+    case UserDialogs::SaveChoice::Cancel:
+        break;
+    }
+    return false;
+}
+
+void SetDocument::markSaved(const QString& path)
+{
+    setPath_ = QFileInfo(path).absoluteFilePath();
+    savedRevision_ = set_.revision();
+    setSaveDialog_.initialDir = QFileInfo(setPath_).absolutePath() + u'/';
+    rememberRecentSet(setPath_);
+}
+
+void SetDocument::openSet()
+{
+    OpenFileRequest request;
+    request.title = "Open Set";
+    request.filter = setSaveDialog_.filter;
+    request.initialDir = setSaveDialog_.initialDir;
+    const std::optional<QString> chosen = userDialogs().askOpenFileName(request);
+    if (chosen && !chosen->isEmpty())
+        openSetFile(*chosen);
+}
+
+bool SetDocument::openSetFile(const QString& path)
+{
+    SetContents contents;
+    try {
+        contents = readSetFile(path);
+    } catch (const SetFileError& error) {
+        userDialogs().warning(error.message());
+        return false;
+    }
+    if (!settleUnsavedChanges())
+        return false;
+    try {
+        replaceSetContents(set_, contents);
+    } catch (const std::exception&) {
+        // As after a failed Create: the set keeps what it could take, and
+        // counts as changed, since it is not the file.
+        userDialogs().warning("Out of Memory.");
+        return false;
+    }
+    markSaved(path);
+    return true;
+}
+
+bool SetDocument::saveSet()
+{
+    if (set_.empty()) {
+        userDialogs().information("No spectrum have been create.");
+        return false;
+    }
+    setSaveDialog_.fileName = setPath_.isEmpty() ? QStringLiteral("Spectra") : QFileInfo(setPath_).fileName();
+    if (!setSaveDialog_.execute())
+        return false;
+    saveSetFile(setSaveDialog_.fileName, setContentsOf(set_));
+    markSaved(setSaveDialog_.fileName);
+    return true;
+}
+
+
+void SetDocument::openArguments(const QStringList& arguments)
+{
+    if (!arguments.isEmpty())
+        openSetFile(arguments.first());
+}
+
+
+
+
+QStringList SetDocument::recentSets()
+{
+    return settings().value(recentSetsKey).toStringList().mid(0, maxRecentSets);
+}
+
+void SetDocument::rememberRecentSet(const QString& path)
+{
+    QStringList recent = recentSets();
+    recent.removeAll(path);
+    recent.prepend(path);
+    settings().setValue(recentSetsKey, recent.mid(0, maxRecentSets));
+    // Not refilled here: this may run from one of the menu's own items.
+    if (recentMenu_)
+        recentMenu_->setEnabled(true);
+}
+
+void SetDocument::fillRecentMenu()
+{
+    recentMenu_->clear();
+    const QStringList recent = recentSets();
+    for (int i = 0; i < recent.size(); ++i) {
+        const QString path = recent[i];
+        QAction* action = recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+        action->setObjectName(QStringLiteral("RecentSet%1").arg(i + 1));
+        action->setToolTip(path);
+        action->setStatusTip(path);
+        connect(action, &QAction::triggered, this, guarded([this, path] {
+                    // A set that is gone leaves the list once the user has seen why.
+                    if (!openSetFile(path) && !QFileInfo::exists(path)) {
+                        QStringList left = recentSets();
+                        left.removeAll(path);
+                        settings().setValue(recentSetsKey, left);
+                        recentMenu_->setEnabled(!left.isEmpty());
+                    }
+                }));
+    }
+    recentMenu_->setEnabled(!recent.isEmpty());
+}
