@@ -19,3 +19,14 @@ std::string narrowWide(const std::u16string& text)
 {
     return toNarrow(QString::fromStdU16String(text));
 }
+
+QString trimControls(const QString& text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin].unicode() <= 0x20)
+        ++begin;
+    while (end > begin && text[end - 1].unicode() <= 0x20)
+        --end;
+    return text.mid(begin, end - begin);
+}

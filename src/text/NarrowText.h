@@ -13,3 +13,7 @@ QString fromNarrow(const std::string& text);
 // UTF-16 code units of a narrow text, as the automation interface carries it.
 std::u16string widenNarrow(const std::string& text);
 std::string narrowWide(const std::u16string& text);
+
+// Removes blanks and control characters at both ends, as a spectrum's name is
+// read from the window or the command line.
+QString trimControls(const QString& text);

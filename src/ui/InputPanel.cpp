@@ -25,18 +25,6 @@ const QStringList groupItems = {"1st Group", "2nd Group", "3th Group"};
 // The system's "gradient active caption" colour behind the main inputs.
 const QColor inputBackground(0xB9, 0xD1, 0xEA);
 
-// Removes blanks and control characters at both ends, as a name is read.
-QString trimControls(const QString& text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin].unicode() <= 0x20)
-        ++begin;
-    while (end > begin && text[end - 1].unicode() <= 0x20)
-        --end;
-    return text.mid(begin, end - begin);
-}
-
 QString quoted(const QString& text)
 {
     return QLatin1Char('"') + text + QLatin1Char('"');

@@ -1,5 +1,6 @@
 #include "common/KavrelError.h"
 #include "export/SafeFileWriter.h"
+#include "support/FileSizeLimit.h"
 #include "export/SpectrumCsv.h"
 #include "spectrum/KavrelSpectrum.h"
 #include "support/QtPrinters.h"
@@ -40,31 +41,6 @@ protected:
 
 private:
     qint64 capacity_;
-};
-
-// Files of this process may not grow beyond `bytes` while it lives: a disk
-// that is full part-way through a write.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        rlimit limit = previous_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit previous_{};
-    void (*previousHandler_)(int) = nullptr;
 };
 
 QString errorOf(const std::function<void()>& action)
