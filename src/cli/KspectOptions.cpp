@@ -1,7 +1,6 @@
 #include "cli/KspectOptions.h"
 
-#include "spectrum/CodeRules.h"
-#include "text/NarrowText.h"
+#include "inputs/InputRules.h"
 #include "text/NumberText.h"
 
 #include <QCommandLineOption>
@@ -14,20 +13,9 @@
 
 namespace {
 
-using Choices = std::vector<std::pair<QString, int>>;
-
-const Choices codeChoices = {{"2010", 0}, {"2001", 1}, {"51408", 2}};
-const Choices intensityChoices = {{"6", 0}, {"7", 1}, {"7.5", 2}, {"8", 3}, {"8.5", 4}, {"9", 5}};
-const Choices actionChoices = {{"frequent", 0}, {"design", 1}, {"rare", 2}, {"very-rare", 3}};
-const Choices siteChoices = {{"I0", 0}, {"I1", 1}, {"II", 2}, {"III", 3}, {"IV", 4}};
-const Choices groupChoices = {{"1", 0}, {"2", 1}, {"3", 2}};
-
-QString choiceList(const Choices& choices, const QString& separator)
+QString choiceList(const SelectionChoices& choices, const QString& separator)
 {
-    QStringList names;
-    for (const auto& choice : choices)
-        names << choice.first;
-    return names.join(separator);
+    return choiceWords(choices).join(separator);
 }
 
 QString formatList(const QString& separator)
@@ -66,51 +54,41 @@ public:
         return true;
     }
 
-    void choice(const QCommandLineOption& option, const Choices& choices, std::int32_t& index)
+    void choice(const QCommandLineOption& option, const SelectionChoices& choices, std::int32_t& index)
     {
         QString text;
         if (!value(option, text))
             return;
-        for (const auto& [name, itemIndex] : choices) {
-            if (text == name) {
-                index = itemIndex;
-                return;
-            }
-        }
-        refuse(option, quoted(text) + " is not one of " + choiceList(choices, ", "));
+        const int found = choiceOfWord(choices, text);
+        if (found >= 0)
+            index = found;
+        else
+            refuse(option, quoted(text) + " is not one of " + choiceList(choices, ", "));
     }
 
     // A number as the window's edit boxes take it, but always with "." so
     // that a script means the same in every locale.
-    void number(const QCommandLineOption& option, const QString& negativeMessage, double& value)
+    void number(const QCommandLineOption& option, NumberInput which, double& value)
     {
         QString text;
-        if (!this->value(option, text))
-            return;
-        double parsed = 0.0;
-        if (!parseLocaleDouble(text, parsed, QLocale::c())) {
-            refuse(option, quoted(text) + " is not a valid floating number!");
-            return;
-        }
-        if (parsed < 0) {
-            refuse(option, negativeMessage);
-            return;
-        }
-        value = parsed;
+        if (this->value(option, text))
+            accept(option, readNumber(text, which, QLocale::c()), value);
     }
 
     void name(const QCommandLineOption& option, std::string& name)
     {
         QString text;
-        if (!value(option, text))
-            return;
-        const std::string narrow = toNarrow(trimControls(text));
-        if (narrow.size() >= 20)
-            refuse(option, "Response Name must be less than 20 letters.");
-        else if (narrow.empty())
-            refuse(option, "Please Input Response Name.");
+        if (value(option, text))
+            accept(option, readName(text), name);
+    }
+
+    template <typename T>
+    void accept(const QCommandLineOption& option, const InputRead<T>& read, T& value)
+    {
+        if (read.accepted())
+            value = read.value;
         else
-            name = narrow;
+            refuse(option, read.refusal);
     }
 
     void format(const QCommandLineOption& option, AnalysisFormat& format)
@@ -133,7 +111,7 @@ public:
         double numbers[3] = {};
         for (int i = 0; i < 3; ++i) {
             if (!parseLocaleDouble(parts[i], numbers[i], QLocale::c())) {
-                refuse(option, quoted(parts[i]) + " is not a valid floating number!");
+                refuse(option, notANumberMessage(parts[i]));
                 return;
             }
         }
@@ -202,21 +180,22 @@ QString helpText(const QString& description, const QList<QCommandLineOption>& op
 KspectParse parseKspectArguments(const QStringList& arguments)
 {
     const QCommandLineOption code("code",
-                                  "Design code: " + choiceList(codeChoices, ", ")
+                                  "Design code: " + choiceList(codeChoices(), ", ")
                                       + " (GB 50011-2010, GB 50011-2001, GB/T 51408-2021). Default 2010.",
                                   "2010|2001|51408");
     const QCommandLineOption intensity(
         "intensity",
         "Seismic intensity: 6 (0.05 g), 7 (0.10 g), 7.5 (7 with 0.15 g), 8 (0.20 g), 8.5 (8 with 0.30 g), "
         "9 (0.40 g). Default 6.",
-        choiceList(intensityChoices, "|"));
+        choiceList(intensityChoices(), "|"));
     const QCommandLineOption action("action",
                                     "Seismic action: frequent, design (design-basis), rare, very-rare. "
                                     "Default frequent.",
-                                    choiceList(actionChoices, "|"));
-    const QCommandLineOption site("site", "Site class: " + choiceList(siteChoices, ", ") + ". Default I0.",
-                                  choiceList(siteChoices, "|"));
-    const QCommandLineOption group("group", "Earthquake group: 1, 2, 3. Default 1.", choiceList(groupChoices, "|"));
+                                    choiceList(actionChoices(), "|"));
+    const QCommandLineOption site("site", "Site class: " + choiceList(siteChoices(), ", ") + ". Default I0.",
+                                  choiceList(siteChoices(), "|"));
+    const QCommandLineOption group("group", "Earthquake group: 1, 2, 3. Default 1.",
+                                   choiceList(groupChoices(), "|"));
     const QCommandLineOption alphaMax("alpha-max",
                                       "AlphaMax, 0 or more; overrides the code table's value for the "
                                       "intensity and action.",
@@ -287,31 +266,35 @@ KspectParse parseKspectArguments(const QStringList& arguments)
     }
 
     Reader reader(parser);
-    std::int32_t intensityIndex = 0;
-    std::int32_t actionIndex = 0;
-    std::int32_t siteIndex = 0;
-    std::int32_t groupIndex = 0;
-    reader.choice(code, codeChoices, request.codeType);
-    reader.choice(intensity, intensityChoices, intensityIndex);
-    reader.choice(action, actionChoices, actionIndex);
-    reader.choice(site, siteChoices, siteIndex);
-    reader.choice(group, groupChoices, groupIndex);
+    std::int32_t intensityIndex = startup::intensityIndex;
+    std::int32_t actionIndex = startup::seismicActionIndex;
+    std::int32_t siteIndex = startup::siteClassIndex;
+    std::int32_t groupIndex = startup::groupIndex;
+    reader.choice(code, codeChoices(), request.codeType);
+    reader.choice(intensity, intensityChoices(), intensityIndex);
+    reader.choice(action, actionChoices(), actionIndex);
+    reader.choice(site, siteChoices(), siteIndex);
+    reader.choice(group, groupChoices(), groupIndex);
     CodeRuleOptions rules;
     rules.rareTg = parser.isSet(rareTg);
     rules.vertical = parser.isSet(vertical);
-    if (rules.rareTg && !rareTgAvailable(request.codeType) && !reader.failed()) {
-        result.error = "--rare-tg: not for GB/T 51408-2021, which sets its own periods for rare earthquakes";
-        return result;
+    const CodeSelection selection{request.codeType, intensityIndex, actionIndex, siteIndex, groupIndex};
+    // Asked for where it cannot apply, the rule would silently change nothing.
+    if (rules.rareTg && !reader.failed()) {
+        const std::string refusal = rareTgRefusal(selection);
+        if (!refusal.empty()) {
+            result.error = "--rare-tg: " + QString::fromStdString(refusal);
+            return result;
+        }
     }
     // An explicit --alpha-max or --tg below still wins, as typing into the window does.
-    const CodeParameters fromTables =
-        codeParameters({request.codeType, intensityIndex, actionIndex, siteIndex, groupIndex}, rules);
+    const CodeParameters fromTables = codeParameters(selection, rules);
     request.alphaMax = fromTables.alphaMax;
     request.tg = fromTables.tg;
     reader.name(name, request.name);
-    reader.number(alphaMax, "AlphaMax must be postive.", request.alphaMax);
-    reader.number(tg, "Characteristic Groud Period must be postive.", request.tg);
-    reader.number(damping, "Damping ratio must be postive.", request.dampingRatio);
+    reader.number(alphaMax, NumberInput::AlphaMax, request.alphaMax);
+    reader.number(tg, NumberInput::Tg, request.tg);
+    reader.number(damping, NumberInput::DampingRatio, request.dampingRatio);
     reader.format(format, request.file.format);
     reader.periods(periods, request.file.periods);
     reader.tag(tag, request.file.format, request.file.tag);

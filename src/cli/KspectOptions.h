@@ -1,6 +1,7 @@
 #pragma once
 
 #include "export/AnalysisFile.h"
+#include "spectrum/StartupDefaults.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,11 +17,11 @@ struct KspectRequest {
     enum class Action { Write, Help, Version };
     Action action = Action::Write;
 
-    std::int32_t codeType = 0;
-    std::string name = "Spectrum-1";  // narrow bytes, as the window keeps names
+    std::int32_t codeType = startup::codeType;
+    std::string name = startup::spectrumName;  // narrow bytes, as the window keeps names
     double alphaMax = 0.0;
     double tg = 0.0;
-    double dampingRatio = 0.05;
+    double dampingRatio = startup::dampingRatio;
     AnalysisFileOptions file;
     bool toFile = false;  // else the standard output
     QString outputPath;   // with a set: the folder of the files (empty: the current one)

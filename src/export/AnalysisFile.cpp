@@ -94,7 +94,7 @@ std::vector<double> gridPeriods(const PeriodRange& range)
 std::vector<double> cornerPeriods(const KavrelSpectrum& spectrum)
 {
     std::vector<double> corners = {0.1, spectrum.tg};
-    if (spectrum.codeType == 0 || spectrum.codeType == 1) {
+    if (spectrum.designCode() && hasStraightDescent(*spectrum.designCode())) {
         const double fiveTg = 5 * spectrum.tg;
         if (fiveTg <= lastPeriod)
             corners.push_back(roundToDecimals(fiveTg, decimalsOf(spectrum.tg)));

@@ -1,6 +1,8 @@
 #include "export/SetFile.h"
 
+#include "export/JsonKeys.h"
 #include "export/SafeFileWriter.h"
+#include "inputs/InputRules.h"
 #include "spectrum/KavrelSpectrum.h"
 #include "spectrum/SpectrumSet.h"
 #include "text/NarrowText.h"
@@ -22,7 +24,6 @@ const QString formatTag = QStringLiteral("kavrel-spect-set");
 // Far above any real set (1,000 spectra take about 300 kB); keeps a file
 // dropped by mistake from filling the memory.
 constexpr qint64 largestFile = 64 * 1024 * 1024;
-constexpr std::int32_t codeCount = 3;
 
 QString quoted(const QString& text)
 {
@@ -31,7 +32,8 @@ QString quoted(const QString& text)
 
 std::string codeNameOf(std::int32_t codeType)
 {
-    return KavrelSpectrum(std::string(), 0, 0, 0.05, codeType).codeName();
+    const std::optional<DesignCode> code = designCodeOf(codeType);
+    return code ? designCodeName(*code) : "";
 }
 
 // Every refusal names the file first, as the message box shows it.
@@ -94,11 +96,12 @@ public:
         const double number = value.toDouble();
         if (!std::isfinite(number))
             wrongType(key, "a finite number");
-        if (number < 0)
+        const std::optional<double> accepted = numberAccepted(number);
+        if (!accepted)
             refuse_.spectrum(index_, QStringLiteral("has a negative \"%1\" (%2)")
                                          .arg(QLatin1String(key))
                                          .arg(number, 0, 'g', 17));
-        return number;
+        return *accepted;
     }
 
     bool flag(const char* key, bool absent) const
@@ -178,7 +181,7 @@ std::string checkedName(const Refusal& refuse, int index, const QString& name)
 std::int32_t codeTypeOf(const Refusal& refuse, int index, const QString& code)
 {
     const std::string wanted = code.toStdString();
-    for (std::int32_t type = 0; type < codeCount; ++type) {
+    for (std::int32_t type = 0; type < designCodeCount; ++type) {
         if (codeNameOf(type) == wanted)
             return type;
     }
@@ -238,12 +241,24 @@ SetContents parseSetFile(const QByteArray& bytes, const QString& fileName)
     const Refusal refuse(fileName);
     if (bytes.trimmed().isEmpty())
         refuse.file(QStringLiteral("is empty"));
+    const QString notASet = QStringLiteral("is not a set file (its top level is not an object)");
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
-    if (error.error != QJsonParseError::NoError)
+    if (error.error != QJsonParseError::NoError) {
+        // Qt takes only an object or a list as a whole document; a lone
+        // number or text is JSON too, just not a set.
+        QJsonParseError asItem{};
+        QJsonDocument::fromJson('[' + bytes + ']', &asItem);
+        if (asItem.error == QJsonParseError::NoError)
+            refuse.file(notASet);
         refuse.file(describeSyntaxError(bytes, error));
+    }
+    if (!document.isObject())
+        refuse.file(notASet);
+    if (const std::optional<QString> key = firstRepeatedKey(bytes))
+        refuse.file(QStringLiteral("gives the key %1 twice in one object").arg(quoted(*key)));
     const QJsonObject root = document.object();
-    if (!document.isObject() || root.value("format") != QJsonValue(formatTag))
+    if (root.value("format") != QJsonValue(formatTag))
         refuse.file(QStringLiteral("is not a Kavrel_Spect set file (no \"format\": \"%1\")").arg(formatTag));
 
     const QJsonValue version = root.value("version");

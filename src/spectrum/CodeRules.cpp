@@ -3,12 +3,9 @@
 #include "spectrum/CodeTables.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
-constexpr int gb50011_2001 = 1;
-constexpr int gbT51408 = 2;
 constexpr int rareAction = 2;
 constexpr int intensity8 = 3;  // 8 (0.20 g) and above
 constexpr double rareTgIncrease = 0.05;
@@ -21,45 +18,34 @@ double tidy(double value)
     return std::round(value * 1e12) / 1e12;
 }
 
-std::string seconds(double value)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%.2f s", value);
-    return text;
-}
-
-bool rareTgApplies(const CodeSelection& s)
-{
-    if (!rareTgAvailable(s.codeType) || s.seismicActionIndex < rareAction)
-        return false;
-    return s.codeType != gb50011_2001 || s.intensityIndex >= intensity8;
-}
-
 } // namespace
 
 bool rareTgAvailable(int codeType)
 {
-    return codeType != gbT51408;
+    return designCodeOf(codeType) != DesignCode::GbT51408_2021;
+}
+
+std::string rareTgRefusal(const CodeSelection& s)
+{
+    if (!rareTgAvailable(s.codeType))
+        return "not for GB/T 51408-2021, which sets its own periods for rare earthquakes";
+    if (s.seismicActionIndex < rareAction)
+        return "only for rare and very rare earthquakes";
+    if (designCodeOf(s.codeType) == DesignCode::Gb50011_2001 && s.intensityIndex < intensity8)
+        return "GB 50011-2001 adds it at intensities 8 and 9 only";
+    return {};
 }
 
 CodeParameters codeParameters(const CodeSelection& selection, const CodeRuleOptions& options)
 {
     CodeParameters p;
     p.verticalApplied = options.vertical;
-    p.rareTgApplied = options.rareTg && rareTgApplies(selection);
+    p.rareTgApplied = options.rareTg && rareTgRefusal(selection).empty();
     const double tableAlphaMax = lookupAlphaMax(selection.intensityIndex, selection.seismicActionIndex);
     const double tableTg = lookupTg(selection.siteClassIndex, p.verticalApplied ? 0 : selection.groupIndex);
     p.alphaMax = p.verticalApplied ? tidy(verticalShare * tableAlphaMax) : tableAlphaMax;
+    p.tableTg = tableTg;
+    p.rareTgIncrease = p.rareTgApplied ? rareTgIncrease : 0.0;
     p.tg = p.rareTgApplied ? tidy(tableTg + rareTgIncrease) : tableTg;
-
-    if (p.verticalApplied || p.rareTgApplied) {
-        p.tgNote = seconds(tableTg);
-        if (p.rareTgApplied)
-            p.tgNote += " + " + seconds(rareTgIncrease);
-        if (p.verticalApplied)
-            p.tgNote += ", 1st group, vertical";
-        if (p.rareTgApplied)
-            p.tgNote += ", rare earthquake";
-    }
     return p;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "spectrum/DesignCode.h"
+
 #include <string>
 
 // The choices of the five selection boxes, as item indices.
@@ -27,13 +29,19 @@ struct CodeParameters {
     double tg = 0;
     bool rareTgApplied = false;
     bool verticalApplied = false;
-    // How Tg came about when a rule changed it, e.g. "0.40 s + 0.05 s, rare
-    // earthquake"; empty when it is the table's value.
-    std::string tgNote;
+    // The table's Tg that a rule started from, and what the rare rule added.
+    double tableTg = 0;
+    double rareTgIncrease = 0;
 };
 
 // The rare-earthquake rule can be asked for with this code at all.
 bool rareTgAvailable(int codeType);
+
+// Why the rare-earthquake rule cannot apply to the selection, in words that
+// follow "Tg + 0.05 s: ", or nothing when it applies: not with GB/T 51408,
+// only for rare and very rare earthquakes, with GB 50011-2001 only at
+// intensities 8 and 9.
+std::string rareTgRefusal(const CodeSelection& selection);
 
 // AlphaMax and Tg for the selection with the chosen rules, rounded to the
 // values the codes mean (0.4, not 0.35 + 0.05).

@@ -1,7 +1,5 @@
 #include "spectrum/KavrelSpectrum.h"
 
-#include "common/UserDialogs.h"
-
 #include <atomic>
 #include <cmath>
 
@@ -14,12 +12,15 @@ KavrelSpectrum::KavrelSpectrum(std::string name, double alphaMaxIn, double tgIn,
     : responseName(std::move(name)), alphaMax(alphaMaxIn), tg(tgIn), dampingRatio(dampingRatioIn)
 {
     ++liveSpectra;
-    if (codeTypeIn >= 0 && codeTypeIn <= 2) {
+    if (designCodeOf(codeTypeIn)) {
         codeType = codeTypeIn;
         computeCoefficients();
-    } else {
-        userDialogs().warning(QStringLiteral("Wrong codetype : %1.").arg(codeTypeIn));
     }
+}
+
+std::string KavrelSpectrum::wrongCodeTypeMessage(std::int32_t codeType)
+{
+    return "Wrong codetype : " + std::to_string(codeType) + ".";
 }
 
 KavrelSpectrum::~KavrelSpectrum()
@@ -35,24 +36,25 @@ int KavrelSpectrum::liveCount()
 void KavrelSpectrum::computeCoefficients()
 {
     const double z = dampingRatio;
-    switch (codeType) {
-    case 0:
+    const std::optional<DesignCode> code = designCode();
+    if (!code)
+        return;
+    switch (*code) {
+    case DesignCode::Gb50011_2010:
         gamma = 0.9 + (0.05 - z) / (0.3 + 6 * z);
         eta1 = 0.02 + (0.05 - z) / (4 + 32 * z);
         eta2 = 1 + (0.05 - z) / (0.08 + 1.6 * z);
         break;
-    case 1:
+    case DesignCode::Gb50011_2001:
         gamma = 0.9 + (0.05 - z) / (0.5 + 5 * z);
         eta1 = 0.02 + (0.05 - z) / 8;
         eta2 = 1 + (0.05 - z) / (0.06 + 1.7 * z);
         break;
-    case 2:
+    case DesignCode::GbT51408_2021:
         gamma = 0.9 + (0.05 - z) / (0.3 + 6 * z);
         eta1 = 0;
         eta2 = 1 + (0.05 - z) / (0.08 + 1.6 * z);
         break;
-    default:
-        return;
     }
     if (eta1 < 0)
         eta1 = 0;
@@ -64,17 +66,15 @@ std::int32_t KavrelSpectrum::alphaAt(double period, double& alpha) const
 {
     const double t = period;
     // Written so that a NaN period fails the test as well.
-    if (!(t >= 0.0 && t <= 6.0)) {
-        userDialogs().warning(QStringLiteral("Period is larger than 6.0s."));
+    if (!(t >= 0.0 && t <= 6.0))
         return -1;
-    }
     const double a = alphaMax;
     double value;
     if (t <= 0.1) {
         value = 0.45 * a + (eta2 * a - 0.45 * a) * t / 0.1;
     } else if (t <= tg) {
         value = eta2 * a;
-    } else if (codeType == 0 || codeType == 1) {
+    } else if (designCode() && hasStraightDescent(*designCode())) {
         if (t <= 5 * tg)
             value = std::pow(tg / t, gamma) * eta2 * a;
         else
@@ -88,14 +88,6 @@ std::int32_t KavrelSpectrum::alphaAt(double period, double& alpha) const
 
 std::string KavrelSpectrum::codeName() const
 {
-    switch (codeType) {
-    case 0:
-        return "GB 50011-2010";
-    case 1:
-        return "GB 50011-2001";
-    case 2:
-        return "GB/T 51408-2021";
-    default:
-        return std::string();
-    }
+    const std::optional<DesignCode> code = designCode();
+    return code ? designCodeName(*code) : std::string();
 }

@@ -1,11 +1,16 @@
 #pragma once
 
+#include "spectrum/DesignCode.h"
+
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // One named seismic design response spectrum of GB 50011-2010 (code type 0),
 // GB 50011-2001 (1) or GB/T 51408-2021 (2). The coefficients are derived once
-// at construction; the object never changes afterwards.
+// at construction; the object never changes afterwards. It talks to no one:
+// a caller that serves a person shows wrongCodeTypeMessage or
+// periodRefusedMessage when a construction or an alphaAt was refused.
 class KavrelSpectrum {
 public:
     KavrelSpectrum(std::string responseName, double alphaMax, double tg, double dampingRatio,
@@ -15,10 +20,12 @@ public:
     KavrelSpectrum(const KavrelSpectrum&) = delete;
     KavrelSpectrum& operator=(const KavrelSpectrum&) = delete;
 
-    // alpha at `period` seconds. Returns 0 and writes `alpha`, or -1 (with the
-    // warning "Period is larger than 6.0s.") for a period outside 0..6.0 s,
-    // leaving `alpha` untouched.
+    // alpha at `period` seconds. Returns 0 and writes `alpha`, or -1 for a
+    // period outside 0..6.0 s (or not a number), leaving `alpha` untouched.
     std::int32_t alphaAt(double period, double& alpha) const;
+
+    // The code, or nothing when the code type given was unknown.
+    std::optional<DesignCode> designCode() const { return designCodeOf(codeType); }
 
     // Designation of the spectrum's design code, e.g. "GB 50011-2010".
     std::string codeName() const;
@@ -28,6 +35,10 @@ public:
 
     // An unknown code type leaves codeType at this value and the coefficients 0.
     static constexpr std::int32_t InvalidCodeType = -1;
+
+    // What a person is told about a refused code type or period.
+    static std::string wrongCodeTypeMessage(std::int32_t codeType);
+    static constexpr const char* periodRefusedMessage = "Period is larger than 6.0s.";
 
     // Read as fields; nothing outside the constructor writes them.
     std::int32_t codeType = InvalidCodeType;

@@ -1,9 +1,8 @@
 #include "ui/InputPanel.h"
 
 #include "common/UserDialogs.h"
-#include "spectrum/SpectrumSet.h"
+#include "inputs/InputRules.h"
 #include "spectrum/StartupDefaults.h"
-#include "text/NarrowText.h"
 #include "text/NumberText.h"
 
 #include <QCheckBox>
@@ -14,21 +13,8 @@
 
 namespace {
 
-const QStringList codeItems = {"GB 50011-2010", "GB 50011-2001", "GB/T 51408-2021"};
-const QStringList intensityItems = {"6 ( 0.05 g )", "7 ( 0.10 g)", "7 ( 0.15 g)",
-                                    "8 ( 0.20 g)",  "8 ( 0.30 g)", "9 ( 0.40 g)"};
-const QStringList actionItems = {QString::fromUtf8("多遇地震"), QString::fromUtf8("设防地震"),
-                                 QString::fromUtf8("罕遇地震"), QString::fromUtf8("极罕遇地震")};
-const QStringList siteItems = {"I0", "I1", "II", "III", "IV"};
-const QStringList groupItems = {"1st Group", "2nd Group", "3th Group"};
-
 // The system's "gradient active caption" colour behind the main inputs.
 const QColor inputBackground(0xB9, 0xD1, 0xEA);
-
-QString quoted(const QString& text)
-{
-    return QLatin1Char('"') + text + QLatin1Char('"');
-}
 
 } // namespace
 
@@ -62,15 +48,15 @@ InputPanel::InputPanel(QWidget* parent) : QWidget(parent)
     };
 
     nameEdit = edit("edt4", QString::fromLatin1(startup::spectrumName));
-    codeBox = combo("cbb1", codeItems);
+    codeBox = combo("cbb1", boxTexts(codeChoices()));
     QPalette codePalette = codeBox->palette();
     codePalette.setColor(QPalette::Button, inputBackground);
     codePalette.setColor(QPalette::Base, inputBackground);
     codeBox->setPalette(codePalette);
-    intensityBox = combo("cbb2", intensityItems);
-    actionBox = combo("cbb3", actionItems);
-    siteBox = combo("cbb4", siteItems);
-    groupBox = combo("cbb5", groupItems);
+    intensityBox = combo("cbb2", boxTexts(intensityChoices()));
+    actionBox = combo("cbb3", boxTexts(actionChoices()));
+    siteBox = combo("cbb4", boxTexts(siteChoices()));
+    groupBox = combo("cbb5", boxTexts(groupChoices()));
     alphaMaxEdit = edit("edt1", QString());
     tgEdit = edit("edt2", QString());
     // Written in the user's own number form, so that it reads back as typed.
@@ -173,7 +159,7 @@ void InputPanel::applyCodeParameters()
     alphaMaxEdit->setText(formatGeneral(alphaMax_));
     tg_ = p.tg;
     tgEdit->setText(formatGeneral(tg_));
-    tgEdit->setToolTip(QString::fromStdString(p.tgNote));
+    tgEdit->setToolTip(tgNote(p));
 }
 
 void InputPanel::selectionChanged(QComboBox* box, std::int32_t& index)
@@ -189,35 +175,26 @@ bool InputPanel::refuse(QLineEdit* field, const QString& message)
     return false;
 }
 
-bool InputPanel::readNumber(QLineEdit* field, const QString& negativeMessage, double& value)
+bool InputPanel::readNumber(QLineEdit* field, NumberInput which, double& value)
 {
-    double parsed = 0;
-    if (!parseLocaleDouble(field->text(), parsed))
-        return refuse(field, quoted(field->text()) + " is not a valid floating number!");
-    if (parsed < 0)
-        return refuse(field, negativeMessage);
-    // A typed "-0" is zero; its sign would not survive a set file.
-    value = parsed + 0.0;
+    const InputRead<double> read = ::readNumber(field->text(), which);
+    if (!read.accepted())
+        return refuse(field, read.refusal);
+    value = read.value;
     return true;
 }
 
 std::optional<SpectrumInputs> InputPanel::readInputs()
 {
-    const std::string name = toNarrow(trimControls(nameEdit->text()));
-    switch (SpectrumSet::checkNameForm(name)) {
-    case SpectrumSet::NameCheck::TooLong:
-        refuse(nameEdit, "Response Name must be less than 20 letters.");
+    const InputRead<std::string> name = readName(nameEdit->text());
+    if (!name.accepted()) {
+        refuse(nameEdit, name.refusal);
         return std::nullopt;
-    case SpectrumSet::NameCheck::Empty:
-        refuse(nameEdit, "Please Input Response Name.");
-        return std::nullopt;
-    default:
-        break;
     }
-    responseName_ = name;
-    if (!readNumber(alphaMaxEdit, "AlphaMax must be postive.", alphaMax_)
-        || !readNumber(tgEdit, "Characteristic Groud Period must be postive.", tg_)
-        || !readNumber(dampingEdit, "Damping ratio must be postive.", dampingRatio_))
+    responseName_ = name.value;
+    if (!readNumber(alphaMaxEdit, NumberInput::AlphaMax, alphaMax_)
+        || !readNumber(tgEdit, NumberInput::Tg, tg_)
+        || !readNumber(dampingEdit, NumberInput::DampingRatio, dampingRatio_))
         return std::nullopt;
     return SpectrumInputs{responseName_, alphaMax_, tg_, dampingRatio_, codeType_};
 }

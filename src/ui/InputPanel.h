@@ -1,6 +1,6 @@
 #pragma once
 
-#include "spectrum/CodeRules.h"
+#include "inputs/InputRules.h"
 
 #include <QWidget>
 #include <cstdint>
@@ -60,7 +60,7 @@ public:
 private:
     void selectionChanged(QComboBox* box, std::int32_t& index);
     bool refuse(QLineEdit* field, const QString& message);
-    bool readNumber(QLineEdit* field, const QString& negativeMessage, double& value);
+    bool readNumber(QLineEdit* field, NumberInput which, double& value);
 
     QLineEdit* nameEdit;
     QComboBox* codeBox;

@@ -2,6 +2,7 @@
 
 #include "common/UserDialogs.h"
 #include "common/WebSite.h"
+#include "inputs/InputRules.h"
 #include "spectrum/KavrelSpectrum.h"
 #include "spectrum/StartupDefaults.h"
 #include "text/NarrowText.h"
@@ -35,6 +36,7 @@
 #include <QVBoxLayout>
 
 #include <functional>
+#include <new>
 
 namespace {
 
@@ -46,11 +48,6 @@ struct Command {
     std::function<void()> run;
     QKeySequence shortcut = {};
 };
-
-QString quoted(const QString& text)
-{
-    return QLatin1Char('"') + text + QLatin1Char('"');
-}
 
 } // namespace
 
@@ -266,8 +263,7 @@ void MainWindow::createSpectrum()
     if (!inputs)
         return;
     if (spectra_.contains(inputs->name)) {
-        userDialogs().warning("Response with name: " + quoted(fromNarrow(inputs->name))
-                              + " already exists! Please Input another Name.");
+        userDialogs().warning(nameTakenMessage(inputs->name));
         inputPanel_->focusName();
         return;
     }
@@ -276,12 +272,17 @@ void MainWindow::createSpectrum()
     const CodeParameters rules = codeParameters(inputPanel_->selection(), inputPanel_->ruleOptions());
     origin.rareTg = rules.rareTgApplied;
     origin.vertical = rules.verticalApplied;
+    auto spectrum = std::make_unique<KavrelSpectrum>(inputs->name, inputs->alphaMax, inputs->tg,
+                                                     inputs->dampingRatio, inputs->codeType);
+    // The model says nothing itself; the window tells of a code it does not know.
+    if (!spectrum->designCode())
+        userDialogs().warning(QString::fromStdString(KavrelSpectrum::wrongCodeTypeMessage(inputs->codeType)));
     try {
-        spectra_.add(std::make_unique<KavrelSpectrum>(inputs->name, inputs->alphaMax, inputs->tg,
-                                                      inputs->dampingRatio, inputs->codeType),
-                     true, origin);
-    } catch (const std::exception&) {
-        // The set has undone whatever part of the addition was made.
+        spectra_.add(std::move(spectrum), true, origin);
+    } catch (const std::bad_alloc&) {
+        // The set has undone whatever part of the addition was made. Any
+        // other failure goes on to the general error handler with its own
+        // message, the set undone just the same.
         userDialogs().warning("Out of Memory.");
     }
 }

@@ -127,6 +127,12 @@ TEST_F(KspectTest, GivenValuesOverrideTheTablesAsTypingIntoTheWindowDoes)
     expectTheSpectrum(KavrelSpectrum("Site A", 0.5, 0, 0.05, 0), file, 6);  // 0 ... 1 and the corner 0.1
     EXPECT_EQ(entries(folder), QStringList{"c.tcl"});
 
+    // A typed "-0" is zero, as in the window: no "-0" reaches a file.
+    const Outcome negativeZero = kspect({"--alpha-max", "-0", "--tg", "-0.0", "--damping", "-0e3", "--format", "csi"});
+    ASSERT_EQ(negativeZero.exitCode, 0) << negativeZero.err.toStdString();
+    EXPECT_EQ(readCsiFile(negativeZero.out).comments.mid(2, 2), (QStringList{"AlphaMax: 0", "Tg: 0 s"}));
+    EXPECT_TRUE(readCsiFile(negativeZero.out).comments.contains("Damping ratio: 0"));
+
     // A name of 19 bytes is taken whole.
     const Outcome longest = kspect({"--name", "ABCDEFGHIJKLMNOPQRS", "--format", "csi"});
     EXPECT_EQ(longest.exitCode, 0);
@@ -148,10 +154,10 @@ TEST_F(KspectTest, CodeRulesChangeOnlyWhatTheTablesGive)
     EXPECT_EQ(v.comments.mid(2, 2), (QStringList{"AlphaMax: 0.052", "Tg: 0.45 s"}));
     expectTheSpectrum(KavrelSpectrum("Spectrum-1", 0.052, 0.45, 0.05, 0), v);
 
-    // The 2001 code adds nothing at intensity 7; an explicit --tg wins over the rule.
-    const Outcome at7 = kspect({"--code", "2001", "--intensity", "7", "--action", "rare", "--site", "II", "--group",
-                                "2", "--rare-tg", "--format", "csi"});
-    EXPECT_EQ(readCsiFile(at7.out).comments.value(3), "Tg: 0.4 s");
+    // The 2001 code adds it from intensity 8 on; an explicit --tg wins over the rule.
+    const Outcome at8 = kspect({"--code", "2001", "--intensity", "8", "--action", "very-rare", "--site", "II",
+                                "--group", "2", "--rare-tg", "--format", "csi"});
+    EXPECT_EQ(readCsiFile(at8.out).comments.value(3), "Tg: 0.45 s");
     const Outcome typed = kspect({"--action", "rare", "--rare-tg", "--tg", "0.3", "--format", "csi"});
     EXPECT_EQ(readCsiFile(typed.out).comments.value(3), "Tg: 0.3 s");
 }
@@ -192,6 +198,13 @@ TEST_F(KspectTest, RefusedInputNamesTheOptionAndWritesNothing)
         {{"--tag", "5"}, "--tag: only for --format opensees"},
         {{"--code", "51408", "--action", "rare", "--rare-tg"},
          "--rare-tg: not for GB/T 51408-2021, which sets its own periods for rare earthquakes"},
+        // A rule that cannot apply is refused rather than silently doing nothing.
+        {{"--rare-tg"}, "--rare-tg: only for rare and very rare earthquakes"},
+        {{"--action", "design", "--rare-tg"}, "--rare-tg: only for rare and very rare earthquakes"},
+        {{"--code", "2001", "--intensity", "7.5", "--action", "rare", "--rare-tg"},
+         "--rare-tg: GB 50011-2001 adds it at intensities 8 and 9 only"},
+        {{"--code", "2001", "--intensity", "6", "--action", "very-rare", "--rare-tg"},
+         "--rare-tg: GB 50011-2001 adds it at intensities 8 and 9 only"},
         {{"--format", "opensees", "--tag", "0"}, "--tag: \"0\" is not a whole number from 1 to 2147483647"},
         {{"--format", "opensees", "--tag", "1.5"}, "--tag: \"1.5\" is not a whole number from 1 to 2147483647"},
     };

@@ -137,7 +137,19 @@ TEST(SetFile, EveryKindOfDamageIsRefusedNamingTheFileAndTheFault)
         {"blank", " \n", "\"sites.kspect\": is empty"},
         {"truncated", good.left(good.size() / 2), "\"sites.kspect\": is cut short: the JSON text ends before the set does"},
         {"not JSON", "name,code\nA,GB 50011-2010\n", "\"sites.kspect\": is not valid JSON (illegal value at byte 1)"},
-        {"a list", "[1, 2]", "\"sites.kspect\": is not a Kavrel_Spect set file (no \"format\": \"kavrel-spect-set\")"},
+        {"a list", "[1, 2]", "\"sites.kspect\": is not a set file (its top level is not an object)"},
+        {"a number", " 42\n", "\"sites.kspect\": is not a set file (its top level is not an object)"},
+        {"a text", "\"{}\"", "\"sites.kspect\": is not a set file (its top level is not an object)"},
+        {"null", "null", "\"sites.kspect\": is not a set file (its top level is not an object)"},
+        {"no format", R"({"version": 1, "spectra": []})",
+         "\"sites.kspect\": is not a Kavrel_Spect set file (no \"format\": \"kavrel-spect-set\")"},
+        {"top key twice", R"({"format": "kavrel-spect-set", "version": 1, "spectra": [], "version": 1})",
+         "\"sites.kspect\": gives the key \"version\" twice in one object"},
+        // The same key however it is spelt, found inside a spectrum's origin.
+        {"nested key twice",
+         R"({"format": "kavrel-spect-set", "version": 1, "spectra": [{"name": "A", "code": "GB 50011-2010",)"
+         R"( "alphaMax": 0.08, "tg": 0.35, "dampingRatio": 0.05, "origin": {"site": "II", "s\u0069te": "III"}}]})",
+         "\"sites.kspect\": gives the key \"site\" twice in one object"},
         {"newer", R"({"format": "kavrel-spect-set", "version": 2, "spectra": []})",
          "\"sites.kspect\": was made by a newer version of Kavrel_Spect (set file version 2; this one reads version 1)"},
         {"version text", R"({"format": "kavrel-spect-set", "version": "1", "spectra": []})",
@@ -174,6 +186,12 @@ TEST(SetFile, EveryKindOfDamageIsRefusedNamingTheFileAndTheFault)
         SCOPED_TRACE(c.kind);
         EXPECT_EQ(refusalOf(c.bytes), c.message);
     }
+    // Equal keys in different objects, or a key's text as a value, are fine.
+    EXPECT_EQ(refusalOf(R"({"format": "kavrel-spect-set", "version": 1, "spectra": [{"name": "name", "code":)"
+                        R"( "GB 50011-2010", "alphaMax": 0.08, "tg": 0.35, "dampingRatio": 0.05, "origin":)"
+                        R"( {"site": "II", "group": "1"}}, {"name": "B", "code": "GB 50011-2010", "alphaMax": 0,)"
+                        R"( "tg": 0, "dampingRatio": 0, "origin": {"site": "II", "group": "1"}}]})"),
+              "accepted");
     // Names are measured in bytes: seven Han characters are 21.
     EXPECT_NE(refusalOf(withSecond([](QJsonObject& s) { s.insert("name", QString::fromUtf8("设防地震设防地")); }))
                   .indexOf("not less than 20 bytes"),

@@ -1,3 +1,4 @@
+#include "inputs/InputRules.h"
 #include "spectrum/CodeRules.h"
 #include "spectrum/KavrelSpectrum.h"
 
@@ -12,7 +13,7 @@ TEST(CodeRules, BothOffKeepTheTables)
         const CodeParameters p = codeParameters({code, 1, 2, 2, 1}, {});
         EXPECT_EQ(p.alphaMax, 0.5);
         EXPECT_EQ(p.tg, 0.4);
-        EXPECT_TRUE(p.tgNote.empty());
+        EXPECT_TRUE(tgNote(p, QLocale::c()).isEmpty());
     }
 }
 
@@ -22,7 +23,7 @@ TEST(CodeRules, RareEarthquakeAddsFiveHundredthsWhereTheCodeSaysSo)
     const CodeParameters rare2010 = codeParameters({0, 1, 2, 2, 1}, {true, false});
     EXPECT_EQ(rare2010.alphaMax, 0.5);
     EXPECT_EQ(rare2010.tg, 0.45);
-    EXPECT_EQ(rare2010.tgNote, "0.40 s + 0.05 s, rare earthquake");
+    EXPECT_EQ(tgNote(rare2010, QLocale::c()), "0.40 s + 0.05 s, rare earthquake");
     // Very rare counts as rare; frequent and design-basis do not.
     EXPECT_EQ(codeParameters({0, 1, 3, 2, 1}, {true, false}).tg, 0.45);
     EXPECT_EQ(codeParameters({0, 1, 1, 2, 1}, {true, false}).tg, 0.4);
@@ -48,10 +49,10 @@ TEST(CodeRules, VerticalTakesSixtyFivePercentAndTheFirstGroupsTg)
     const CodeParameters v = codeParameters({0, 1, 0, 3, 2}, {false, true});
     EXPECT_EQ(v.alphaMax, 0.052);  // the double nearest 0.052, not 0.052000000000000005
     EXPECT_EQ(v.tg, 0.45);
-    EXPECT_EQ(v.tgNote, "0.45 s, 1st group, vertical");
+    EXPECT_EQ(tgNote(v, QLocale::c()), "0.45 s, 1st group, vertical");
     // With the rare rule too: the 1st group's 0.35 s at site II, plus 0.05 s.
     const CodeParameters both = codeParameters({0, 1, 2, 2, 1}, {true, true});
     EXPECT_EQ(both.alphaMax, 0.325);
     EXPECT_EQ(both.tg, 0.4);
-    EXPECT_EQ(both.tgNote, "0.35 s + 0.05 s, 1st group, vertical, rare earthquake");
+    EXPECT_EQ(tgNote(both, QLocale::c()), "0.35 s + 0.05 s, 1st group, vertical, rare earthquake");
 }

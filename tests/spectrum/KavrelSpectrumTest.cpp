@@ -56,15 +56,18 @@ TEST(SpectrumCoefficients, HighDampingIsFlooredButGammaIsNot)
     EXPECT_EQ(above.eta1, 0.0);
 }
 
-TEST(SpectrumCoefficients, WrongCodeTypeWarnsAndLeavesNoCoefficients)
+TEST(SpectrumCoefficients, WrongCodeTypeLeavesNoCoefficientsAndSaysNothingItself)
 {
     FakeUserDialogs dialogs;
     KavrelSpectrum s("s", 0.04, 0.2, 0.05, 3);
-    ASSERT_EQ(dialogs.boxes.size(), 1u);
-    EXPECT_EQ(dialogs.boxes[0].kind, "warning");
-    EXPECT_EQ(dialogs.boxes[0].text, "Wrong codetype : 3.");
+    EXPECT_TRUE(dialogs.boxes.empty());
+    EXPECT_EQ(KavrelSpectrum::wrongCodeTypeMessage(3), "Wrong codetype : 3.");
+    EXPECT_EQ(KavrelSpectrum::wrongCodeTypeMessage(-7), "Wrong codetype : -7.");
     EXPECT_EQ(s.codeType, KavrelSpectrum::InvalidCodeType);
+    EXPECT_FALSE(s.designCode());
     EXPECT_EQ(s.codeName(), "");
+    EXPECT_EQ(s.gamma, 0.0);
+    EXPECT_EQ(s.eta2, 0.0);
 }
 
 TEST(SpectrumAlpha, BranchBoundariesOfTheWorkedExample)
@@ -132,7 +135,7 @@ TEST(SpectrumAlpha, SmallTgLeavesNoPlateau)
     EXPECT_EQ(alpha(zeroNew, 0.5), 0.0);
 }
 
-TEST(SpectrumAlpha, PeriodsOutsideTheRangeAreRefusedWithAWarning)
+TEST(SpectrumAlpha, PeriodsOutsideTheRangeAreRefusedSilently)
 {
     FakeUserDialogs dialogs;
     KavrelSpectrum s("s", 0.04, 0.2, 0.05, 0);
@@ -141,7 +144,9 @@ TEST(SpectrumAlpha, PeriodsOutsideTheRangeAreRefusedWithAWarning)
         EXPECT_EQ(s.alphaAt(t, a), -1);
         EXPECT_EQ(a, 123.0);
     }
-    EXPECT_EQ(dialogs.texts(), QStringList(3, "Period is larger than 6.0s."));
+    // The caller that talks to a person shows the warning, not the model.
+    EXPECT_TRUE(dialogs.boxes.empty());
+    EXPECT_STREQ(KavrelSpectrum::periodRefusedMessage, "Period is larger than 6.0s.");
     double a = 0;
     EXPECT_EQ(s.alphaAt(6.0, a), 0);
 }

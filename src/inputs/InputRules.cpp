@@ -1,0 +1,123 @@
+#include "inputs/InputRules.h"
+
+#include "text/NarrowText.h"
+#include "text/NumberText.h"
+
+#include <cmath>
+
+namespace {
+
+QString quoted(const QString& text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+QString seconds(double value, const QLocale& locale)
+{
+    return formatFixed(value, 2, locale) + QStringLiteral(" s");
+}
+
+} // namespace
+
+QString nameRefusal(SpectrumSet::NameCheck check)
+{
+    switch (check) {
+    case SpectrumSet::NameCheck::Empty:
+        return QStringLiteral("Please Input Response Name.");
+    case SpectrumSet::NameCheck::TooLong:
+        return QStringLiteral("Response Name must be less than %1 letters.").arg(SpectrumSet::NameLimit);
+    case SpectrumSet::NameCheck::Taken:
+    case SpectrumSet::NameCheck::Accepted:
+        break;
+    }
+    return {};
+}
+
+QString nameTakenMessage(const std::string& name)
+{
+    return "Response with name: " + quoted(fromNarrow(name)) + " already exists! Please Input another Name.";
+}
+
+InputRead<std::string> readName(const QString& typed)
+{
+    InputRead<std::string> read;
+    read.value = toNarrow(trimControls(typed));
+    read.refusal = nameRefusal(SpectrumSet::checkNameForm(read.value));
+    return read;
+}
+
+QString notANumberMessage(const QString& text)
+{
+    return quoted(text) + " is not a valid floating number!";
+}
+
+QString negativeMessage(NumberInput which)
+{
+    switch (which) {
+    case NumberInput::AlphaMax:
+        return QStringLiteral("AlphaMax must be postive.");
+    case NumberInput::Tg:
+        return QStringLiteral("Characteristic Groud Period must be postive.");
+    case NumberInput::DampingRatio:
+        break;
+    }
+    return QStringLiteral("Damping ratio must be postive.");
+}
+
+std::optional<double> numberAccepted(double value)
+{
+    if (!std::isfinite(value) || value < 0)
+        return std::nullopt;
+    return value + 0.0;
+}
+
+InputRead<double> readNumber(const QString& text, NumberInput which, const QLocale& locale)
+{
+    InputRead<double> read;
+    double parsed = 0;
+    if (!parseLocaleDouble(text, parsed, locale)) {
+        read.refusal = notANumberMessage(text);
+        return read;
+    }
+    const std::optional<double> accepted = numberAccepted(parsed);
+    if (!accepted)
+        read.refusal = negativeMessage(which);
+    else
+        read.value = *accepted;
+    return read;
+}
+
+QString tgNote(const CodeParameters& p, const QLocale& locale)
+{
+    if (!p.verticalApplied && !p.rareTgApplied)
+        return {};
+    QString note = seconds(p.tableTg, locale);
+    if (p.rareTgApplied)
+        note += " + " + seconds(p.rareTgIncrease, locale);
+    if (p.verticalApplied)
+        note += ", 1st group, vertical";
+    if (p.rareTgApplied)
+        note += ", rare earthquake";
+    return note;
+}
+
+QStringList boxTexts(const SelectionChoices& choices)
+{
+    QStringList texts;
+    for (const SelectionChoice& choice : choices)
+        texts << QString::fromUtf8(choice.boxText);
+    return texts;
+}
+
+QStringList choiceWords(const SelectionChoices& choices)
+{
+    QStringList words;
+    for (const SelectionChoice& choice : choices)
+        words << QString::fromUtf8(choice.word);
+    return words;
+}
+
+int choiceOfWord(const SelectionChoices& choices, const QString& word)
+{
+    return static_cast<int>(choiceWords(choices).indexOf(word));
+}
