@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 
-#include "KavrelVersion.h"
+#include "common/KavrelVersion.h"
 
 #include <QByteArray>
 #include <QCommandLineOption>

@@ -4,7 +4,7 @@
 // Exit status: 0 written; 1 the file or the standard output could not be
 // written (an existing file is left as it was); 2 the command line was
 // refused, and nothing was written. Every failure is one line on stderr.
-#include "KavrelVersion.h"
+#include "common/KavrelVersion.h"
 #include "cli/KspectOptions.h"
 #include "common/KavrelError.h"
 #include "export/AnalysisFile.h"

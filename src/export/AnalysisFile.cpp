@@ -3,6 +3,7 @@
 #include "common/KavrelError.h"
 #include "export/SafeFileWriter.h"
 #include "spectrum/KavrelSpectrum.h"
+#include "text/NumberText.h"
 
 #include <algorithm>
 #include <charconv>
@@ -19,32 +20,6 @@ constexpr double lastPeriod = 6.0;
 // Wide enough for any double in fixed notation with as many decimals as the
 // shortest text of any double has.
 constexpr int numberBufferSize = 800;
-
-void appendShortest(std::string& out, double value, std::chars_format style)
-{
-    char buffer[numberBufferSize];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, style);
-    out.append(buffer, result.ptr);
-}
-
-// Periods never get an exponent: 0.00001, not 1e-05.
-void appendPeriod(std::string& out, double value)
-{
-    appendShortest(out, value, std::chars_format::fixed);
-}
-
-// Values as printf's %g would show their shortest digits: 0.0053 and 1e-05.
-void appendValue(std::string& out, double value)
-{
-    appendShortest(out, value, std::chars_format::general);
-}
-
-std::string shortestText(double value)
-{
-    std::string text;
-    appendValue(text, value);
-    return text;
-}
 
 // Decimals of the shortest fixed text of `value`: 2 for 0.01, 5 for 1e-5.
 int decimalsOf(double value)
@@ -185,9 +160,9 @@ private:
     void pairLines(const char* separator, const char* end)
     {
         for (const SpectrumPoint& p : points_) {
-            appendPeriod(out_, p.period);
+            appendShortestFixed(out_, p.period);
             out_ += separator;
-            appendValue(out_, p.alpha);
+            appendShortest(out_, p.alpha);
             out_ += end;
         }
     }
@@ -257,13 +232,13 @@ private:
         for (std::size_t i = 0; i < points_.size(); ++i) {
             if (i > 0)
                 out_ += ' ';
-            appendPeriod(out_, points_[i].period);
+            appendShortestFixed(out_, points_[i].period);
         }
         out_ += "} -values {";
         for (std::size_t i = 0; i < points_.size(); ++i) {
             if (i > 0)
                 out_ += ' ';
-            appendValue(out_, points_[i].alpha);
+            appendShortest(out_, points_[i].alpha);
         }
         out_ += "}";
         out_ += end;
@@ -279,12 +254,18 @@ struct FormatInfo {
     AnalysisFormat format;
     const char* name;
     const char* suffix;
+    const char* filter;  // the save dialog's file type
+    int dialogPlace;     // the dialog offers the programs' formats first
 };
 
+// Every format once, in the command line's order.
 const FormatInfo formatTable[] = {
-    {AnalysisFormat::Table, "table", "txt"},  {AnalysisFormat::Csv, "csv", "csv"},
-    {AnalysisFormat::Csi, "csi", "txt"},      {AnalysisFormat::Midas, "midas", "sgs"},
-    {AnalysisFormat::Staad, "staad", "txt"},  {AnalysisFormat::OpenSees, "opensees", "tcl"},
+    {AnalysisFormat::Table, "table", "txt", "Table (*.txt)", 5},
+    {AnalysisFormat::Csv, "csv", "csv", "CSV (*.csv)", 4},
+    {AnalysisFormat::Csi, "csi", "txt", "CSI SAP2000/ETABS (*.txt)", 0},
+    {AnalysisFormat::Midas, "midas", "sgs", "MIDAS Gen/Civil (*.sgs)", 1},
+    {AnalysisFormat::Staad, "staad", "txt", "STAAD.Pro (*.txt)", 2},
+    {AnalysisFormat::OpenSees, "opensees", "tcl", "OpenSees Tcl (*.tcl)", 3},
 };
 
 const FormatInfo& infoOf(AnalysisFormat format)
@@ -300,9 +281,23 @@ const FormatInfo& infoOf(AnalysisFormat format)
 
 const std::vector<AnalysisFormat>& analysisFormats()
 {
-    static const std::vector<AnalysisFormat> all = {AnalysisFormat::Table, AnalysisFormat::Csv,
-                                                    AnalysisFormat::Csi,   AnalysisFormat::Midas,
-                                                    AnalysisFormat::Staad, AnalysisFormat::OpenSees};
+    static const std::vector<AnalysisFormat> all = [] {
+        std::vector<AnalysisFormat> formats;
+        for (const FormatInfo& info : formatTable)
+            formats.push_back(info.format);
+        return formats;
+    }();
+    return all;
+}
+
+const std::vector<AnalysisFormat>& analysisFormatsForDialog()
+{
+    static const std::vector<AnalysisFormat> all = [] {
+        std::vector<AnalysisFormat> formats(std::size(formatTable));
+        for (const FormatInfo& info : formatTable)
+            formats[static_cast<std::size_t>(info.dialogPlace)] = info.format;
+        return formats;
+    }();
     return all;
 }
 
@@ -316,15 +311,34 @@ const char* analysisFormatSuffix(AnalysisFormat format)
     return infoOf(format).suffix;
 }
 
-bool analysisFormatFromName(const QString& name, AnalysisFormat& format)
+const char* analysisFormatFilter(AnalysisFormat format)
+{
+    return infoOf(format).filter;
+}
+
+namespace {
+
+bool findFormat(const char* FormatInfo::*field, const QString& text, AnalysisFormat& format)
 {
     for (const FormatInfo& info : formatTable) {
-        if (name == QLatin1String(info.name)) {
+        if (text == QLatin1String(info.*field)) {
             format = info.format;
             return true;
         }
     }
     return false;
+}
+
+} // namespace
+
+bool analysisFormatFromName(const QString& name, AnalysisFormat& format)
+{
+    return findFormat(&FormatInfo::name, name, format);
+}
+
+bool analysisFormatFromFilter(const QString& filter, AnalysisFormat& format)
+{
+    return findFormat(&FormatInfo::filter, filter, format);
 }
 
 QString periodRangeProblem(const PeriodRange& range)

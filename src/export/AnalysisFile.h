@@ -27,8 +27,10 @@ class QIODevice;
 
 enum class AnalysisFormat { Table, Csv, Csi, Midas, Staad, OpenSees };
 
-// Every format, in the order the command line and the save dialog offer them.
+// Every format, in the order the command line offers them; the save dialog
+// offers the analysis programs' formats first.
 const std::vector<AnalysisFormat>& analysisFormats();
+const std::vector<AnalysisFormat>& analysisFormatsForDialog();
 
 // The format's name on the command line: "table", "csv", "csi", "midas",
 // "staad", "opensees".
@@ -37,9 +39,13 @@ const char* analysisFormatName(AnalysisFormat format);
 // The usual file name suffix, without the dot: "txt", "csv", "sgs", "tcl".
 const char* analysisFormatSuffix(AnalysisFormat format);
 
-// Finds the format of a command-line name (exact, lower case); false when
-// there is none.
+// The save dialog's file type, e.g. "MIDAS Gen/Civil (*.sgs)".
+const char* analysisFormatFilter(AnalysisFormat format);
+
+// Finds the format of a command-line name (exact, lower case) or of a save
+// dialog's file type; false when there is none.
 bool analysisFormatFromName(const QString& name, AnalysisFormat& format);
+bool analysisFormatFromFilter(const QString& filter, AnalysisFormat& format);
 
 struct PeriodRange {
     double start = 0.0;

@@ -7,13 +7,13 @@
 
 #include <algorithm>
 
-QList<QStringList> parameterTable(const SpectrumSet& spectra)
+QList<QStringList> parameterTable(const SpectrumSet& spectra, const std::vector<bool>& drawn)
 {
     QList<QStringList> rows;
     rows << QStringList{QStringLiteral("Name"), QStringLiteral("Design Code"), QStringLiteral("AlphaMax"),
                         QStringLiteral("Tg (s)"), QStringLiteral("Damping Ratio")};
     for (int i = 0; i < spectra.size(); ++i) {
-        if (!spectra.isVisible(i))
+        if (static_cast<std::size_t>(i) >= drawn.size() || !drawn[static_cast<std::size_t>(i)])
             continue;
         const KavrelSpectrum& s = spectra.at(i);
         rows << QStringList{fromNarrow(s.responseName), QString::fromStdString(s.codeName()),

@@ -5,15 +5,19 @@
 #include <QSizeF>
 #include <QStringList>
 
+#include <vector>
+
 class SpectrumSet;
 
 // The printed page: the chart across the top and, below it, a table of the
 // shown spectra's parameters, all on one landscape page.
 
-// The table's rows: a header row, then one row per shown spectrum in the
-// set's order (name, design code, AlphaMax, Tg, damping ratio), numbers in
-// the general form of the user's locale.
-QList<QStringList> parameterTable(const SpectrumSet& spectra);
+// The table's rows: a header row, then one row per spectrum whose curve is
+// drawn (`drawn[i]` for the set's spectrum i; the legend can hide a curve
+// whose check mark stays set), in the set's order: name, design code,
+// AlphaMax, Tg, damping ratio, numbers in the general form of the user's
+// locale. A spectrum without an entry in `drawn` is not drawn.
+QList<QStringList> parameterTable(const SpectrumSet& spectra, const std::vector<bool>& drawn);
 
 struct ReportLayout {
     QRectF chart;         // the chart's box, its width-to-height ratio kept

@@ -19,9 +19,7 @@ struct SpectrumFileFormat {
 };
 
 // The file names for the spectra of `contents`, in order: each spectrum's
-// name with every character that a file name cannot hold on common systems
-// (/ \ : * ? " < > | and control characters, a leading dot, trailing blanks
-// and dots, device names such as CON) replaced by "_", then ".suffix". Names
+// spectrumFileBase, then ".suffix". Names
 // that then meet, ignoring case, are numbered: "A.txt", "a (2).txt".
 QStringList spectrumFileNames(const SetContents& contents, const QString& suffix);
 

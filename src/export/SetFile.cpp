@@ -6,6 +6,7 @@
 #include "spectrum/KavrelSpectrum.h"
 #include "spectrum/SpectrumSet.h"
 #include "text/NarrowText.h"
+#include "text/NumberText.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -100,7 +101,7 @@ public:
         if (!accepted)
             refuse_.spectrum(index_, QStringLiteral("has a negative \"%1\" (%2)")
                                          .arg(QLatin1String(key))
-                                         .arg(number, 0, 'g', 17));
+                                         .arg(shortestQString(number)));
         return *accepted;
     }
 
@@ -267,7 +268,7 @@ SetContents parseSetFile(const QByteArray& bytes, const QString& fileName)
     if (version.toDouble() > setFileVersion)
         refuse.file(QStringLiteral("was made by a newer version of Kavrel_Spect (set file version %1; this one reads "
                                    "version %2)")
-                        .arg(version.toDouble(), 0, 'g', 17)
+                        .arg(shortestQString(version.toDouble()))
                         .arg(setFileVersion));
 
     const QJsonValue spectraValue = root.value("spectra");

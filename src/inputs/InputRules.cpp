@@ -53,15 +53,10 @@ QString notANumberMessage(const QString& text)
 
 QString negativeMessage(NumberInput which)
 {
-    switch (which) {
-    case NumberInput::AlphaMax:
-        return QStringLiteral("AlphaMax must be postive.");
-    case NumberInput::Tg:
-        return QStringLiteral("Characteristic Groud Period must be postive.");
-    case NumberInput::DampingRatio:
-        break;
-    }
-    return QStringLiteral("Damping ratio must be postive.");
+    // In the order of NumberInput.
+    static const char* const texts[] = {"AlphaMax must be postive.", "Characteristic Groud Period must be postive.",
+                                        "Damping ratio must be postive."};
+    return QString::fromLatin1(texts[static_cast<int>(which)]);
 }
 
 std::optional<double> numberAccepted(double value)

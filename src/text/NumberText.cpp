@@ -263,8 +263,118 @@ QString formatScientific4(double value, const QLocale& locale)
     return withLocalePoint(text, locale);
 }
 
-bool parseLocaleDouble(const QString& text, double& value, const QLocale& locale)
+namespace {
+
+// Wide enough for any double in fixed notation with as many decimals as the
+// shortest text of any double has.
+constexpr int shortestBufferSize = 800;
+
+void appendShortestIn(std::string& out, double value, std::chars_format style)
 {
+    char buffer[shortestBufferSize];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, style);
+    out.append(buffer, result.ptr);
+}
+
+} // namespace
+
+void appendShortest(std::string& out, double value)
+{
+    appendShortestIn(out, value, std::chars_format::general);
+}
+
+void appendShortestFixed(std::string& out, double value)
+{
+    appendShortestIn(out, value, std::chars_format::fixed);
+}
+
+std::string shortestText(double value)
+{
+    std::string text;
+    appendShortest(text, value);
+    return text;
+}
+
+QString shortestQString(double value)
+{
+    return QString::fromStdString(shortestText(value));
+}
+
+namespace {
+
+// The symbols of the plain form in a locale, looked up again only when the
+// locale asked for changes: the lookup costs more than the reading.
+struct PlainForm {
+    QLocale locale;
+    char16_t decimalPoint = u'.';
+    bool usable = false;  // the locale writes numbers in the plain form
+};
+
+const PlainForm& plainForm(const QLocale& current)
+{
+    static thread_local PlainForm form;
+    static thread_local bool known = false;
+    if (!known || !(current == form.locale)) {
+        form.locale = current;
+        const QString point = current.decimalPoint();
+        form.usable = point.size() == 1 && !point[0].isDigit() && current.negativeSign() == QLatin1String("-")
+            && current.exponential().compare(QLatin1String("e"), Qt::CaseInsensitive) == 0;
+        form.decimalPoint = form.usable ? point[0].unicode() : u'.';
+        known = true;
+    }
+    return form;
+}
+
+// Reads -digits[<point>digits][(e|E)[+|-]digits], the form that number texts
+// almost always take, without the locale machinery; false for any other text.
+bool readPlainForm(QStringView text, char16_t point, double& value)
+{
+    char buffer[64];
+    if (text.size() >= static_cast<qsizetype>(sizeof buffer))
+        return false;
+    qsizetype i = 0;
+    const auto isDigit = [&text, &i] { return i < text.size() && text[i] >= u'0' && text[i] <= u'9'; };
+    const auto copyDigits = [&] {
+        const qsizetype start = i;
+        for (; isDigit(); ++i)
+            buffer[i] = static_cast<char>(text[i].unicode());
+        return i > start;
+    };
+    if (i < text.size() && text[i] == u'-')
+        buffer[i++] = '-';
+    if (!copyDigits())
+        return false;
+    if (i < text.size() && text[i] == point) {
+        buffer[i++] = '.';
+        if (!copyDigits())
+            return false;
+    }
+    if (i < text.size() && (text[i] == u'e' || text[i] == u'E')) {
+        buffer[i++] = 'e';
+        if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
+            buffer[i] = static_cast<char>(text[i].unicode());
+            ++i;
+        }
+        if (!copyDigits())
+            return false;
+    }
+    if (i != text.size())
+        return false;
+    double number = 0;
+    const auto [end, error] = std::from_chars(buffer, buffer + i, number);
+    if (error != std::errc() || end != buffer + i || !std::isfinite(number))
+        return false;
+    value = number;
+    return true;
+}
+
+} // namespace
+
+bool parseLocaleDouble(QStringView text, double& value, const QLocale& locale)
+{
+    const PlainForm& form = plainForm(locale);
+    if (form.usable && readPlainForm(text, form.decimalPoint, value))
+        return true;
     QLocale strict = locale;
     strict.setNumberOptions(QLocale::RejectGroupSeparator);
     bool ok = false;

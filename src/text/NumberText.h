@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringView>
 
 #include <string>
 #include <string_view>
@@ -31,8 +32,23 @@ QString formatScientific4(double value, const QLocale& locale = QLocale());
 void appendFixed(std::string& out, double value, int decimals, std::string_view point);
 void appendScientific4(std::string& out, double value, std::string_view point);
 
-// Strict reading of an edit box's number in `locale`: blanks around the text
-// are allowed, group separators and the other decimal mark are not, and a
-// result that is not finite (nan, inf, 1e999) is refused. Returns false and
-// leaves `value` alone when the text is not such a number.
-bool parseLocaleDouble(const QString& text, double& value, const QLocale& locale = QLocale());
+// The shortest text that reads back as the same double, always with ".":
+// for files that programs read. appendShortest writes as printf's %g would
+// show those digits (0.0053, 1e-05); appendShortestFixed never uses an
+// exponent (0.00001).
+void appendShortest(std::string& out, double value);
+void appendShortestFixed(std::string& out, double value);
+std::string shortestText(double value);
+QString shortestQString(double value);
+
+// Strict reading of a typed number (an edit box, a cell text) in `locale`:
+// blanks around the text are allowed, group separators and the other decimal
+// mark are not, and a result that is not finite (nan, inf, 1e999) is refused.
+// Returns false and leaves `value` alone when the text is not such a number.
+// The usual plain form is read without the locale machinery, so that a
+// workbook of many cells reads quickly.
+bool parseLocaleDouble(QStringView text, double& value, const QLocale& locale = QLocale());
+inline bool parseLocaleDouble(const QString& text, double& value, const QLocale& locale = QLocale())
+{
+    return parseLocaleDouble(QStringView(text), value, locale);
+}

@@ -1,6 +1,6 @@
 #include "ui/AboutDialog.h"
 
-#include "KavrelVersion.h"
+#include "common/KavrelVersion.h"
 #include "common/WebSite.h"
 #include "ui/Artwork.h"
 #include "ui/BevelPanel.h"

@@ -49,17 +49,6 @@ int CheckListBox::currentEntry() const
     return row >= 0 && row < count() ? row : -1;
 }
 
-bool CheckListBox::removeEntry(const QString& text)
-{
-    for (int i = 0; i < count(); ++i) {
-        if (item(i)->text() == text) {
-            delete takeItem(i);
-            return true;
-        }
-    }
-    return false;
-}
-
 void CheckListBox::removeEntryAt(int index)
 {
     delete takeItem(index);

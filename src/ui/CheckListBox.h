@@ -17,8 +17,6 @@ public:
     void setChecked(int index, bool checked);
     // The entry with the focus rectangle, selected or not; -1 when none.
     int currentEntry() const;
-    // Removes the first entry whose text equals `text`; false when none.
-    bool removeEntry(const QString& text);
     void removeEntryAt(int index);
 
 signals:

@@ -1,5 +1,6 @@
 #include "ui/FileCommands.h"
 
+#include "common/CommandMessages.h"
 #include "common/UserDialogs.h"
 #include "export/PictureFormat.h"
 #include "export/SpectrumCsv.h"
@@ -29,7 +30,7 @@ FileCommands::FileCommands(const SpectrumSet& spectra, ChartControl* chart, cons
 void FileCommands::saveData()
 {
     if (spectra_.empty()) {
-        userDialogs().information("No spectrum have been create.");
+        userDialogs().information(messages::noSpectrum);
         return;
     }
     data_.fileName = "Spectrum";

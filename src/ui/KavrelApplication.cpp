@@ -1,6 +1,6 @@
 #include "ui/KavrelApplication.h"
 
-#include "KavrelVersion.h"
+#include "common/KavrelVersion.h"
 #include "common/KavrelError.h"
 #include "common/UserDialogs.h"
 

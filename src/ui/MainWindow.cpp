@@ -1,5 +1,6 @@
 #include "ui/MainWindow.h"
 
+#include "common/CommandMessages.h"
 #include "common/UserDialogs.h"
 #include "common/WebSite.h"
 #include "inputs/InputRules.h"
@@ -283,7 +284,7 @@ void MainWindow::createSpectrum()
         // The set has undone whatever part of the addition was made. Any
         // other failure goes on to the general error handler with its own
         // message, the set undone just the same.
-        userDialogs().warning("Out of Memory.");
+        userDialogs().warning(messages::outOfMemory);
     }
 }
 
@@ -293,9 +294,9 @@ void MainWindow::deleteSpectrum()
     const int current = checkList_->currentEntry();
     if (current < 0)
         return;
-    const int index = spectra_.indexOf(toNarrow(checkList_->entryText(current)));
-    if (index >= 0)
-        spectra_.remove(index);
+    // The list's entries stand for the set's spectra, in the same order.
+    if (current < spectra_.size())
+        spectra_.remove(current);
 }
 
 void MainWindow::deleteAllSpectra()

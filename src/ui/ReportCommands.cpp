@@ -1,5 +1,6 @@
 #include "ui/ReportCommands.h"
 
+#include "common/CommandMessages.h"
 #include "common/UserDialogs.h"
 #include "export/ReportPage.h"
 #include "spectrum/SpectrumSet.h"
@@ -12,6 +13,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLineSeries>
 #include <QPrinter>
 
 namespace {
@@ -33,7 +35,7 @@ void copyChartToClipboard(ChartControl* chart)
 void copyGridToClipboard(const SpectrumSet& spectra, StringGrid* grid)
 {
     if (spectra.empty()) {
-        userDialogs().information("No spectrum have been create.");
+        userDialogs().information(messages::noSpectrum);
         return;
     }
     if (grid->hasFocus()) {
@@ -46,13 +48,27 @@ void copyGridToClipboard(const SpectrumSet& spectra, StringGrid* grid)
     QGuiApplication::clipboard()->setMimeData(tableMimeData(grid->allTexts(), true));
 }
 
+namespace {
+
+// The page lists what it draws: the chart's curves follow the set by
+// position, and the legend may have hidden one whose mark is still set.
+QList<QStringList> drawnParameters(const ChartControl* chart, const SpectrumSet& spectra)
+{
+    std::vector<bool> drawn;
+    for (const QLineSeries* curve : chart->curves())
+        drawn.push_back(curve->isVisible());
+    return parameterTable(spectra, drawn);
+}
+
+} // namespace
+
 void printSpectraReport(ChartControl* chart, const SpectrumSet& spectra)
 {
     QPrinter printer(QPrinter::HighResolution);
     preparePrinter(printer);
     if (!printDialogs().askPrint(printer))
         return;
-    printReport(&printer, chart, parameterTable(spectra));
+    printReport(&printer, chart, drawnParameters(chart, spectra));
 }
 
 void previewSpectraReport(ChartControl* chart, const SpectrumSet& spectra)
@@ -62,6 +78,6 @@ void previewSpectraReport(ChartControl* chart, const SpectrumSet& spectra)
     // The preview draws the page whenever it needs to; a failure there is
     // shown like any command's.
     printDialogs().preview(printer, [chart, &spectra](QPrinter* target) {
-        guarded([chart, &spectra, target] { printReport(target, chart, parameterTable(spectra)); })();
+        guarded([chart, &spectra, target] { printReport(target, chart, drawnParameters(chart, spectra)); })();
     });
 }

@@ -1,11 +1,13 @@
 #include "ui/SetDocument.h"
 
+#include "common/CommandMessages.h"
 #include "common/UserDialogs.h"
 #include "export/SetFile.h"
 #include "spectrum/SpectrumSet.h"
 #include "ui/KavrelApplication.h"
 
 #include <QFileInfo>
+#include <new>
 #include <QMenu>
 #include <QMimeData>
 #include <QSettings>
@@ -121,10 +123,11 @@ bool SetDocument::openSetFile(const QString& path)
         return false;
     try {
         replaceSetContents(set_, contents);
-    } catch (const std::exception&) {
+    } catch (const std::bad_alloc&) {
         // As after a failed Create: the set keeps what it could take, and
-        // counts as changed, since it is not the file.
-        userDialogs().warning("Out of Memory.");
+        // counts as changed, since it is not the file. Other failures reach
+        // the general error handler with their own words.
+        userDialogs().warning(messages::outOfMemory);
         return false;
     }
     markSaved(path);
@@ -134,7 +137,7 @@ bool SetDocument::openSetFile(const QString& path)
 bool SetDocument::saveSet()
 {
     if (set_.empty()) {
-        userDialogs().information("No spectrum have been create.");
+        userDialogs().information(messages::noSpectrum);
         return false;
     }
     setSaveDialog_.fileName = setPath_.isEmpty() ? QStringLiteral("Spectra") : QFileInfo(setPath_).fileName();

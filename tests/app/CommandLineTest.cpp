@@ -1,4 +1,4 @@
-#include "KavrelVersion.h"
+#include "common/KavrelVersion.h"
 #include "app/CommandLine.h"
 
 #include <QProcess>

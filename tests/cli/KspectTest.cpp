@@ -1,4 +1,4 @@
-#include "KavrelVersion.h"
+#include "common/KavrelVersion.h"
 #include "spectrum/KavrelSpectrum.h"
 #include "support/AnalysisFileReaders.h"
 #include "support/QtPrinters.h"

@@ -36,18 +36,21 @@ TEST(TableTextTest, TabsAndHtmlKeepEveryCellWhereItWas)
     EXPECT_FALSE(htmlTable(rows, false).contains("<th>"));
 }
 
-TEST(ReportPageTest, ParameterTableListsOnlyTheShownSpectra)
+TEST(ReportPageTest, ParameterTableListsOnlyTheDrawnSpectra)
 {
     SpectrumSet set;
     set.add(std::make_unique<KavrelSpectrum>("A", 0.08, 0.35, 0.05, 0));
     set.add(std::make_unique<KavrelSpectrum>("B", 0.16, 0.4, 0.03, 1));
     set.add(std::make_unique<KavrelSpectrum>("C", 1, 0.9, 0.02, 2));
-    set.setVisible(1, false);
-    const QList<QStringList> table = parameterTable(set);
+    // What counts is the curve, not the check mark: B's mark stays set.
+    const QList<QStringList> table = parameterTable(set, {true, false, true});
     ASSERT_EQ(table.size(), 3);
     EXPECT_EQ(table[0], (QStringList{"Name", "Design Code", "AlphaMax", "Tg (s)", "Damping Ratio"}));
     EXPECT_EQ(table[1], (QStringList{"A", "GB 50011-2010", "0.08", "0.35", "0.05"}));
     EXPECT_EQ(table[2], (QStringList{"C", "GB/T 51408-2021", "1", "0.9", "0.02"}));
+    // Too short a list leaves the rest out rather than reading past it.
+    EXPECT_EQ(parameterTable(set, {false, true}).size(), 2);
+    EXPECT_EQ(parameterTable(set, {}).size(), 1);
 }
 
 TEST(ReportPageTest, ChartAcrossTheTopTableBelowAllOnThePage)

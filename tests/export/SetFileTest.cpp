@@ -163,7 +163,7 @@ TEST(SetFile, EveryKindOfDamageIsRefusedNamingTheFileAndTheFault)
         {"tg text", withSecond([](QJsonObject& s) { s.insert("tg", "0.35"); }),
          "\"sites.kspect\": spectrum 2 has \"tg\" that is not a number"},
         {"negative tg", withSecond([](QJsonObject& s) { s.insert("tg", -0.35); }),
-         "\"sites.kspect\": spectrum 2 has a negative \"tg\" (-0.34999999999999998)"},
+         "\"sites.kspect\": spectrum 2 has a negative \"tg\" (-0.35)"},
         {"negative damping", withSecond([](QJsonObject& s) { s.insert("dampingRatio", -1); }),
          "\"sites.kspect\": spectrum 2 has a negative \"dampingRatio\" (-1)"},
         {"name number", withSecond([](QJsonObject& s) { s.insert("name", 3); }),

@@ -233,3 +233,43 @@ TEST(NarrowText, RoundTripsAndCountsBytes)
     EXPECT_EQ(widenNarrow("Sa(g)"), u"Sa(g)");
     EXPECT_EQ(narrowWide(u"X-Y"), "X-Y");
 }
+
+TEST(Parsing, ThePlainFormAndTheLocaleMachineryAgree)
+{
+    // The quick path takes the plain form; each text must read the same as
+    // the locale reads it, in both decimal marks, and the path must still
+    // refuse what the locale refuses.
+    const struct {
+        const char* pointText;
+        double value;
+    } cases[] = {{"0.1", 0.1}, {"-2.5e3", -2500}, {"7E-1", 0.7}, {"1e+2", 100}, {"12345678901234567890", 1.2345678901234567e19},
+                 {"0.30000000000000004", 0.1 + 0.2}, {"4.9406564584124654e-324", 4.9406564584124654e-324}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pointText);
+        double v = 0;
+        ASSERT_TRUE(parseLocaleDouble(QString::fromLatin1(c.pointText), v, point));
+        EXPECT_EQ(v, c.value);
+        const QString commaText = QString::fromLatin1(c.pointText).replace(u'.', u',');
+        ASSERT_TRUE(parseLocaleDouble(commaText, v, comma));
+        EXPECT_EQ(v, c.value);
+    }
+    double v = 42;
+    for (const char* bad : {"1e", "1e+", "--1", "1e99999", "1 2", "0x10"})
+        EXPECT_FALSE(parseLocaleDouble(bad, v, point)) << bad;
+    EXPECT_EQ(v, 42);
+    // A cell's UTF-16 text reads as an edit box's does.
+    EXPECT_TRUE(parseLocaleDouble(QStringView(std::u16string(u"0,25")), v, comma));
+    EXPECT_EQ(v, 0.25);
+}
+
+TEST(ShortestTexts, ReadBackAsTheSameDouble)
+{
+    EXPECT_EQ(shortestText(0.1 + 0.2), "0.30000000000000004");
+    EXPECT_EQ(shortestText(0.0053), "0.0053");
+    EXPECT_EQ(shortestText(1e-5), "1e-05");
+    EXPECT_EQ(shortestText(2.0), "2");
+    EXPECT_EQ(shortestQString(-0.35), "-0.35");
+    std::string fixed;
+    appendShortestFixed(fixed, 1e-5);
+    EXPECT_EQ(fixed, "0.00001");
+}

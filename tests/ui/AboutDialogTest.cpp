@@ -1,5 +1,5 @@
 #include "ui/AboutDialog.h"
-#include "KavrelVersion.h"
+#include "common/KavrelVersion.h"
 #include "ui/ModalDialog.h"
 
 #include "support/FakeUserDialogs.h"

@@ -6,6 +6,9 @@
 #include "spectrum/KavrelSpectrum.h"
 
 #include <QLabel>
+#include <functional>
+#include <new>
+#include <stdexcept>
 #include <QMenu>
 #include <QValueAxis>
 
@@ -270,4 +273,56 @@ TEST_F(MainWindowTest, HelpMenuAndStatusBarOpenTheirPages)
     QTest::mouseClick(link, Qt::LeftButton);
     EXPECT_EQ(dialogs.openedUrls,
               QStringList({"http://kavrel-spect.example.com/?p=11864", "kavrel-spect.example.com"}));
+}
+
+namespace {
+
+// A view that fails when a spectrum is added, with the exception it is given.
+class FailingView : public SpectrumSet::Listener {
+public:
+    explicit FailingView(std::function<void()> fail) : fail_(std::move(fail)) {}
+    void spectrumAdded(int, const KavrelSpectrum&) override { fail_(); }
+    void spectrumRemoved(int) override {}
+    void spectraCleared() override {}
+    void visibilityChanged(int, bool) override {}
+
+private:
+    std::function<void()> fail_;
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, OnlyLackOfMemoryIsOutOfMemoryOtherFailuresKeepTheirWords)
+{
+    const struct {
+        const char* failure;
+        std::function<void()> fail;
+        QString kind;
+        QString text;
+    } cases[] = {
+        {"memory", [] { throw std::bad_alloc(); }, "warning", "Out of Memory."},
+        {"standard", [] { throw std::runtime_error("The grid cannot take another row."); }, "error",
+         "The grid cannot take another row."},
+        {"own", [] { throw KavrelError("Stream write error"); }, "error", "Stream write error"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.failure);
+        FailingView view(c.fail);
+        // A stand-in for a view of the window that runs out of room; the set
+        // is the window's own and only readable from outside.
+        auto& set = const_cast<SpectrumSet&>(form->spectra());
+        set.addListener(&view);
+        dialogs.boxes.clear();
+        create("Failing");
+        set.removeListener(&view);
+        ASSERT_EQ(dialogs.boxes.size(), 1u);
+        EXPECT_EQ(dialogs.boxes[0].kind, c.kind);
+        EXPECT_EQ(dialogs.boxes[0].text, c.text);
+        // Undone everywhere, whatever the failure.
+        EXPECT_TRUE(form->spectra().empty());
+        EXPECT_EQ(form->chart()->curveCount(), 0);
+        EXPECT_EQ(form->checkList()->count(), 0);
+    }
+    create("Failing");
+    EXPECT_EQ(form->spectra().size(), 1);
 }

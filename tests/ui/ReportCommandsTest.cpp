@@ -3,6 +3,7 @@
 #include "PdfReading.h"
 
 #include "export/PictureFormat.h"
+#include "ui/CheckLegend.h"
 
 #include <QClipboard>
 #include <QFile>
@@ -201,6 +202,24 @@ TEST_F(ReportCommandsTest, PrintingMakesOneLandscapePageOfTheChartAndTheShownSpe
     run("PrintPreview1");
     EXPECT_EQ(pdfFileText(printing.previewFile), text);
     EXPECT_TRUE(dialogs.boxes.empty());
+}
+
+TEST_F(ReportCommandsTest, ACurveHiddenThroughTheLegendIsNeitherDrawnNorListed)
+{
+    create("Kept-A");
+    create("Legend-B");
+    CheckLegend* legend = form->chart()->checkLegend();
+    const QPoint row = form->chart()->mapFromScene(legend->mapToScene(legend->rowRect(1).center()));
+    QTest::mouseClick(form->chart()->viewport(), Qt::LeftButton, {}, row);
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(form->chart()->curve(1)->isVisible());
+    ASSERT_TRUE(form->checkList()->isChecked(1));  // the list keeps its own state
+
+    printing.printFile = folder.filePath("legend.pdf");
+    run("Print1");
+    const QString text = pdfFileText(printing.printFile);
+    EXPECT_EQ(text.count("Kept-A"), 2) << text.toStdString();  // legend row and table row
+    EXPECT_EQ(text.count("Legend-B"), 1) << text.toStdString();  // its legend row only
 }
 
 TEST_F(ReportCommandsTest, APrintFileThatCannotBeWrittenGivesAnError)

@@ -1,6 +1,7 @@
 #include "excel/workbook/FormatObjects.h"
 
 #include "excel/ColourValue.h"
+#include "text/NumberText.h"
 
 #include <cmath>
 
@@ -15,7 +16,7 @@ constexpr std::uint32_t MaxRgb = 0xFFFFFF;
 
 QString numberText(double value)
 {
-    return QString::number(value, 'g', 12);
+    return shortestQString(value);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "excel/workbook/SheetObjects.h"
 
 #include "excel/workbook/ChartObjects.h"
-#include "excel/workbook/CellNumber.h"
+#include "text/NumberText.h"
 
 namespace wb {
 
@@ -98,7 +98,7 @@ void Range::value(const Call& call)
         double number = 0;
         if (text.empty())
             sheet_.clearCell(row_, column_);
-        else if (readLocaleNumber(text, number))
+        else if (parseLocaleDouble(QStringView(text), number))
             sheet_.setCell(row_, column_, {CellData::Kind::Number, number, {}});
         else if (text.size() > static_cast<std::size_t>(xl::MaxCellText))
             fail(QStringLiteral("A cell holds at most %1 characters; the text has %2.")
@@ -170,8 +170,8 @@ void ChartObject::measure(const Call& call, double& field, double limit)
     const double value = call.numberValue();
     if (value < 0 || value > limit)
         fail(QStringLiteral("The chart object's %1 must lie from 0 to %2 points, not %3.")
-                 .arg(QLatin1String(call.member()), QString::number(limit, 'g', 12),
-                      QString::number(value, 'g', 12)));
+                 .arg(QLatin1String(call.member()), shortestQString(limit),
+                      shortestQString(value)));
     field = value;
 }
 
