@@ -2,6 +2,7 @@
 
 #include "common/UserDialogs.h"
 #include "common/WebSite.h"
+#include "excel/workbook/WorkbookHandOver.h"
 #include "spectrum/KavrelSpectrum.h"
 #include "spectrum/StartupDefaults.h"
 #include "text/NarrowText.h"
@@ -37,6 +38,10 @@
 #include <functional>
 
 namespace {
+
+// How long "Saved ..." stays in the status bar: long enough to be read after
+// a question about the workbook has been answered.
+constexpr int savedMessageTime = 60000;  // ms
 
 // A command as both a button and a menu item offer it.
 struct Command {
@@ -321,7 +326,10 @@ void MainWindow::exportToExcel()
 {
     excelOptions_.xAxisTitle = toNarrow(chart_->bottomAxis()->titleText());
     excelOptions_.yAxisTitle = toNarrow(chart_->leftAxis()->titleText());
-    exportChartToExcel(*chart_, excelOptions_);
+    // What the user is shown is decided only once the export has returned:
+    // its handles may be released while an error unwinds.
+    runWithWorkbookHandOver([this] { exportChartToExcel(*chart_, excelOptions_); },
+                            [this](const QString& saved) { statusBar()->showMessage(saved, savedMessageTime); });
 }
 
 // Out into a new graph panel, or back home, closing the panel.
