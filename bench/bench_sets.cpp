@@ -1,7 +1,8 @@
-// Opening a set file of 1,000 spectra against 1,000 Creates through the
-// window, in the same run. Opening adds the spectra through the same set and
-// views as Create does, so it must not cost more than 1.2 times as much.
-// Run offscreen: QT_QPA_PLATFORM=offscreen bench_sets
+// Opening set files through the window and Delete All, against Creates.
+// Opening adds the spectra through the same set and views as Create does, so
+// 1,000 opened must not cost more than 1.2 times 1,000 Creates; and opening
+// and Delete All grow with the set's size: 4,000 spectra take at most 4.5
+// times as long as 1,000. Run offscreen: QT_QPA_PLATFORM=offscreen bench_sets
 #include "common/UserDialogs.h"
 #include "export/SetFile.h"
 #include "spectrum/StartupDefaults.h"
@@ -9,6 +10,8 @@
 #include "ui/MainWindow.h"
 #include "ui/SetDocument.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -22,6 +25,8 @@ namespace {
 
 constexpr int spectrumCount = 1000;
 constexpr double allowedRatio = 1.2;
+// Four times the spectra; a little more than four times the time for noise.
+constexpr double allowedGrowth = 4.5;
 
 class SilentDialogs final : public UserDialogs {
 public:
@@ -60,30 +65,67 @@ void BM_CreateThroughWindow(benchmark::State& state)
 }
 BENCHMARK(BM_CreateThroughWindow)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-void BM_OpenSetFile(benchmark::State& state)
+// A set file of `count` spectra: the table values of the first selections,
+// the same spectra as the Creates make.
+QString writeSetFile(const QTemporaryDir& folder, int count)
 {
-    // The same spectra as the Creates make: the table values of the first
-    // selections.
-    QTemporaryDir folder;
-    const QString path = folder.filePath("thousand.kspect");
+    const QString path = folder.filePath(QStringLiteral("set%1.kspect").arg(count));
     SetContents contents;
-    for (int i = 0; i < spectrumCount; ++i)
+    for (int i = 0; i < count; ++i)
         contents.push_back({name(i).toStdString(), startup::codeType, 0.04, 0.2, startup::dampingRatio, true,
                             originOfSelections(0, 0, 0, 0)});
     saveSetFile(path, contents);
+    return path;
+}
+
+// Curves the chart let go are deleted once the event loop comes round.
+void deleteReleasedObjects()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void BM_OpenSetFile(benchmark::State& state)
+{
+    const int count = static_cast<int>(state.range(0));
+    QTemporaryDir folder;
+    const QString path = writeSetFile(folder, count);
     for (auto _ : state) {
         state.PauseTiming();
         auto form = std::make_unique<MainWindow>();
         state.ResumeTiming();
         form->document().openSetFile(path);
         state.PauseTiming();
-        if (form->spectra().size() != spectrumCount)
+        if (form->spectra().size() != count)
             state.SkipWithError("the set was not opened");
         form.reset();
+        deleteReleasedObjects();
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_OpenSetFile)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_OpenSetFile)->Arg(spectrumCount)->Arg(2000)->Arg(4000)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_DeleteAll(benchmark::State& state)
+{
+    const int count = static_cast<int>(state.range(0));
+    QTemporaryDir folder;
+    const QString path = writeSetFile(folder, count);
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto form = std::make_unique<MainWindow>();
+        form->document().openSetFile(path);
+        deleteReleasedObjects();
+        state.ResumeTiming();
+        form->deleteAllSpectra();
+        deleteReleasedObjects();
+        state.PauseTiming();
+        if (form->spectra().size() != 0)
+            state.SkipWithError("the set was not emptied");
+        form.reset();
+        deleteReleasedObjects();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_DeleteAll)->Arg(spectrumCount)->Arg(4000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // Prints as usual and keeps each benchmark's time for the ratio.
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -110,11 +152,32 @@ int main(int argc, char** argv)
     benchmark::Shutdown();
     setUserDialogs(previous);
 
-    const auto create = reporter.times.find("BM_CreateThroughWindow/iterations:3");
-    const auto open = reporter.times.find("BM_OpenSetFile/iterations:3");
-    if (create == reporter.times.end() || open == reporter.times.end() || create->second <= 0)
-        return 0;  // a filter ran only one of them
-    const double ratio = open->second / create->second;
-    std::printf("open / create = %.2f (at most %.1f)\n", ratio, allowedRatio);
-    return ratio <= allowedRatio ? 0 : 1;
+    // Each limit is checked when both of its benchmarks ran (a filter may
+    // run only some).
+    struct Limit {
+        const char* what;
+        const char* measured;
+        const char* base;
+        double allowed;
+    };
+    const Limit limits[] = {
+        {"open 1,000 / 1,000 creates", "BM_OpenSetFile/1000/iterations:3", "BM_CreateThroughWindow/iterations:3",
+         allowedRatio},
+        {"open 4,000 / open 1,000", "BM_OpenSetFile/4000/iterations:3", "BM_OpenSetFile/1000/iterations:3",
+         allowedGrowth},
+        {"delete all 4,000 / delete all 1,000", "BM_DeleteAll/4000/iterations:3", "BM_DeleteAll/1000/iterations:3",
+         allowedGrowth},
+    };
+    int failed = 0;
+    for (const Limit& limit : limits) {
+        const auto measured = reporter.times.find(limit.measured);
+        const auto base = reporter.times.find(limit.base);
+        if (measured == reporter.times.end() || base == reporter.times.end() || base->second <= 0)
+            continue;
+        const double ratio = measured->second / base->second;
+        std::printf("%s = %.2f (at most %.1f)\n", limit.what, ratio, limit.allowed);
+        if (ratio > limit.allowed)
+            ++failed;
+    }
+    return failed == 0 ? 0 : 1;
 }

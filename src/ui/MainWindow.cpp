@@ -3,6 +3,7 @@
 #include "common/CommandMessages.h"
 #include "common/UserDialogs.h"
 #include "common/WebSite.h"
+#include "excel/workbook/WorkbookHandOver.h"
 #include "inputs/InputRules.h"
 #include "spectrum/KavrelSpectrum.h"
 #include "spectrum/StartupDefaults.h"
@@ -40,6 +41,10 @@
 #include <new>
 
 namespace {
+
+// How long "Saved ..." stays in the status bar: long enough to be read after
+// a question about the workbook has been answered.
+constexpr int savedMessageTime = 60000;  // ms
 
 // A command as both a button and a menu item offer it.
 struct Command {
@@ -323,7 +328,10 @@ void MainWindow::exportToExcel()
 {
     excelOptions_.xAxisTitle = toNarrow(chart_->bottomAxis()->titleText());
     excelOptions_.yAxisTitle = toNarrow(chart_->leftAxis()->titleText());
-    exportChartToExcel(*chart_, excelOptions_);
+    // What the user is shown is decided only once the export has returned:
+    // its handles may be released while an error unwinds.
+    runWithWorkbookHandOver([this] { exportChartToExcel(*chart_, excelOptions_); },
+                            [this](const QString& saved) { statusBar()->showMessage(saved, savedMessageTime); });
 }
 
 // Out into a new graph panel, or back home, closing the panel.

@@ -6,9 +6,15 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QRegularExpression>
 
 namespace {
+
+// How long the desktop's opener may take to say whether it took a file.
+constexpr int openerWaitTime = 5000;  // ms
 
 // Boxes belong to whatever window the user is working in.
 QWidget* boxOwner()
@@ -147,7 +153,34 @@ void QtUserDialogs::openUrl(const QString& address)
 
 bool QtUserDialogs::openDocument(const QString& path)
 {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // QDesktopServices only starts xdg-open and calls that a success, so a
+    // desktop with no program for the type would pass unnoticed.
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty())
+        return false;
+    auto* process = new QProcess(QCoreApplication::instance());
+    process->setProgram(opener);
+    process->setArguments({QFileInfo(path).absoluteFilePath()});
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    // Left running past the wait, it removes itself when it ends.
+    QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    QObject::connect(process, &QProcess::errorOccurred, process, [process](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            process->deleteLater();
+    });
+    process->start();
+    if (!process->waitForStarted(openerWaitTime))
+        return false;
+    // Some openers stay until the program they started ends: one still
+    // running has handed the file on.
+    if (!process->waitForFinished(openerWaitTime))
+        return true;
+    return process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
+#else
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+#endif
 }
 
 QMessageBox::Icon messageBoxIcon(int flags)

@@ -22,8 +22,10 @@ public:
     // A bare host name is opened as an http page; nothing happens for an
     // address that is not one, and a failure to open is not reported.
     void openUrl(const QString& address) override;
-    // What QDesktopServices answers: false when no handler or launcher
-    // (xdg-open on most Linux desktops) takes the file.
+    // False when the desktop did not take the file. On Linux desktops the
+    // file goes to xdg-open, whose exit status is waited for a few seconds
+    // (it fails when no program handles the type; one still running then is
+    // taken as a success); elsewhere what QDesktopServices answers.
     bool openDocument(const QString& path) override;
 };
 

@@ -7,7 +7,6 @@
 #include <QValueAxis>
 
 #include <algorithm>
-#include <chrono>
 #include <limits>
 
 namespace {
@@ -57,7 +56,6 @@ protected:
 TEST_F(ChartAxisTest, TypoSizedAlphaMaxKeepsTheLabelCountBoundedAtEveryStep)
 {
     AxisWatch watch(form->chart()->leftAxis());
-    const auto start = std::chrono::steady_clock::now();
 
     createWithAlphaMax("small", "0.04");
     createWithAlphaMax("typo", "400");
@@ -86,7 +84,6 @@ TEST_F(ChartAxisTest, TypoSizedAlphaMaxKeepsTheLabelCountBoundedAtEveryStep)
     expectLeftAxisUpTo(1.0);
 
     EXPECT_LE(watch.mostLabels(), 100);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
 }
 
 TEST_F(ChartAxisTest, ZoomingOutAgainAndAgainStaysLight)

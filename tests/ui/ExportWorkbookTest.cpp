@@ -1,6 +1,7 @@
 #include "MainWindowFixture.h"
 
 #include "excel/workbook/WorkbookServer.h"
+#include "support/FakeDesktopOpener.h"
 #include "support/ScopedClassRegistration.h"
 #include "support/TemporaryHome.h"
 #include "ui/QtUserDialogs.h"
@@ -8,6 +9,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStatusBar>
 
 namespace {
 
@@ -82,23 +84,61 @@ TEST_F(ExportWorkbookTest, TwoExportsGiveTwoWorkbooksAndKeepTheSecondApplication
     form->excelOptions().excelApp.clear();
 }
 
-// A desktop without xdg-open: the program's real document opener fails, and
-// the user is told where the workbook is instead of being left with nothing.
-TEST_F(ExportWorkbookTest, WithNoOpenerOnThePathTheUserIsToldWhereTheWorkbookIs)
+// A desktop without xdg-open, or whose xdg-open finds no program for the
+// type: the program's real document opener fails, and the user is told
+// where the workbook is instead of being left with nothing.
+TEST_F(ExportWorkbookTest, WhenTheDesktopTakesNoWorkbookTheUserIsToldWhereItIs)
 {
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", "");
-    QtUserDialogs desktop;
-    dialogs.documentOpener = [&desktop](const QString& document) { return desktop.openDocument(document); };
+    for (const bool absent : {true, false}) {
+        SCOPED_TRACE(absent ? "no opener" : "an opener that exits 3");
+        TemporaryHome ownHome;
+        QtUserDialogs desktop;
+        dialogs.documentOpener = [&desktop](const QString& document) { return desktop.openDocument(document); };
+        dialogs.boxes.clear();
+        create("A");
+        {
+            const FakeDesktopOpener opener(3, absent);
+            exportChart();
+        }
 
+        const QString workbook = ownHome.workbooks() + "/Book1.xlsx";
+        ASSERT_EQ(dialogs.boxes.size(), 1u) << dialogs.texts().join("; ").toStdString();
+        EXPECT_EQ(dialogs.boxes[0].kind, "question");
+        EXPECT_TRUE(dialogs.boxes[0].text.contains(workbook)) << dialogs.boxes[0].text.toStdString();
+        EXPECT_EQ(form->statusBar()->currentMessage(), "Saved Documents/Kavrel_Spect/Book1.xlsx");
+        EXPECT_TRUE(zipEntry(workbook, "xl/charts/chart1.xml").contains("<c:scatterChart>"));
+        form->excelOptions().excelApp.clear();
+        form->deleteAllSpectra();
+    }
+}
+
+TEST_F(ExportWorkbookTest, AWorkbookTheDesktopOpensIsNamedInTheStatusBar)
+{
     create("A");
     exportChart();
-    qputenv("PATH", path);
+    EXPECT_EQ(dialogs.openedDocuments, QStringList{home.workbooks() + "/Book1.xlsx"});
+    EXPECT_EQ(form->statusBar()->currentMessage(), "Saved Documents/Kavrel_Spect/Book1.xlsx");
+    form->excelOptions().excelApp.clear();
+}
+
+// The export ends part-way, after the cells were written: its handles go
+// while the error unwinds. Nothing is opened or asked then; the one error
+// box says what failed and where the part made so far is.
+TEST_F(ExportWorkbookTest, AnExportThatFailsPartWayShowsOnlyItsErrorNamingTheKeptWorkbook)
+{
+    dialogs.documentOpener = [](const QString&) { return false; };
+    create("A");
+    form->excelOptions().xAxisPosition = "left";
+    exportChart();
 
     const QString workbook = home.workbooks() + "/Book1.xlsx";
+    EXPECT_TRUE(dialogs.openedDocuments.isEmpty());
     ASSERT_EQ(dialogs.boxes.size(), 1u) << dialogs.texts().join("; ").toStdString();
-    EXPECT_EQ(dialogs.boxes[0].kind, "question");
+    EXPECT_EQ(dialogs.boxes[0].kind, "error");
+    EXPECT_TRUE(dialogs.boxes[0].text.startsWith("\"left\" is not a valid axis position.")) << dialogs.boxes[0].text.toStdString();
     EXPECT_TRUE(dialogs.boxes[0].text.contains(workbook)) << dialogs.boxes[0].text.toStdString();
-    EXPECT_TRUE(zipEntry(workbook, "xl/charts/chart1.xml").contains("<c:scatterChart>"));
+    EXPECT_EQ(form->statusBar()->currentMessage(), "Saved Documents/Kavrel_Spect/Book1.xlsx");
+    EXPECT_TRUE(zipEntry(workbook, "xl/worksheets/sheet1.xml").contains("<c r=\"B602\""));
     form->excelOptions().excelApp.clear();
+    EXPECT_EQ(dialogs.boxes.size(), 1u) << "nothing more when the application goes";
 }

@@ -1,14 +1,12 @@
 #include "excel/workbook/ApplicationObject.h"
 
-#include "common/UserDialogs.h"
 #include "excel/workbook/ChartObjects.h"
 #include "excel/workbook/SheetObjects.h"
 #include "excel/workbook/WorkbookFolder.h"
+#include "excel/workbook/WorkbookHandOver.h"
 #include "excel/workbook/XlsxFile.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <exception>
 
 namespace wb {
@@ -85,40 +83,50 @@ void Application::dropHandle(BookData& book)
     if (--book.callerHandles != 0)
         return;
     // Called as the caller's last object into the workbook goes, possibly
-    // while an error unwinds: nothing may leave here.
+    // while an error unwinds: nothing may leave here, and nothing is shown
+    // from here either (see WorkbookHandOver.h).
     try {
         complete(book);
     } catch (const std::exception& error) {
-        userDialogs().error(QStringLiteral("The workbook %1 could not be written: %2")
-                                .arg(book.name, QString::fromLocal8Bit(error.what())));
+        noteFinishedWorkbook({book.name, {},
+                              QStringLiteral("The workbook %1 could not be written: %2")
+                                  .arg(book.name, QString::fromLocal8Bit(error.what())),
+                              false});
     } catch (...) {
-        userDialogs().error(QStringLiteral("The workbook %1 could not be written.").arg(book.name));
+        noteFinishedWorkbook(
+            {book.name, {}, QStringLiteral("The workbook %1 could not be written.").arg(book.name), false});
     }
 }
 
 void Application::complete(BookData& book)
 {
-    if (book.changed) {
-        // A workbook written before keeps its file; a new one claims a name
-        // of its own, so that no earlier export is ever replaced.
-        QString problem;
-        QString path = book.path;
-        if (path.isEmpty()) {
-            const QString folder = workbookFolder(problem);
-            if (!folder.isEmpty())
-                path = claimWorkbookFile(folder, problem);
-        }
-        if (path.isEmpty() || !writeXlsxFile(book, path, problem)) {
-            if (!path.isEmpty() && book.path.isEmpty())
-                QFile::remove(path);  // the empty file that held the name
-            userDialogs().error(QStringLiteral("The workbook %1 could not be written: %2.").arg(book.name, problem));
-            return;
-        }
-        book.path = path;
-        book.changed = false;
+    if (!book.changed) {
+        if (visible_)
+            show(book);
+        return;
     }
-    if (visible_)
-        show(book);
+    // A workbook written before keeps its file; a new one claims a name of
+    // its own, so that no earlier export is ever replaced.
+    QString problem;
+    QString path = book.path;
+    if (path.isEmpty()) {
+        const QString folder = workbookFolder(problem);
+        if (!folder.isEmpty())
+            path = claimWorkbookFile(folder, problem);
+    }
+    if (path.isEmpty() || !writeXlsxFile(book, path, problem)) {
+        if (!path.isEmpty() && book.path.isEmpty())
+            QFile::remove(path);  // the empty file that held the name
+        noteFinishedWorkbook(
+            {book.name, {}, QStringLiteral("The workbook %1 could not be written: %2.").arg(book.name, problem), false});
+        return;
+    }
+    book.path = path;
+    book.changed = false;
+    // Written again after it was shown: saved, not shown again.
+    const bool show = visible_ && !book.opened;
+    book.opened = book.opened || show;
+    noteFinishedWorkbook({book.name, book.path, {}, show});
 }
 
 void Application::show(BookData& book)
@@ -128,18 +136,7 @@ void Application::show(BookData& book)
     if (book.callerHandles != 0 || book.opened || book.path.isEmpty())
         return;
     book.opened = true;
-    if (userDialogs().openDocument(book.path))
-        return;
-    // Nothing on this desktop took the workbook: the user must learn where
-    // it is, or the export would end without a trace.
-    const QString folder = QFileInfo(book.path).absolutePath();
-    const bool openFolder = userDialogs().question(
-        QStringLiteral("The workbook was saved as\n\n%1\n\nbut no program on this desktop opened it.\n\n"
-                       "Open the folder that holds it?")
-            .arg(QDir::toNativeSeparators(book.path)));
-    if (openFolder && !userDialogs().openDocument(folder))
-        userDialogs().warning(
-            QStringLiteral("The folder %1 could not be opened either.").arg(QDir::toNativeSeparators(folder)));
+    noteFinishedWorkbook({book.name, book.path, {}, true});
 }
 
 Workbooks::Workbooks(Application& application) : application_(application)

@@ -16,7 +16,8 @@
 // workbook's caller handles. The application's own hold on its workbooks and
 // its note of the active chart are not handles. When the last handle into a
 // workbook goes, the caller is done with it: the workbook is written to its
-// file and, if the application is visible, opened for the user.
+// file and, if the application is visible, noted to be shown to the user
+// once the caller's command has returned (WorkbookHandOver.h).
 
 namespace wb {
 

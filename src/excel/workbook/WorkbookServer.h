@@ -9,9 +9,10 @@
 // each workbook in memory, and when the caller has released every object it
 // took into a workbook, writes that workbook as an .xlsx file with a native
 // chart into workbookServerFolder()/Book<n>.xlsx under a name no earlier
-// workbook has and, if the application was made visible, opens it once
-// through userDialogs().openDocument(). When the desktop cannot open it, one
-// question tells the user the file's full path and offers to open its folder.
+// workbook has and, if the application was made visible, notes it to be
+// shown once. The caller's command decides what the user sees after it has
+// returned (WorkbookHandOver.h): the hand-over to the desktop after success,
+// only the error box after a failure.
 
 // Registers the server as "Excel.Application" in the program's class registry.
 void registerWorkbookServer();

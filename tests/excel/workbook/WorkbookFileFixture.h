@@ -55,22 +55,24 @@ protected:
         FakeExportChart chart;
         chart.curves = std::move(curves);
         exportChartToExcel(chart, options);
+        handOver();
         app = std::move(options.excelApp);
         options.excelApp.clear();
     }
 
-    // The one document opened so far.
-    QString openedPath() const
+    // The one document opened so far, once the caller is done.
+    QString openedPath()
     {
+        handOver();
         EXPECT_EQ(dialogs.openedDocuments.size(), 1) << "the workbook must be opened exactly once";
         return dialogs.openedDocuments.value(0);
     }
 
     // Parts of the file most recently opened.
-    QString sheetXml() const { return zipEntry(openedPath(), QStringLiteral("xl/worksheets/sheet1.xml")); }
-    QString chartXml() const { return zipEntry(openedPath(), QStringLiteral("xl/charts/chart1.xml")); }
-    QString stringsXml() const { return zipEntry(openedPath(), QStringLiteral("xl/sharedStrings.xml")); }
-    QString drawingXml() const { return zipEntry(openedPath(), QStringLiteral("xl/drawings/drawing1.xml")); }
+    QString sheetXml() { return zipEntry(openedPath(), QStringLiteral("xl/worksheets/sheet1.xml")); }
+    QString chartXml() { return zipEntry(openedPath(), QStringLiteral("xl/charts/chart1.xml")); }
+    QString stringsXml() { return zipEntry(openedPath(), QStringLiteral("xl/sharedStrings.xml")); }
+    QString drawingXml() { return zipEntry(openedPath(), QStringLiteral("xl/drawings/drawing1.xml")); }
 
     // One series over the three points written into columns A and B.
     Variant addSmallSeries()

@@ -1,5 +1,6 @@
 #include "WorkbookFileFixture.h"
 
+#include "common/KavrelError.h"
 #include "excel/ExcelToolkit.h"
 
 #include <QDir>
@@ -31,6 +32,7 @@ TEST_F(WorkbookFile, AnExportIsWrittenAndOpenedOnceWhenItsLastHandleIsReleased)
     const QString path = openedPath();
     EXPECT_TRUE(QFileInfo(path).isFile()) << path.toStdString();
     EXPECT_EQ(path, home.workbooks() + QStringLiteral("/Book1.xlsx")) << "kept in the user's documents";
+    EXPECT_EQ(status, QStringLiteral("Saved Documents/Kavrel_Spect/Book1.xlsx"));
     EXPECT_EQ(workbookServerFolder(), home.workbooks());
     EXPECT_EQ(QDir(home.workbooks()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList{QStringLiteral("Book1.xlsx")}) << "nothing of the writing is left beside it";
@@ -49,6 +51,7 @@ TEST_F(WorkbookFile, AnInvisibleApplicationWritesTheFileAndOpensItOnlyOnceShown)
     setCellText(sheet, 1, 1, "2.5");
     sheet.clear();
     workbook.clear();
+    handOver();
 
     EXPECT_TRUE(dialogs.openedDocuments.isEmpty());
     QStringList written = writtenFiles();
@@ -60,6 +63,7 @@ TEST_F(WorkbookFile, AnInvisibleApplicationWritesTheFileAndOpensItOnlyOnceShown)
     EXPECT_EQ(openedPath(), written.front());
     EXPECT_TRUE(sheetXml().contains(QStringLiteral("<c r=\"A1\"><v>2.5</v></c>")));
     showExcelApplication(app);
+    handOver();
     EXPECT_EQ(dialogs.openedDocuments.size(), 1) << "shown once";
 }
 
@@ -82,6 +86,58 @@ TEST_F(WorkbookFile, AFailurePartWayStillWritesWhatWasDoneOnceTheHandlesGo)
     EXPECT_EQ(occurrences(chartXml(), QStringLiteral("<c:scatterChart>")), 1);
 }
 
+// The desktop takes no workbook here, so a hand-over would ask about the
+// folder: after a failure it must not, not even while the error unwinds.
+TEST_F(WorkbookFile, WhatTheUserSeesIsDecidedOnlyOnceTheExportHasReturned)
+{
+    struct Case {
+        const char* export_;
+        std::string xAxisPosition;
+        QString kind;  // of the one box
+        int opened;
+    };
+    for (const Case& c : {Case{"that succeeds", "", QStringLiteral("question"), 1},
+                          Case{"that fails part-way", "left", QStringLiteral("error"), 0}}) {
+        SCOPED_TRACE(c.export_);
+        TemporaryHome ownHome;
+        dialogs.boxes.clear();
+        dialogs.openedDocuments.clear();
+        dialogs.documentOpener = [](const QString&) { return false; };
+        bool returned = false;
+        dialogs.onBox = [&returned](const FakeUserDialogs::Box& box) {
+            EXPECT_TRUE(returned) << "shown before the export returned: " << box.text.toStdString();
+        };
+        options.xAxisPosition = c.xAxisPosition;
+        FakeExportChart chart;
+        chart.curves = {spectrumCurve("A", 0.08)};
+        const auto exportCommand = [&] {
+            try {
+                exportChartToExcel(chart, options);
+            } catch (...) {
+                returned = true;
+                throw;
+            }
+            returned = true;
+        };
+        QString shownStatus;
+        try {
+            runWithWorkbookHandOver(exportCommand, [&shownStatus](const QString& text) { shownStatus = text; });
+        } catch (const KavrelError& error) {
+            userDialogs().error(error.message());  // as the command's handler does
+        }
+        options.excelApp.clear();
+
+        const QString path = ownHome.workbooks() + QStringLiteral("/Book1.xlsx");
+        ASSERT_EQ(dialogs.boxes.size(), 1u) << dialogs.texts().join("; ").toStdString();
+        EXPECT_EQ(dialogs.boxes[0].kind, c.kind);
+        EXPECT_TRUE(dialogs.boxes[0].text.contains(path)) << dialogs.boxes[0].text.toStdString();
+        EXPECT_EQ(dialogs.openedDocuments.size(), c.opened);
+        EXPECT_EQ(shownStatus, QStringLiteral("Saved Documents/Kavrel_Spect/Book1.xlsx"));
+        EXPECT_TRUE(QFileInfo(path).size() > 0) << "what was made is kept";
+    }
+    dialogs.onBox = nullptr;
+}
+
 TEST_F(WorkbookFile, NoWorkbookEverReplacesAnEarlierOne)
 {
     // Left by an earlier run of the program, or by the user.
@@ -99,6 +155,7 @@ TEST_F(WorkbookFile, NoWorkbookEverReplacesAnEarlierOne)
     Variant second = start();
     showExcelApplication(second);
     callFunction(getProperty(second, "Workbooks"), "Add");
+    handOver();
 
     QStringList names;
     for (const QString& path : dialogs.openedDocuments)
@@ -184,6 +241,7 @@ TEST_F(WorkbookFile, AChangeAfterCompletionIsWrittenAgainButNotOpenedAgain)
     Variant chart = getProperty(app, "ActiveChart");
     setHasTitle(chart, true);
     chart.clear();
+    handOver();
 
     EXPECT_EQ(dialogs.openedDocuments.size(), 1);
     EXPECT_TRUE(chartXml().contains(QStringLiteral("<a:t>Chart Title</a:t>")));
@@ -208,6 +266,8 @@ TEST_F(WorkbookFile, AFileThatCannotBeWrittenIsReportedAndNotOpened)
         qunsetenv("TMPDIR");
     else
         qputenv("TMPDIR", temporary);
+    EXPECT_TRUE(dialogs.boxes.empty()) << "nothing is shown until the caller's command has returned";
+    handOver();
 
     EXPECT_EQ(dialogs.openedDocuments.size(), 1) << "Book2 must not be opened";
     ASSERT_EQ(dialogs.boxes.size(), 1u);

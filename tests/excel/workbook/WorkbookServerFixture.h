@@ -4,6 +4,7 @@
 #include "excel/AutomationError.h"
 #include "excel/ExcelOperation.h"
 #include "excel/ExcelToolkit.h"
+#include "excel/workbook/WorkbookHandOver.h"
 #include "excel/workbook/WorkbookServer.h"
 #include "support/FakeUserDialogs.h"
 #include "support/QtPrinters.h"
@@ -23,6 +24,16 @@ constexpr HResult ApplicationDefinedError = static_cast<HResult>(0x800A03EC);
 // "Excel.Application" and the user's dialogs replaced by a recording fake.
 class WorkbookServer : public ::testing::Test {
 protected:
+    // Workbooks an earlier test finished as its handles went are not this one's.
+    WorkbookServer() { takeFinishedWorkbooks(); }
+
+    // What the export command does once it has returned: hands the finished
+    // workbooks to the desktop; `status` keeps the status bar's text.
+    void handOver()
+    {
+        handOverFinishedWorkbooks([this](const QString& text) { status = text; });
+    }
+
     // A started, not yet visible application.
     Variant start()
     {
@@ -65,6 +76,7 @@ protected:
         sheet.clear();
         workbook.clear();
         app.clear();
+        handOver();
     }
 
     // The error `call` raises; fails the test when it raises none.
@@ -87,6 +99,7 @@ protected:
     Variant sheet;
     Variant chartObject;
     Variant chart;
+    QString status;  // the last "Saved ..." text
 };
 
 // Sets the default locale for the lifetime of the object.
