@@ -3,6 +3,8 @@
 #include "common/KavrelError.h"
 #include "export/SafeFileWriter.h"
 #include "spectrum/KavrelSpectrum.h"
+#include "text/NarrowText.h"
+#include "text/NumberText.h"
 
 #include <algorithm>
 #include <charconv>
@@ -20,30 +22,21 @@ constexpr double lastPeriod = 6.0;
 // shortest text of any double has.
 constexpr int numberBufferSize = 800;
 
-void appendShortest(std::string& out, double value, std::chars_format style)
-{
-    char buffer[numberBufferSize];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, style);
-    out.append(buffer, result.ptr);
-}
-
 // Periods never get an exponent: 0.00001, not 1e-05.
 void appendPeriod(std::string& out, double value)
 {
-    appendShortest(out, value, std::chars_format::fixed);
+    appendShortestFixed(out, value);
 }
 
 // Values as printf's %g would show their shortest digits: 0.0053 and 1e-05.
 void appendValue(std::string& out, double value)
 {
-    appendShortest(out, value, std::chars_format::general);
+    appendShortestNumber(out, value);
 }
 
 std::string shortestText(double value)
 {
-    std::string text;
-    appendValue(text, value);
-    return text;
+    return shortestNumberText(value);
 }
 
 // Decimals of the shortest fixed text of `value`: 2 for 0.01, 5 for 1e-5.
@@ -129,16 +122,9 @@ std::vector<double> writtenPeriods(const KavrelSpectrum& spectrum, const PeriodR
     return periods;
 }
 
-// A name as one line's text: a control character (a pasted line break) would
-// end the line early, or make the next line part of a comment.
 std::string lineText(const std::string& name)
 {
-    std::string text = name;
-    for (char& c : text) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
-            c = ' ';
-    }
-    return text;
+    return oneLineText(name);
 }
 
 class FileText {

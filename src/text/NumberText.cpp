@@ -274,3 +274,35 @@ bool parseLocaleDouble(const QString& text, double& value, const QLocale& locale
     value = parsed;
     return true;
 }
+
+namespace {
+
+// Wide enough for any double in fixed notation with as many decimals as the
+// shortest text of any double has.
+constexpr int shortestBufferSize = 800;
+
+void appendShortest(std::string& out, double value, std::chars_format style)
+{
+    char buffer[shortestBufferSize];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, style);
+    out.append(buffer, result.ptr);
+}
+
+} // namespace
+
+void appendShortestNumber(std::string& out, double value)
+{
+    appendShortest(out, value, std::chars_format::general);
+}
+
+void appendShortestFixed(std::string& out, double value)
+{
+    appendShortest(out, value, std::chars_format::fixed);
+}
+
+std::string shortestNumberText(double value)
+{
+    std::string text;
+    appendShortestNumber(text, value);
+    return text;
+}

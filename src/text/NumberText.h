@@ -36,3 +36,10 @@ void appendScientific4(std::string& out, double value, std::string_view point);
 // result that is not finite (nan, inf, 1e999) is refused. Returns false and
 // leaves `value` alone when the text is not such a number.
 bool parseLocaleDouble(const QString& text, double& value, const QLocale& locale = QLocale());
+
+// The shortest digits that read back as the same double, always with ".", for
+// files that programs read: general form as printf's %g shows those digits
+// (0.0053, 1e-05), or fixed notation that never takes an exponent (0.00001).
+void appendShortestNumber(std::string& out, double value);
+void appendShortestFixed(std::string& out, double value);
+std::string shortestNumberText(double value);
