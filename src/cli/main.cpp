@@ -6,6 +6,7 @@
 // refused, and nothing was written. Every failure is one line on stderr.
 #include "common/KavrelVersion.h"
 #include "cli/KspectOptions.h"
+#include "cli/RecordCommand.h"
 #include "common/KavrelError.h"
 #include "export/AnalysisFile.h"
 #include "export/SafeFileWriter.h"
@@ -79,6 +80,25 @@ void saveWithReason(const QString& path, const QByteArray& bytes)
     });
 }
 
+// kspect --record: a record's spectrum or history, written as the spectra are.
+int runRecordCommand(const QStringList& arguments)
+{
+    const RecordCommandOutput output = prepareRecordCommand(arguments);
+    if (!output.error.isEmpty()) {
+        complain(output.error);
+        return exitRefused;
+    }
+    try {
+        if (!output.toFile)
+            return writeStandardOutput(output.bytes) ? exitWritten : exitWriteFailed;
+        saveWithReason(output.outputPath, output.bytes);
+    } catch (const KavrelError& error) {
+        complain(error.message());
+        return exitWriteFailed;
+    }
+    return exitWritten;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -90,6 +110,9 @@ int main(int argc, char* argv[])
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
 
+    if (asksForRecord(arguments))
+        return runRecordCommand(arguments);
+
     const KspectParse parsed = parseKspectArguments(arguments);
     if (!parsed.error.isEmpty()) {
         complain(parsed.error);
@@ -98,7 +121,8 @@ int main(int argc, char* argv[])
     const KspectRequest& request = parsed.request;
     switch (request.action) {
     case KspectRequest::Action::Help:
-        return writeStandardOutput(parsed.helpText.toLocal8Bit()) ? exitWritten : exitWriteFailed;
+        return writeStandardOutput((parsed.helpText + "\n" + recordCommandUsage()).toLocal8Bit()) ? exitWritten
+                                                                                                  : exitWriteFailed;
     case KspectRequest::Action::Version:
         return writeStandardOutput(QByteArray("Kavrel_Spect " KAVREL_VERSION "\n")) ? exitWritten
                                                                                     : exitWriteFailed;

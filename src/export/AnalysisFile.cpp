@@ -3,6 +3,7 @@
 #include "common/KavrelError.h"
 #include "export/SafeFileWriter.h"
 #include "spectrum/KavrelSpectrum.h"
+#include "text/NarrowText.h"
 #include "text/NumberText.h"
 
 #include <algorithm>
@@ -104,16 +105,9 @@ std::vector<double> writtenPeriods(const KavrelSpectrum& spectrum, const PeriodR
     return periods;
 }
 
-// A name as one line's text: a control character (a pasted line break) would
-// end the line early, or make the next line part of a comment.
 std::string lineText(const std::string& name)
 {
-    std::string text = name;
-    for (char& c : text) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
-            c = ' ';
-    }
-    return text;
+    return oneLineText(name);
 }
 
 class FileText {

@@ -30,3 +30,13 @@ QString trimControls(const QString& text)
         --end;
     return text.mid(begin, end - begin);
 }
+
+std::string oneLineText(const std::string& text)
+{
+    std::string line = text;
+    for (char& c : line) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            c = ' ';
+    }
+    return line;
+}

@@ -17,3 +17,7 @@ std::string narrowWide(const std::u16string& text);
 // Removes blanks and control characters at both ends, as a spectrum's name is
 // read from the window or the command line.
 QString trimControls(const QString& text);
+
+// A text as one line of a file: control characters (a pasted line break)
+// become blanks, so that a name cannot end its line early.
+std::string oneLineText(const std::string& text);

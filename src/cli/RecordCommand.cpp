@@ -1,0 +1,350 @@
+#include "cli/RecordCommand.h"
+
+#include "export/AnalysisFile.h"
+#include "export/TimeHistoryFile.h"
+#include "records/CodePeaks.h"
+#include "records/RecordMeasures.h"
+#include "records/RecordReader.h"
+#include "records/ResponseSpectrum.h"
+#include "text/NumberText.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QLocale>
+
+#include <climits>
+#include <cmath>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr double longestPeriod = 20.0;
+constexpr double mostPeriods = 1000000;
+
+QString quoted(const QString& text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+// Decimals of the shortest fixed text of `value`: 2 for 0.01.
+int decimalsOf(double value)
+{
+    std::string text;
+    appendShortestFixed(text, value);
+    const std::size_t point = text.find('.');
+    return point == std::string::npos ? 0 : static_cast<int>(text.size() - point - 1);
+}
+
+// START + i x STEP as the decimal it is meant to be: an integer over a power
+// of ten, both exact, divided once (so 0.07, not 0.07000000000000001).
+std::vector<double> periodGrid(double start, double stop, double step)
+{
+    const int decimals = std::min(15, std::max(decimalsOf(start), decimalsOf(step)));
+    const double scale = std::pow(10.0, decimals);
+    const double count = std::floor((stop - start) / step + 1e-9) + 1;
+    std::vector<double> periods;
+    periods.reserve(static_cast<std::size_t>(count));
+    for (double i = 0; i < count; ++i)
+        periods.push_back(std::min(stop, std::round((start + i * step) * scale) / scale));
+    return periods;
+}
+
+class Options {
+public:
+    explicit Options(const QCommandLineParser& parser) : parser_(parser) {}
+
+    bool failed() const { return !error_.isEmpty(); }
+    const QString& error() const { return error_; }
+
+    bool value(const QCommandLineOption& option, QString& text)
+    {
+        if (failed())
+            return false;
+        const QStringList values = parser_.values(option);
+        if (values.isEmpty())
+            return false;
+        if (values.size() > 1)
+            return refuse(option, "given more than once");
+        text = values.first();
+        return true;
+    }
+
+    bool number(const QCommandLineOption& option, double& value)
+    {
+        QString text;
+        if (!this->value(option, text))
+            return false;
+        if (!parseLocaleDouble(text, value, QLocale::c()))
+            return refuse(option, quoted(text) + " is not a valid floating number!");
+        return true;
+    }
+
+    bool refuse(const QCommandLineOption& option, const QString& what)
+    {
+        if (!failed()) {
+            const QString name = option.names().last();
+            error_ = (name.size() == 1 ? "-" : "--") + name + ": " + what;
+        }
+        return false;
+    }
+
+    void periods(const QCommandLineOption& option, std::vector<double>& periods)
+    {
+        QString text;
+        if (!value(option, text))
+            return;
+        std::vector<double> numbers;
+        const bool list = !text.contains(QLatin1Char(':'));
+        for (const QString& part : text.split(list ? QLatin1Char(',') : QLatin1Char(':'))) {
+            double number = 0;
+            if (!parseLocaleDouble(part, number, QLocale::c())) {
+                refuse(option, quoted(part) + " is not a valid floating number!");
+                return;
+            }
+            numbers.push_back(number);
+        }
+        // A range's STEP is no period.
+        const std::size_t periodCount = list ? numbers.size() : std::min<std::size_t>(numbers.size(), 2);
+        for (std::size_t i = 0; i < periodCount; ++i) {
+            if (!(numbers[i] >= 0 && numbers[i] <= longestPeriod)) {
+                refuse(option, "the periods must lie within 0 and 20 s");
+                return;
+            }
+        }
+        if (list) {
+            for (std::size_t i = 1; i < numbers.size(); ++i) {
+                if (!(numbers[i] > numbers[i - 1])) {
+                    refuse(option, "the periods must increase");
+                    return;
+                }
+            }
+            periods = numbers;
+            return;
+        }
+        if (numbers.size() != 3) {
+            refuse(option, quoted(text) + " is not START:STOP:STEP or T1,T2,...");
+            return;
+        }
+        const double start = numbers[0], stop = numbers[1], step = numbers[2];
+        if (!(step > 0))
+            refuse(option, "STEP must be greater than 0");
+        else if (stop < start)
+            refuse(option, "STOP must not be less than START");
+        else if (std::floor((stop - start) / step + 1e-9) + 1 > mostPeriods)
+            refuse(option, QStringLiteral("more than %1 periods").arg(static_cast<qint64>(mostPeriods)));
+        else
+            periods = periodGrid(start, stop, step);
+    }
+
+private:
+    const QCommandLineParser& parser_;
+    QString error_;
+};
+
+QString formatNames()
+{
+    QStringList names;
+    for (const AnalysisFormat format : analysisFormats())
+        names << QString::fromLatin1(analysisFormatName(format));
+    return names.join(QStringLiteral(", "));
+}
+
+QByteArray spectrumFile(const std::vector<double>& periods, const std::vector<double>& sa, AnalysisFormat format)
+{
+    const char* separator = format == AnalysisFormat::Csv ? "," : "\t";
+    std::string out = std::string("period_s") + separator + "sa_g\n";
+    out.reserve(periods.size() * 32 + 16);
+    for (std::size_t j = 0; j < periods.size(); ++j) {
+        appendShortestFixed(out, periods[j]);
+        out += separator;
+        appendShortest(out, sa[j]);
+        out += '\n';
+    }
+    return QByteArray(out.data(), static_cast<qsizetype>(out.size()));
+}
+
+const char* const description =
+    "With --record: the response spectrum of a ground-motion record (pseudo-acceleration in g, exact for a "
+    "record linear between samples; T = 0 gives the peak), or with --history its acceleration history as a "
+    "time-history file. Numbers are read and written with \".\". Exit status: 0 written, 1 the output could not "
+    "be written, 2 a refused option or record.";
+
+} // namespace
+
+bool asksForRecord(const QStringList& arguments)
+{
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--record") || arguments[i].startsWith(QLatin1String("--record=")))
+            return true;
+    }
+    return false;
+}
+
+QString recordCommandUsage()
+{
+    return QStringLiteral(
+        "Usage: kspect --record FILE [--record-format auto|peer|csmnc|knet|columns] [--dt S] [--unit g|gal|m/s2]\n"
+        "              [--pga GAL] [--damping Z] [--periods START:STOP:STEP | --periods T1,T2,...]\n"
+        "              [--history] [--format F] [--tag N] [-o FILE]\n");
+}
+
+RecordCommandOutput prepareRecordCommand(const QStringList& arguments)
+{
+    const QCommandLineOption record("record",
+                                    "The record file: PEER NGA (.AT2), CSMNC, K-NET/KiK-net, or plain columns.",
+                                    "FILE");
+    const QCommandLineOption layout("record-format", "The file's layout; auto (the default) detects it.",
+                                    "auto|peer|csmnc|knet|columns");
+    const QCommandLineOption dt("dt",
+                                "Plain columns: the step in seconds; then every number is a value. Without it, "
+                                "two columns \"time value\".",
+                                "S");
+    const QCommandLineOption unit("unit", "Plain columns: the unit of the values. Default g.", "g|gal|m/s2");
+    const QCommandLineOption pga("pga", "Scale the record to this peak acceleration, in cm/s^2, first.", "GAL");
+    const QCommandLineOption damping("damping", "Damping ratio, 0 or more and below 1. Default 0.05.", "Z");
+    const QCommandLineOption periods("periods",
+                                     "Periods START + i x STEP from START to STOP, or a list T1,T2,... "
+                                     "(increasing), within 0 and 20 s. Default 0:6:0.01.",
+                                     "START:STOP:STEP|T1,T2,...");
+    const QCommandLineOption history("history", "Write the (scaled) acceleration history instead, in --format.");
+    const QCommandLineOption format("format",
+                                    "File format: table (the default) or csv; with --history also csi "
+                                    "(SAP2000/ETABS), midas (MIDAS Gen/Civil .thd), staad (STAAD.Pro), opensees "
+                                    "(Tcl timeSeries Path).",
+                                    "table|csv|csi|midas|staad|opensees");
+    const QCommandLineOption tag("tag", "Tag of the OpenSees time series, 1 or more. Default 1.", "N");
+    const QCommandLineOption output(QStringList{"o", "output"},
+                                    "Write the file FILE (replaced whole, or left as it was on failure) instead "
+                                    "of the standard output.",
+                                    "FILE");
+    const QCommandLineOption help(QStringList{"h", "help"}, "Show this help and exit.");
+    const QList<QCommandLineOption> all = {record, layout,  dt,  unit, pga,    damping, periods,
+                                           history, format, tag, output, help};
+    QCommandLineParser parser;
+    parser.addOptions(all);
+
+    RecordCommandOutput result;
+    if (!parser.parse(arguments)) {
+        result.error = parser.errorText();
+        return result;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        result.error = quoted(parser.positionalArguments().first()) + ": not an option";
+        return result;
+    }
+    if (parser.isSet(help)) {
+        QString text = recordCommandUsage() + description + "\n\nOptions:\n";
+        for (const QCommandLineOption& option : all) {
+            QStringList names;
+            for (const QString& name : option.names())
+                names << (name.size() == 1 ? "-" : "--") + name;
+            text += "  " + names.join(", ") + (option.valueName().isEmpty() ? "" : " " + option.valueName())
+                    + "\n      " + option.description() + "\n";
+        }
+        result.help = true;
+        result.bytes = text.toLocal8Bit();
+        return result;
+    }
+
+    Options read(parser);
+    QString path;
+    read.value(record, path);
+    RecordReadOptions readOptions;
+    QString text;
+    if (read.value(layout, text) && text != QLatin1String("auto")) {
+        RecordLayout named = RecordLayout::Columns;
+        if (!recordLayoutFromName(text.toStdString(), named))
+            read.refuse(layout, quoted(text) + " is not one of auto, peer, csmnc, knet, columns");
+        readOptions.layout = named;
+    }
+    double number = 0;
+    if (read.number(dt, number)) {
+        if (!(number > 0))
+            read.refuse(dt, quoted(parser.value(dt)) + " is not a positive number of seconds");
+        readOptions.step = number;
+    }
+    if (read.value(unit, text) && !accelerationUnitFromName(text.toStdString(), readOptions.unit))
+        read.refuse(unit, quoted(text) + " is not one of g, gal, m/s2");
+    std::optional<double> targetPeak;
+    if (read.number(pga, number)) {
+        if (!(number > 0))
+            read.refuse(pga, "the peak must be greater than 0 cm/s^2");
+        targetPeak = number;
+    }
+    double dampingRatio = 0.05;
+    if (read.number(damping, number)) {
+        if (!(number >= 0 && number < 1))
+            read.refuse(damping, "the damping ratio must be at least 0 and below 1");
+        dampingRatio = number;
+    }
+    std::vector<double> spectrumPeriods = periodGrid(0, 6, 0.01);
+    read.periods(periods, spectrumPeriods);
+    const bool writeHistory = parser.isSet(history);
+    TimeHistoryFileOptions fileOptions;
+    if (read.value(format, text) && !analysisFormatFromName(text, fileOptions.format))
+        read.refuse(format, quoted(text) + " is not one of " + formatNames());
+    if (read.value(tag, text)) {
+        bool ok = false;
+        const qlonglong parsed = text.trimmed().toLongLong(&ok);
+        if (!ok || parsed < 1 || parsed > INT_MAX)
+            read.refuse(tag, quoted(text) + " is not a whole number from 1 to " + QString::number(INT_MAX));
+        else if (fileOptions.format != AnalysisFormat::OpenSees)
+            read.refuse(tag, "only for --format opensees");
+        fileOptions.tag = static_cast<int>(parsed);
+    }
+    result.toFile = read.value(output, result.outputPath);
+    if (!read.failed() && !writeHistory && fileOptions.format != AnalysisFormat::Table
+        && fileOptions.format != AnalysisFormat::Csv)
+        read.refuse(format, "a spectrum is written as table or csv; the analysis formats are for --history");
+    if (!read.failed() && writeHistory) {
+        if (parser.isSet(periods))
+            read.refuse(periods, "not with --history, which writes the accelerations");
+        else if (parser.isSet(damping))
+            read.refuse(damping, "not with --history, which writes the accelerations");
+    }
+    if (!read.failed() && readOptions.layout && *readOptions.layout != RecordLayout::Columns) {
+        if (parser.isSet(dt))
+            read.refuse(dt, "only for plain columns; the record's header gives its step");
+        else if (parser.isSet(unit))
+            read.refuse(unit, "only for plain columns; the record's header gives its unit");
+    }
+    if (read.failed()) {
+        result.error = read.error();
+        return result;
+    }
+
+    GroundMotionRecord motion;
+    try {
+        motion = readRecordFile(path, readOptions);
+    } catch (const RecordReadError& error) {
+        result.error = error.message();
+        return result;
+    }
+    if (motion.layout != RecordLayout::Columns && (parser.isSet(dt) || parser.isSet(unit))) {
+        const QCommandLineOption& given = parser.isSet(dt) ? dt : unit;
+        read.refuse(given, quoted(QString::fromStdString(motion.sourceFileName)) + " is a "
+                               + recordLayoutTitle(motion.layout) + " record, whose header gives its "
+                               + (parser.isSet(dt) ? "step" : "unit"));
+        result.error = read.error();
+        return result;
+    }
+    if (targetPeak) {
+        const double peak = peakAbsolute(motion.accelerationG);
+        if (peak == 0) {
+            read.refuse(pga, quoted(QString::fromStdString(motion.sourceFileName)) + " holds only zeros");
+            result.error = read.error();
+            return result;
+        }
+        motion.accelerationG = scaled(motion.accelerationG, *targetPeak / standardGravityCm / peak);
+    }
+    if (writeHistory) {
+        result.bytes = buildTimeHistoryFile(motion, fileOptions);
+    } else {
+        const std::vector<double> sa =
+            pseudoSpectralAcceleration(motion.accelerationG, motion.step, spectrumPeriods, dampingRatio);
+        result.bytes = spectrumFile(spectrumPeriods, sa, fileOptions.format);
+    }
+    return result;
+}

@@ -1,0 +1,210 @@
+#include "export/TimeHistoryFile.h"
+
+#include "export/SafeFileWriter.h"
+#include "records/GroundMotionRecord.h"
+#include "records/RecordMeasures.h"
+#include "text/NarrowText.h"
+#include "text/NumberText.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+namespace {
+
+// Times of sample i as i x (units / 10^decimals), written with integers so
+// that every time is the exact decimal the step's text promises.
+class SampleTimes {
+public:
+    explicit SampleTimes(double step)
+    {
+        std::string text;
+        appendShortestFixed(text, step);
+        const std::size_t point = text.find('.');
+        decimals_ = point == std::string::npos ? 0 : static_cast<int>(text.size() - point - 1);
+        std::string digits = text;
+        if (point != std::string::npos)
+            digits.erase(point, 1);
+        exact_ = decimals_ <= maxDecimals && digits.size() <= maxDigits;
+        if (exact_)
+            std::from_chars(digits.data(), digits.data() + digits.size(), units_);
+        step_ = step;
+    }
+
+    void append(std::string& out, std::size_t i) const
+    {
+        if (!exact_) {
+            appendShortestFixed(out, static_cast<double>(i) * step_);
+            return;
+        }
+        char buffer[32];
+        const auto written = std::to_chars(buffer, buffer + sizeof buffer, units_ * static_cast<std::uint64_t>(i));
+        std::string_view digits(buffer, static_cast<std::size_t>(written.ptr - buffer));
+        if (decimals_ == 0) {
+            out += digits;
+            return;
+        }
+        const std::size_t whole = digits.size() > static_cast<std::size_t>(decimals_)
+                                      ? digits.size() - static_cast<std::size_t>(decimals_)
+                                      : 0;
+        out += whole == 0 ? std::string_view("0") : digits.substr(0, whole);
+        std::string fraction(static_cast<std::size_t>(decimals_) - (digits.size() - whole), '0');
+        fraction += digits.substr(whole);
+        while (!fraction.empty() && fraction.back() == '0')
+            fraction.pop_back();
+        if (!fraction.empty()) {
+            out += '.';
+            out += fraction;
+        }
+    }
+
+private:
+    // 10,000,000 samples of up to 11 digits stay within 64 bits.
+    static constexpr int maxDecimals = 12;
+    static constexpr std::size_t maxDigits = 11;
+    bool exact_ = false;
+    int decimals_ = 0;
+    std::uint64_t units_ = 0;
+    double step_ = 0;
+};
+
+class HistoryText {
+public:
+    HistoryText(const GroundMotionRecord& record, const TimeHistoryFileOptions& options)
+        : record_(record), options_(options), times_(record.step)
+    {
+        // About 24 bytes a sample in every format.
+        out_.reserve(record.count() * 32 + 512);
+    }
+
+    std::string build()
+    {
+        switch (options_.format) {
+        case AnalysisFormat::Table:
+            pairs("time_s\taccel_g", "\t", "\n");
+            break;
+        case AnalysisFormat::Csv:
+            pairs("time_s,accel_g", ",", "\n");
+            break;
+        case AnalysisFormat::Csi:
+            csi();
+            break;
+        case AnalysisFormat::Midas:
+            midas();
+            break;
+        case AnalysisFormat::Staad:
+            pairLines(" ", "\r\n");
+            break;
+        case AnalysisFormat::OpenSees:
+            openSees();
+            break;
+        }
+        return std::move(out_);
+    }
+
+private:
+    void line(const std::string& text, const char* end)
+    {
+        out_ += text;
+        out_ += end;
+    }
+
+    void pairLines(const char* separator, const char* end)
+    {
+        for (std::size_t i = 0; i < record_.count(); ++i) {
+            times_.append(out_, i);
+            out_ += separator;
+            appendShortest(out_, record_.accelerationG[i]);
+            out_ += end;
+        }
+    }
+
+    void pairs(const char* header, const char* separator, const char* end)
+    {
+        line(header, end);
+        pairLines(separator, end);
+    }
+
+    std::string name() const { return oneLineText(record_.name); }
+    std::string source() const { return oneLineText(record_.sourceFileName); }
+    std::string step() const { return shortestText(record_.step); }
+    std::string peak() const { return shortestText(peakAbsolute(record_.accelerationG)); }
+
+    // SAP2000 and ETABS skip lines that start with "$" and stop at the first
+    // blank line; the function is read as "Time and Function Values".
+    void csi()
+    {
+        const char* end = "\r\n";
+        line("$ Time history: " + name(), end);
+        line("$ Source file: " + source(), end);
+        line("$ Step: " + step() + " s, " + std::to_string(record_.count()) + " points", end);
+        line("$ Unit: g", end);
+        line("$ Peak: " + peak() + " g", end);
+        line("$ Time (s) vs. acceleration (g)", end);
+        pairLines(" ", end);
+    }
+
+    // A comma in a title would start another field, so it becomes a blank.
+    void midas()
+    {
+        const char* end = "\r\n";
+        const auto withoutCommas = [](std::string text) {
+            std::replace(text.begin(), text.end(), ',', ' ');
+            return text;
+        };
+        line("*SGSw", end);
+        line("*TITLE, " + withoutCommas(name()), end);
+        line("*TITLE, " + withoutCommas(source()) + " step " + step() + " s peak " + peak() + " g", end);
+        line("*X-AXIS, Time (sec)", end);
+        line("*Y-AXIS, Ground Acceleration (g)", end);
+        line("*UNIT&TYPE, GRAV, ACCEL", end);
+        line("*FLAGS, 0, 0", end);
+        line("*DATA", end);
+        pairLines(", ", end);
+        line("*ENDDATA", end);
+    }
+
+    // Names are quoted so that no comment line ends in a backslash, which
+    // would make Tcl read the next line as part of the comment.
+    void openSees()
+    {
+        const char* end = "\n";
+        line("# Time history: \"" + name() + "\"", end);
+        line("# Source file: \"" + source() + "\"", end);
+        line("# Step " + step() + " s, " + std::to_string(record_.count()) + " points, peak " + peak() + " g", end);
+        line("# -values: ground acceleration in g (-factor 9.80665 gives m/s^2)", end);
+        out_ += "timeSeries Path " + std::to_string(options_.tag) + " -dt " + step() + " -values {";
+        for (std::size_t i = 0; i < record_.count(); ++i) {
+            if (i > 0)
+                out_ += ' ';
+            appendShortest(out_, record_.accelerationG[i]);
+        }
+        out_ += "}";
+        out_ += end;
+    }
+
+    const GroundMotionRecord& record_;
+    const TimeHistoryFileOptions& options_;
+    const SampleTimes times_;
+    std::string out_;
+};
+
+} // namespace
+
+const char* timeHistoryFileSuffix(AnalysisFormat format)
+{
+    return format == AnalysisFormat::Midas ? "thd" : analysisFormatSuffix(format);
+}
+
+QByteArray buildTimeHistoryFile(const GroundMotionRecord& record, const TimeHistoryFileOptions& options)
+{
+    const std::string text = HistoryText(record, options).build();
+    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void saveTimeHistoryFile(const QString& path, const GroundMotionRecord& record, const TimeHistoryFileOptions& options)
+{
+    writeFileAtomically(path, buildTimeHistoryFile(record, options));
+}

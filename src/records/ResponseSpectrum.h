@@ -1,0 +1,37 @@
+#pragma once
+
+#include <vector>
+
+// Response spectra of ground accelerations: the one engine behind the chart,
+// kspect, the artificial-record generator and the code's checks.
+//
+// The ground acceleration is linear between its samples (the record as the
+// strong-motion databases define it), and the damped single-degree oscillator
+//     u'' + 2 zeta omega u' + omega^2 u = -a(t),   omega = 2 pi / T,
+// starting at rest, is integrated exactly over each interval (the recurrence
+// of Nigam and Jennings, 1969). Where the step is longer than T / 10 the
+// interval is split into the fewest equal sub-steps of at most T / 10, so that
+// the peak between samples is not missed at short periods.
+
+// The oscillator's exact step over `step` seconds, as
+//   u1 = uu u0 + uv v0 + ua a0 + ub a1,
+//   v1 = vu u0 + vv v0 + va a0 + vb a1,
+// for a ground acceleration going linearly from a0 to a1.
+struct OscillatorStep {
+    double uu, uv, ua, ub;
+    double vu, vv, va, vb;
+};
+
+OscillatorStep oscillatorStep(double period, double damping, double step);
+
+// How many equal sub-steps of at most period / 10 one step of the record
+// takes (1 where the step is short enough).
+int subStepsFor(double period, double step);
+
+// Pseudo-spectral acceleration omega^2 max|u(t)| at each period, over the
+// record's duration, in the unit of `acceleration`; a period of 0 gives the
+// peak ground acceleration. Periods must be >= 0, damping in [0, 1), step > 0;
+// otherwise std::invalid_argument. Periods are independent: they are worked
+// on together and spread over the processor's cores.
+std::vector<double> pseudoSpectralAcceleration(const std::vector<double>& acceleration, double step,
+                                               const std::vector<double>& periods, double damping);
