@@ -112,18 +112,21 @@ int subStepsFor(double period, double step)
 
 namespace {
 
-double pseudoAccelerationAt(const std::vector<double>& a, double step, double period, double damping)
+// Steps the oscillator through the record from rest and hands `visit` the
+// displacement after every (sub-)step with the sample that step ends in.
+template <typename Visit>
+void integrateOscillator(const std::vector<double>& a, double step, double period, double damping, Visit&& visit)
 {
     const int subSteps = subStepsFor(period, step);
     const OscillatorStep c = oscillatorStep(period, damping, step / subSteps);
-    double u = 0, v = 0, peak = 0;
+    double u = 0, v = 0;
     const std::size_t n = a.size();
     if (subSteps == 1) {
         for (std::size_t i = 0; i + 1 < n; ++i) {
             const double u1 = c.uu * u + c.uv * v + c.ua * a[i] + c.ub * a[i + 1];
             v = c.vu * u + c.vv * v + c.va * a[i] + c.vb * a[i + 1];
             u = u1;
-            peak = std::max(peak, std::fabs(u));
+            visit(u, i + 1);
         }
     } else {
         for (std::size_t i = 0; i + 1 < n; ++i) {
@@ -134,10 +137,16 @@ double pseudoAccelerationAt(const std::vector<double>& a, double step, double pe
                 const double u1 = c.uu * u + c.uv * v + c.ua * a0 + c.ub * a1;
                 v = c.vu * u + c.vv * v + c.va * a0 + c.vb * a1;
                 u = u1;
-                peak = std::max(peak, std::fabs(u));
+                visit(u, i + 1);
             }
         }
     }
+}
+
+double pseudoAccelerationAt(const std::vector<double>& a, double step, double period, double damping)
+{
+    double peak = 0;
+    integrateOscillator(a, step, period, damping, [&peak](double u, std::size_t) { peak = std::max(peak, std::fabs(u)); });
     const double omega = 2 * M_PI / period;
     return omega * omega * peak;
 }
@@ -156,4 +165,15 @@ std::vector<double> pseudoSpectralAcceleration(const std::vector<double>& accele
     for (std::size_t j = 0; j < periods.size(); ++j)
         result[j] = periods[j] == 0 ? pga : pseudoAccelerationAt(acceleration, step, periods[j], damping);
     return result;
+}
+
+std::vector<double> relativeDisplacement(const std::vector<double>& acceleration, double step, double period,
+                                         double damping)
+{
+    checkArguments(step, damping);
+    if (!(period > 0) || !std::isfinite(period))
+        throw std::invalid_argument("the period must be a positive number");
+    std::vector<double> u(acceleration.size(), 0.0);
+    integrateOscillator(acceleration, step, period, damping, [&u](double x, std::size_t i) { u[i] = x; });
+    return u;
 }
