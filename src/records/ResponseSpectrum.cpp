@@ -240,3 +240,27 @@ std::vector<double> pseudoSpectralAcceleration(const std::vector<double>& accele
         thread.join();
     return result;
 }
+
+std::vector<double> relativeDisplacement(const std::vector<double>& acceleration, double step, double period,
+                                         double damping)
+{
+    checkArguments(step, damping);
+    if (!(period > 0) || !std::isfinite(period))
+        throw std::invalid_argument("the period must be a positive number");
+    const int subSteps = subStepsFor(period, step);
+    const OscillatorStep c = oscillatorStep(period, damping, step / subSteps);
+    std::vector<double> u(acceleration.size(), 0.0);
+    double x = 0, v = 0;
+    for (std::size_t i = 0; i + 1 < acceleration.size(); ++i) {
+        const double rise = (acceleration[i + 1] - acceleration[i]) / subSteps;
+        for (int k = 0; k < subSteps; ++k) {
+            const double a0 = acceleration[i] + rise * k;
+            const double a1 = k + 1 == subSteps ? acceleration[i + 1] : acceleration[i] + rise * (k + 1);
+            const double x1 = c.uu * x + c.uv * v + c.ua * a0 + c.ub * a1;
+            v = c.vu * x + c.vv * v + c.va * a0 + c.vb * a1;
+            x = x1;
+        }
+        u[i + 1] = x;
+    }
+    return u;
+}

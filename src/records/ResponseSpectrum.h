@@ -35,3 +35,9 @@ int subStepsFor(double period, double step);
 // on together and spread over the processor's cores.
 std::vector<double> pseudoSpectralAcceleration(const std::vector<double>& acceleration, double step,
                                                const std::vector<double>& periods, double damping);
+
+// The oscillator's relative displacement u at every sample (in the unit of
+// `acceleration` times s^2), from rest: the same integration, for the record
+// generator's corrections at the time of a peak.
+std::vector<double> relativeDisplacement(const std::vector<double>& acceleration, double step, double period,
+                                         double damping);

@@ -1,0 +1,76 @@
+// One artificial record of 20 s at 0.01 s for the default target (GB
+// 50011-2010, intensity 8, frequent, site II, group 1) against one response
+// spectrum of it at the 100 check periods, in the same run. Prints the ratio
+// of the two; the goal is at most 25.
+#include "records/ArtificialRecord.h"
+#include "records/ResponseSpectrum.h"
+#include "spectrum/KavrelSpectrum.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+
+namespace {
+
+const KavrelSpectrum& target()
+{
+    static const KavrelSpectrum spectrum("A", 0.16, 0.35, 0.05, 0);
+    return spectrum;
+}
+
+const ArtificialRecord& record()
+{
+    static const ArtificialRecord r = *generateArtificialRecord(target(), ArtificialRequest{});
+    return r;
+}
+
+void BM_Generate(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(generateArtificialRecord(target(), ArtificialRequest{}));
+    state.counters["passes"] = record().corrections;
+}
+BENCHMARK(BM_Generate)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+void BM_OneSpectrum(benchmark::State& state)
+{
+    const ArtificialRecord& r = record();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(pseudoSpectralAcceleration(r.acceleration, r.step, matchCheckPeriods(), 0.05));
+}
+BENCHMARK(BM_OneSpectrum)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs)
+            cpu_[run.benchmark_name()] = run.GetAdjustedCPUTime();
+    }
+    void Finalize() override
+    {
+        ConsoleReporter::Finalize();
+        const double generate = cpu_["BM_Generate/min_time:2.000"];
+        const double spectrum = cpu_["BM_OneSpectrum/min_time:2.000"];
+        if (generate > 0 && spectrum > 0)
+            std::printf("generation / one spectrum: %.1f (goal: at most 25); largest deviation %.1f %%, mean %.2f %%\n",
+                        generate / spectrum, record().match.largestDeviation * 100, record().match.meanDeviation * 100);
+    }
+
+private:
+    std::map<std::string, double> cpu_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}
