@@ -1,0 +1,161 @@
+#include "export/CheckSheet.h"
+
+#include "export/TableText.h"
+#include "text/NumberText.h"
+
+#include <cmath>
+
+namespace {
+
+namespace limits = selectionLimits;
+
+// A figure for reading: 4 significant digits, general form.
+QString figureNumber(double value, const QLocale& locale)
+{
+    if (value == 0 || !std::isfinite(value))
+        return formatGeneral(value, locale);
+    const int decimals = 3 - static_cast<int>(std::floor(std::log10(std::fabs(value))));
+    const double scale = std::pow(10.0, std::abs(decimals));
+    const double rounded = decimals >= 0 ? std::round(value * scale) / scale : std::round(value / scale) * scale;
+    return formatGeneral(rounded, locale);
+}
+
+QString recordName(const SelectionCheck& check, int record)
+{
+    return QString::fromStdString(check.records[static_cast<std::size_t>(record)].name);
+}
+
+QString checkName(const SelectionCheck& check, const CheckVerdict& v, const QLocale& locale,
+                  const QStringList& periodTexts)
+{
+    switch (v.kind) {
+    case CheckKind::Count:
+        return QStringLiteral("count");
+    case CheckKind::NaturalShare:
+        return QStringLiteral("natural-share");
+    case CheckKind::Spectrum: {
+        const bool typed = periodTexts.size() == static_cast<qsizetype>(check.mainPeriods.size());
+        return QStringLiteral("spectrum@")
+               + (typed ? periodTexts[v.period]
+                        : formatGeneral(check.mainPeriods[static_cast<std::size_t>(v.period)], locale));
+    }
+    case CheckKind::Duration:
+        return QStringLiteral("duration:") + recordName(check, v.record);
+    case CheckKind::Peak:
+        return QStringLiteral("peak:") + recordName(check, v.record);
+    case CheckKind::BaseShear:
+        return QStringLiteral("base-shear:") + recordName(check, v.record);
+    case CheckKind::BaseShearMean:
+        return QStringLiteral("base-shear-mean");
+    }
+    return QString();
+}
+
+QString checkFigure(const SelectionCheck& check, const CheckVerdict& v, const QLocale& locale)
+{
+    const auto n = [&locale](double value) { return figureNumber(value, locale); };
+    switch (v.kind) {
+    case CheckKind::Count: {
+        QString text = QStringLiteral("%1 %2, at least %3")
+                           .arg(n(v.value), v.value == 1 ? QStringLiteral("record") : QStringLiteral("records"),
+                                n(limits::minimumCount));
+        if (v.verdict == Verdict::Pass)
+            text += check.meanGoverns ? QStringLiteral("; with 7 or more the mean of the results governs")
+                                      : QStringLiteral("; with 3 to 6 the envelope of the results governs");
+        return text;
+    }
+    case CheckKind::NaturalShare:
+        if (check.codeType == 1)
+            return QStringLiteral("%1 recorded, %2 artificial; at least 2 recorded and 1 artificial")
+                .arg(n(v.value), n(v.second));
+        return QStringLiteral("%1 of %2 recorded (%3), at least 2/3")
+            .arg(n(v.value), n(v.value + v.second),
+                 v.value + v.second > 0 ? n(v.value / (v.value + v.second)) : n(0));
+    case CheckKind::Spectrum: {
+        const auto k = static_cast<std::size_t>(v.period);
+        return QStringLiteral("mean alpha_r/alpha %1 (%2 g / %3 g), %4 to %5")
+            .arg(n(v.value), n(check.meanAlpha[k]), n(check.targetAlpha[k]),
+                 n(1 - limits::spectrumTolerance), n(1 + limits::spectrumTolerance));
+    }
+    case CheckKind::Duration:
+        return QStringLiteral("%1 s = %2 T1, %3 to %4 T1")
+            .arg(n(v.value), n(v.second), n(limits::durationMinimum), n(limits::durationMaximum));
+    case CheckKind::Peak:
+        if (!v.hasLimit)
+            return QStringLiteral("peak %1 cm/s^2; the table has no value for this intensity and action")
+                .arg(n(v.value));
+        return QStringLiteral("peak %1 cm/s^2, table %2 cm/s^2").arg(n(v.value), n(v.second));
+    case CheckKind::BaseShear:
+        return QStringLiteral("V/V0 %1, %2 to %3")
+            .arg(n(v.value), n(limits::shearEachMinimum), n(limits::shearEachMaximum));
+    case CheckKind::BaseShearMean:
+        return QStringLiteral("mean V/V0 %1, %2 to %3")
+            .arg(n(v.value), n(limits::shearMeanMinimum), n(limits::shearMeanMaximum));
+    }
+    return QString();
+}
+
+}  // namespace
+
+QString verdictWord(Verdict verdict)
+{
+    switch (verdict) {
+    case Verdict::Pass:
+        return QStringLiteral("pass");
+    case Verdict::Fail:
+        return QStringLiteral("fail");
+    case Verdict::Warning:
+        return QStringLiteral("warning");
+    }
+    return QString();
+}
+
+QList<QStringList> checkSheetRecordRows(const SelectionCheck& check, const QLocale& locale)
+{
+    QStringList header{QStringLiteral("record"), QStringLiteral("kind"), QStringLiteral("peak_cm_s2"),
+                       QStringLiteral("effective_duration_s")};
+    for (std::size_t k = 1; k <= check.mainPeriods.size(); ++k)
+        header << QStringLiteral("ratio_%1").arg(k);
+    QList<QStringList> rows{header};
+    for (const RecordFigures& record : check.records) {
+        QStringList row{QString::fromStdString(record.name),
+                        record.artificial ? QStringLiteral("artificial") : QStringLiteral("natural"),
+                        formatGeneral(record.peakCm, locale), formatGeneral(record.effectiveDuration, locale)};
+        for (double ratio : record.ratio)
+            row << formatGeneral(ratio, locale);
+        rows << row;
+    }
+    QStringList mean{QStringLiteral("mean"), QString(), QString(), QString()};
+    for (double ratio : check.meanRatio)
+        mean << formatGeneral(ratio, locale);
+    rows << mean;
+    return rows;
+}
+
+QList<QStringList> checkSheetVerdictRows(const SelectionCheck& check, const QLocale& locale,
+                                         const QStringList& periodTexts)
+{
+    QList<QStringList> rows;
+    for (const CheckVerdict& v : check.verdicts)
+        rows << QStringList{checkName(check, v, locale, periodTexts), verdictWord(v.verdict),
+                            checkFigure(check, v, locale)};
+    return rows;
+}
+
+QList<QStringList> checkSheetRows(const SelectionCheck& check, const QLocale& locale, const QStringList& periodTexts)
+{
+    QList<QStringList> rows = checkSheetRecordRows(check, locale);
+    rows << QStringList();
+    rows << checkSheetVerdictRows(check, locale, periodTexts);
+    return rows;
+}
+
+QString checkSheetText(const SelectionCheck& check, const QLocale& locale, const QStringList& periodTexts)
+{
+    return tabSeparatedText(checkSheetRows(check, locale, periodTexts));
+}
+
+QString checkSheetHtml(const SelectionCheck& check, const QLocale& locale, const QStringList& periodTexts)
+{
+    return htmlTable(checkSheetRows(check, locale, periodTexts), true);
+}

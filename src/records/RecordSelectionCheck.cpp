@@ -1,0 +1,209 @@
+#include "records/RecordSelectionCheck.h"
+
+#include "records/CodePeaks.h"
+#include "records/RecordMeasures.h"
+#include "records/ResponseSpectrum.h"
+#include "spectrum/KavrelSpectrum.h"
+
+#include <algorithm>
+#include <cmath>
+#include <locale>
+#include <sstream>
+#include <stdexcept>
+
+namespace {
+
+namespace limits = selectionLimits;
+
+// Numbers in refusals read the same in every locale.
+std::string numberText(double value)
+{
+    std::ostringstream out;
+    out.imbue(std::locale::classic());
+    out.precision(15);
+    out << value;
+    return out.str();
+}
+
+// A figure on a boundary passes: rounding of the spectra and of typed numbers
+// (0.65 x 1234.5 read back as 0.6499999...) must not decide a verdict.
+double slack(double bound)
+{
+    return 1e-9 * std::max(1.0, std::fabs(bound));
+}
+bool atLeast(double value, double bound)
+{
+    return value >= bound - slack(bound);
+}
+bool atMost(double value, double bound)
+{
+    return value <= bound + slack(bound);
+}
+Verdict passOrFail(bool passes)
+{
+    return passes ? Verdict::Pass : Verdict::Fail;
+}
+
+void refuseBadInput(const KavrelSpectrum& target, const SelectionCheckInput& input)
+{
+    if (!(target.dampingRatio >= 0 && target.dampingRatio < 1))
+        throw std::invalid_argument("The target spectrum's damping ratio must be at least 0 and below 1.");
+    if (input.mainPeriods.empty() || input.mainPeriods.size() > 6)
+        throw std::invalid_argument("Give the fundamental period T1 and at most five more main periods.");
+    for (double period : input.mainPeriods) {
+        if (!(period > 0 && period <= 6.0))
+            throw std::invalid_argument("The main period " + numberText(period)
+                                        + " s is outside the spectrum's range, above 0 up to 6.0 s.");
+        double alpha = 0;
+        if (target.alphaAt(period, alpha) != 0 || !(alpha > 0))
+            throw std::invalid_argument("The target spectrum is 0 at the main period " + numberText(period)
+                                        + " s, so no record can be compared with it.");
+    }
+    if (input.records.empty())
+        throw std::invalid_argument("Choose at least one record to check.");
+    for (const CheckedRecord& record : input.records) {
+        if (record.acceleration.empty())
+            throw std::invalid_argument("The record " + record.name + " has no samples.");
+        if (!(record.step > 0) || !std::isfinite(record.step))
+            throw std::invalid_argument("The record " + record.name + " has no positive time step.");
+        if (!std::all_of(record.acceleration.begin(), record.acceleration.end(),
+                         [](double a) { return std::isfinite(a); }))
+            throw std::invalid_argument("The record " + record.name + " has a value that is not a number.");
+    }
+    if (!input.baseShears.empty()) {
+        if (input.baseShears.size() != input.records.size() + 1)
+            throw std::invalid_argument(
+                "Give the response-spectrum base shear and one per record: "
+                + std::to_string(input.records.size() + 1) + " values, not "
+                + std::to_string(input.baseShears.size()) + ".");
+        if (!std::all_of(input.baseShears.begin(), input.baseShears.end(),
+                         [](double v) { return v > 0 && std::isfinite(v); }))
+            throw std::invalid_argument("Every base shear must be a positive number.");
+    }
+}
+
+// The code's rule on recorded and artificial motions: GB 50011-2010 asks for
+// recorded ones at least 2/3 of all, the 2001 edition for at least two
+// recorded and one artificial. GB/T 51408-2021 takes the 2010 rule over.
+Verdict naturalShareVerdict(int codeType, int natural, int artificial)
+{
+    if (codeType == 1)
+        return passOrFail(natural >= 2 && artificial >= 1);
+    // Whole numbers: 3 n >= 2 N is exactly n / N >= 2/3.
+    return passOrFail(3 * natural >= 2 * (natural + artificial));
+}
+
+}  // namespace
+
+bool SelectionCheck::anyFails() const
+{
+    return std::any_of(verdicts.begin(), verdicts.end(),
+                       [](const CheckVerdict& v) { return v.verdict == Verdict::Fail; });
+}
+
+std::vector<double> meanRecordSpectrum(const std::vector<CheckedRecord>& records,
+                                       const std::vector<double>& periods, double damping)
+{
+    std::vector<double> mean(periods.size(), 0.0);
+    if (records.empty())
+        return mean;
+    for (const CheckedRecord& record : records) {
+        const auto sa = pseudoSpectralAcceleration(record.acceleration, record.step, periods, damping);
+        for (std::size_t k = 0; k < periods.size(); ++k)
+            mean[k] += sa[k];
+    }
+    for (double& value : mean)
+        value /= static_cast<double>(records.size());
+    return mean;
+}
+
+SelectionCheck checkRecordSelection(const KavrelSpectrum& target, const SelectionCheckInput& input)
+{
+    refuseBadInput(target, input);
+    const auto& periods = input.mainPeriods;
+    const std::size_t periodCount = periods.size();
+    const std::size_t recordCount = input.records.size();
+    const int count = static_cast<int>(recordCount);
+
+    SelectionCheck check;
+    check.codeType = target.codeType;
+    check.mainPeriods = periods;
+    for (double period : periods) {
+        double alpha = 0;
+        target.alphaAt(period, alpha);
+        check.targetAlpha.push_back(alpha);
+    }
+    check.meanAlpha.assign(periodCount, 0.0);
+    int natural = 0;
+    for (const CheckedRecord& record : input.records) {
+        RecordFigures figures;
+        figures.name = record.name;
+        figures.artificial = record.artificial;
+        figures.peakCm = peakAbsolute(record.acceleration) * standardGravityCm;
+        figures.effectiveDuration = effectiveDuration(record.acceleration, record.step);
+        figures.alpha = pseudoSpectralAcceleration(record.acceleration, record.step, periods, target.dampingRatio);
+        for (std::size_t k = 0; k < periodCount; ++k) {
+            figures.ratio.push_back(figures.alpha[k] / check.targetAlpha[k]);
+            check.meanAlpha[k] += figures.alpha[k] / static_cast<double>(recordCount);
+        }
+        check.records.push_back(std::move(figures));
+        if (!record.artificial)
+            ++natural;
+    }
+    for (std::size_t k = 0; k < periodCount; ++k)
+        check.meanRatio.push_back(check.meanAlpha[k] / check.targetAlpha[k]);
+    check.meanGoverns = count > limits::envelopeUpTo;
+
+    auto add = [&check](CheckKind kind, Verdict verdict, double value, double second = 0.0) -> CheckVerdict& {
+        CheckVerdict v;
+        v.kind = kind;
+        v.verdict = verdict;
+        v.value = value;
+        v.second = second;
+        check.verdicts.push_back(v);
+        return check.verdicts.back();
+    };
+
+    add(CheckKind::Count, passOrFail(count >= limits::minimumCount), count);
+    add(CheckKind::NaturalShare, naturalShareVerdict(target.codeType, natural, count - natural), natural,
+        count - natural);
+    for (std::size_t k = 0; k < periodCount; ++k) {
+        const double ratio = check.meanRatio[k];
+        const bool agrees = atLeast(ratio, 1 - limits::spectrumTolerance) && atMost(ratio, 1 + limits::spectrumTolerance);
+        add(CheckKind::Spectrum, passOrFail(agrees), ratio).period = static_cast<int>(k);
+    }
+    const double t1 = periods.front();
+    for (std::size_t r = 0; r < recordCount; ++r) {
+        const double duration = check.records[r].effectiveDuration;
+        const double multiple = duration / t1;
+        Verdict verdict = Verdict::Pass;
+        if (!atLeast(multiple, limits::durationMinimum))
+            verdict = Verdict::Fail;
+        else if (!atMost(multiple, limits::durationMaximum))
+            verdict = Verdict::Warning;
+        add(CheckKind::Duration, verdict, duration, multiple).record = static_cast<int>(r);
+    }
+    const auto tablePeak = codeTablePeak(target.codeType, input.intensityIndex, input.actionIndex);
+    for (std::size_t r = 0; r < recordCount; ++r) {
+        const double peak = check.records[r].peakCm;
+        const bool equal = !tablePeak || atMost(std::fabs(peak - *tablePeak), limits::peakToleranceCm);
+        CheckVerdict& v = add(CheckKind::Peak, equal ? Verdict::Pass : Verdict::Warning, peak, tablePeak.value_or(0.0));
+        v.record = static_cast<int>(r);
+        v.hasLimit = tablePeak.has_value();
+    }
+    if (!input.baseShears.empty()) {
+        const double v0 = input.baseShears.front();
+        double sum = 0;
+        for (std::size_t r = 0; r < recordCount; ++r) {
+            const double shear = input.baseShears[r + 1];
+            sum += shear;
+            const double ratio = shear / v0;
+            const bool inside = atLeast(ratio, limits::shearEachMinimum) && atMost(ratio, limits::shearEachMaximum);
+            add(CheckKind::BaseShear, passOrFail(inside), ratio).record = static_cast<int>(r);
+        }
+        const double mean = sum / static_cast<double>(recordCount) / v0;
+        add(CheckKind::BaseShearMean,
+            passOrFail(atLeast(mean, limits::shearMeanMinimum) && atMost(mean, limits::shearMeanMaximum)), mean);
+    }
+    return check;
+}

@@ -1,0 +1,120 @@
+#include "export/CheckSheet.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A sheet built from figures typed here, so that every cell's text is known.
+SelectionCheck twoRecordsTwoPeriods()
+{
+    SelectionCheck check;
+    check.codeType = 0;
+    check.mainPeriods = {1.2, 0.4};
+    check.targetAlpha = {0.05, 0.08};
+    check.records = {
+        {"El Centro.txt", false, 341.7, 24.5, {0.06, 0.072}, {1.2, 0.9}},
+        {"art-1", true, 70, 7.25, {0.04, 0.088}, {0.8, 1.1}},
+    };
+    check.meanAlpha = {0.05, 0.08};
+    check.meanRatio = {1.0, 1.0};
+    auto verdict = [](CheckKind kind, Verdict v, double value, double second, int record, int period) {
+        CheckVerdict c;
+        c.kind = kind;
+        c.verdict = v;
+        c.value = value;
+        c.second = second;
+        c.record = record;
+        c.period = period;
+        return c;
+    };
+    check.verdicts = {
+        verdict(CheckKind::Count, Verdict::Fail, 2, 0, -1, -1),
+        verdict(CheckKind::NaturalShare, Verdict::Fail, 1, 1, -1, -1),
+        verdict(CheckKind::Spectrum, Verdict::Pass, 1.0, 0, -1, 0),
+        verdict(CheckKind::Spectrum, Verdict::Pass, 1.0, 0, -1, 1),
+        verdict(CheckKind::Duration, Verdict::Warning, 24.5, 24.5 / 1.2, 0, -1),
+        verdict(CheckKind::Duration, Verdict::Pass, 7.25, 7.25 / 1.2, 1, -1),
+        verdict(CheckKind::Peak, Verdict::Warning, 341.7, 70, 0, -1),
+        verdict(CheckKind::Peak, Verdict::Pass, 70, 70, 1, -1),
+        verdict(CheckKind::BaseShear, Verdict::Pass, 0.65, 0, 0, -1),
+        verdict(CheckKind::BaseShear, Verdict::Fail, 1.4, 0, 1, -1),
+        verdict(CheckKind::BaseShearMean, Verdict::Pass, 1.025, 0, -1, -1),
+    };
+    return check;
+}
+
+TEST(CheckSheet, TabSeparatedLinesAsScriptsReadThem)
+{
+    const QString expected = QStringLiteral(
+        "record\tkind\tpeak_cm_s2\teffective_duration_s\tratio_1\tratio_2\n"
+        "El Centro.txt\tnatural\t341.7\t24.5\t1.2\t0.9\n"
+        "art-1\tartificial\t70\t7.25\t0.8\t1.1\n"
+        "mean\t\t\t\t1\t1\n"
+        "\n"
+        "count\tfail\t2 records, at least 3\n"
+        "natural-share\tfail\t1 of 2 recorded (0.5), at least 2/3\n"
+        "spectrum@1.20\tpass\tmean alpha_r/alpha 1 (0.05 g / 0.05 g), 0.8 to 1.2\n"
+        "spectrum@.4\tpass\tmean alpha_r/alpha 1 (0.08 g / 0.08 g), 0.8 to 1.2\n"
+        "duration:El Centro.txt\twarning\t24.5 s = 20.42 T1, 5 to 10 T1\n"
+        "duration:art-1\tpass\t7.25 s = 6.042 T1, 5 to 10 T1\n"
+        "peak:El Centro.txt\twarning\tpeak 341.7 cm/s^2, table 70 cm/s^2\n"
+        "peak:art-1\tpass\tpeak 70 cm/s^2, table 70 cm/s^2\n"
+        "base-shear:El Centro.txt\tpass\tV/V0 0.65, 0.65 to 1.35\n"
+        "base-shear:art-1\tfail\tV/V0 1.4, 0.65 to 1.35\n"
+        "base-shear-mean\tpass\tmean V/V0 1.025, 0.8 to 1.2\n");
+    EXPECT_EQ(checkSheetText(twoRecordsTwoPeriods(), QLocale::c(), {"1.20", ".4"}), expected);
+}
+
+TEST(CheckSheet, PeriodsWithoutTypedTextsAndTheUsersDecimalComma)
+{
+    SelectionCheck check = twoRecordsTwoPeriods();
+    const QList<QStringList> rows = checkSheetRows(check, QLocale(QLocale::German));
+    ASSERT_EQ(rows.size(), 4 + 1 + 11);
+    EXPECT_EQ(rows[1], (QStringList{"El Centro.txt", "natural", "341,7", "24,5", "1,2", "0,9"}));
+    EXPECT_TRUE(rows[4].isEmpty());
+    EXPECT_EQ(rows[7][0], "spectrum@1,2");
+    EXPECT_EQ(rows[8][0], "spectrum@0,4");
+    EXPECT_EQ(rows[9][2], "24,5 s = 20,42 T1, 5 to 10 T1");
+    // Typed texts only count when there is one per period.
+    EXPECT_EQ(checkSheetVerdictRows(check, QLocale::c(), {"1.20"})[2][0], "spectrum@1.2");
+}
+
+TEST(CheckSheet, FiguresOfEachKindSayWhatDecided)
+{
+    SelectionCheck check = twoRecordsTwoPeriods();
+    check.verdicts[0].verdict = Verdict::Pass;
+    check.verdicts[0].value = 7;
+    check.meanGoverns = true;
+    check.verdicts[6].hasLimit = false;
+    auto rows = checkSheetVerdictRows(check);
+    EXPECT_EQ(rows[0][2], "7 records, at least 3; with 7 or more the mean of the results governs");
+    EXPECT_EQ(rows[6][2], "peak 341.7 cm/s^2; the table has no value for this intensity and action");
+    check.verdicts[0].value = 4;
+    check.meanGoverns = false;
+    check.codeType = 1;
+    check.verdicts[1].value = 2;
+    rows = checkSheetVerdictRows(check);
+    EXPECT_EQ(rows[0][2], "4 records, at least 3; with 3 to 6 the envelope of the results governs");
+    EXPECT_EQ(rows[1][2], "2 recorded, 1 artificial; at least 2 recorded and 1 artificial");
+    // Four significant digits in the figures: 2/3 and a large shear ratio.
+    check.codeType = 0;
+    check.verdicts[1].value = 2;
+    check.verdicts[1].second = 1;
+    check.verdicts[9].value = 12345.6;
+    rows = checkSheetVerdictRows(check);
+    EXPECT_EQ(rows[1][2], "2 of 3 recorded (0.6667), at least 2/3");
+    EXPECT_EQ(rows[9][2], "V/V0 12350, 0.65 to 1.35");
+}
+
+TEST(CheckSheet, HtmlCopyHoldsTheSameCellsEscaped)
+{
+    SelectionCheck check = twoRecordsTwoPeriods();
+    check.records[1].name = "a<b>&c";
+    const QString html = checkSheetHtml(check);
+    EXPECT_TRUE(html.contains("<tr><th>record</th><th>kind</th><th>peak_cm_s2</th>"));
+    EXPECT_TRUE(html.contains("<tr><td>a&lt;b&gt;&amp;c</td><td>artificial</td><td>70</td>"));
+    EXPECT_TRUE(html.contains("<tr><td>mean</td><td></td><td></td><td></td><td>1</td><td>1</td></tr><tr></tr>"));
+    EXPECT_TRUE(html.contains("<td>peak:a&lt;b&gt;&amp;c</td><td>pass</td>"));
+}
+
+}  // namespace
