@@ -145,6 +145,10 @@ public:
     void path(const QCommandLineOption& option, bool& given, QString& path)
     {
         given = value(option, path);
+        // An empty name is a mistake, not "no option": it would read or
+        // write something else than the user meant.
+        if (given && path.isEmpty())
+            refuse(option, "the file name is empty");
     }
 
 private:

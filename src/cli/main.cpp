@@ -14,15 +14,12 @@
 #include "spectrum/KavrelSpectrum.h"
 
 #include <QByteArray>
-#include <QFileDevice>
 #include <QString>
 #include <QStringList>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-
-#include <unistd.h>
 
 namespace {
 
@@ -50,34 +47,20 @@ bool writeStandardOutput(const QByteArray& bytes)
     return true;
 }
 
-// Like saveAnalysisFile, but a failed write says why in the system's words
-// ("No space left on device"), which a script's log needs. Qt's buffered file
-// loses that reason when a write stops part-way, so the bytes go straight to
-// the temporary file's descriptor; the safe writer still replaces the target
-// only once they are all on the disk.
-void saveWithReason(const QString& path, const QByteArray& bytes)
+// An argument whose bytes the system's encoding cannot hold would become a
+// different name (a replacement character in place of each bad byte), and a
+// file would be read or written under that other name.
+QString argumentTheSystemCannotHold(int argc, char* argv[])
 {
-    writeFileAtomically(path, [&bytes](QIODevice* device) {
-        auto* file = qobject_cast<QFileDevice*>(device);
-        const int descriptor = file ? file->handle() : -1;
-        if (descriptor < 0) {
-            writeAllBytes(device, bytes);
-            return;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray bytes(argv[i]);
+        if (QString::fromLocal8Bit(bytes).toLocal8Bit() != bytes) {
+            return QStringLiteral("\"%1\": holds bytes that are not valid in the system's encoding (UTF-8); "
+                                  "such a name cannot be used")
+                .arg(QString::fromLocal8Bit(bytes));
         }
-        const char* data = bytes.constData();
-        std::size_t left = static_cast<std::size_t>(bytes.size());
-        while (left > 0) {
-            const ssize_t written = ::write(descriptor, data, left);
-            if (written < 0 && errno == EINTR)
-                continue;
-            if (written <= 0) {
-                throw KavrelError(QStringLiteral("Stream write error: %1")
-                                      .arg(QString::fromLocal8Bit(std::strerror(written < 0 ? errno : EIO))));
-            }
-            data += written;
-            left -= static_cast<std::size_t>(written);
-        }
-    });
+    }
+    return QString();
 }
 
 // kspect --record: a record's spectrum or history, written as the spectra are.
@@ -89,9 +72,9 @@ int runRecordCommand(const QStringList& arguments)
         return exitRefused;
     }
     try {
-        if (!output.toFile)
+        if (!output.toFile || output.outputPath == QLatin1String("-"))
             return writeStandardOutput(output.bytes) ? exitWritten : exitWriteFailed;
-        saveWithReason(output.outputPath, output.bytes);
+        writeFileAtomically(output.outputPath, output.bytes, StreamOpening::WaitForReader);
     } catch (const KavrelError& error) {
         complain(error.message());
         return exitWriteFailed;
@@ -106,6 +89,11 @@ int main(int argc, char* argv[])
     // No application object: nothing here needs an event loop, and Qt's
     // would change the process's locale and, where no UTF-8 locale is
     // installed, warn on stderr, which scripts take for a failure.
+    const QString unfit = argumentTheSystemCannotHold(argc, argv);
+    if (!unfit.isEmpty()) {
+        complain(unfit);
+        return exitRefused;
+    }
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -130,13 +118,22 @@ int main(int argc, char* argv[])
         break;
     }
 
+    // "-" is the standard output, as for most programs that write a file.
+    const bool toStandardOutput = !request.toFile || request.outputPath == QLatin1String("-");
     if (!request.setPath.isEmpty()) {
+        if (request.toFile && toStandardOutput) {
+            complain(QStringLiteral("--output: the standard output (\"-\") cannot take one file per spectrum; give a "
+                                    "folder"));
+            return exitRefused;
+        }
         // The whole set is checked before anything is written.
         const AnalysisFileOptions options = request.file;
         const SpectrumFileFormat format{QString::fromLatin1(analysisFormatSuffix(options.format)),
                                         [options](const KavrelSpectrum& s) { return buildAnalysisFile(s, options); }};
         try {
-            writeSetFileAsFiles(request.setPath, request.outputPath, format);
+            // A pipe or FIFO is read too, through the same bound as a file.
+            writeSetFileAsFiles(request.setPath, request.outputPath, format, ReadSource::AnyStream,
+                                StreamOpening::WaitForReader);
         } catch (const SetFileError& error) {
             complain(error.message());
             return exitRefused;
@@ -151,9 +148,9 @@ int main(int argc, char* argv[])
                                   request.codeType);
     try {
         const QByteArray bytes = buildAnalysisFile(spectrum, request.file);
-        if (!request.toFile)
+        if (toStandardOutput)
             return writeStandardOutput(bytes) ? exitWritten : exitWriteFailed;
-        saveWithReason(request.outputPath, bytes);
+        writeFileAtomically(request.outputPath, bytes, StreamOpening::WaitForReader);
     } catch (const KavrelError& error) {
         complain(error.message());
         return exitWriteFailed;

@@ -5,8 +5,6 @@
 #include "spectrum/KavrelSpectrum.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QSet>
 
 
@@ -25,37 +23,26 @@ QStringList spectrumFileNames(const SetContents& contents, const QString& suffix
     return names;
 }
 
-QStringList writeSetAsFiles(const SetContents& contents, const QString& folder, const SpectrumFileFormat& format)
+QStringList writeSetAsFiles(const SetContents& contents, const QString& folder, const SpectrumFileFormat& format,
+                            StreamOpening opening)
 {
     const QStringList names = spectrumFileNames(contents, format.suffix);
-    std::vector<QByteArray> files;
-    files.reserve(contents.size());
-    for (const SetSpectrum& s : contents) {
-        const KavrelSpectrum spectrum(s.name, s.alphaMax, s.tg, s.dampingRatio, s.codeType);
-        files.push_back(format.build(spectrum));
-    }
-
     const QDir dir(folder.isEmpty() ? QStringLiteral(".") : folder);
-    QStringList written;
-    QStringList created;
-    try {
-        for (std::size_t i = 0; i < files.size(); ++i) {
-            const QString path = dir.filePath(names[static_cast<qsizetype>(i)]);
-            const bool existed = QFileInfo::exists(path);
-            writeFileAtomically(path, files[i]);
-            written << path;
-            if (!existed)
-                created << path;
-        }
-    } catch (...) {
-        for (const QString& path : created)
-            QFile::remove(path);
-        throw;
+    std::vector<FileContent> files;
+    files.reserve(contents.size());
+    QStringList paths;
+    for (std::size_t i = 0; i < contents.size(); ++i) {
+        const SetSpectrum& s = contents[i];
+        const KavrelSpectrum spectrum(s.name, s.alphaMax, s.tg, s.dampingRatio, s.codeType);
+        paths << dir.filePath(names[static_cast<qsizetype>(i)]);
+        files.emplace_back(paths.last(), format.build(spectrum));
     }
-    return written;
+    writeFilesTogether(files, opening);
+    return paths;
 }
 
-QStringList writeSetFileAsFiles(const QString& setPath, const QString& folder, const SpectrumFileFormat& format)
+QStringList writeSetFileAsFiles(const QString& setPath, const QString& folder, const SpectrumFileFormat& format,
+                                ReadSource source, StreamOpening opening)
 {
-    return writeSetAsFiles(readSetFile(setPath), folder, format);
+    return writeSetAsFiles(readSetFile(setPath, source), folder, format, opening);
 }

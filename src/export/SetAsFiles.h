@@ -1,5 +1,6 @@
 #pragma once
 
+#include "export/SafeFileWriter.h"
 #include "export/SetFile.h"
 
 #include <QByteArray>
@@ -23,14 +24,16 @@ struct SpectrumFileFormat {
 // that then meet, ignoring case, are numbered: "A.txt", "a (2).txt".
 QStringList spectrumFileNames(const SetContents& contents, const QString& suffix);
 
-// Writes the file of every spectrum into `folder`, each through the safe
-// writer, and returns their paths. Every file's content is built before the
-// first is written; if a write fails, the files this call had created are
-// removed again (files it replaced stay replaced) and the KavrelError of the
-// safe writer is passed on.
-QStringList writeSetAsFiles(const SetContents& contents, const QString& folder, const SpectrumFileFormat& format);
+// Writes the file of every spectrum into `folder`, all or none (the safe
+// writer's writeFilesTogether), and returns their paths. If any write fails,
+// every file that existed keeps its old bytes, every new one is removed, and
+// the KavrelError of the safe writer is passed on.
+QStringList writeSetAsFiles(const SetContents& contents, const QString& folder, const SpectrumFileFormat& format,
+                            StreamOpening opening = StreamOpening::Immediately);
 
 // Reads and checks the set file at `setPath` whole, then writes its spectra
 // as above. A damaged set throws SetFileError (naming the file and the fault)
 // before anything is written; a write failure throws a plain KavrelError.
-QStringList writeSetFileAsFiles(const QString& setPath, const QString& folder, const SpectrumFileFormat& format);
+QStringList writeSetFileAsFiles(const QString& setPath, const QString& folder, const SpectrumFileFormat& format,
+                                ReadSource source = ReadSource::RegularFileOnly,
+                                StreamOpening opening = StreamOpening::Immediately);

@@ -1,5 +1,6 @@
 #include "export/SetFile.h"
 
+#include "common/BoundedRead.h"
 #include "export/JsonKeys.h"
 #include "export/SafeFileWriter.h"
 #include "inputs/InputRules.h"
@@ -8,15 +9,12 @@
 #include "text/NarrowText.h"
 #include "text/NumberText.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <cerrno>
 #include <cmath>
-#include <cstring>
 #include <unordered_map>
 
 namespace {
@@ -305,22 +303,19 @@ SetContents parseSetFile(const QByteArray& bytes, const QString& fileName)
     return contents;
 }
 
-SetContents readSetFile(const QString& path)
+SetContents readSetFile(const QString& path, ReadSource source)
 {
-    const QFileInfo info(path);
-    const QString name = info.fileName().isEmpty() ? path : info.fileName();
-    const Refusal refuse(name);
-    if (info.isDir())
-        refuse.file(QStringLiteral("cannot be read: %1").arg(QString::fromLocal8Bit(std::strerror(EISDIR))));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        refuse.file(QStringLiteral("cannot be read: %1").arg(file.errorString()));
-    if (file.size() > largestFile)
-        refuse.file(QStringLiteral("is too large to be a set file"));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        refuse.file(QStringLiteral("cannot be read: %1").arg(file.errorString()));
-    return parseSetFile(bytes, name);
+    QByteArray bytes;
+    try {
+        bytes = readBoundedFile(path, largestFile, source);
+    } catch (const FileReadError& error) {
+        const Refusal refuse(error.fileName());
+        if (error.fault() == FileReadError::Fault::TooLarge)
+            refuse.file(QStringLiteral("is too large to be a set file"));
+        refuse.file(error.reason());
+    }
+    const QString name = QFileInfo(path).fileName();
+    return parseSetFile(bytes, name.isEmpty() ? path : name);
 }
 
 void saveSetFile(const QString& path, const SetContents& contents)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/BoundedRead.h"
 #include "common/KavrelError.h"
 #include "spectrum/SpectrumOrigin.h"
 
@@ -54,9 +55,11 @@ QByteArray buildSetFile(const SetContents& contents);
 // SetFileError naming `fileName`.
 SetContents parseSetFile(const QByteArray& bytes, const QString& fileName);
 
-// Reads the file at `path` and parses it; a file that cannot be read (missing,
-// a folder, no permission) is a SetFileError with the system's reason too.
-SetContents readSetFile(const QString& path);
+// Reads the file at `path` through the bounded reader and parses it; a file
+// that cannot be read (missing, a folder, no permission, not a regular file
+// where only those are taken, larger than any set) is a SetFileError with
+// the system's reason too.
+SetContents readSetFile(const QString& path, ReadSource source = ReadSource::RegularFileOnly);
 
 // Creates or replaces the file at `path`, leaving an existing one as it was
 // on failure. Throws KavrelError as the safe writer does.

@@ -240,7 +240,7 @@ TEST_F(KspectTest, AFailedWriteSaysWhyAndLeavesTheTargetAsItWas)
         });
     });
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err, "kspect: Stream write error: File too large\n");
+    EXPECT_EQ(run.err, "kspect: Stream write error: \"" + target.toLocal8Bit() + "\". File too large\n");
     EXPECT_EQ(contentOf(target), QByteArray("old"));
     EXPECT_EQ(entries(folder), QStringList{"out.txt"});
 

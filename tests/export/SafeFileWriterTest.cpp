@@ -126,7 +126,8 @@ TEST_F(CsvFile, DeviceThatFillsUpIsAStreamWriteError)
     // A buffered file takes the bytes; the disk refuses them only on flush.
     QFile full(QStringLiteral("/dev/full"));
     if (full.open(QIODevice::WriteOnly)) {
-        EXPECT_EQ(errorOf([&] { writeSpectrumCsv(&full, list, point); }), "Stream write error");
+        EXPECT_EQ(errorOf([&] { writeSpectrumCsv(&full, list, point); }),
+                  "Stream write error: \"/dev/full\". No space left on device");
     }
 }
 
@@ -201,20 +202,21 @@ TEST_F(CsvFile, ReadOnlyFileOrFolderCannotBeCreated)
 
 TEST_F(CsvFile, FullDiskLeavesTheOldFileAsItWas)
 {
+    // Named with the system's reason: a process may not grow a file beyond its limit.
+    const QString fullDisk = "Stream write error: \"" + path + "\". File too large";
     for (const rlim_t room : {rlim_t(0), rlim_t(4096), rlim_t(expected.size() - 1)})
-        EXPECT_EQ(onFullDisk(room, [&] { saveSpectrumCsv(path, list, point); }), "Stream write error");
+        EXPECT_EQ(onFullDisk(room, [&] { saveSpectrumCsv(path, list, point); }), fullDisk);
 
     // Larger than the file's buffer: the disk takes part of one big write
     // without reporting an error, and refuses only the rest.
-    EXPECT_EQ(onFullDisk(4096, [&] { writeFileAtomically(path, QByteArray(100000, 'x')); }),
-              "Stream write error");
+    EXPECT_EQ(onFullDisk(4096, [&] { writeFileAtomically(path, QByteArray(100000, 'x')); }), fullDisk);
 
     // A producer writing to the device itself: the refusal comes only when
     // the buffer is flushed, which commit() alone does not report.
     EXPECT_EQ(onFullDisk(0, [&] {
                   writeFileAtomically(path, [](QIODevice* device) { device->write(QByteArray(5000, 'x')); });
               }),
-              "Stream write error");
+              fullDisk);
 }
 
 TEST_F(CsvFile, FailingProducerLeavesTheOldFileAsItWas)
