@@ -1,21 +1,17 @@
 #include "records/RecordReader.h"
 
-#include <QFile>
+#include "common/BoundedRead.h"
+
 #include <QFileInfo>
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -563,57 +559,18 @@ RecordLayout detectLayout(std::string_view text)
     return RecordLayout::Columns;
 }
 
-// Closes a descriptor on every road out.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
-QString systemReason(int error)
+// Through the program's one bounded reader: never a FIFO (the window must not
+// wait in open()), never more than the limit in memory.
+QByteArray readRecordBytes(const QString& path, qint64 limit, const Refusal& refuse)
 {
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-// The one place a record file is opened: a regular file only (a FIFO or a
-// device would make the program wait, or read for ever), and at most `limit`
-// bytes. Opened without waiting, so a FIFO is refused, not waited on.
-QByteArray readRegularFileAtMost(const QString& path, std::size_t limit, const Refusal& refuse)
-{
-    const Descriptor file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (file.get() < 0)
-        refuse.file(QStringLiteral("cannot be read: %1").arg(systemReason(errno)));
-    struct stat status {};
-    if (::fstat(file.get(), &status) != 0)
-        refuse.file(QStringLiteral("cannot be read: %1").arg(systemReason(errno)));
-    if (!S_ISREG(status.st_mode))
-        refuse.file(QStringLiteral("is not a regular file"));
-    QByteArray bytes;
-    bytes.reserve(static_cast<qsizetype>(std::min<std::size_t>(static_cast<std::size_t>(status.st_size), limit) + 1));
-    char buffer[1 << 16];
-    while (static_cast<std::size_t>(bytes.size()) <= limit) {
-        const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            refuse.file(QStringLiteral("cannot be read: %1").arg(systemReason(errno)));
-        if (got == 0)
-            break;
-        bytes.append(buffer, static_cast<qsizetype>(got));
+    try {
+        return readBoundedFile(path, limit, ReadSource::RegularFileOnly);
+    } catch (const FileReadError& error) {
+        if (error.fault() == FileReadError::Fault::TooLarge)
+            refuse.file(QStringLiteral("is larger than %1 MiB, too large for a record").arg(limit / (1024 * 1024)));
+        refuse.file(error.reason());
     }
-    if (static_cast<std::size_t>(bytes.size()) > limit)
-        refuse.file(QStringLiteral("is larger than %1 MiB, too large for a record").arg(limit / (1024 * 1024)));
-    return bytes;
+    return {};
 }
 
 } // namespace
@@ -665,6 +622,6 @@ GroundMotionRecord readRecordFile(const QString& path, const RecordReadOptions& 
 {
     const QFileInfo info(path);
     const QString name = info.fileName().isEmpty() ? path : info.fileName();
-    const QByteArray bytes = readRegularFileAtMost(path, maxRecordFileBytes, Refusal(name));
+    const QByteArray bytes = readRecordBytes(path, static_cast<qint64>(maxRecordFileBytes), Refusal(name));
     return parseRecord(bytes, name, options);
 }

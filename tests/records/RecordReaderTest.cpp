@@ -230,7 +230,7 @@ TEST(RecordReader, OnlyRegularFilesOfBoundedSizeAreRead)
     const QString fifo = folder.filePath("pipe.AT2");
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     EXPECT_EQ(refusalOf(fifo), "\"pipe.AT2\": is not a regular file");
-    EXPECT_EQ(refusalOf(folder.path()), '"' + QDir(folder.path()).dirName() + "\": is not a regular file");
+    EXPECT_EQ(refusalOf(folder.path()), '"' + QDir(folder.path()).dirName() + "\": cannot be read: Is a directory");
     EXPECT_EQ(refusalOf(folder.filePath("none.AT2")), "\"none.AT2\": cannot be read: No such file or directory");
 
     // One byte over the limit (a sparse file, so nothing is written).
