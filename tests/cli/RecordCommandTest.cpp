@@ -1,3 +1,4 @@
+#include "cli/KspectProcess.h"
 #include "support/AnalysisFileReaders.h"
 #include "support/QtPrinters.h"
 
@@ -11,24 +12,6 @@
 #include <cmath>
 
 namespace {
-
-struct KspectRun {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-KspectRun runKspect(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(KSPECT_PATH, arguments);
-    EXPECT_TRUE(process.waitForFinished(60000)) << arguments.join(' ').toStdString();
-    KspectRun run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
-}
 
 class RecordCommandTest : public testing::Test {
 protected:
