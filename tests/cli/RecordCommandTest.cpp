@@ -32,18 +32,8 @@ protected:
 
     QString path(const char* name) const { return folder.filePath(name); }
 
-    void write(const char* name, const QByteArray& bytes) const
-    {
-        QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
-    QByteArray read(const char* name) const
-    {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
+    void write(const char* name, const QByteArray& bytes) const { writeFile(path(name), bytes); }
+    QByteArray read(const char* name) const { return contentOf(path(name)); }
 
     QTemporaryDir folder;
 };
