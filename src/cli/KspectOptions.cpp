@@ -1,5 +1,7 @@
 #include "cli/KspectOptions.h"
 
+#include "cli/OptionReader.h"
+
 #include "inputs/InputRules.h"
 #include "text/NumberText.h"
 
@@ -26,195 +28,142 @@ QString formatList(const QString& separator)
     return names.join(separator);
 }
 
-QString quoted(const QString& text)
+// A number as the window's edit boxes take it (with its refusals), but
+// always with ".".
+void windowNumber(OptionReader& reader, const QCommandLineOption& option, NumberInput which, double& value)
 {
-    return QLatin1Char('"') + text + QLatin1Char('"');
+    QString text;
+    if (!reader.value(option, text))
+        return;
+    const InputRead<double> read = readNumber(text, which, QLocale::c());
+    if (read.accepted())
+        value = read.value;
+    else
+        reader.refuse(option, read.refusal);
 }
 
-// Reads the options one by one and keeps the first complaint.
-class Reader {
-public:
-    explicit Reader(const QCommandLineParser& parser) : parser_(parser) {}
+void readNameOption(OptionReader& reader, const QCommandLineOption& option, std::string& name)
+{
+    QString text;
+    if (!reader.value(option, text))
+        return;
+    const InputRead<std::string> read = readName(text);
+    if (read.accepted())
+        name = read.value;
+    else
+        reader.refuse(option, read.refusal);
+}
 
-    bool failed() const { return !error_.isEmpty(); }
-    const QString& error() const { return error_; }
+void readFormat(OptionReader& reader, const QCommandLineOption& option, AnalysisFormat& format)
+{
+    QString text;
+    if (reader.value(option, text) && !analysisFormatFromName(text, format))
+        reader.refuse(option, quoted(text) + " is not one of " + formatList(", "));
+}
 
-    // The option's one value, or nothing when it is not given. Given twice it
-    // is refused: which one was meant cannot be known.
-    bool value(const QCommandLineOption& option, QString& text)
-    {
-        if (failed())
-            return false;
-        const QStringList values = parser_.values(option);
-        if (values.isEmpty())
-            return false;
-        if (values.size() > 1)
-            return refuse(option, "given more than once");
-        text = values.first();
-        return true;
+void readPeriods(OptionReader& reader, const QCommandLineOption& option, PeriodRange& range)
+{
+    QString text;
+    if (!reader.value(option, text))
+        return;
+    const QStringList parts = text.split(QLatin1Char(':'));
+    if (parts.size() != 3) {
+        reader.refuse(option, quoted(text) + " is not START:STOP:STEP");
+        return;
     }
-
-    void choice(const QCommandLineOption& option, const SelectionChoices& choices, std::int32_t& index)
-    {
-        QString text;
-        if (!value(option, text))
-            return;
-        const int found = choiceOfWord(choices, text);
-        if (found >= 0)
-            index = found;
-        else
-            refuse(option, quoted(text) + " is not one of " + choiceList(choices, ", "));
-    }
-
-    // A number as the window's edit boxes take it, but always with "." so
-    // that a script means the same in every locale.
-    void number(const QCommandLineOption& option, NumberInput which, double& value)
-    {
-        QString text;
-        if (this->value(option, text))
-            accept(option, readNumber(text, which, QLocale::c()), value);
-    }
-
-    void name(const QCommandLineOption& option, std::string& name)
-    {
-        QString text;
-        if (value(option, text))
-            accept(option, readName(text), name);
-    }
-
-    template <typename T>
-    void accept(const QCommandLineOption& option, const InputRead<T>& read, T& value)
-    {
-        if (read.accepted())
-            value = read.value;
-        else
-            refuse(option, read.refusal);
-    }
-
-    void format(const QCommandLineOption& option, AnalysisFormat& format)
-    {
-        QString text;
-        if (value(option, text) && !analysisFormatFromName(text, format))
-            refuse(option, quoted(text) + " is not one of " + formatList(", "));
-    }
-
-    void periods(const QCommandLineOption& option, PeriodRange& range)
-    {
-        QString text;
-        if (!value(option, text))
-            return;
-        const QStringList parts = text.split(QLatin1Char(':'));
-        if (parts.size() != 3) {
-            refuse(option, quoted(text) + " is not START:STOP:STEP");
+    double numbers[3] = {};
+    for (int i = 0; i < 3; ++i) {
+        if (!parseLocaleDouble(parts[i], numbers[i], QLocale::c())) {
+            reader.refuse(option, notANumberMessage(parts[i]));
             return;
         }
-        double numbers[3] = {};
-        for (int i = 0; i < 3; ++i) {
-            if (!parseLocaleDouble(parts[i], numbers[i], QLocale::c())) {
-                refuse(option, notANumberMessage(parts[i]));
-                return;
-            }
-        }
-        const PeriodRange candidate{numbers[0], numbers[1], numbers[2]};
-        const QString problem = periodRangeProblem(candidate);
-        if (!problem.isEmpty()) {
-            refuse(option, problem);
-            return;
-        }
+    }
+    const PeriodRange candidate{numbers[0], numbers[1], numbers[2]};
+    const QString problem = periodRangeProblem(candidate);
+    if (problem.isEmpty())
         range = candidate;
-    }
+    else
+        reader.refuse(option, problem);
+}
 
-    void tag(const QCommandLineOption& option, AnalysisFormat format, int& tag)
-    {
-        QString text;
-        if (!value(option, text))
-            return;
-        bool ok = false;
-        const qlonglong parsed = text.trimmed().toLongLong(&ok);
-        if (!ok || parsed < 1 || parsed > INT_MAX) {
-            refuse(option, quoted(text) + " is not a whole number from 1 to " + QString::number(INT_MAX));
-            return;
-        }
-        if (format != AnalysisFormat::OpenSees) {
-            refuse(option, "only for --format opensees");
-            return;
-        }
-        tag = static_cast<int>(parsed);
-    }
-
-    void path(const QCommandLineOption& option, bool& given, QString& path)
-    {
-        given = value(option, path);
-        // An empty name is a mistake, not "no option": it would read or
-        // write something else than the user meant.
-        if (given && path.isEmpty())
-            refuse(option, "the file name is empty");
-    }
-
-private:
-    bool refuse(const QCommandLineOption& option, const QString& what)
-    {
-        const QString name = option.names().last();
-        error_ = (name.size() == 1 ? "-" : "--") + name + ": " + what;
-        return false;
-    }
-
-    const QCommandLineParser& parser_;
-    QString error_;
-};
+void readTag(OptionReader& reader, const QCommandLineOption& option, AnalysisFormat format, int& tag)
+{
+    if (reader.wholeNumber(option, 1, INT_MAX, tag) && format != AnalysisFormat::OpenSees)
+        reader.refuse(option, "only for --format opensees");
+}
 
 // The usage line, then every option with its value and its description.
 QString helpText(const QString& description, const QList<QCommandLineOption>& options)
 {
-    QString text = "Usage: kspect [options]\n" + description + "\n\nOptions:\n";
-    for (const QCommandLineOption& option : options) {
-        QStringList names;
-        for (const QString& name : option.names())
-            names << (name.size() == 1 ? "-" : "--") + name;
-        QString head = "  " + names.join(", ");
-        if (!option.valueName().isEmpty())
-            head += " " + option.valueName();
-        text += head + "\n      " + option.description() + "\n";
-    }
-    return text;
+    return "Usage: kspect [options]\n" + description + "\n\nOptions:\n" + optionsHelp(options);
 }
 
 } // namespace
 
+SpectrumOptions::SpectrumOptions()
+    : code("code",
+           "Design code: " + choiceList(codeChoices(), ", ")
+               + " (GB 50011-2010, GB 50011-2001, GB/T 51408-2021). Default 2010.",
+           "2010|2001|51408"),
+      intensity("intensity",
+                "Seismic intensity: 6 (0.05 g), 7 (0.10 g), 7.5 (7 with 0.15 g), 8 (0.20 g), 8.5 (8 with 0.30 g), "
+                "9 (0.40 g). Default 6.",
+                choiceList(intensityChoices(), "|")),
+      action("action", "Seismic action: frequent, design (design-basis), rare, very-rare. Default frequent.",
+             choiceList(actionChoices(), "|")),
+      site("site", "Site class: " + choiceList(siteChoices(), ", ") + ". Default I0.", choiceList(siteChoices(), "|")),
+      group("group", "Earthquake group: 1, 2, 3. Default 1.", choiceList(groupChoices(), "|")),
+      rareTg("rare-tg", "For rare and very rare earthquakes, Tg + 0.05 s (GB 50011 5.1.4; the 2001 code at "
+                        "intensities 8 and 9 only; not with 51408)."),
+      vertical("vertical",
+               "The vertical spectrum: 65 % of AlphaMax with the Tg of the 1st group (GB 50011 5.3.1, 5.3.4)."),
+      alphaMax("alpha-max",
+               "AlphaMax, 0 or more; overrides the code table's value for the intensity and action.", "A"),
+      tg("tg", "Tg in seconds, 0 or more; overrides the code table's value for the site class and group.", "T"),
+      damping("damping", "Damping ratio, 0 or more (0.05 is 5 %). Default 0.05.", "Z")
+{
+}
+
+QList<QCommandLineOption> SpectrumOptions::all() const
+{
+    return {code, intensity, action, site, group, rareTg, vertical, alphaMax, tg, damping};
+}
+
+SpectrumChoice readSpectrumOptions(const SpectrumOptions& options, const QCommandLineParser& parser,
+                                   OptionReader& reader)
+{
+    SpectrumChoice choice;
+    reader.choice(options.code, choiceWords(codeChoices()), choice.codeType);
+    reader.choice(options.intensity, choiceWords(intensityChoices()), choice.intensityIndex);
+    reader.choice(options.action, choiceWords(actionChoices()), choice.actionIndex);
+    reader.choice(options.site, choiceWords(siteChoices()), choice.siteIndex);
+    reader.choice(options.group, choiceWords(groupChoices()), choice.groupIndex);
+    CodeRuleOptions rules;
+    rules.rareTg = parser.isSet(options.rareTg);
+    rules.vertical = parser.isSet(options.vertical);
+    const CodeSelection selection{choice.codeType, choice.intensityIndex, choice.actionIndex, choice.siteIndex,
+                                  choice.groupIndex};
+    // Asked for where it cannot apply, the rule would silently change nothing.
+    if (rules.rareTg && !reader.failed()) {
+        const std::string refusal = rareTgRefusal(selection);
+        if (!refusal.empty())
+            reader.refuse(options.rareTg, QString::fromStdString(refusal));
+    }
+    if (reader.failed())
+        return choice;
+    // An explicit --alpha-max or --tg still wins, as typing into the window does.
+    const CodeParameters fromTables = codeParameters(selection, rules);
+    choice.alphaMax = fromTables.alphaMax;
+    choice.tg = fromTables.tg;
+    windowNumber(reader, options.alphaMax, NumberInput::AlphaMax, choice.alphaMax);
+    windowNumber(reader, options.tg, NumberInput::Tg, choice.tg);
+    windowNumber(reader, options.damping, NumberInput::DampingRatio, choice.dampingRatio);
+    return choice;
+}
+
 KspectParse parseKspectArguments(const QStringList& arguments)
 {
-    const QCommandLineOption code("code",
-                                  "Design code: " + choiceList(codeChoices(), ", ")
-                                      + " (GB 50011-2010, GB 50011-2001, GB/T 51408-2021). Default 2010.",
-                                  "2010|2001|51408");
-    const QCommandLineOption intensity(
-        "intensity",
-        "Seismic intensity: 6 (0.05 g), 7 (0.10 g), 7.5 (7 with 0.15 g), 8 (0.20 g), 8.5 (8 with 0.30 g), "
-        "9 (0.40 g). Default 6.",
-        choiceList(intensityChoices(), "|"));
-    const QCommandLineOption action("action",
-                                    "Seismic action: frequent, design (design-basis), rare, very-rare. "
-                                    "Default frequent.",
-                                    choiceList(actionChoices(), "|"));
-    const QCommandLineOption site("site", "Site class: " + choiceList(siteChoices(), ", ") + ". Default I0.",
-                                  choiceList(siteChoices(), "|"));
-    const QCommandLineOption group("group", "Earthquake group: 1, 2, 3. Default 1.",
-                                   choiceList(groupChoices(), "|"));
-    const QCommandLineOption alphaMax("alpha-max",
-                                      "AlphaMax, 0 or more; overrides the code table's value for the "
-                                      "intensity and action.",
-                                      "A");
-    const QCommandLineOption tg("tg",
-                                "Tg in seconds, 0 or more; overrides the code table's value for the site "
-                                "class and group.",
-                                "T");
-    const QCommandLineOption rareTg("rare-tg",
-                                    "For rare and very rare earthquakes, Tg + 0.05 s (GB 50011 5.1.4; the 2001 "
-                                    "code at intensities 8 and 9 only; not with 51408).");
-    const QCommandLineOption vertical("vertical",
-                                      "The vertical spectrum: 65 % of AlphaMax with the Tg of the 1st group "
-                                      "(GB 50011 5.3.1, 5.3.4).");
-    const QCommandLineOption damping("damping", "Damping ratio, 0 or more (0.05 is 5 %). Default 0.05.", "Z");
+    const SpectrumOptions spectrum;
     const QCommandLineOption name("name", "Name of the spectrum, fewer than 20 bytes. Default Spectrum-1.",
                                   "NAME");
     const QCommandLineOption format("format",
@@ -239,9 +188,8 @@ KspectParse parseKspectArguments(const QStringList& arguments)
     const QCommandLineOption help(QStringList{"h", "help"}, "Show this help and exit.");
     const QCommandLineOption version("version", "Show the program's version and exit.");
 
-    const QList<QCommandLineOption> options = {code,    intensity, action, site,    group, rareTg,
-                                               vertical, alphaMax, tg,     damping, name,  format,
-                                               periods, tag,       output, set,     help,  version};
+    const QList<QCommandLineOption> options =
+        spectrum.all() + QList<QCommandLineOption>{name, format, periods, tag, output, set, help, version};
     QCommandLineParser parser;
     parser.addOptions(options);
 
@@ -269,49 +217,26 @@ KspectParse parseKspectArguments(const QStringList& arguments)
         return result;
     }
 
-    Reader reader(parser);
-    std::int32_t intensityIndex = startup::intensityIndex;
-    std::int32_t actionIndex = startup::seismicActionIndex;
-    std::int32_t siteIndex = startup::siteClassIndex;
-    std::int32_t groupIndex = startup::groupIndex;
-    reader.choice(code, codeChoices(), request.codeType);
-    reader.choice(intensity, intensityChoices(), intensityIndex);
-    reader.choice(action, actionChoices(), actionIndex);
-    reader.choice(site, siteChoices(), siteIndex);
-    reader.choice(group, groupChoices(), groupIndex);
-    CodeRuleOptions rules;
-    rules.rareTg = parser.isSet(rareTg);
-    rules.vertical = parser.isSet(vertical);
-    const CodeSelection selection{request.codeType, intensityIndex, actionIndex, siteIndex, groupIndex};
-    // Asked for where it cannot apply, the rule would silently change nothing.
-    if (rules.rareTg && !reader.failed()) {
-        const std::string refusal = rareTgRefusal(selection);
-        if (!refusal.empty()) {
-            result.error = "--rare-tg: " + QString::fromStdString(refusal);
-            return result;
-        }
-    }
-    // An explicit --alpha-max or --tg below still wins, as typing into the window does.
-    const CodeParameters fromTables = codeParameters(selection, rules);
-    request.alphaMax = fromTables.alphaMax;
-    request.tg = fromTables.tg;
-    reader.name(name, request.name);
-    reader.number(alphaMax, NumberInput::AlphaMax, request.alphaMax);
-    reader.number(tg, NumberInput::Tg, request.tg);
-    reader.number(damping, NumberInput::DampingRatio, request.dampingRatio);
-    reader.format(format, request.file.format);
-    reader.periods(periods, request.file.periods);
-    reader.tag(tag, request.file.format, request.file.tag);
-    reader.path(output, request.toFile, request.outputPath);
-    bool fromSet = false;
-    reader.path(set, fromSet, request.setPath);
+    OptionReader reader(parser);
+    const SpectrumChoice chosen = readSpectrumOptions(spectrum, parser, reader);
+    request.codeType = chosen.codeType;
+    request.alphaMax = chosen.alphaMax;
+    request.tg = chosen.tg;
+    request.dampingRatio = chosen.dampingRatio;
+    readNameOption(reader, name, request.name);
+    readFormat(reader, format, request.file.format);
+    readPeriods(reader, periods, request.file.periods);
+    readTag(reader, tag, request.file.format, request.file.tag);
+    request.toFile = reader.path(output, request.outputPath);
+    const bool fromSet = reader.path(set, request.setPath);
     result.error = reader.error();
     if (result.error.isEmpty() && fromSet) {
         // A set brings its spectra: options that define one have no place.
-        for (const QCommandLineOption* own :
-             {&code, &intensity, &action, &site, &group, &rareTg, &vertical, &alphaMax, &tg, &damping, &name}) {
-            if (parser.isSet(*own)) {
-                result.error = "--" + own->names().first() + ": not with --set, whose spectra are defined in the set file";
+        QList<QCommandLineOption> own = spectrum.all();
+        own << name;
+        for (const QCommandLineOption& option : own) {
+            if (parser.isSet(option)) {
+                result.error = "--" + option.names().first() + ": not with --set, whose spectra are defined in the set file";
                 break;
             }
         }

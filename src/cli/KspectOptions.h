@@ -3,10 +3,15 @@
 #include "export/AnalysisFile.h"
 #include "spectrum/StartupDefaults.h"
 
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
 #include <string>
+
+class OptionReader;
 
 // The command line of kspect, read into what to do. Choices and defaults are
 // those of the window's input panel at start-up; AlphaMax and Tg come from the
@@ -38,3 +43,29 @@ struct KspectParse {
 
 // `arguments` as the program got them, the program's name first.
 KspectParse parseKspectArguments(const QStringList& arguments);
+
+// The options that define one code spectrum, --code to --damping: kspect's
+// own and those of the commands that take a target spectrum.
+struct SpectrumOptions {
+    SpectrumOptions();
+    QList<QCommandLineOption> all() const;
+
+    QCommandLineOption code, intensity, action, site, group, rareTg, vertical, alphaMax, tg, damping;
+};
+
+// The spectrum the options choose, with the selections it came from.
+struct SpectrumChoice {
+    std::int32_t codeType = startup::codeType;
+    std::int32_t intensityIndex = startup::intensityIndex;
+    std::int32_t actionIndex = startup::seismicActionIndex;
+    std::int32_t siteIndex = startup::siteClassIndex;
+    std::int32_t groupIndex = startup::groupIndex;
+    double alphaMax = 0.0;
+    double tg = 0.0;
+    double dampingRatio = startup::dampingRatio;
+};
+
+// Reads the spectrum options of `parser` (which holds `options`); a refusal
+// is kept in `reader`. AlphaMax and Tg come from the code tables unless given.
+SpectrumChoice readSpectrumOptions(const SpectrumOptions& options, const QCommandLineParser& parser,
+                                   OptionReader& reader);

@@ -1,10 +1,11 @@
 #include "cli/RecordCommand.h"
 
+#include "cli/OptionReader.h"
+#include "cli/RecordFileOptions.h"
+
 #include "export/AnalysisFile.h"
 #include "export/TimeHistoryFile.h"
-#include "records/CodePeaks.h"
-#include "records/RecordMeasures.h"
-#include "records/RecordReader.h"
+#include "inputs/InputRules.h"
 #include "records/ResponseSpectrum.h"
 #include "text/NumberText.h"
 
@@ -22,11 +23,6 @@ namespace {
 
 constexpr double longestPeriod = 20.0;
 constexpr double mostPeriods = 1000000;
-
-QString quoted(const QString& text)
-{
-    return QLatin1Char('"') + text + QLatin1Char('"');
-}
 
 // Decimals of the shortest fixed text of `value`: 2 for 0.01.
 int decimalsOf(double value)
@@ -51,97 +47,54 @@ std::vector<double> periodGrid(double start, double stop, double step)
     return periods;
 }
 
-class Options {
-public:
-    explicit Options(const QCommandLineParser& parser) : parser_(parser) {}
-
-    bool failed() const { return !error_.isEmpty(); }
-    const QString& error() const { return error_; }
-
-    bool value(const QCommandLineOption& option, QString& text)
-    {
-        if (failed())
-            return false;
-        const QStringList values = parser_.values(option);
-        if (values.isEmpty())
-            return false;
-        if (values.size() > 1)
-            return refuse(option, "given more than once");
-        text = values.first();
-        return true;
-    }
-
-    bool number(const QCommandLineOption& option, double& value)
-    {
-        QString text;
-        if (!this->value(option, text))
-            return false;
-        if (!parseLocaleDouble(text, value, QLocale::c()))
-            return refuse(option, quoted(text) + " is not a valid floating number!");
-        return true;
-    }
-
-    bool refuse(const QCommandLineOption& option, const QString& what)
-    {
-        if (!failed()) {
-            const QString name = option.names().last();
-            error_ = (name.size() == 1 ? "-" : "--") + name + ": " + what;
-        }
-        return false;
-    }
-
-    void periods(const QCommandLineOption& option, std::vector<double>& periods)
-    {
-        QString text;
-        if (!value(option, text))
+// --periods: START:STOP:STEP or an increasing list T1,T2,...
+void readPeriods(OptionReader& read, const QCommandLineOption& option, std::vector<double>& periods)
+{
+    QString text;
+    if (!read.value(option, text))
+        return;
+    std::vector<double> numbers;
+    const bool list = !text.contains(QLatin1Char(':'));
+    for (const QString& part : text.split(list ? QLatin1Char(',') : QLatin1Char(':'))) {
+        double number = 0;
+        if (!parseLocaleDouble(part, number, QLocale::c())) {
+            read.refuse(option, notANumberMessage(part));
             return;
-        std::vector<double> numbers;
-        const bool list = !text.contains(QLatin1Char(':'));
-        for (const QString& part : text.split(list ? QLatin1Char(',') : QLatin1Char(':'))) {
-            double number = 0;
-            if (!parseLocaleDouble(part, number, QLocale::c())) {
-                refuse(option, quoted(part) + " is not a valid floating number!");
-                return;
-            }
-            numbers.push_back(number);
         }
-        // A range's STEP is no period.
-        const std::size_t periodCount = list ? numbers.size() : std::min<std::size_t>(numbers.size(), 2);
-        for (std::size_t i = 0; i < periodCount; ++i) {
-            if (!(numbers[i] >= 0 && numbers[i] <= longestPeriod)) {
-                refuse(option, "the periods must lie within 0 and 20 s");
+        numbers.push_back(number);
+    }
+    // A range's STEP is no period.
+    const std::size_t periodCount = list ? numbers.size() : std::min<std::size_t>(numbers.size(), 2);
+    for (std::size_t i = 0; i < periodCount; ++i) {
+        if (!(numbers[i] >= 0 && numbers[i] <= longestPeriod)) {
+            read.refuse(option, "the periods must lie within 0 and 20 s");
+            return;
+        }
+    }
+    if (list) {
+        for (std::size_t i = 1; i < numbers.size(); ++i) {
+            if (!(numbers[i] > numbers[i - 1])) {
+                read.refuse(option, "the periods must increase");
                 return;
             }
         }
-        if (list) {
-            for (std::size_t i = 1; i < numbers.size(); ++i) {
-                if (!(numbers[i] > numbers[i - 1])) {
-                    refuse(option, "the periods must increase");
-                    return;
-                }
-            }
-            periods = numbers;
-            return;
-        }
-        if (numbers.size() != 3) {
-            refuse(option, quoted(text) + " is not START:STOP:STEP or T1,T2,...");
-            return;
-        }
-        const double start = numbers[0], stop = numbers[1], step = numbers[2];
-        if (!(step > 0))
-            refuse(option, "STEP must be greater than 0");
-        else if (stop < start)
-            refuse(option, "STOP must not be less than START");
-        else if (std::floor((stop - start) / step + 1e-9) + 1 > mostPeriods)
-            refuse(option, QStringLiteral("more than %1 periods").arg(static_cast<qint64>(mostPeriods)));
-        else
-            periods = periodGrid(start, stop, step);
+        periods = numbers;
+        return;
     }
-
-private:
-    const QCommandLineParser& parser_;
-    QString error_;
-};
+    if (numbers.size() != 3) {
+        read.refuse(option, quoted(text) + " is not START:STOP:STEP or T1,T2,...");
+        return;
+    }
+    const double start = numbers[0], stop = numbers[1], step = numbers[2];
+    if (!(step > 0))
+        read.refuse(option, "STEP must be greater than 0");
+    else if (stop < start)
+        read.refuse(option, "STOP must not be less than START");
+    else if (std::floor((stop - start) / step + 1e-9) + 1 > mostPeriods)
+        read.refuse(option, QStringLiteral("more than %1 periods").arg(static_cast<qint64>(mostPeriods)));
+    else
+        periods = periodGrid(start, stop, step);
+}
 
 QString formatNames()
 {
@@ -195,13 +148,7 @@ RecordCommandOutput prepareRecordCommand(const QStringList& arguments)
     const QCommandLineOption record("record",
                                     "The record file: PEER NGA (.AT2), CSMNC, K-NET/KiK-net, or plain columns.",
                                     "FILE");
-    const QCommandLineOption layout("record-format", "The file's layout; auto (the default) detects it.",
-                                    "auto|peer|csmnc|knet|columns");
-    const QCommandLineOption dt("dt",
-                                "Plain columns: the step in seconds; then every number is a value. Without it, "
-                                "two columns \"time value\".",
-                                "S");
-    const QCommandLineOption unit("unit", "Plain columns: the unit of the values. Default g.", "g|gal|m/s2");
+    const RecordFileOptions fileLayout;
     const QCommandLineOption pga("pga", "Scale the record to this peak acceleration, in cm/s^2, first.", "GAL");
     const QCommandLineOption damping("damping", "Damping ratio, 0 or more and below 1. Default 0.05.", "Z");
     const QCommandLineOption periods("periods",
@@ -220,8 +167,9 @@ RecordCommandOutput prepareRecordCommand(const QStringList& arguments)
                                     "of the standard output.",
                                     "FILE");
     const QCommandLineOption help(QStringList{"h", "help"}, "Show this help and exit.");
-    const QList<QCommandLineOption> all = {record, layout,  dt,  unit, pga,    damping, periods,
-                                           history, format, tag, output, help};
+    const QList<QCommandLineOption> all = QList<QCommandLineOption>{record} + fileLayout.all()
+                                          + QList<QCommandLineOption>{pga, damping, periods, history, format,
+                                                                      tag, output, help};
     QCommandLineParser parser;
     parser.addOptions(all);
 
@@ -235,44 +183,18 @@ RecordCommandOutput prepareRecordCommand(const QStringList& arguments)
         return result;
     }
     if (parser.isSet(help)) {
-        QString text = recordCommandUsage() + description + "\n\nOptions:\n";
-        for (const QCommandLineOption& option : all) {
-            QStringList names;
-            for (const QString& name : option.names())
-                names << (name.size() == 1 ? "-" : "--") + name;
-            text += "  " + names.join(", ") + (option.valueName().isEmpty() ? "" : " " + option.valueName())
-                    + "\n      " + option.description() + "\n";
-        }
         result.help = true;
-        result.bytes = text.toLocal8Bit();
+        result.bytes = (recordCommandUsage() + description + "\n\nOptions:\n" + optionsHelp(all)).toLocal8Bit();
         return result;
     }
 
-    Options read(parser);
+    OptionReader read(parser);
     QString path;
     read.value(record, path);
-    RecordReadOptions readOptions;
-    QString text;
-    if (read.value(layout, text) && text != QLatin1String("auto")) {
-        RecordLayout named = RecordLayout::Columns;
-        if (!recordLayoutFromName(text.toStdString(), named))
-            read.refuse(layout, quoted(text) + " is not one of auto, peer, csmnc, knet, columns");
-        readOptions.layout = named;
-    }
+    const RecordReadOptions readOptions = readRecordFileOptions(fileLayout, parser, read);
+    const std::optional<double> targetPeak = readTargetPeak(pga, read);
     double number = 0;
-    if (read.number(dt, number)) {
-        if (!(number > 0))
-            read.refuse(dt, quoted(parser.value(dt)) + " is not a positive number of seconds");
-        readOptions.step = number;
-    }
-    if (read.value(unit, text) && !accelerationUnitFromName(text.toStdString(), readOptions.unit))
-        read.refuse(unit, quoted(text) + " is not one of g, gal, m/s2");
-    std::optional<double> targetPeak;
-    if (read.number(pga, number)) {
-        if (!(number > 0))
-            read.refuse(pga, "the peak must be greater than 0 cm/s^2");
-        targetPeak = number;
-    }
+    QString text;
     double dampingRatio = 0.05;
     if (read.number(damping, number)) {
         if (!(number >= 0 && number < 1))
@@ -280,21 +202,14 @@ RecordCommandOutput prepareRecordCommand(const QStringList& arguments)
         dampingRatio = number;
     }
     std::vector<double> spectrumPeriods = periodGrid(0, 6, 0.01);
-    read.periods(periods, spectrumPeriods);
+    readPeriods(read, periods, spectrumPeriods);
     const bool writeHistory = parser.isSet(history);
     TimeHistoryFileOptions fileOptions;
     if (read.value(format, text) && !analysisFormatFromName(text, fileOptions.format))
         read.refuse(format, quoted(text) + " is not one of " + formatNames());
-    if (read.value(tag, text)) {
-        bool ok = false;
-        const qlonglong parsed = text.trimmed().toLongLong(&ok);
-        if (!ok || parsed < 1 || parsed > INT_MAX)
-            read.refuse(tag, quoted(text) + " is not a whole number from 1 to " + QString::number(INT_MAX));
-        else if (fileOptions.format != AnalysisFormat::OpenSees)
-            read.refuse(tag, "only for --format opensees");
-        fileOptions.tag = static_cast<int>(parsed);
-    }
-    result.toFile = read.value(output, result.outputPath);
+    if (read.wholeNumber(tag, 1, INT_MAX, fileOptions.tag) && fileOptions.format != AnalysisFormat::OpenSees)
+        read.refuse(tag, "only for --format opensees");
+    result.toFile = read.path(output, result.outputPath);
     if (!read.failed() && !writeHistory && fileOptions.format != AnalysisFormat::Table
         && fileOptions.format != AnalysisFormat::Csv)
         read.refuse(format, "a spectrum is written as table or csv; the analysis formats are for --history");
@@ -304,46 +219,24 @@ RecordCommandOutput prepareRecordCommand(const QStringList& arguments)
         else if (parser.isSet(damping))
             read.refuse(damping, "not with --history, which writes the accelerations");
     }
-    if (!read.failed() && readOptions.layout && *readOptions.layout != RecordLayout::Columns) {
-        if (parser.isSet(dt))
-            read.refuse(dt, "only for plain columns; the record's header gives its step");
-        else if (parser.isSet(unit))
-            read.refuse(unit, "only for plain columns; the record's header gives its unit");
-    }
     if (read.failed()) {
         result.error = read.error();
         return result;
     }
 
-    GroundMotionRecord motion;
-    try {
-        motion = readRecordFile(path, readOptions);
-    } catch (const RecordReadError& error) {
-        result.error = error.message();
+    std::optional<GroundMotionRecord> motion = readCommandRecord(path, readOptions, fileLayout, parser, result.error);
+    if (!motion)
         return result;
-    }
-    if (motion.layout != RecordLayout::Columns && (parser.isSet(dt) || parser.isSet(unit))) {
-        const QCommandLineOption& given = parser.isSet(dt) ? dt : unit;
-        read.refuse(given, quoted(QString::fromStdString(motion.sourceFileName)) + " is a "
-                               + recordLayoutTitle(motion.layout) + " record, whose header gives its "
-                               + (parser.isSet(dt) ? "step" : "unit"));
+    if (targetPeak && !scaleToPeak(*motion, *targetPeak)) {
+        read.refuse(pga, quoted(QString::fromStdString(motion->sourceFileName)) + " holds only zeros");
         result.error = read.error();
         return result;
     }
-    if (targetPeak) {
-        const double peak = peakAbsolute(motion.accelerationG);
-        if (peak == 0) {
-            read.refuse(pga, quoted(QString::fromStdString(motion.sourceFileName)) + " holds only zeros");
-            result.error = read.error();
-            return result;
-        }
-        motion.accelerationG = scaled(motion.accelerationG, *targetPeak / standardGravityCm / peak);
-    }
     if (writeHistory) {
-        result.bytes = buildTimeHistoryFile(motion, fileOptions);
+        result.bytes = buildTimeHistoryFile(*motion, fileOptions);
     } else {
         const std::vector<double> sa =
-            pseudoSpectralAcceleration(motion.accelerationG, motion.step, spectrumPeriods, dampingRatio);
+            pseudoSpectralAcceleration(motion->accelerationG, motion->step, spectrumPeriods, dampingRatio);
         result.bytes = spectrumFile(spectrumPeriods, sa, fileOptions.format);
     }
     return result;

@@ -3,8 +3,10 @@
 //
 // Exit status: 0 written; 1 the file or the standard output could not be
 // written (an existing file is left as it was); 2 the command line was
-// refused, and nothing was written. Every failure is one line on stderr.
+// refused, and nothing was written; 3 (--check only) the sheet was written
+// and a check fails. Every failure is one line on stderr.
 #include "common/KavrelVersion.h"
+#include "cli/CheckCommand.h"
 #include "cli/KspectOptions.h"
 #include "cli/RecordCommand.h"
 #include "common/KavrelError.h"
@@ -26,6 +28,7 @@ namespace {
 constexpr int exitWritten = 0;
 constexpr int exitWriteFailed = 1;
 constexpr int exitRefused = 2;
+constexpr int exitCheckFails = 3;
 
 // One line whatever the text holds (a file name may contain a line break).
 void complain(const QString& text)
@@ -63,10 +66,10 @@ QString argumentTheSystemCannotHold(int argc, char* argv[])
     return QString();
 }
 
-// kspect --record: a record's spectrum or history, written as the spectra are.
-int runRecordCommand(const QStringList& arguments)
+// kspect --record (a record's spectrum or history) and --check (the check
+// sheet): written as the spectra are.
+int writeCommandOutput(const RecordCommandOutput& output)
 {
-    const RecordCommandOutput output = prepareRecordCommand(arguments);
     if (!output.error.isEmpty()) {
         complain(output.error);
         return exitRefused;
@@ -98,8 +101,13 @@ int main(int argc, char* argv[])
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
 
+    if (asksForCheck(arguments)) {
+        const CheckCommandOutput check = prepareCheckCommand(arguments);
+        const int status = writeCommandOutput(check);
+        return status == exitWritten && check.checkFails ? exitCheckFails : status;
+    }
     if (asksForRecord(arguments))
-        return runRecordCommand(arguments);
+        return writeCommandOutput(prepareRecordCommand(arguments));
 
     const KspectParse parsed = parseKspectArguments(arguments);
     if (!parsed.error.isEmpty()) {
@@ -109,8 +117,9 @@ int main(int argc, char* argv[])
     const KspectRequest& request = parsed.request;
     switch (request.action) {
     case KspectRequest::Action::Help:
-        return writeStandardOutput((parsed.helpText + "\n" + recordCommandUsage()).toLocal8Bit()) ? exitWritten
-                                                                                                  : exitWriteFailed;
+        return writeStandardOutput((parsed.helpText + "\n" + recordCommandUsage() + checkCommandUsage()).toLocal8Bit())
+                   ? exitWritten
+                   : exitWriteFailed;
     case KspectRequest::Action::Version:
         return writeStandardOutput(QByteArray("Kavrel_Spect " KAVREL_VERSION "\n")) ? exitWritten
                                                                                     : exitWriteFailed;

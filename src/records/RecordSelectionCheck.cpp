@@ -46,39 +46,46 @@ Verdict passOrFail(bool passes)
 
 void refuseBadInput(const KavrelSpectrum& target, const SelectionCheckInput& input)
 {
+    using Input = SelectionInputError::Input;
     if (!(target.dampingRatio >= 0 && target.dampingRatio < 1))
-        throw std::invalid_argument("The target spectrum's damping ratio must be at least 0 and below 1.");
+        throw SelectionInputError(Input::Damping,
+                                  "The target spectrum's damping ratio must be at least 0 and below 1.");
     if (input.mainPeriods.empty() || input.mainPeriods.size() > 6)
-        throw std::invalid_argument("Give the fundamental period T1 and at most five more main periods.");
+        throw SelectionInputError(Input::MainPeriods,
+                                  "Give the fundamental period T1 and at most five more main periods.");
     for (double period : input.mainPeriods) {
         if (!(period > 0 && period <= 6.0))
-            throw std::invalid_argument("The main period " + numberText(period)
-                                        + " s is outside the spectrum's range, above 0 up to 6.0 s.");
+            throw SelectionInputError(Input::MainPeriods, "The main period " + numberText(period)
+                                                              + " s is outside the spectrum's range, above 0 up "
+                                                                "to 6.0 s.");
         double alpha = 0;
         if (target.alphaAt(period, alpha) != 0 || !(alpha > 0))
-            throw std::invalid_argument("The target spectrum is 0 at the main period " + numberText(period)
-                                        + " s, so no record can be compared with it.");
+            throw SelectionInputError(Input::MainPeriods, "The target spectrum is 0 at the main period "
+                                                              + numberText(period)
+                                                              + " s, so no record can be compared with it.");
     }
     if (input.records.empty())
-        throw std::invalid_argument("Choose at least one record to check.");
+        throw SelectionInputError(Input::Records, "Choose at least one record to check.");
     for (const CheckedRecord& record : input.records) {
         if (record.acceleration.empty())
-            throw std::invalid_argument("The record " + record.name + " has no samples.");
+            throw SelectionInputError(Input::Records, "The record " + record.name + " has no samples.");
         if (!(record.step > 0) || !std::isfinite(record.step))
-            throw std::invalid_argument("The record " + record.name + " has no positive time step.");
+            throw SelectionInputError(Input::Records,
+                                      "The record " + record.name + " has no positive time step.");
         if (!std::all_of(record.acceleration.begin(), record.acceleration.end(),
                          [](double a) { return std::isfinite(a); }))
-            throw std::invalid_argument("The record " + record.name + " has a value that is not a number.");
+            throw SelectionInputError(Input::Records,
+                                      "The record " + record.name + " has a value that is not a number.");
     }
     if (!input.baseShears.empty()) {
         if (input.baseShears.size() != input.records.size() + 1)
-            throw std::invalid_argument(
-                "Give the response-spectrum base shear and one per record: "
-                + std::to_string(input.records.size() + 1) + " values, not "
-                + std::to_string(input.baseShears.size()) + ".");
+            throw SelectionInputError(Input::BaseShears,
+                                      "Give the response-spectrum base shear and one per record: "
+                                          + std::to_string(input.records.size() + 1) + " values, not "
+                                          + std::to_string(input.baseShears.size()) + ".");
         if (!std::all_of(input.baseShears.begin(), input.baseShears.end(),
                          [](double v) { return v > 0 && std::isfinite(v); }))
-            throw std::invalid_argument("Every base shear must be a positive number.");
+            throw SelectionInputError(Input::BaseShears, "Every base shear must be a positive number.");
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -97,10 +98,19 @@ constexpr double shearMeanMinimum = 0.80;
 constexpr double shearMeanMaximum = 1.20;
 }  // namespace selectionLimits
 
+// A refusal of checkRecordSelection, with the input at fault, so that a
+// command line can name its option.
+class SelectionInputError : public std::invalid_argument {
+public:
+    enum class Input { Damping, MainPeriods, Records, BaseShears };
+    SelectionInputError(Input input, const std::string& sentence) : std::invalid_argument(sentence), input(input) {}
+    Input input;
+};
+
 // Runs every check. Refused input (no records, a record without samples or
 // with a bad step or value, no main period or more than six, one outside
 // (0, 6] s or where the target is 0, base shears of the wrong number or not
-// positive, a target damping of 1 or more) throws std::invalid_argument
+// positive, a target damping of 1 or more) throws SelectionInputError
 // with a sentence for the user.
 SelectionCheck checkRecordSelection(const KavrelSpectrum& target, const SelectionCheckInput& input);
 

@@ -1,3 +1,4 @@
+#include "cli/KspectProcess.h"
 #include "common/KavrelVersion.h"
 #include "spectrum/KavrelSpectrum.h"
 #include "support/AnalysisFileReaders.h"
@@ -18,39 +19,11 @@
 
 namespace {
 
-struct Outcome {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using Outcome = KspectRun;
 
-// Runs kspect with `arguments`; `setUp` prepares the process (environment,
-// output file, what the child does before the program starts).
 Outcome kspect(const QStringList& arguments, const std::function<void(QProcess&)>& setUp = {})
 {
-    QProcess process;
-    if (setUp)
-        setUp(process);
-    process.start(KSPECT_PATH, arguments);
-    EXPECT_TRUE(process.waitForFinished(60000)) << arguments.join(' ').toStdString();
-    Outcome run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
-}
-
-QByteArray contentOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    return runKspect(arguments, setUp);
 }
 
 QStringList entries(const QTemporaryDir& folder)

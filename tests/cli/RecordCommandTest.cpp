@@ -1,3 +1,4 @@
+#include "cli/KspectProcess.h"
 #include "support/AnalysisFileReaders.h"
 #include "support/QtPrinters.h"
 
@@ -11,24 +12,6 @@
 #include <cmath>
 
 namespace {
-
-struct KspectRun {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-KspectRun runKspect(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(KSPECT_PATH, arguments);
-    EXPECT_TRUE(process.waitForFinished(60000)) << arguments.join(' ').toStdString();
-    KspectRun run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
-}
 
 class RecordCommandTest : public testing::Test {
 protected:
@@ -49,18 +32,8 @@ protected:
 
     QString path(const char* name) const { return folder.filePath(name); }
 
-    void write(const char* name, const QByteArray& bytes) const
-    {
-        QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
-    QByteArray read(const char* name) const
-    {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
+    void write(const char* name, const QByteArray& bytes) const { writeFile(path(name), bytes); }
+    QByteArray read(const char* name) const { return contentOf(path(name)); }
 
     QTemporaryDir folder;
 };

@@ -1,0 +1,212 @@
+#include "cli/CheckCommand.h"
+
+#include "cli/KspectOptions.h"
+#include "cli/OptionReader.h"
+#include "cli/RecordFileOptions.h"
+
+#include "export/CheckSheet.h"
+#include "records/CodePeaks.h"
+#include "records/RecordSelectionCheck.h"
+#include "spectrum/KavrelSpectrum.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QLocale>
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace {
+
+struct RecordFile {
+    QString path;
+    bool artificial = false;
+};
+
+// The record files in the order of the command line. The parser keeps the
+// positional names and the --artificial-record values apart, so the order is
+// read from the arguments; should that reading ever disagree with the
+// parser's, the recorded ones come first.
+std::vector<RecordFile> recordFiles(const QStringList& arguments, const QCommandLineParser& parser,
+                                    const QList<QCommandLineOption>& options, const QCommandLineOption& artificial)
+{
+    QStringList takesValue;
+    for (const QCommandLineOption& option : options) {
+        if (!option.valueName().isEmpty())
+            takesValue << option.names();
+    }
+    std::vector<RecordFile> files;
+    QStringList natural, made;
+    bool onlyFiles = false;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& token = arguments[i];
+        if (onlyFiles || token == QLatin1String("-") || !token.startsWith(QLatin1Char('-'))) {
+            files.push_back({token, false});
+            natural << token;
+            continue;
+        }
+        if (token == QLatin1String("--")) {
+            onlyFiles = true;
+            continue;
+        }
+        // --name=value, --name value, -o value, -ovalue.
+        const bool isLong = token.startsWith(QLatin1String("--"));
+        const QString body = token.mid(isLong ? 2 : 1);
+        const qsizetype valueAt = isLong ? body.indexOf(QLatin1Char('=')) + 1 : (body.size() > 1 ? 1 : 0);
+        const QString name = valueAt > 0 ? body.left(isLong ? valueAt - 1 : 1) : body;
+        if (!takesValue.contains(name))
+            continue;
+        QString value;
+        if (valueAt > 0)
+            value = body.mid(valueAt);
+        else if (++i < arguments.size())
+            value = arguments[i];
+        if (artificial.names().contains(name)) {
+            files.push_back({value, true});
+            made << value;
+        }
+    }
+    if (natural == parser.positionalArguments() && made == parser.values(artificial))
+        return files;
+    files.clear();
+    for (const QString& path : parser.positionalArguments())
+        files.push_back({path, false});
+    for (const QString& path : parser.values(artificial))
+        files.push_back({path, true});
+    return files;
+}
+
+// The check's own sentence after the option it is about, in the style of the
+// other refusals: "--base-shear: give the response-spectrum base shear ...".
+QString inputRefusal(const SelectionInputError& error)
+{
+    static const char* const options[] = {"--damping", "--main-periods", "--check", "--base-shear"};
+    QString sentence = QString::fromStdString(error.what());
+    if (sentence.endsWith(QLatin1Char('.')))
+        sentence.chop(1);
+    if (!sentence.isEmpty())
+        sentence[0] = sentence[0].toLower();
+    return QString::fromLatin1(options[static_cast<int>(error.input)]) + ": " + sentence;
+}
+
+const char* const description =
+    "With --check: the code's checks of a record selection (GB 50011 5.1.2) against the code spectrum the "
+    "spectrum options choose. RECORD files are recorded accelerograms, each FILE after --artificial-record an "
+    "artificial one; every one is scaled to --pga first. Prints the check sheet as tab-separated lines: one per "
+    "record and their mean (alpha_r/alpha at each main period), a blank line, then check<TAB>verdict<TAB>figure. "
+    "Numbers are read and written with \".\". Exit status: 0 nothing fails (warnings allowed), 1 the output could "
+    "not be written, 2 a refused option or record, 3 a check fails.";
+
+} // namespace
+
+bool asksForCheck(const QStringList& arguments)
+{
+    return arguments.mid(1).contains(QStringLiteral("--check"));
+}
+
+QString checkCommandUsage()
+{
+    return QStringLiteral(
+        "Usage: kspect --check --main-periods T1[,T2,...] [the spectrum options] [--pga GAL]\n"
+        "              [--base-shear V0,V1,V2,...] [--record-format F] [--dt S] [--unit U] [-o FILE]\n"
+        "              RECORD... [--artificial-record FILE]...\n");
+}
+
+CheckCommandOutput prepareCheckCommand(const QStringList& arguments)
+{
+    const QCommandLineOption check("check", "Check the record selection.");
+    const QCommandLineOption mainPeriods("main-periods",
+                                         "The structure's main periods in seconds: T1, the fundamental period, "
+                                         "first, then up to five more; each above 0 and at most 6.",
+                                         "T1[,T2,...]");
+    const SpectrumOptions spectrum;
+    const QCommandLineOption pga("pga",
+                                 "Scale every record to this peak acceleration, in cm/s^2. Default: the peak of "
+                                 "GB 50011 Table 5.1.2-2 for the intensity and action, else 0.45 AlphaMax g.",
+                                 "GAL");
+    const QCommandLineOption baseShear("base-shear",
+                                       "The response-spectrum method's base shear V0, then one per record in the "
+                                       "order given (any one unit), for the base-shear checks.",
+                                       "V0,V1,...");
+    const QCommandLineOption artificial("artificial-record", "An artificial accelerogram; may be repeated.", "FILE");
+    const RecordFileOptions fileLayout;
+    const QCommandLineOption output(QStringList{"o", "output"},
+                                    "Write the sheet to FILE (replaced whole, or left as it was on failure) "
+                                    "instead of the standard output.",
+                                    "FILE");
+    const QCommandLineOption help(QStringList{"h", "help"}, "Show this help and exit.");
+    const QList<QCommandLineOption> all = QList<QCommandLineOption>{check, mainPeriods} + spectrum.all()
+                                          + QList<QCommandLineOption>{pga, baseShear, artificial}
+                                          + fileLayout.all() + QList<QCommandLineOption>{output, help};
+    QCommandLineParser parser;
+    parser.addOptions(all);
+    parser.addPositionalArgument("RECORD", "A recorded accelerogram.", "RECORD...");
+
+    CheckCommandOutput result;
+    if (!parser.parse(arguments)) {
+        result.error = parser.errorText();
+        return result;
+    }
+    if (parser.isSet(help)) {
+        result.help = true;
+        result.bytes = (checkCommandUsage() + description + "\n\nOptions:\n" + optionsHelp(all)).toUtf8();
+        return result;
+    }
+
+    OptionReader read(parser);
+    std::vector<double> periods;
+    QString periodText;
+    if (read.value(mainPeriods, periodText))
+        read.numbers(mainPeriods, periods);
+    else
+        read.refuse(mainPeriods, "not given; the check needs T1 at least");
+    const SpectrumChoice target = readSpectrumOptions(spectrum, parser, read);
+    std::optional<double> targetPeak = readTargetPeak(pga, read);
+    std::vector<double> baseShears;
+    read.numbers(baseShear, baseShears);
+    const RecordReadOptions readOptions = readRecordFileOptions(fileLayout, parser, read);
+    result.toFile = read.path(output, result.outputPath);
+    const std::vector<RecordFile> files = recordFiles(arguments, parser, all, artificial);
+    if (files.empty())
+        read.refuse(check, "no record given; name the recorded ones, and each artificial one after "
+                           "--artificial-record");
+    if (read.failed()) {
+        result.error = read.error();
+        return result;
+    }
+    if (!targetPeak)
+        targetPeak = defaultTargetPeak(target.codeType, target.intensityIndex, target.actionIndex, target.alphaMax);
+
+    SelectionCheckInput input;
+    input.intensityIndex = target.intensityIndex;
+    input.actionIndex = target.actionIndex;
+    input.mainPeriods = periods;
+    input.baseShears = baseShears;
+    for (const RecordFile& file : files) {
+        std::optional<GroundMotionRecord> record =
+            readCommandRecord(file.path, readOptions, fileLayout, parser, result.error);
+        if (!record)
+            return result;
+        if (!scaleToPeak(*record, *targetPeak)) {
+            result.error = quoted(QString::fromStdString(record->sourceFileName)) + ": holds only zeros, so it "
+                           "cannot be scaled to a peak";
+            return result;
+        }
+        input.records.push_back(
+            {record->sourceFileName, file.artificial, std::move(record->accelerationG), record->step});
+    }
+
+    const KavrelSpectrum spectrumOfCode("target", target.alphaMax, target.tg, target.dampingRatio, target.codeType);
+    QStringList periodTexts;
+    for (const QString& text : periodText.split(QLatin1Char(',')))
+        periodTexts << text.trimmed();
+    try {
+        const SelectionCheck sheet = checkRecordSelection(spectrumOfCode, input);
+        result.bytes = checkSheetText(sheet, QLocale::c(), periodTexts).toUtf8();
+        result.checkFails = sheet.anyFails();
+    } catch (const SelectionInputError& error) {
+        result.error = inputRefusal(error);
+    }
+    return result;
+}

@@ -1,0 +1,109 @@
+#include "cli/OptionReader.h"
+
+#include "inputs/InputRules.h"
+#include "text/NumberText.h"
+
+#include <QLocale>
+
+bool OptionReader::value(const QCommandLineOption& option, QString& text)
+{
+    if (failed())
+        return false;
+    const QStringList values = parser_.values(option);
+    if (values.isEmpty())
+        return false;
+    if (values.size() > 1)
+        return refuse(option, "given more than once");
+    text = values.first();
+    return true;
+}
+
+bool OptionReader::path(const QCommandLineOption& option, QString& path)
+{
+    if (!value(option, path))
+        return false;
+    if (path.isEmpty())
+        return refuse(option, "the file name is empty");
+    return true;
+}
+
+bool OptionReader::choice(const QCommandLineOption& option, const QStringList& words, int& index)
+{
+    QString text;
+    if (!value(option, text))
+        return false;
+    const auto found = words.indexOf(text);
+    if (found < 0)
+        return refuse(option, quoted(text) + " is not one of " + words.join(", "));
+    index = static_cast<int>(found);
+    return true;
+}
+
+bool OptionReader::number(const QCommandLineOption& option, double& number)
+{
+    QString text;
+    if (!value(option, text))
+        return false;
+    if (!parseLocaleDouble(text, number, QLocale::c()))
+        return refuse(option, notANumberMessage(text));
+    return true;
+}
+
+bool OptionReader::numbers(const QCommandLineOption& option, std::vector<double>& numbers)
+{
+    QString text;
+    if (!value(option, text))
+        return false;
+    std::vector<double> read;
+    for (const QString& part : text.split(QLatin1Char(','))) {
+        double number = 0;
+        if (!parseLocaleDouble(part, number, QLocale::c()))
+            return refuse(option, notANumberMessage(part));
+        read.push_back(number);
+    }
+    numbers = std::move(read);
+    return true;
+}
+
+bool OptionReader::wholeNumber(const QCommandLineOption& option, int lowest, int highest, int& number)
+{
+    QString text;
+    if (!value(option, text))
+        return false;
+    bool ok = false;
+    const qlonglong parsed = text.trimmed().toLongLong(&ok);
+    if (!ok || parsed < lowest || parsed > highest)
+        return refuse(option, quoted(text) + " is not a whole number from " + QString::number(lowest) + " to "
+                                  + QString::number(highest));
+    number = static_cast<int>(parsed);
+    return true;
+}
+
+bool OptionReader::refuse(const QCommandLineOption& option, const QString& what)
+{
+    if (!failed()) {
+        const QString name = option.names().last();
+        error_ = (name.size() == 1 ? "-" : "--") + name + ": " + what;
+    }
+    return false;
+}
+
+QString quoted(const QString& text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+QString optionsHelp(const QList<QCommandLineOption>& options)
+{
+    QString text;
+    for (const QCommandLineOption& option : options) {
+        QStringList names;
+        for (const QString& name : option.names())
+            names << (name.size() == 1 ? "-" : "--") + name;
+        QString head = "  " + names.join(", ");
+        if (!option.valueName().isEmpty())
+            head += " " + option.valueName();
+        text += head + "\n      " + option.description() + "\n";
+    }
+    return text;
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// Reads the options of a parsed kspect command line one by one and keeps the
+// first complaint, one line that names the option ("--dt: ..."). Once a
+// complaint is kept, every further read does nothing and returns false, so a
+// command reads all its options in a row and looks at failed() once.
+// Numbers are always read with ".", so that a script means the same in every
+// locale.
+class OptionReader {
+public:
+    explicit OptionReader(const QCommandLineParser& parser) : parser_(parser) {}
+
+    bool failed() const { return !error_.isEmpty(); }
+    const QString& error() const { return error_; }
+
+    // The option's one value; false when it is not given. Given twice it is
+    // refused: which one was meant cannot be known.
+    bool value(const QCommandLineOption& option, QString& text);
+
+    // A file name: as value(), but an empty name is refused, not taken for
+    // "no option": it would read or write something else than the user meant.
+    bool path(const QCommandLineOption& option, QString& path);
+
+    // The index of the option's value among `words` (exact); a value that is
+    // none of them is refused with the list.
+    bool choice(const QCommandLineOption& option, const QStringList& words, int& index);
+
+    // One number.
+    bool number(const QCommandLineOption& option, double& number);
+
+    // Numbers separated by commas, at least one.
+    bool numbers(const QCommandLineOption& option, std::vector<double>& numbers);
+
+    // A whole number from `lowest` to `highest`.
+    bool wholeNumber(const QCommandLineOption& option, int lowest, int highest, int& number);
+
+    // Keeps "--name: what" unless a complaint is kept already; returns false.
+    bool refuse(const QCommandLineOption& option, const QString& what);
+
+private:
+    const QCommandLineParser& parser_;
+    QString error_;
+};
+
+// "text" in double quotes, as the complaints quote what the user typed.
+QString quoted(const QString& text);
+
+// The option list of a help text: each option's names and value, then its
+// description on the next line.
+QString optionsHelp(const QList<QCommandLineOption>& options);
