@@ -63,9 +63,11 @@ std::optional<Language> takeLanguageOption(int& argc, char** argv)
 {
     std::optional<Language> chosen;
     int kept = 0;
+    bool optionsEnded = false;  // after "--" every argument is a file
     for (int i = 0; i < argc;) {
         QString value;
-        const int taken = i > 0 ? languageOptionAt(argc, argv, i, value) : 0;
+        optionsEnded = optionsEnded || (i > 0 && QByteArray(argv[i]) == "--");
+        const int taken = i > 0 && !optionsEnded ? languageOptionAt(argc, argv, i, value) : 0;
         if (taken == 0) {
             argv[kept++] = argv[i++];
             continue;
@@ -100,7 +102,7 @@ std::optional<int> answerTerminalOptions(int argc, char** argv)
         return writeStandardOutput(QByteArray(helpText)) ? 0 : 1;
     if (parser.isSet(version))
         return writeStandardOutput(QByteArray("Kavrel_Spect " KAVREL_VERSION "\n")) ? 0 : 1;
-    for (int i = 1; i < argc; ++i) {
+    for (int i = 1; i < argc && QByteArray(argv[i]) != "--"; ++i) {
         QString value;
         const int taken = languageOptionAt(argc, argv, i, value);
         if (taken > 0 && !languageFromCode(value)) {

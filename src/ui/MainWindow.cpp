@@ -96,6 +96,7 @@ void MainWindow::followSet()
     checkListView_ = std::make_unique<CheckListFollowsSet>(spectra_, checkList_);
     gridView_ = std::make_unique<GridFollowsSet>(spectra_, grid_);
     gridView_->writeHeader();
+    texts_.add([this] { gridView_->writeNameHeading(); });
     spectra_.addListener(chartView_.get());
     spectra_.addListener(checkListView_.get());
     spectra_.addListener(gridView_.get());
