@@ -105,6 +105,13 @@
     </message>
 </context>
 <context>
+    <name>GridFollowsSet</name>
+    <message>
+        <source> Name</source>
+        <translation> 名称</translation>
+    </message>
+</context>
+<context>
     <name>InputPanel</name>
     <message>
         <source>Response Name</source>

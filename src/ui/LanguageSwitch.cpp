@@ -75,26 +75,26 @@ void fillLanguageMenu(QMenu* menu)
 {
     auto* group = new QActionGroup(menu);
     group->setExclusive(true);
-    for (const Language language : allLanguages) {
-        QAction* item = menu->addAction(languageNativeName(language));
-        item->setObjectName(QStringLiteral("Language_") + languageCode(language));
-        item->setCheckable(true);
-        item->setData(languageCode(language));
-        group->addAction(item);
-        QObject::connect(item, &QAction::triggered, menu, [language] {
-            if (language != installedLanguage())
-                installLanguage(language);
-            QSettings settings = userSettings();
-            rememberLanguage(settings, language);
-        });
-    }
     // The check mark follows whatever installed the language, also a
     // choice made before this menu existed.
     const auto markInstalled = [group] {
         for (QAction* item : group->actions())
             item->setChecked(item->data().toString() == languageCode(installedLanguage()));
     };
+    for (const Language language : allLanguages) {
+        QAction* item = menu->addAction(languageNativeName(language));
+        item->setObjectName(QStringLiteral("Language_") + languageCode(language));
+        item->setCheckable(true);
+        item->setData(languageCode(language));
+        group->addAction(item);
+        QObject::connect(item, &QAction::triggered, menu, [language, markInstalled] {
+            if (language != installedLanguage())
+                installLanguage(language);
+            QSettings settings = userSettings();
+            rememberLanguage(settings, language);
+            markInstalled();
+        });
+    }
     markInstalled();
     QObject::connect(menu, &QMenu::aboutToShow, menu, markInstalled);
-    QObject::connect(group, &QActionGroup::triggered, menu, markInstalled);
 }

@@ -2,6 +2,7 @@
 #include "UiTestHelpers.h"
 
 #include "common/Language.h"
+#include "spectrum/KavrelSpectrum.h"
 #include "ui/AboutDialog.h"
 #include "ui/DonationDialog.h"
 #include "ui/GraphPanel.h"
@@ -55,12 +56,14 @@ QStringList readableTexts(QWidget* window)
 }
 
 // The words of `text` that are English: what is left of two or more Latin
-// letters once the names, units, code numbers, addresses, file patterns and
-// the texts translated by design to themselves are taken out.
+// letters once the names (the program's, its authors', its English product
+// name beside the Chinese one), symbols and units, code numbers, addresses,
+// file patterns and the texts translated by design to themselves are taken out.
 QStringList englishLeftIn(const QString& text)
 {
     static const QRegularExpression untranslated(QStringLiteral(
-        R"(\S*example\.com\S*|authors@\S*|\*\.\w+|Kavrel_Spect News|Kavrel_Spect authors|Kavrel_Spect|Kavrel|)"
+        R"(\S*example\.com\S*|authors@\S*|\*\.\w+|Kavrel_Spect News|Kavrel_Spect authors|Kavrel Code Spectrum|)"
+        R"(Kavrel_Spect|Kavrel|αmax|)"
         R"(GB/T|\bGB\b|\bTg\b|\bSa\b|EXCEL|English|\b(PNG|SVG|PDF|CSV)\b|\b(I0|I1|II|III|IV)\b)"));
     static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
     QString rest = text;
