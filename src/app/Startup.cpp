@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "excel/workbook/WorkbookServer.h"
 #include "ui/KavrelApplication.h"
+#include "ui/LanguageSwitch.h"
 
 #include <QScreen>
 #include <QStyle>
@@ -31,6 +32,7 @@ int runProgram(int& argc, char** argv, const MainWindowFactory& makeMainWindow)
 {
     if (const std::optional<int> status = answerTerminalOptions(argc, argv))
         return *status;
+    const std::optional<Language> language = takeLanguageOption(argc, argv);
     std::unique_ptr<KavrelApplication> app;
     try {
         app = std::make_unique<KavrelApplication>(argc, argv);
@@ -43,6 +45,7 @@ int runProgram(int& argc, char** argv, const MainWindowFactory& makeMainWindow)
         return FailedStatus;
     }
     try {
+        installStartLanguage(language);
         return runWindow(*app, makeMainWindow);
     } catch (...) {
         showException(std::current_exception());

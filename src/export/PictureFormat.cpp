@@ -1,5 +1,6 @@
 #include "export/PictureFormat.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -33,15 +34,15 @@ QString pictureFilter(PictureFormat format)
 {
     switch (format) {
     case PictureFormat::Png:
-        return QStringLiteral("PNG Pictures (*.png)");
+        return QCoreApplication::translate("PictureFormat", "PNG Pictures (*.png)");
     case PictureFormat::Svg:
-        return QStringLiteral("SVG Drawings (*.svg)");
+        return QCoreApplication::translate("PictureFormat", "SVG Drawings (*.svg)");
     case PictureFormat::Pdf:
-        return QStringLiteral("PDF Documents (*.pdf)");
+        return QCoreApplication::translate("PictureFormat", "PDF Documents (*.pdf)");
     case PictureFormat::Bmp:
         break;
     }
-    return QStringLiteral("Bitmaps (*.bmp)");
+    return QCoreApplication::translate("PictureFormat", "Bitmaps (*.bmp)");
 }
 
 QString pictureSuffix(PictureFormat format)

@@ -5,13 +5,19 @@
 #include "text/NarrowText.h"
 #include "text/NumberText.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 QList<QStringList> parameterTable(const SpectrumSet& spectra, const std::vector<bool>& drawn)
 {
     QList<QStringList> rows;
-    rows << QStringList{QStringLiteral("Name"), QStringLiteral("Design Code"), QStringLiteral("AlphaMax"),
-                        QStringLiteral("Tg (s)"), QStringLiteral("Damping Ratio")};
+    // The printed page is read by people: its headings in the installed language.
+    rows << QStringList{QCoreApplication::translate("ReportPage", "Name"),
+                        QCoreApplication::translate("ReportPage", "Design Code"),
+                        QCoreApplication::translate("ReportPage", "AlphaMax"),
+                        QCoreApplication::translate("ReportPage", "Tg (s)"),
+                        QCoreApplication::translate("ReportPage", "Damping Ratio")};
     for (int i = 0; i < spectra.size(); ++i) {
         if (static_cast<std::size_t>(i) >= drawn.size() || !drawn[static_cast<std::size_t>(i)])
             continue;

@@ -3,9 +3,27 @@
 #include "text/NarrowText.h"
 #include "text/NumberText.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace {
+
+// The rule book's messages are what a person reads: in the installed
+// language (the window's choice; kspect installs none, so it stays English).
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("InputRules", text);
+}
+
+// The box texts that read differently in another language; the others are
+// numbers, code numbers or already the codes' own words. Listed here for the
+// translation tools; boxTexts() shows them translated.
+[[maybe_unused]] const char* const translatedBoxTexts[] = {
+    QT_TRANSLATE_NOOP("SelectionChoices", "1st Group"),
+    QT_TRANSLATE_NOOP("SelectionChoices", "2nd Group"),
+    QT_TRANSLATE_NOOP("SelectionChoices", "3th Group"),
+};
 
 QString quoted(const QString& text)
 {
@@ -23,9 +41,10 @@ QString nameRefusal(SpectrumSet::NameCheck check)
 {
     switch (check) {
     case SpectrumSet::NameCheck::Empty:
-        return QStringLiteral("Please Input Response Name.");
+        return translated(QT_TRANSLATE_NOOP("InputRules", "Please Input Response Name."));
     case SpectrumSet::NameCheck::TooLong:
-        return QStringLiteral("Response Name must be less than %1 letters.").arg(SpectrumSet::NameLimit);
+        return translated(QT_TRANSLATE_NOOP("InputRules", "Response Name must be less than %1 letters."))
+            .arg(SpectrumSet::NameLimit);
     case SpectrumSet::NameCheck::Taken:
     case SpectrumSet::NameCheck::Accepted:
         break;
@@ -35,7 +54,8 @@ QString nameRefusal(SpectrumSet::NameCheck check)
 
 QString nameTakenMessage(const std::string& name)
 {
-    return "Response with name: " + quoted(fromNarrow(name)) + " already exists! Please Input another Name.";
+    return translated(QT_TRANSLATE_NOOP("InputRules", "Response with name: %1 already exists! Please Input another Name."))
+        .arg(quoted(fromNarrow(name)));
 }
 
 InputRead<std::string> readName(const QString& typed)
@@ -48,15 +68,16 @@ InputRead<std::string> readName(const QString& typed)
 
 QString notANumberMessage(const QString& text)
 {
-    return quoted(text) + " is not a valid floating number!";
+    return translated(QT_TRANSLATE_NOOP("InputRules", "%1 is not a valid floating number!")).arg(quoted(text));
 }
 
 QString negativeMessage(NumberInput which)
 {
     // In the order of NumberInput.
-    static const char* const texts[] = {"AlphaMax must be postive.", "Characteristic Groud Period must be postive.",
-                                        "Damping ratio must be postive."};
-    return QString::fromLatin1(texts[static_cast<int>(which)]);
+    static const char* const texts[] = {QT_TRANSLATE_NOOP("InputRules", "AlphaMax must be postive."),
+                                        QT_TRANSLATE_NOOP("InputRules", "Characteristic Groud Period must be postive."),
+                                        QT_TRANSLATE_NOOP("InputRules", "Damping ratio must be postive.")};
+    return translated(texts[static_cast<int>(which)]);
 }
 
 std::optional<double> numberAccepted(double value)
@@ -90,9 +111,9 @@ QString tgNote(const CodeParameters& p, const QLocale& locale)
     if (p.rareTgApplied)
         note += " + " + seconds(p.rareTgIncrease, locale);
     if (p.verticalApplied)
-        note += ", 1st group, vertical";
+        note += translated(QT_TRANSLATE_NOOP("InputRules", ", 1st group, vertical"));
     if (p.rareTgApplied)
-        note += ", rare earthquake";
+        note += translated(QT_TRANSLATE_NOOP("InputRules", ", rare earthquake"));
     return note;
 }
 
@@ -100,7 +121,7 @@ QStringList boxTexts(const SelectionChoices& choices)
 {
     QStringList texts;
     for (const SelectionChoice& choice : choices)
-        texts << QString::fromUtf8(choice.boxText);
+        texts << QCoreApplication::translate("SelectionChoices", choice.boxText);
     return texts;
 }
 

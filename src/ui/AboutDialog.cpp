@@ -16,7 +16,7 @@ AboutDialog::AboutDialog(QWidget* owner)
                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setFixedSize(827, 606);
     QFont body = font();
     body.setPointSize(10);
@@ -31,17 +31,17 @@ AboutDialog::AboutDialog(QWidget* owner)
     makeBold(productName, 22);
     productNameHan = placeLabel(panel, "lbl1", QStringLiteral("Kavrel规范反应谱程序"), QPoint(136, 58));
     makeBold(productNameHan, 14);
-    version = placeLabel(panel, "Version", QStringLiteral("Version: " KAVREL_VERSION), QPoint(138, 94));
+    version = placeLabel(panel, "Version", tr("Version: %1").arg(QLatin1String(KAVREL_VERSION)), QPoint(138, 94));
 
-    developerCaption = placeLabel(panel, "lbl2", QStringLiteral("Developer : "), QPoint(18, 140));
+    developerCaption = placeLabel(panel, "lbl2", tr("Developer : "), QPoint(18, 140));
     developerName = placeLabel(panel, "lbl3", QStringLiteral("Kavrel_Spect authors"), QPoint());
     QPalette navy = developerName->palette();
     navy.setColor(QPalette::WindowText, textNavy);
     developerName->setPalette(navy);
     placeAfter(developerName, developerCaption);
     emailLabel = placeLabel(panel, "lbl4",
-                      QStringLiteral("E-mail : authors@") + QLatin1String(WebSite::host), QPoint(18, 164));
-    messagingLabel = placeLabel(panel, "lbl7", QStringLiteral("Instant messaging : on the website's contact page"),
+                      tr("E-mail : %1").arg(QStringLiteral("authors@") + QLatin1String(WebSite::host)), QPoint(18, 164));
+    messagingLabel = placeLabel(panel, "lbl7", tr("Instant messaging : on the website's contact page"),
                       QPoint(18, 188));
 
     // Caption and link pairs, one line each.
@@ -55,11 +55,11 @@ AboutDialog::AboutDialog(QWidget* owner)
         QString address;
     };
     const LinkRow links[] = {
-        {websiteCaption, "lbl5", QStringLiteral("Website (网站) : "), websiteLink, "lbl6",
+        {websiteCaption, "lbl5", tr("Website (网站) : "), websiteLink, "lbl6",
          WebSite::homePageCaption(), WebSite::homePageAddress()},
-        {otherProgramsCaption, "lbl13", QStringLiteral("Other programs (其他程序) : "), otherProgramsLink, "lbl14",
+        {otherProgramsCaption, "lbl13", tr("Other programs (其他程序) : "), otherProgramsLink, "lbl14",
          WebSite::otherProgramsPageAddress(), WebSite::otherProgramsPageAddress()},
-        {donationCaption, "lbl10", QStringLiteral("Donation (捐助) :    "), donationLink, "lbl11",
+        {donationCaption, "lbl10", tr("Donation (捐助) :    "), donationLink, "lbl11",
          WebSite::donationPageAddress(), WebSite::donationPageAddress()},
     };
     int lineY = 226;
@@ -71,11 +71,11 @@ AboutDialog::AboutDialog(QWidget* owner)
         lineY += 24;
     }
 
-    newsAccountLabel = placeLabel(panel, "lbl12", QStringLiteral("News account (订阅号) : Kavrel_Spect News"),
+    newsAccountLabel = placeLabel(panel, "lbl12", tr("News account (订阅号) : Kavrel_Spect News"),
                        QPoint(18, 312));
     newsCode = placePicture(panel, "img1", QPixmap::fromImage(qrCodePicture(WebSite::homePageCaption(), QSize(220, 220))),
                         QRect(16, 334, 220, 220));
-    newsCode->setToolTip(QStringLiteral("Scan the code to follow Kavrel_Spect News (扫码关注)"));
+    newsCode->setToolTip(tr("Scan the code to follow Kavrel_Spect News (扫码关注)"));
     // The banner and the greeting line stand centred in the room right of
     // the code picture, level with its lower half.
     const int roomCentre = (newsCode->geometry().right() + panel->width()) / 2;
@@ -94,7 +94,7 @@ AboutDialog::AboutDialog(QWidget* owner)
     greetingLabel->move(greetingLabel->x() + greetingShift, greetingLabel->y());
     greetingLink->move(greetingLink->x() + greetingShift, greetingLink->y());
 
-    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton = new QPushButton(tr("OK"), this);
     okButton->setObjectName(QStringLiteral("OKButton"));
     okButton->setGeometry(376, 575, 75, 25);
     okButton->setDefault(true);

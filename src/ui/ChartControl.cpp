@@ -4,6 +4,7 @@
 #include "text/NarrowText.h"
 #include "ui/CheckLegend.h"
 
+#include <QEvent>
 #include <QLineSeries>
 #include <QMouseEvent>
 #include <QPainter>
@@ -72,11 +73,10 @@ ChartControl::ChartControl(QWidget* parent)
     // use), and there is no public way to stop it first. Axes change at once.
     c->setAnimationOptions(QChart::NoAnimation);
 
-    bottomAxis_->setTitleText(QStringLiteral("Period, T(s)"));
+    showAxisTitles();
     bottomAxis_->setTitleFont(boldTitleFont());
     bottomAxis_->setRange(0, 6);
     bottomAxis_->setLabelFormat(QStringLiteral("%g"));
-    leftAxis_->setTitleText(QStringLiteral("Spectral Accleration,Sa (g)"));
     leftAxis_->setTitleFont(boldTitleFont());
     leftAxis_->setLabelFormat(QStringLiteral("%g"));
     leftAxis_->setTickType(QValueAxis::TicksDynamic);
@@ -340,4 +340,19 @@ bool ChartControl::isPointsOnly(int series) const
 {
     const QLineSeries* curve = curves_.at(series);
     return curve->pointsVisible() && curve->pen().style() == Qt::NoPen;
+}
+
+// The axis titles are read by people (and copied into the workbook's chart):
+// in the installed language.
+void ChartControl::showAxisTitles()
+{
+    bottomAxis_->setTitleText(tr("Period, T(s)"));
+    leftAxis_->setTitleText(tr("Spectral Accleration,Sa (g)"));
+}
+
+void ChartControl::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        showAxisTitles();
+    QChartView::changeEvent(event);
 }

@@ -59,12 +59,14 @@ signals:
     void doubleClicked();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void showAxisTitles();
     void recomputeShownMaximum();
     void updateLeftAxis();
     void fitLeftAxisToPlot();

@@ -10,6 +10,8 @@
 #include "ui/CheckListBox.h"
 #include "ui/SaveForAnalysis.h"
 
+#include <QCoreApplication>
+
 FileCommands::FileCommands(const SpectrumSet& spectra, ChartControl* chart, const CheckListBox* checkList,
                            const QString& initialDir)
     : spectra_(spectra), chart_(chart), checkList_(checkList)
@@ -19,8 +21,6 @@ FileCommands::FileCommands(const SpectrumSet& spectra, ChartControl* chart, cons
     data_.defaultExt = "csv";
     data_.confirmOverwrite = true;
     picture_.initialDir = initialDir;
-    picture_.filter = pictureFilter(PictureFormat::Bmp);
-    picture_.filters = pictureFilters();
     picture_.defaultExt = "bmp";
     // Replacing a picture the user picked by mistake would lose it: ask too.
     picture_.confirmOverwrite = true;
@@ -30,7 +30,7 @@ FileCommands::FileCommands(const SpectrumSet& spectra, ChartControl* chart, cons
 void FileCommands::saveData()
 {
     if (spectra_.empty()) {
-        userDialogs().information(messages::noSpectrum);
+        userDialogs().information(messages::shown(messages::noSpectrum));
         return;
     }
     data_.fileName = "Spectrum";
@@ -40,13 +40,15 @@ void FileCommands::saveData()
     for (int i = 0; i < spectra_.size(); ++i)
         all.push_back(&spectra_.at(i));
     saveSpectrumCsv(data_.fileName, all);
-    userDialogs().information("Export Completed");
+    userDialogs().information(QCoreApplication::translate("FileCommands", "Export Completed"));
     picture_.initialDir = data_.initialDir;
 }
 
 void FileCommands::savePicture()
 {
     picture_.fileName = "Spectrum";
+    // The file types in the installed language.
+    picture_.filters = pictureFilters();
     picture_.filter = pictureFilter(PictureFormat::Bmp);
     if (!picture_.execute())
         return;

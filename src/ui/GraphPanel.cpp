@@ -3,19 +3,20 @@
 #include "ui/ChartControl.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QGroupBox>
 #include <QVBoxLayout>
 
-namespace {
-const char* const popOutHint = "Double click to Poup the Graph Panel.";
-const char* const restoreHint = "Double click to restore the Graph Panel.";
-} // namespace
+QString GraphPanel::chartHint(bool inPanel)
+{
+    return inPanel ? tr("Double click to restore the Graph Panel.") : tr("Double click to Poup the Graph Panel.");
+}
 
 GraphPanel::GraphPanel(QWidget* owner, ChartControl* chart, QGroupBox* home)
     : QWidget(owner, Qt::Window | Qt::WindowStaysOnTopHint), hostedChart_(chart), home_(home)
 {
     setObjectName("Form2");
-    setWindowTitle("GraphPanel");
+    setWindowTitle(tr("GraphPanel"));
     setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -24,7 +25,7 @@ GraphPanel::GraphPanel(QWidget* owner, ChartControl* chart, QGroupBox* home)
         const QRect over = owner->frameGeometry();
         move(over.center() - QPoint(width() / 2, height() / 2));
     }
-    chart->setHint(restoreHint);
+    chart->setHint(chartHint(true));
     layout->addWidget(chart);
     chart->show();
     chart->setTag(1);
@@ -36,8 +37,16 @@ void GraphPanel::returnChart(ChartControl* chart, QGroupBox* home)
         home->layout()->addWidget(chart);
         chart->show();
     }
-    chart->setHint(popOutHint);
+    chart->setHint(chartHint(false));
     chart->setTag(0);
+}
+
+// The chart's hint follows the main window's retranslation.
+void GraphPanel::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        setWindowTitle(tr("GraphPanel"));
+    QWidget::changeEvent(event);
 }
 
 void GraphPanel::closeEvent(QCloseEvent* event)

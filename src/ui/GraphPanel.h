@@ -21,8 +21,12 @@ public:
     // Puts `chart` back into `home`, filling it, with tag 0 and its pop-out
     // hint; a chart already there stays as it is.
     static void returnChart(ChartControl* chart, QGroupBox* home);
+    // The chart's hint at home (pop out) or in the panel (restore), in the
+    // installed language.
+    static QString chartHint(bool inPanel);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,9 +22,10 @@ const QColor inputBackground(0xB9, 0xD1, 0xEA);
 InputPanel::InputPanel(QWidget* parent) : QWidget(parent)
 {
     setObjectName("inputPanel");
-    auto label = [this](const char* name, const QString& text, bool blue) {
-        auto* l = new QLabel(text, this);
+    auto label = [this](const char* name, const char* text, bool blue) {
+        auto* l = new QLabel(this);
         l->setObjectName(name);
+        texts_.add([l, text] { l->setText(tr(text)); });
         if (blue) {
             QPalette p = l->palette();
             p.setColor(QPalette::WindowText, Qt::blue);
@@ -62,16 +64,16 @@ InputPanel::InputPanel(QWidget* parent) : QWidget(parent)
     // Written in the user's own number form, so that it reads back as typed.
     dampingEdit = edit("edt5", formatGeneral(startup::dampingRatio));
 
-    const std::tuple<const char*, QString, bool, QWidget*> rows[] = {
-        {"lbl8", "Response Name", true, nameEdit},
-        {"lbl7", "Design Code", true, codeBox},
-        {"lbl1", "Seismic Intensity", false, intensityBox},
-        {"lbl2", "Seismic Action", false, actionBox},
-        {"lbl3", "Site-Class", false, siteBox},
-        {"lbl4", "Earthquake Group ", false, groupBox},
-        {"lbl5", "Max Influence Coefficient, AlphaMax ", true, alphaMaxEdit},
-        {"lbl6", "Characteristic Ground Period, Tg (s)", true, tgEdit},
-        {"lbl9", QString::fromUtf8("Damping Ratio, ζ "), true, dampingEdit},
+    const std::tuple<const char*, const char*, bool, QWidget*> rows[] = {
+        {"lbl8", QT_TR_NOOP("Response Name"), true, nameEdit},
+        {"lbl7", QT_TR_NOOP("Design Code"), true, codeBox},
+        {"lbl1", QT_TR_NOOP("Seismic Intensity"), false, intensityBox},
+        {"lbl2", QT_TR_NOOP("Seismic Action"), false, actionBox},
+        {"lbl3", QT_TR_NOOP("Site-Class"), false, siteBox},
+        {"lbl4", QT_TR_NOOP("Earthquake Group "), false, groupBox},
+        {"lbl5", QT_TR_NOOP("Max Influence Coefficient, AlphaMax "), true, alphaMaxEdit},
+        {"lbl6", QT_TR_NOOP("Characteristic Ground Period, Tg (s)"), true, tgEdit},
+        {"lbl9", QT_TR_NOOP("Damping Ratio, ζ "), true, dampingEdit},
     };
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -90,10 +92,14 @@ InputPanel::InputPanel(QWidget* parent) : QWidget(parent)
         }
     }
 
-    rareTgCheck = new QCheckBox("Rare earthquake: Tg + 0.05 s", this);
+    rareTgCheck = new QCheckBox(this);
     rareTgCheck->setObjectName("rareTgCheck");
-    verticalCheck = new QCheckBox(QString::fromUtf8("Vertical: 65 % AlphaMax, 1st-group Tg"), this);
+    verticalCheck = new QCheckBox(this);
     verticalCheck->setObjectName("verticalCheck");
+    texts_.add([this] {
+        rareTgCheck->setText(tr("Rare earthquake: Tg + 0.05 s"));
+        verticalCheck->setText(tr("Vertical: 65 % AlphaMax, 1st-group Tg"));
+    });
     layout->addWidget(rareTgCheck, row++, 0, 1, 2);
     layout->addWidget(verticalCheck, row++, 0, 1, 2);
     for (QCheckBox* rule : {rareTgCheck, verticalCheck})
@@ -108,6 +114,26 @@ InputPanel::InputPanel(QWidget* parent) : QWidget(parent)
                 [this, box = box, index = index] { selectionChanged(box, *index); });
     }
     resetSelections();
+    // The selections' items keep their places: only their texts change.
+    texts_.add([this] {
+        const std::pair<QComboBox*, const SelectionChoices*> boxes[] = {
+            {codeBox, &codeChoices()},  {intensityBox, &intensityChoices()}, {actionBox, &actionChoices()},
+            {siteBox, &siteChoices()}, {groupBox, &groupChoices()},
+        };
+        for (const auto& [box, choices] : boxes) {
+            const QStringList texts = boxTexts(*choices);
+            for (int i = 0; i < texts.size(); ++i)
+                box->setItemText(i, texts[i]);
+        }
+        showNotes();
+    });
+}
+
+void InputPanel::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        texts_.apply();
+    QWidget::changeEvent(event);
 }
 
 void InputPanel::resetSelections()
@@ -150,16 +176,21 @@ void InputPanel::applyCodeParameters()
         rareTgCheck->setChecked(false);
     }
     rareTgCheck->setEnabled(rareAvailable);
-    rareTgCheck->setToolTip(rareAvailable ? QString()
-                                          : QStringLiteral("GB/T 51408-2021 sets its own characteristic "
-                                                           "periods for rare earthquakes."));
 
     const CodeParameters p = codeParameters(selection(), ruleOptions());
     alphaMax_ = p.alphaMax;
     alphaMaxEdit->setText(formatGeneral(alphaMax_));
     tg_ = p.tg;
     tgEdit->setText(formatGeneral(tg_));
-    tgEdit->setToolTip(tgNote(p));
+    showNotes();
+}
+
+void InputPanel::showNotes()
+{
+    rareTgCheck->setToolTip(rareTgAvailable(codeType_) ? QString()
+                                                       : tr("GB/T 51408-2021 sets its own characteristic "
+                                                            "periods for rare earthquakes."));
+    tgEdit->setToolTip(tgNote(codeParameters(selection(), ruleOptions())));
 }
 
 void InputPanel::selectionChanged(QComboBox* box, std::int32_t& index)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "inputs/InputRules.h"
+#include "ui/Retranslator.h"
 
 #include <QWidget>
 #include <cstdint>
@@ -57,7 +58,13 @@ public:
     // In tab order: the name, the selections, the three numbers, the rules.
     QList<QWidget*> inputsInTabOrder() const;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    // The notes of the code rules: why the rare-earthquake rule is off, how
+    // Tg was found.
+    void showNotes();
     void selectionChanged(QComboBox* box, std::int32_t& index);
     bool refuse(QLineEdit* field, const QString& message);
     bool readNumber(QLineEdit* field, NumberInput which, double& value);
@@ -83,4 +90,5 @@ private:
     double alphaMax_ = 0;
     double tg_ = 0;
     double dampingRatio_ = 0;
+    Retranslator texts_;
 };

@@ -16,6 +16,7 @@
 #include "ui/GraphPanel.h"
 #include "ui/InputPanel.h"
 #include "ui/KavrelApplication.h"
+#include "ui/LanguageSwitch.h"
 #include "ui/LinkLabel.h"
 #include "ui/ModalDialog.h"
 #include "ui/ReportCommands.h"
@@ -24,6 +25,7 @@
 #include "ui/StringGrid.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -50,7 +52,7 @@ constexpr int savedMessageTime = 60000;  // ms
 struct Command {
     const char* buttonName;  // nullptr: menu item only
     const char* actionName;  // nullptr: button only
-    QString text;
+    const char* text;        // the source text, shown through tr()
     std::function<void()> run;
     QKeySequence shortcut = {};
 };
@@ -60,7 +62,7 @@ struct Command {
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName("Form1");
-    setWindowTitle("Kavrel Response Spectrum (20210912)");
+    texts_.add([this] { setWindowTitle(tr("Kavrel Response Spectrum (20210912)")); });
     const QString folder = initialSaveFolder(QCoreApplication::applicationDirPath(),
                                              QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     document_ = new SetDocument(spectra_, folder, this);
@@ -94,6 +96,7 @@ void MainWindow::followSet()
     checkListView_ = std::make_unique<CheckListFollowsSet>(spectra_, checkList_);
     gridView_ = std::make_unique<GridFollowsSet>(spectra_, grid_);
     gridView_->writeHeader();
+    texts_.add([this] { gridView_->writeNameHeading(); });
     spectra_.addListener(chartView_.get());
     spectra_.addListener(checkListView_.get());
     spectra_.addListener(gridView_.get());
@@ -109,16 +112,17 @@ QWidget* MainWindow::buildCommandPanel()
     auto* commands = new QGroupBox(this);
     commands->setObjectName("grp3");
     const Command buttons[] = {
-        {"Button1", nullptr, "Create", [this] { createSpectrum(); }},
-        {"Button4", nullptr, "Delete", [this] { deleteSpectrum(); }},
-        {"Button5", nullptr, "Delete All", [this] { deleteAllSpectra(); }},
-        {"Button2", nullptr, "Save Data", [this] { files_->saveData(); }},
-        {"Button3", nullptr, "Save Picture", [this] { files_->savePicture(); }},
+        {"Button1", nullptr, QT_TR_NOOP("Create"), [this] { createSpectrum(); }},
+        {"Button4", nullptr, QT_TR_NOOP("Delete"), [this] { deleteSpectrum(); }},
+        {"Button5", nullptr, QT_TR_NOOP("Delete All"), [this] { deleteAllSpectra(); }},
+        {"Button2", nullptr, QT_TR_NOOP("Save Data"), [this] { files_->saveData(); }},
+        {"Button3", nullptr, QT_TR_NOOP("Save Picture"), [this] { files_->savePicture(); }},
     };
     auto* column = new QVBoxLayout();
     for (const Command& command : buttons) {
-        auto* button = new QPushButton(command.text, this);
+        auto* button = new QPushButton(this);
         button->setObjectName(command.buttonName);
+        texts_.add([button, text = command.text] { button->setText(tr(text)); });
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, guarded(command.run));
         column->addWidget(button);
@@ -140,8 +144,9 @@ void MainWindow::buildLayout()
     central->setObjectName("central");
     setCentralWidget(central);
 
-    auto* inputGroup = new QGroupBox("Define Response", this);
+    auto* inputGroup = new QGroupBox(this);
     inputGroup->setObjectName("grp1");
+    texts_.add([inputGroup] { inputGroup->setTitle(tr("Define Response")); });
     inputGroup->setFixedWidth(275);
     inputPanel_ = new InputPanel(inputGroup);
     auto* inputLayout = new QVBoxLayout(inputGroup);
@@ -153,17 +158,20 @@ void MainWindow::buildLayout()
     exportButton->setAutoDefault(false);
     connect(exportButton, &QPushButton::clicked, this, guarded([this] { exportToExcel(); }));
 
-    chartGroup_ = new QGroupBox("Graph Response", this);
+    chartGroup_ = new QGroupBox(this);
     chartGroup_->setObjectName("grp2");
+    texts_.add([this] { chartGroup_->setTitle(tr("Graph Response")); });
     chart_ = new ChartControl(chartGroup_);
     chart_->setObjectName("cht1");
-    chart_->setHint("Double click to Poup the Graph Panel.");
+    // Whether it is home or out in the graph panel.
+    texts_.add([this] { chart_->setHint(GraphPanel::chartHint(chart_->tag() != 0)); });
     auto* chartLayout = new QVBoxLayout(chartGroup_);
     chartLayout->setContentsMargins(2, 2, 2, 2);
     chartLayout->addWidget(chart_);
 
-    auto* dataGroup = new QGroupBox("Response Data", this);
+    auto* dataGroup = new QGroupBox(this);
     dataGroup->setObjectName("grp4");
+    texts_.add([dataGroup] { dataGroup->setTitle(tr("Response Data")); });
     grid_ = new StringGrid(dataGroup);
     grid_->setObjectName("strngrd1");
     auto* dataLayout = new QVBoxLayout(dataGroup);
@@ -189,54 +197,59 @@ void MainWindow::buildMenu()
     bar->setObjectName("mm1");
     const auto addItems = [this](QMenu* menu, std::initializer_list<Command> items) {
         for (const Command& item : items) {
-            QAction* action = menu->addAction(item.text);
+            QAction* action = menu->addAction(QString());
             action->setObjectName(item.actionName);
+            texts_.add([action, text = item.text] { action->setText(tr(text)); });
             action->setShortcut(item.shortcut);
             connect(action, &QAction::triggered, this, guarded(item.run));
         }
     };
-    QMenu* file = bar->addMenu("File");
-    file->setObjectName("File1");
+    const auto addMenu = [this](QMenu* parent, const char* name, const char* title) {
+        QMenu* menu = parent ? parent->addMenu(QString()) : menuBar()->addMenu(QString());
+        menu->setObjectName(name);
+        texts_.add([menu, title] { menu->setTitle(tr(title)); });
+        return menu;
+    };
+    QMenu* file = addMenu(nullptr, "File1", QT_TR_NOOP("File"));
     addItems(file, {
-                       {nullptr, "OpenSet1", "Open Set...", [this] { document_->openSet(); }, QKeySequence(Qt::CTRL | Qt::Key_O)},
-                       {nullptr, "SaveSet1", "Save Set...", [this] { document_->saveSet(); }, QKeySequence(Qt::CTRL | Qt::Key_S)},
+                       {nullptr, "OpenSet1", QT_TR_NOOP("Open Set..."), [this] { document_->openSet(); }, QKeySequence(Qt::CTRL | Qt::Key_O)},
+                       {nullptr, "SaveSet1", QT_TR_NOOP("Save Set..."), [this] { document_->saveSet(); }, QKeySequence(Qt::CTRL | Qt::Key_S)},
                    });
-    QMenu* recentMenu = file->addMenu("Recent Sets");
-    recentMenu->setObjectName("RecentSets1");
+    QMenu* recentMenu = addMenu(file, "RecentSets1", QT_TR_NOOP("Recent Sets"));
     // Filled when opened, so that every window shows what was used last.
     document_->attachRecentMenu(recentMenu);
     file->addSeparator();
-    addItems(file, {{nullptr, "Exit1", "Exit", [this] { close(); }, QKeySequence(Qt::CTRL | Qt::Key_Q)}});
-    QMenu* edit = bar->addMenu("Edit");
-    edit->setObjectName("Edit1");
+    addItems(file, {{nullptr, "Exit1", QT_TR_NOOP("Exit"), [this] { close(); }, QKeySequence(Qt::CTRL | Qt::Key_Q)}});
+    QMenu* edit = addMenu(nullptr, "Edit1", QT_TR_NOOP("Edit"));
     addItems(edit, {
-                       {nullptr, "Create1", "Create", [this] { createSpectrum(); }},
-                       {nullptr, "Delete1", "Delete", [this] { deleteSpectrum(); }},
-                       {nullptr, "DeleteAll1", "Delete All", [this] { deleteAllSpectra(); }},
-                       {nullptr, "SaveData1", "Save Data", [this] { files_->saveData(); }},
-                       {nullptr, "SavePicture1", "Save Picture", [this] { files_->savePicture(); }},
-                       {nullptr, "SaveForAnalysis1", "Save for Analysis...", [this] { files_->saveForAnalysis(); }},
+                       {nullptr, "Create1", QT_TR_NOOP("Create"), [this] { createSpectrum(); }},
+                       {nullptr, "Delete1", QT_TR_NOOP("Delete"), [this] { deleteSpectrum(); }},
+                       {nullptr, "DeleteAll1", QT_TR_NOOP("Delete All"), [this] { deleteAllSpectra(); }},
+                       {nullptr, "SaveData1", QT_TR_NOOP("Save Data"), [this] { files_->saveData(); }},
+                       {nullptr, "SavePicture1", QT_TR_NOOP("Save Picture"), [this] { files_->savePicture(); }},
+                       {nullptr, "SaveForAnalysis1", QT_TR_NOOP("Save for Analysis..."), [this] { files_->saveForAnalysis(); }},
                    });
     // For reports: after the long-standing items, which keep their places.
     edit->addSeparator();
     addItems(edit, {
-                       {nullptr, "CopyChart1", "Copy Chart", [this] { copyChartToClipboard(chart_); },
+                       {nullptr, "CopyChart1", QT_TR_NOOP("Copy Chart"), [this] { copyChartToClipboard(chart_); },
                         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
-                       {nullptr, "CopyData1", "Copy Data", [this] { copyGridToClipboard(spectra_, grid_); }, QKeySequence::Copy},
+                       {nullptr, "CopyData1", QT_TR_NOOP("Copy Data"), [this] { copyGridToClipboard(spectra_, grid_); }, QKeySequence::Copy},
                    });
     edit->addSeparator();
     addItems(edit, {
-                       {nullptr, "Print1", "Print...", [this] { printSpectraReport(chart_, spectra_); }, QKeySequence::Print},
-                       {nullptr, "PrintPreview1", "Print Preview...", [this] { previewSpectraReport(chart_, spectra_); }},
+                       {nullptr, "Print1", QT_TR_NOOP("Print..."), [this] { printSpectraReport(chart_, spectra_); }, QKeySequence::Print},
+                       {nullptr, "PrintPreview1", QT_TR_NOOP("Print Preview..."), [this] { previewSpectraReport(chart_, spectra_); }},
                    });
     for (const char* name : {"CopyChart1", "Print1", "PrintPreview1"})
         chartActions_ << edit->findChild<QAction*>(name);
-    QMenu* help = bar->addMenu("Help");
-    help->setObjectName("About1");
+    QMenu* view = addMenu(nullptr, "View1", QT_TR_NOOP("View"));
+    fillLanguageMenu(addMenu(view, "Language1", QT_TR_NOOP("Language")));
+    QMenu* help = addMenu(nullptr, "About1", QT_TR_NOOP("Help"));
     addItems(help, {
-                       {nullptr, "AboutKavrelResponseSpectrum1", "About", [this] { showModal(this, aboutDialog_); }},
-                       {nullptr, "Donation1", QString::fromUtf8("Donation (捐助)"), [this] { showModal(this, donationDialog_); }},
-                       {nullptr, "N1", QString::fromUtf8("使用帮助"), [] { userDialogs().openUrl(WebSite::usageHelpPageAddress()); }},
+                       {nullptr, "AboutKavrelResponseSpectrum1", QT_TR_NOOP("About"), [this] { showModal(this, aboutDialog_); }},
+                       {nullptr, "Donation1", QT_TR_NOOP("Donation (捐助)"), [this] { showModal(this, donationDialog_); }},
+                       {nullptr, "N1", QT_TR_NOOP("使用帮助"), [] { userDialogs().openUrl(WebSite::usageHelpPageAddress()); }},
                    });
 }
 
@@ -246,8 +259,9 @@ void MainWindow::buildStatusBar()
     bar->setObjectName("rzstsbr1");
     auto* author = new QLabel("Kavrel_Spect authors", this);
     author->setObjectName("rzfldsts3");
-    auto* welcome = new QLabel("  Welcome to my Website :", this);
+    auto* welcome = new QLabel(this);
     welcome->setObjectName("rzfldsts1");
+    texts_.add([welcome] { welcome->setText(tr("  Welcome to my Website :")); });
     bar->addWidget(author);
     bar->addWidget(welcome);
     bar->addWidget(createSiteStatusLink(bar), 1);
@@ -289,7 +303,7 @@ void MainWindow::createSpectrum()
         // The set has undone whatever part of the addition was made. Any
         // other failure goes on to the general error handler with its own
         // message, the set undone just the same.
-        userDialogs().warning(messages::outOfMemory);
+        userDialogs().warning(messages::shown(messages::outOfMemory));
     }
 }
 
@@ -372,6 +386,13 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->accept();
     else
         event->ignore();
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        texts_.apply();
+    QMainWindow::changeEvent(event);
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)

@@ -3,6 +3,7 @@
 #include "common/SaveDialog.h"
 #include "excel/ExcelOperation.h"
 #include "spectrum/SpectrumSet.h"
+#include "ui/Retranslator.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -62,6 +63,7 @@ public:
     SaveDialog& analysisSaveDialog();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -93,5 +95,7 @@ private:
 
     std::unique_ptr<ChartFollowsSet> chartView_;
     std::unique_ptr<CheckListFollowsSet> checkListView_;
+    // Declared last, destroyed first: its steps refer to the widgets above.
+    Retranslator texts_;
     std::unique_ptr<GridFollowsSet> gridView_;
 };

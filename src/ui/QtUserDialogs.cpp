@@ -120,7 +120,7 @@ std::optional<QString> QtUserDialogs::askOpenFileName(const OpenFileRequest& req
     if (!request.title.isEmpty())
         dialog.setWindowTitle(request.title);
     if (!request.filter.isEmpty())
-        dialog.setNameFilters({request.filter, QStringLiteral("All files (*)")});
+        dialog.setNameFilters({request.filter, QCoreApplication::translate("QtUserDialogs", "All files (*)")});
     if (!request.initialDir.isEmpty())
         dialog.setDirectory(request.initialDir);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -35,7 +35,7 @@ void copyChartToClipboard(ChartControl* chart)
 void copyGridToClipboard(const SpectrumSet& spectra, StringGrid* grid)
 {
     if (spectra.empty()) {
-        userDialogs().information(messages::noSpectrum);
+        userDialogs().information(messages::shown(messages::noSpectrum));
         return;
     }
     if (grid->hasFocus()) {

@@ -10,6 +10,7 @@
 #include "spectrum/KavrelSpectrum.h"
 #include "ui/CheckListBox.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -26,7 +27,7 @@ AnalysisFormat formatOfFilter(const QString& filter)
 
 void setUpAnalysisDialog(SaveDialog& dialog, const QString& initialDir)
 {
-    dialog.title = QStringLiteral("Save for Analysis");
+    dialog.title = QCoreApplication::translate("SaveForAnalysis", "Save for Analysis");
     dialog.filters.clear();
     for (const AnalysisFormat format : analysisFormatsForDialog())
         dialog.filters << QString::fromLatin1(analysisFormatFilter(format));
@@ -38,6 +39,7 @@ void setUpAnalysisDialog(SaveDialog& dialog, const QString& initialDir)
 
 void saveSpectrumForAnalysis(const KavrelSpectrum& spectrum, SaveDialog& dialog)
 {
+    dialog.title = QCoreApplication::translate("SaveForAnalysis", "Save for Analysis");
     dialog.fileName = spectrumFileBase(spectrum.responseName);
     dialog.defaultExt = filterSuffix(dialog.filter);
     if (!dialog.execute())
@@ -50,13 +52,14 @@ void saveSpectrumForAnalysis(const KavrelSpectrum& spectrum, SaveDialog& dialog)
 void saveForAnalysis(const SpectrumSet& spectra, const CheckListBox& checkList, SaveDialog& dialog)
 {
     if (spectra.empty()) {
-        userDialogs().information(messages::noSpectrum);
+        userDialogs().information(messages::shown(messages::noSpectrum));
         return;
     }
     // The list's entries stand for the set's spectra, in the same order.
     const int entry = spectra.size() == 1 ? 0 : checkList.currentEntry();
     if (entry < 0 || entry >= spectra.size()) {
-        userDialogs().information(QStringLiteral("Click the spectrum to save in the list first."));
+        userDialogs().information(
+            QCoreApplication::translate("SaveForAnalysis", "Click the spectrum to save in the list first."));
         return;
     }
     saveSpectrumForAnalysis(spectra.at(entry), dialog);

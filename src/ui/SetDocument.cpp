@@ -38,11 +38,17 @@ QString quoted(const QString& text)
 
 SetDocument::SetDocument(SpectrumSet& set, const QString& initialDir, QObject* parent) : QObject(parent), set_(set)
 {
-    setSaveDialog_.title = "Save Set";
     setSaveDialog_.initialDir = initialDir;
-    setSaveDialog_.filter = QStringLiteral("Kavrel_Spect sets (*.%1)").arg(setFileSuffix);
+    showDialogTexts();
     setSaveDialog_.defaultExt = setFileSuffix;
     setSaveDialog_.confirmOverwrite = true;
+}
+
+// The dialogs' texts in the installed language, set again before each use.
+void SetDocument::showDialogTexts()
+{
+    setSaveDialog_.title = tr("Save Set");
+    setSaveDialog_.filter = tr("Kavrel_Spect sets (*.%1)").arg(QLatin1String(setFileSuffix));
 }
 
 void SetDocument::attachRecentMenu(QMenu* menu)
@@ -78,9 +84,9 @@ bool SetDocument::settleUnsavedChanges()
     if (!hasUnsavedChanges())
         return true;
     const QString what = setPath_.isEmpty()
-        ? QStringLiteral("The spectra have not been saved as a set.")
-        : QStringLiteral("The set %1 has changed since it was saved.").arg(quoted(QFileInfo(setPath_).fileName()));
-    switch (userDialogs().askSaveChanges(what + QStringLiteral(" Save the changes?"))) {
+        ? tr("The spectra have not been saved as a set.")
+        : tr("The set %1 has changed since it was saved.").arg(quoted(QFileInfo(setPath_).fileName()));
+    switch (userDialogs().askSaveChanges(what + tr(" Save the changes?"))) {
     case UserDialogs::SaveChoice::Save:
         return saveSet();
     case UserDialogs::SaveChoice::Discard:
@@ -102,7 +108,8 @@ void SetDocument::markSaved(const QString& path)
 void SetDocument::openSet()
 {
     OpenFileRequest request;
-    request.title = "Open Set";
+    showDialogTexts();
+    request.title = tr("Open Set");
     request.filter = setSaveDialog_.filter;
     request.initialDir = setSaveDialog_.initialDir;
     const std::optional<QString> chosen = userDialogs().askOpenFileName(request);
@@ -127,7 +134,7 @@ bool SetDocument::openSetFile(const QString& path)
         // As after a failed Create: the set keeps what it could take, and
         // counts as changed, since it is not the file. Other failures reach
         // the general error handler with their own words.
-        userDialogs().warning(messages::outOfMemory);
+        userDialogs().warning(messages::shown(messages::outOfMemory));
         return false;
     }
     markSaved(path);
@@ -137,9 +144,10 @@ bool SetDocument::openSetFile(const QString& path)
 bool SetDocument::saveSet()
 {
     if (set_.empty()) {
-        userDialogs().information(messages::noSpectrum);
+        userDialogs().information(messages::shown(messages::noSpectrum));
         return false;
     }
+    showDialogTexts();
     setSaveDialog_.fileName = setPath_.isEmpty() ? QStringLiteral("Spectra") : QFileInfo(setPath_).fileName();
     if (!setSaveDialog_.execute())
         return false;

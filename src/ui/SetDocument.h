@@ -48,6 +48,7 @@ public:
     static constexpr int maxRecentSets = 8;
 
 private:
+    void showDialogTexts();
     void markSaved(const QString& path);
     void rememberRecentSet(const QString& path);
     void fillRecentMenu();

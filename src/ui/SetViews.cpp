@@ -8,6 +8,7 @@
 #include "ui/CheckListBox.h"
 #include "ui/StringGrid.h"
 
+#include <QCoreApplication>
 #include <QLineSeries>
 
 namespace {
@@ -77,9 +78,14 @@ void GridFollowsSet::writeHeader()
     grid_->setColCount(gridColumns);
     grid_->setRowCount(2);
     grid_->setColWidth(0, nameColumnWidth);
-    grid_->setCells(0, 0, " Name");
+    writeNameHeading();
     for (int j = 0; j < gridPeriodCount; ++j)
         grid_->setCells(j + 1, 0, formatGeneral(gridPeriod(j)));
+}
+
+void GridFollowsSet::writeNameHeading()
+{
+    grid_->setCells(0, 0, QCoreApplication::translate("GridFollowsSet", " Name"));
 }
 
 QStringList GridFollowsSet::rowTexts(const KavrelSpectrum& spectrum)

@@ -48,6 +48,8 @@ public:
     GridFollowsSet(const SpectrumSet& set, StringGrid* grid);
     // Column count, the name column's width and the header row.
     void writeHeader();
+    // The name column's heading, in the installed language.
+    void writeNameHeading();
     void spectrumAdded(int index, const KavrelSpectrum& spectrum) override;
     void spectrumRemoved(int index) override;
     void spectraCleared() override;

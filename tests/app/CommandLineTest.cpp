@@ -82,3 +82,55 @@ TEST(WindowProgramCommandLine, EverythingElseIsLeftToTheApplicationObject)
     EXPECT_EQ(answer({"kavrel-spect", "--", "--version", "-h"}), std::nullopt);
     EXPECT_EQ(answer({"kavrel-spect", "--no-such-option"}), std::nullopt);
 }
+
+namespace {
+
+// The arguments left after takeLanguageOption, and the language it gave.
+std::pair<QStringList, std::optional<Language>> takeLanguage(std::vector<QByteArray> arguments)
+{
+    std::vector<char*> argv;
+    for (QByteArray& argument : arguments)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    int argc = static_cast<int>(arguments.size());
+    const std::optional<Language> language = takeLanguageOption(argc, argv.data());
+    QStringList left;
+    for (int i = 0; i < argc; ++i)
+        left << argv[static_cast<std::size_t>(i)];
+    EXPECT_EQ(argv[static_cast<std::size_t>(argc)], nullptr);
+    return {left, language};
+}
+
+} // namespace
+
+TEST(WindowProgramCommandLine, LanguageIsTakenOutOfTheArgumentsSoThatNoFileIsNamedByIt)
+{
+    using Result = std::pair<QStringList, std::optional<Language>>;
+    EXPECT_EQ(takeLanguage({"kavrel-spect", "--language", "zh_CN", "a.kspect"}),
+              Result({"kavrel-spect", "a.kspect"}, Language::SimplifiedChinese));
+    EXPECT_EQ(takeLanguage({"kavrel-spect", "a.kspect", "--language=en"}),
+              Result({"kavrel-spect", "a.kspect"}, Language::English));
+    EXPECT_EQ(takeLanguage({"kavrel-spect", "--language", "en", "--language", "zh_CN"}),
+              Result({"kavrel-spect"}, Language::SimplifiedChinese))
+        << "the last one counts";
+    EXPECT_EQ(takeLanguage({"kavrel-spect", "-platform", "offscreen"}),
+              Result({"kavrel-spect", "-platform", "offscreen"}, std::nullopt));
+    EXPECT_EQ(takeLanguage({"kavrel-spect", "--", "--language", "zh_CN"}),
+              Result({"kavrel-spect", "--", "--language", "zh_CN"}, std::nullopt))
+        << "after -- a file may have any name";
+}
+
+TEST(WindowProgramCommandLine, AnUnknownLanguageIsRefusedWithoutADisplay)
+{
+    for (const QStringList& arguments :
+         {QStringList{"--language", "fr"}, QStringList{"--language=zh-CN"}, QStringList{"--language"}}) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        const Outcome run = runWithoutDisplay(KAVREL_SPECT_PATH, arguments);
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_EQ(run.out, QByteArray());
+        EXPECT_TRUE(run.err.contains("unknown language")) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains("use en or zh_CN")) << run.err.toStdString();
+    }
+    EXPECT_EQ(answer({"kavrel-spect", "--language", "zh_CN", "a.kspect"}), std::nullopt);
+    EXPECT_TRUE(runWithoutDisplay(KAVREL_SPECT_PATH, {"--help"}).out.contains("--language en|zh_CN\n"));
+}

@@ -118,7 +118,7 @@ TEST_F(SetFilesTest, FileMenuComesFirstWithItsShortcutsAndTheOtherMenusStay)
     QList<QString> menus;
     for (QAction* action : form->menuBar()->actions())
         menus << action->menu()->objectName();
-    EXPECT_EQ(menus, (QList<QString>{"File1", "Edit1", "About1"}));
+    EXPECT_EQ(menus, (QList<QString>{"File1", "Edit1", "View1", "About1"}));
     EXPECT_EQ(control<QAction>("OpenSet1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
     EXPECT_EQ(control<QAction>("SaveSet1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
     EXPECT_EQ(control<QAction>("Exit1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));

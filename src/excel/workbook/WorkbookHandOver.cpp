@@ -3,6 +3,7 @@
 #include "common/KavrelError.h"
 #include "common/UserDialogs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <exception>
@@ -23,12 +24,13 @@ void showWorkbook(const QString& path)
         return;
     const QString folder = QFileInfo(path).absolutePath();
     const bool openFolder = userDialogs().question(
-        QStringLiteral("The workbook was saved as\n\n%1\n\nbut no program on this desktop opened it.\n\n"
-                       "Open the folder that holds it?")
+        QCoreApplication::translate("WorkbookHandOver",
+                                    "The workbook was saved as\n\n%1\n\nbut no program on this desktop opened it.\n\n"
+                                    "Open the folder that holds it?")
             .arg(QDir::toNativeSeparators(path)));
     if (openFolder && !userDialogs().openDocument(folder))
         userDialogs().warning(
-            QStringLiteral("The folder %1 could not be opened either.").arg(QDir::toNativeSeparators(folder)));
+            QCoreApplication::translate("WorkbookHandOver", "The folder %1 could not be opened either.").arg(QDir::toNativeSeparators(folder)));
 }
 
 // The path of the last workbook in `books` that was written; empty if none.
@@ -92,7 +94,7 @@ void runWithWorkbookHandOver(const std::function<void()>& command, const std::fu
         QString message = exceptionText(error);
         for (const FinishedWorkbook& book : books) {
             if (!book.path.isEmpty())
-                message += QStringLiteral("\n\nWhat was made so far is kept in\n\n%1")
+                message += QCoreApplication::translate("WorkbookHandOver", "\n\nWhat was made so far is kept in\n\n%1")
                                .arg(QDir::toNativeSeparators(book.path));
             else
                 message += QStringLiteral("\n\n") + book.problem;
@@ -114,5 +116,5 @@ QString savedWorkbookText(const QString& path)
     QString shown = absolute;
     if (!home.isEmpty() && absolute.startsWith(home + QLatin1Char('/')))
         shown = absolute.mid(home.size() + 1);
-    return QStringLiteral("Saved ") + QDir::toNativeSeparators(shown);
+    return QCoreApplication::translate("WorkbookHandOver", "Saved %1").arg(QDir::toNativeSeparators(shown));
 }

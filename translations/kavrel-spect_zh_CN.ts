@@ -1,0 +1,467 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Version: %1</source>
+        <translation>版本：%1</translation>
+    </message>
+    <message>
+        <source>Developer : </source>
+        <translation>开发者：</translation>
+    </message>
+    <message>
+        <source>E-mail : %1</source>
+        <translation>电子邮件：%1</translation>
+    </message>
+    <message>
+        <source>Instant messaging : on the website&apos;s contact page</source>
+        <translation>即时通讯：见网站的联系页面</translation>
+    </message>
+    <message>
+        <source>Website (网站) : </source>
+        <translation>网站：</translation>
+    </message>
+    <message>
+        <source>Other programs (其他程序) : </source>
+        <translation>其他程序：</translation>
+    </message>
+    <message>
+        <source>Donation (捐助) :    </source>
+        <translation>捐助：    </translation>
+    </message>
+    <message>
+        <source>News account (订阅号) : Kavrel_Spect News</source>
+        <translation>订阅号：Kavrel_Spect News</translation>
+    </message>
+    <message>
+        <source>Scan the code to follow Kavrel_Spect News (扫码关注)</source>
+        <translation>扫码关注 Kavrel_Spect News</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>ChartControl</name>
+    <message>
+        <source>Period, T(s)</source>
+        <translation>周期 T (s)</translation>
+    </message>
+    <message>
+        <source>Spectral Accleration,Sa (g)</source>
+        <translation>谱加速度 Sa (g)</translation>
+    </message>
+</context>
+<context>
+    <name>DonationDialog</name>
+    <message>
+        <source>Scan the code to support Kavrel_Spect (扫码捐助)</source>
+        <translation>扫码捐助 Kavrel_Spect</translation>
+    </message>
+    <message>
+        <source>Donation (捐助)</source>
+        <translation>捐助</translation>
+    </message>
+    <message>
+        <source>Donate</source>
+        <translation>捐助</translation>
+    </message>
+    <message>
+        <source>Donation (捐助) :    </source>
+        <translation>捐助：    </translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>Export Completed</source>
+        <translation>输出完成</translation>
+    </message>
+</context>
+<context>
+    <name>GraphPanel</name>
+    <message>
+        <source>Double click to restore the Graph Panel.</source>
+        <translation>双击将图形放回主窗口。</translation>
+    </message>
+    <message>
+        <source>Double click to Poup the Graph Panel.</source>
+        <translation>双击弹出图形面板。</translation>
+    </message>
+    <message>
+        <source>GraphPanel</source>
+        <translation>图形面板</translation>
+    </message>
+</context>
+<context>
+    <name>GridFollowsSet</name>
+    <message>
+        <source> Name</source>
+        <translation> 名称</translation>
+    </message>
+</context>
+<context>
+    <name>InputPanel</name>
+    <message>
+        <source>Response Name</source>
+        <translation>反应谱名称</translation>
+    </message>
+    <message>
+        <source>Design Code</source>
+        <translation>设计规范</translation>
+    </message>
+    <message>
+        <source>Seismic Intensity</source>
+        <translation>抗震设防烈度</translation>
+    </message>
+    <message>
+        <source>Seismic Action</source>
+        <translation>地震作用</translation>
+    </message>
+    <message>
+        <source>Site-Class</source>
+        <translation>场地类别</translation>
+    </message>
+    <message>
+        <source>Earthquake Group </source>
+        <translation>设计地震分组</translation>
+    </message>
+    <message>
+        <source>Max Influence Coefficient, AlphaMax </source>
+        <translation>水平地震影响系数最大值 αmax</translation>
+    </message>
+    <message>
+        <source>Characteristic Ground Period, Tg (s)</source>
+        <translation>特征周期 Tg (s)</translation>
+    </message>
+    <message>
+        <source>Damping Ratio, ζ </source>
+        <translation>阻尼比 ζ</translation>
+    </message>
+    <message>
+        <source>Rare earthquake: Tg + 0.05 s</source>
+        <translation>罕遇地震：Tg + 0.05 s</translation>
+    </message>
+    <message>
+        <source>Vertical: 65 % AlphaMax, 1st-group Tg</source>
+        <translation>竖向地震：65 % αmax，第一组 Tg</translation>
+    </message>
+    <message>
+        <source>GB/T 51408-2021 sets its own characteristic periods for rare earthquakes.</source>
+        <translation>GB/T 51408-2021 对罕遇地震规定了自己的特征周期。</translation>
+    </message>
+</context>
+<context>
+    <name>InputRules</name>
+    <message>
+        <source>Please Input Response Name.</source>
+        <translation>请输入反应谱名称。</translation>
+    </message>
+    <message>
+        <source>Response Name must be less than %1 letters.</source>
+        <translation>反应谱名称必须少于 %1 个字符。</translation>
+    </message>
+    <message>
+        <source>Response with name: %1 already exists! Please Input another Name.</source>
+        <translation>名称为 %1 的反应谱已存在！请输入其他名称。</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid floating number!</source>
+        <translation>%1 不是有效的数值！</translation>
+    </message>
+    <message>
+        <source>AlphaMax must be postive.</source>
+        <translation>αmax 必须为正数。</translation>
+    </message>
+    <message>
+        <source>Characteristic Groud Period must be postive.</source>
+        <translation>特征周期必须为正数。</translation>
+    </message>
+    <message>
+        <source>Damping ratio must be postive.</source>
+        <translation>阻尼比必须为正数。</translation>
+    </message>
+    <message>
+        <source>, 1st group, vertical</source>
+        <translation>，第一组，竖向地震</translation>
+    </message>
+    <message>
+        <source>, rare earthquake</source>
+        <translation>，罕遇地震</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Kavrel Response Spectrum (20210912)</source>
+        <translation>Kavrel 规范反应谱 (20210912)</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>生成</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>全部删除</translation>
+    </message>
+    <message>
+        <source>Save Data</source>
+        <translation>保存数据</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>保存图片</translation>
+    </message>
+    <message>
+        <source>Define Response</source>
+        <translation>定义反应谱</translation>
+    </message>
+    <message>
+        <source>Graph Response</source>
+        <translation>反应谱曲线</translation>
+    </message>
+    <message>
+        <source>Response Data</source>
+        <translation>反应谱数据</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Open Set...</source>
+        <translation>打开反应谱组...</translation>
+    </message>
+    <message>
+        <source>Save Set...</source>
+        <translation>保存反应谱组...</translation>
+    </message>
+    <message>
+        <source>Recent Sets</source>
+        <translation>最近的反应谱组</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>Save for Analysis...</source>
+        <translation>保存为分析程序文件...</translation>
+    </message>
+    <message>
+        <source>Copy Chart</source>
+        <translation>复制曲线图</translation>
+    </message>
+    <message>
+        <source>Copy Data</source>
+        <translation>复制数据</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>打印...</translation>
+    </message>
+    <message>
+        <source>Print Preview...</source>
+        <translation>打印预览...</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>视图</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Donation (捐助)</source>
+        <translation>捐助</translation>
+    </message>
+    <message>
+        <source>使用帮助</source>
+        <translation>使用帮助</translation>
+    </message>
+    <message>
+        <source>  Welcome to my Website :</source>
+        <translation>  欢迎访问网站：</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFormat</name>
+    <message>
+        <source>PNG Pictures (*.png)</source>
+        <translation>PNG 图片 (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG Drawings (*.svg)</source>
+        <translation>SVG 矢量图 (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF Documents (*.pdf)</source>
+        <translation>PDF 文档 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Bitmaps (*.bmp)</source>
+        <translation>位图 (*.bmp)</translation>
+    </message>
+</context>
+<context>
+    <name>QtUserDialogs</name>
+    <message>
+        <source>All files (*)</source>
+        <translation>所有文件 (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPage</name>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Design Code</source>
+        <translation>设计规范</translation>
+    </message>
+    <message>
+        <source>AlphaMax</source>
+        <translation>αmax</translation>
+    </message>
+    <message>
+        <source>Tg (s)</source>
+        <translation>Tg (s)</translation>
+    </message>
+    <message>
+        <source>Damping Ratio</source>
+        <translation>阻尼比</translation>
+    </message>
+</context>
+<context>
+    <name>SaveForAnalysis</name>
+    <message>
+        <source>Save for Analysis</source>
+        <translation>保存为分析程序文件</translation>
+    </message>
+    <message>
+        <source>Click the spectrum to save in the list first.</source>
+        <translation>请先在列表中点选要保存的反应谱。</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionChoices</name>
+    <message>
+        <source>1st Group</source>
+        <translation>第一组</translation>
+    </message>
+    <message>
+        <source>2nd Group</source>
+        <translation>第二组</translation>
+    </message>
+    <message>
+        <source>3th Group</source>
+        <translation>第三组</translation>
+    </message>
+</context>
+<context>
+    <name>SetDocument</name>
+    <message>
+        <source>Save Set</source>
+        <translation>保存反应谱组</translation>
+    </message>
+    <message>
+        <source>Kavrel_Spect sets (*.%1)</source>
+        <translation>Kavrel_Spect 反应谱组 (*.%1)</translation>
+    </message>
+    <message>
+        <source>The spectra have not been saved as a set.</source>
+        <translation>这些反应谱尚未保存为反应谱组。</translation>
+    </message>
+    <message>
+        <source>The set %1 has changed since it was saved.</source>
+        <translation>反应谱组 %1 自保存以来已被修改。</translation>
+    </message>
+    <message>
+        <source> Save the changes?</source>
+        <translation>是否保存修改？</translation>
+    </message>
+    <message>
+        <source>Open Set</source>
+        <translation>打开反应谱组</translation>
+    </message>
+</context>
+<context>
+    <name>WorkbookHandOver</name>
+    <message>
+        <source>The workbook was saved as
+
+%1
+
+but no program on this desktop opened it.
+
+Open the folder that holds it?</source>
+        <translation>工作簿已保存为
+
+%1
+
+但本桌面上没有程序打开它。
+
+是否打开它所在的文件夹？</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be opened either.</source>
+        <translation>文件夹 %1 也无法打开。</translation>
+    </message>
+    <message>
+        <source>
+
+What was made so far is kept in
+
+%1</source>
+        <translation>
+
+已完成的部分保存在
+
+%1</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>已保存 %1</translation>
+    </message>
+</context>
+<context>
+    <name>messages</name>
+    <message>
+        <source>No spectrum have been create.</source>
+        <translation>尚未生成反应谱。</translation>
+    </message>
+    <message>
+        <source>Out of Memory.</source>
+        <translation>内存不足。</translation>
+    </message>
+</context>
+</TS>
