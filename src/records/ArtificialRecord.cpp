@@ -25,7 +25,7 @@ constexpr double allowedPeakDeviation = 0.15;
 // curve, but they stall near 10 % where peaks of different times compete);
 // the rest add wavelets at the time of each stray peak.
 constexpr int fourierPasses = 4;
-constexpr int passesPerAttempt = 16;
+constexpr int passesPerAttempt = 12;
 
 [[noreturn]] void refuse(const QString& reason)
 {
@@ -227,57 +227,238 @@ void correctFourierAmplitudes(std::vector<double>& a, const Setup& s, const std:
     a.resize(s.samples);
 }
 
-// Time-domain corrections at the periods still out of step: at each one a
-// sine under a Gaussian of the period's width, centred where the oscillator
-// peaks, sized so that the peak moves to the target (Al Atik and Abrahamson,
-// 2010, simplified to one wavelet per period, each sized alone). Neighbouring
-// wavelets overlap, so each takes only part of its step; the passes repeat.
-void addWavelets(std::vector<double>& a, const Setup& s, const std::vector<double>& sa)
-{
-    // Inside the band, with room, so that a pass leaves fewer periods to mend.
-    const double tolerance = 0.06;
-    const double gain = 1.0;
-    const double widthFactor = 1.0;
-    std::vector<double> correction(a.size(), 0.0);
-    std::vector<std::size_t> out;
-    for (std::size_t j = s.firstCheck; j < s.periods.size(); ++j)
-        if (std::fabs(sa[j] / s.targets[j] - 1) > tolerance)
-            out.push_back(j);
-    // A wavelet of width w T reaches periods within about 1 / (pi w) of its own.
-    const double reachInPeriod = 1 / (3.14159 * widthFactor);
-    for (std::size_t j : out) {
-        const double ratio = s.targets[j] / sa[j];
-        int neighbours = 0;
-        for (std::size_t k : out)
-            if (std::fabs(std::log(s.periods[k] / s.periods[j])) <= reachInPeriod)
-                ++neighbours;
-        const double period = s.periods[j];
-        const std::vector<double> u = relativeDisplacement(a, s.step, period, s.damping);
-        std::size_t peakAt = 0;
-        for (std::size_t i = 1; i < u.size(); ++i)
-            if (std::fabs(u[i]) > std::fabs(u[peakAt]))
-                peakAt = i;
-        const double omega = twoPi / period;
-        const double width = widthFactor * period;
-        const auto reach = static_cast<std::size_t>(std::ceil(3 * width / s.step));
-        const std::size_t first = peakAt > reach ? peakAt - reach : 0;
-        const std::size_t last = std::min(a.size() - 1, peakAt + reach);
-        std::vector<double> wavelet(last - first + 1);
-        for (std::size_t i = first; i <= last; ++i) {
-            const double t = (static_cast<double>(i) - static_cast<double>(peakAt)) * s.step;
-            wavelet[i - first] = std::sin(omega * t) * std::exp(-(t / width) * (t / width));
+// Time-domain corrections after Al Atik and Abrahamson (2010): at every check
+// period a tapered cosine, shifted so that the oscillator's response to it
+// peaks where the oscillator peaks now, and all their amplitudes solved
+// together so that each peak moves to its target while its neighbours' pulls
+// are accounted for. Each wavelet reaches periods within a factor of about
+// 1.6 of its own; beyond that its pull is left out of the system.
+//
+// A wavelet keeps its shape from pass to pass and only moves, so each
+// oscillator's response to each neighbouring wavelet is worked out once, as a
+// function of the distance between the two peaks; a pass then only looks the
+// responses up.
+class WaveletSolver {
+public:
+    explicit WaveletSolver(const Setup& s) : s_(s), n_(s.periods.size() - s.firstCheck)
+    {
+        std::vector<OscillatorStep> steps;
+        std::vector<int> subSteps;
+        for (std::size_t j = 0; j < n_; ++j) {
+            const double period = periodOf(j);
+            subSteps.push_back(subStepsFor(period, s.step));
+            steps.push_back(oscillatorStep(period, s.damping, s.step / subSteps.back()));
+            damped_.push_back(twoPi / period * std::sqrt(1 - s.damping * s.damping));
         }
-        const std::vector<double> head(wavelet.begin(), wavelet.begin() + static_cast<std::ptrdiff_t>(peakAt - first + 1));
-        const double response = relativeDisplacement(head, s.step, period, s.damping).back();
-        if (std::fabs(response) < 1e-12 * std::fabs(u[peakAt]))
-            continue;
-        const double amplitude = gain / neighbours * u[peakAt] * (ratio - 1) / response;
-        for (std::size_t i = first; i <= last; ++i)
-            correction[i] += amplitude * wavelet[i - first];
+        wavelets_.resize(n_);
+        for (std::size_t j = 0; j < n_; ++j)
+            wavelets_[j] = shape(j);
+        pulls_.resize(n_);
+        for (std::size_t j = 0; j < n_; ++j) {
+            std::vector<std::size_t> near;
+            for (std::size_t i = 0; i < n_; ++i)
+                if (std::fabs(std::log(periodOf(i) / periodOf(j))) <= reach) {
+                    near.push_back(i);
+                    band_ = std::max(band_, i > j ? i - j : j - i);
+                }
+            std::stable_sort(near.begin(), near.end(), [&](std::size_t x, std::size_t y) { return subSteps[x] < subSteps[y]; });
+            for (std::size_t b = 0; b < near.size();) {
+                std::size_t e = b;
+                while (e < near.size() && e - b < lanes && subSteps[near[e]] == subSteps[near[b]])
+                    ++e;
+                respond(j, &near[b], e - b, steps, subSteps[near[b]]);
+                b = e;
+            }
+        }
     }
-    for (std::size_t i = 0; i < a.size(); ++i)
-        a[i] += correction[i];
-}
+
+    void correct(std::vector<double>& a, const std::vector<double>& sa, const std::vector<OscillatorPeak>& peaks) const
+    {
+        const std::size_t n = n_;
+        // C(i, j): oscillator i's displacement at its peak under wavelet j.
+        std::vector<double> c(n * n, 0.0), rhs(n);
+        for (std::size_t i = 0; i < n; ++i) {
+            const std::size_t k = s_.firstCheck + i;
+            rhs[i] = peaks[k].displacement * (s_.targets[k] / sa[k] - 1);
+        }
+        for (std::size_t j = 0; j < n; ++j)
+            for (const Pull& pull : pulls_[j]) {
+                const auto distance = static_cast<std::ptrdiff_t>(peaks[s_.firstCheck + pull.oscillator].sample)
+                                      - static_cast<std::ptrdiff_t>(peaks[s_.firstCheck + j].sample);
+                c[pull.oscillator * n + j] = responseAt(pull, wavelets_[j], distance);
+            }
+        // Neighbouring periods that peak at nearly the same time make nearly
+        // equal rows; least squares with a ridge on the diagonal (after
+        // Levenberg and Marquardt) keeps their amplitudes from fighting.
+        // C is banded (a wavelet pulls only its neighbours), C'C twice as wide.
+        const std::size_t h = band_, wide = 2 * band_;
+        std::vector<double> normal(n * n, 0.0), projected(n, 0.0);
+        for (std::size_t r = 0; r < n; ++r) {
+            const std::size_t lo = r > h ? r - h : 0, hi = std::min(n - 1, r + h);
+            for (std::size_t p = lo; p <= hi; ++p) {
+                const double crp = c[r * n + p];
+                if (crp == 0)
+                    continue;
+                projected[p] += crp * rhs[r];
+                for (std::size_t q = lo; q <= hi; ++q)
+                    normal[p * n + q] += crp * c[r * n + q];
+            }
+        }
+        for (std::size_t p = 0; p < n; ++p)
+            normal[p * n + p] = normal[p * n + p] > 0 ? normal[p * n + p] * (1 + ridge) : 1.0;
+        rhs = projected;
+        if (!solveBanded(normal, rhs, n, wide))
+            return;
+        for (std::size_t j = 0; j < n; ++j) {
+            const Wavelet& w = wavelets_[j];
+            const auto centre = static_cast<std::ptrdiff_t>(peaks[s_.firstCheck + j].sample);
+            for (std::size_t t = 0; t < w.values.size(); ++t) {
+                const std::ptrdiff_t at = centre + w.first + static_cast<std::ptrdiff_t>(t);
+                if (at >= 0 && at < static_cast<std::ptrdiff_t>(a.size()))
+                    a[static_cast<std::size_t>(at)] += rhs[j] * w.values[t];
+            }
+        }
+    }
+
+private:
+    static constexpr double reach = 0.46;  // in log period: 11 periods either side
+    static constexpr double cut = 2.2;    // the taper's half length, in its widths
+    static constexpr std::size_t lanes = 8;
+    // Levenberg-Marquardt's damping of the normal equations' diagonal: a
+    // smaller step where rows nearly repeat, the full one where they do not.
+    static constexpr double ridge = 0.05;
+
+    // A wavelet's samples, from `first` samples after its period's peak on
+    // (first < 0).
+    struct Wavelet {
+        std::ptrdiff_t first = 0;
+        std::vector<double> values;
+    };
+
+    // One oscillator's response to one wavelet from rest: its displacement
+    // after each of the wavelet's steps, and its state at the wavelet's end.
+    struct Pull {
+        std::size_t oscillator = 0;
+        std::vector<double> displacement;
+        double endDisplacement = 0, endVelocity = 0;
+    };
+
+    double periodOf(std::size_t j) const { return s_.periods[s_.firstCheck + j]; }
+
+    // The tapered cosine cos(w' x) exp(-(x / g)^2), g = 1.178 f^-0.93, whose
+    // centre lies so far before the peak that the oscillator's response to it
+    // culminates at the peak.
+    Wavelet shape(std::size_t j) const
+    {
+        const double period = periodOf(j);
+        const double taper = 1.178 * std::pow(period, 0.93);
+        const double shift = std::atan(std::sqrt(1 - s_.damping * s_.damping) / s_.damping) / damped_[j];
+        Wavelet w;
+        // x = d step + shift at d samples from the peak
+        const auto from = static_cast<std::ptrdiff_t>(std::ceil((-cut * taper - shift) / s_.step));
+        const auto to = static_cast<std::ptrdiff_t>(std::floor((cut * taper - shift) / s_.step));
+        w.first = from;
+        for (std::ptrdiff_t d = from; d <= to; ++d) {
+            const double x = static_cast<double>(d) * s_.step + shift;
+            w.values.push_back(std::cos(damped_[j] * x) * std::exp(-(x / taper) * (x / taper)));
+        }
+        return w;
+    }
+
+    // The pulls of wavelet j on the oscillators `which` (of equal sub-steps),
+    // stepped side by side as the engine steps its oscillators.
+    void respond(std::size_t j, const std::size_t* which, std::size_t used, const std::vector<OscillatorStep>& steps,
+                 int subSteps)
+    {
+        const Wavelet& w = wavelets_[j];
+        double uu[lanes] = {}, uv[lanes] = {}, ua[lanes] = {}, ub[lanes] = {};
+        double vu[lanes] = {}, vv[lanes] = {}, va[lanes] = {}, vb[lanes] = {};
+        for (std::size_t l = 0; l < used; ++l) {
+            const OscillatorStep& k = steps[which[l]];
+            uu[l] = k.uu, uv[l] = k.uv, ua[l] = k.ua, ub[l] = k.ub;
+            vu[l] = k.vu, vv[l] = k.vv, va[l] = k.va, vb[l] = k.vb;
+        }
+        const std::size_t count = w.values.size();
+        std::vector<Pull> pulls(used);
+        for (std::size_t l = 0; l < used; ++l) {
+            pulls[l].oscillator = which[l];
+            pulls[l].displacement.reserve(count - 1);
+        }
+        double x[lanes] = {}, v[lanes] = {};
+        for (std::size_t t = 0; t + 1 < count; ++t) {
+            const double a0 = w.values[t], a1 = w.values[t + 1];
+            const double rise = (a1 - a0) / subSteps;
+            for (int m = 0; m < subSteps; ++m) {
+                const double b0 = a0 + rise * m, b1 = m + 1 == subSteps ? a1 : a0 + rise * (m + 1);
+                for (std::size_t l = 0; l < lanes; ++l) {
+                    const double x1 = uu[l] * x[l] + uv[l] * v[l] + ua[l] * b0 + ub[l] * b1;
+                    v[l] = vu[l] * x[l] + vv[l] * v[l] + va[l] * b0 + vb[l] * b1;
+                    x[l] = x1;
+                }
+            }
+            for (std::size_t l = 0; l < used; ++l)
+                pulls[l].displacement.push_back(x[l]);
+        }
+        for (std::size_t l = 0; l < used; ++l) {
+            pulls[l].endDisplacement = x[l];
+            pulls[l].endVelocity = v[l];
+            pulls_[j].push_back(std::move(pulls[l]));
+        }
+    }
+
+    // The pull's displacement `distance` samples after the wavelet's own
+    // peak; after the wavelet's end the oscillator swings freely.
+    double responseAt(const Pull& pull, const Wavelet& w, std::ptrdiff_t distance) const
+    {
+        const std::ptrdiff_t t = distance - w.first;  // steps into the wavelet
+        if (t <= 0)
+            return 0;
+        if (t <= static_cast<std::ptrdiff_t>(pull.displacement.size()))
+            return pull.displacement[static_cast<std::size_t>(t - 1)];
+        const double tau = static_cast<double>(t - static_cast<std::ptrdiff_t>(pull.displacement.size())) * s_.step;
+        const double omega = twoPi / periodOf(pull.oscillator);
+        const double damped = damped_[pull.oscillator];
+        const double x = pull.endDisplacement, v = pull.endVelocity;
+        return std::exp(-s_.damping * omega * tau)
+               * (x * std::cos(damped * tau) + (v + s_.damping * omega * x) / damped * std::sin(damped * tau));
+    }
+
+    // Gaussian elimination of a symmetric positive definite matrix of
+    // half-bandwidth `band` (no pivoting needed); the solution in `rhs`.
+    static bool solveBanded(std::vector<double>& m, std::vector<double>& rhs, std::size_t n, std::size_t band)
+    {
+        for (std::size_t col = 0; col < n; ++col) {
+            const double pivot = m[col * n + col];
+            if (!(pivot > 0))
+                return false;
+            const std::size_t end = std::min(n, col + band + 1);
+            for (std::size_t r = col + 1; r < end; ++r) {
+                const double f = m[r * n + col] / pivot;
+                if (f == 0)
+                    continue;
+                for (std::size_t k = col; k < end; ++k)
+                    m[r * n + k] -= f * m[col * n + k];
+                rhs[r] -= f * rhs[col];
+            }
+        }
+        for (std::size_t r = n; r-- > 0;) {
+            double sum = rhs[r];
+            for (std::size_t k = r + 1; k < std::min(n, r + band + 1); ++k)
+                sum -= m[r * n + k] * rhs[k];
+            rhs[r] = sum / m[r * n + r];
+            if (!std::isfinite(rhs[r]))
+                return false;
+        }
+        return true;
+    }
+
+    const Setup& s_;
+    std::size_t n_;
+    std::vector<double> damped_;
+    std::vector<Wavelet> wavelets_;
+    std::vector<std::vector<Pull>> pulls_;  // per wavelet
+    std::size_t band_ = 0;                  // the farthest pull, in periods
+};
 
 // Holds the peak to the target's alpha(0): each swing beyond 8 % above it is
 // pressed down, and a record too low has its largest swing raised, by a
@@ -313,11 +494,6 @@ void shapePeaks(std::vector<double>& a, const Setup& s)
         a[i] *= factor[i];
 }
 
-void correctInTime(std::vector<double>& a, const Setup& s, const std::vector<double>& sa)
-{
-    addWavelets(a, s, sa);
-    shapePeaks(a, s);
-}
 
 }  // namespace
 
@@ -332,6 +508,8 @@ std::optional<ArtificialRecord> generateArtificialRecord(const KavrelSpectrum& t
     const std::vector<BinWeight> weights = binWeights(s, transform.binCount());
     const std::vector<double> checkPeriods(s.periods.begin() + static_cast<std::ptrdiff_t>(s.firstCheck), s.periods.end());
     const std::vector<double> checkTargets(s.targets.begin() + static_cast<std::ptrdiff_t>(s.firstCheck), s.targets.end());
+    const WaveletSolver wavelets(s);
+    const SpectrumOscillators oscillators(s.periods, s.step, s.damping);
 
     // Each attempt starts from fresh phases further along the seed's sequence:
     // now and then a draw settles with one period stuck just outside the band.
@@ -345,7 +523,8 @@ std::optional<ArtificialRecord> generateArtificialRecord(const KavrelSpectrum& t
             const int overall = attempt * (passesPerAttempt + 1) + pass;
             if (progress && !progress(overall, artificialMaxPasses))
                 return std::nullopt;
-            const std::vector<double> sa = pseudoSpectralAcceleration(a, s.step, s.periods, s.damping);
+            std::vector<OscillatorPeak> peaks;
+            const std::vector<double> sa = oscillators.pseudoSpectralAcceleration(a, peaks);
             match = compareSpectra(std::vector<double>(sa.begin() + static_cast<std::ptrdiff_t>(s.firstCheck), sa.end()),
                                    checkTargets, checkPeriods);
             peak = peakAbsolute(a);
@@ -355,8 +534,10 @@ std::optional<ArtificialRecord> generateArtificialRecord(const KavrelSpectrum& t
                 break;
             if (pass < fourierPasses)
                 correctFourierAmplitudes(a, s, sa, weights, transform);
-            else
-                correctInTime(a, s, sa);
+            else {
+                wavelets.correct(a, sa, peaks);
+                shapePeaks(a, s);
+            }
             bringToRestAtEnd(a, s.step, s.envelope);
         }
     }

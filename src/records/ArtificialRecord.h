@@ -56,7 +56,8 @@ std::optional<ArtificialRecord> generateArtificialRecord(const KavrelSpectrum& t
                                                          const ArtificialRequest& request,
                                                          const ArtificialProgress& progress = {});
 
-// A generation makes up to 3 attempts of 17 spectrum evaluations each (the
-// last of an attempt judges its final correction), then gives up.
-constexpr int artificialAttempts = 3;
-constexpr int artificialMaxPasses = artificialAttempts * 17;
+// A generation makes up to 10 attempts of 13 spectrum evaluations each (the
+// last of an attempt judges its final correction), then gives up; most
+// records match within the first attempt.
+constexpr int artificialAttempts = 10;
+constexpr int artificialMaxPasses = artificialAttempts * 13;

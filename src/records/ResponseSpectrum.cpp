@@ -6,6 +6,7 @@
 #include <array>
 #include <atomic>
 #include <cmath>
+#include <memory>
 #include <stdexcept>
 #include <system_error>
 #include <thread>
@@ -126,23 +127,21 @@ struct PeriodBlock {
     int subSteps = 1;
     int used = 0;
     std::size_t index[lanes] = {};
+    // The lanes' step coefficients; unused lanes have all 0 and stay at rest.
+    double uu[lanes] = {}, uv[lanes] = {}, ua[lanes] = {}, ub[lanes] = {};
+    double vu[lanes] = {}, vv[lanes] = {}, va[lanes] = {}, vb[lanes] = {};
 };
 
 // Steps every oscillator of the block through the whole record and writes
-// omega^2 max|u| for each. The arithmetic of each lane is, operation for
-// operation, that of one oscillator alone, so the results do not depend on
-// the grouping.
-void runBlock(const std::vector<double>& a, double step, double damping, const std::vector<double>& periods,
-              const PeriodBlock& block, std::vector<double>& result)
+// omega^2 max|u| for each; with `where`, also the sample of that peak and u
+// there. The arithmetic of each lane is, operation for operation, that of one
+// oscillator alone, so the results do not depend on the grouping.
+template <bool TrackPeaks>
+void runBlock(const std::vector<double>& a, const std::vector<double>& periods, const PeriodBlock& block,
+              std::vector<double>& result, std::vector<OscillatorPeak>* where)
 {
-    double uu[lanes] = {}, uv[lanes] = {}, ua[lanes] = {}, ub[lanes] = {};
-    double vu[lanes] = {}, vv[lanes] = {}, va[lanes] = {}, vb[lanes] = {};
-    for (int l = 0; l < block.used; ++l) {
-        const OscillatorStep c = oscillatorStep(periods[block.index[l]], damping, step / block.subSteps);
-        uu[l] = c.uu, uv[l] = c.uv, ua[l] = c.ua, ub[l] = c.ub;
-        vu[l] = c.vu, vv[l] = c.vv, va[l] = c.va, vb[l] = c.vb;
-    }
-    // Unused lanes have all coefficients 0 and stay at rest.
+    const double *uu = block.uu, *uv = block.uv, *ua = block.ua, *ub = block.ub;
+    const double *vu = block.vu, *vv = block.vv, *va = block.va, *vb = block.vb;
     double u[lanes] = {}, v[lanes] = {}, peak[lanes] = {};
     const auto advance = [&](double a0, double a1) {
         for (int l = 0; l < lanes; ++l) {
@@ -153,10 +152,21 @@ void runBlock(const std::vector<double>& a, double step, double damping, const s
         }
     };
     const std::size_t n = a.size();
+    // With peaks asked for, u at every sample is kept and searched afterwards:
+    // a search inside the loop would take the lanes out of vector registers.
+    std::vector<double> history;
+    if constexpr (TrackPeaks)
+        history.assign(n * lanes, 0.0);
+    const auto keep = [&](std::size_t sample) {
+        if constexpr (TrackPeaks)
+            std::copy(u, u + lanes, history.begin() + static_cast<std::ptrdiff_t>(sample * lanes));
+    };
     const int subSteps = block.subSteps;
     if (subSteps == 1) {
-        for (std::size_t i = 0; i + 1 < n; ++i)
+        for (std::size_t i = 0; i + 1 < n; ++i) {
             advance(a[i], a[i + 1]);
+            keep(i + 1);
+        }
     } else {
         for (std::size_t i = 0; i + 1 < n; ++i) {
             const double rise = (a[i + 1] - a[i]) / subSteps;
@@ -165,16 +175,24 @@ void runBlock(const std::vector<double>& a, double step, double damping, const s
                 const double a1 = k + 1 == subSteps ? a[i + 1] : a[i] + rise * (k + 1);
                 advance(a0, a1);
             }
+            keep(i + 1);
         }
     }
     for (int l = 0; l < block.used; ++l) {
         const double omega = 2 * M_PI / periods[block.index[l]];
         result[block.index[l]] = omega * omega * peak[l];
+        if constexpr (TrackPeaks) {
+            std::size_t at = 0;
+            for (std::size_t i = 1; i < n; ++i)
+                if (std::fabs(history[i * lanes + l]) > std::fabs(history[at * lanes + l]))
+                    at = i;
+            (*where)[block.index[l]] = OscillatorPeak{n > 0 ? history[at * lanes + l] : 0.0, at};
+        }
     }
 }
 
-// The periods above 0 in blocks of equal sub-step counts.
-std::vector<PeriodBlock> blocksOf(const std::vector<double>& periods, double step)
+// The periods above 0 in blocks of equal sub-step counts, with their steps.
+std::vector<PeriodBlock> blocksOf(const std::vector<double>& periods, double step, double damping)
 {
     std::vector<std::size_t> order;
     for (std::size_t j = 0; j < periods.size(); ++j) {
@@ -193,27 +211,42 @@ std::vector<PeriodBlock> blocksOf(const std::vector<double>& periods, double ste
             blocks.back().subSteps = subSteps[j];
         }
         PeriodBlock& block = blocks.back();
-        block.index[block.used++] = j;
+        const int l = block.used++;
+        block.index[l] = j;
+        const OscillatorStep c = oscillatorStep(periods[j], damping, step / block.subSteps);
+        block.uu[l] = c.uu, block.uv[l] = c.uv, block.ua[l] = c.ua, block.ub[l] = c.ub;
+        block.vu[l] = c.vu, block.vv[l] = c.vv, block.va[l] = c.va, block.vb[l] = c.vb;
     }
     return blocks;
 }
 
 }  // namespace
 
-std::vector<double> pseudoSpectralAcceleration(const std::vector<double>& acceleration, double step,
-                                               const std::vector<double>& periods, double damping)
+struct SpectrumOscillators::Blocks {
+    std::vector<PeriodBlock> list;
+};
+
+SpectrumOscillators::SpectrumOscillators(std::vector<double> periods, double step, double damping)
+    : periods_(std::move(periods))
 {
     checkArguments(step, damping);
-    for (double period : periods)
+    for (double period : periods_)
         if (!(period >= 0) || !std::isfinite(period))
             throw std::invalid_argument("a period must be a number of at least 0");
-    std::vector<double> result(periods.size());
+    blocks_ = std::make_shared<const Blocks>(Blocks{blocksOf(periods_, step, damping)});
+}
+
+template <bool TrackPeaks>
+std::vector<double> SpectrumOscillators::run(const std::vector<double>& acceleration,
+                                             std::vector<OscillatorPeak>* where) const
+{
+    std::vector<double> result(periods_.size());
     const double pga = peakAbsolute(acceleration);
-    for (std::size_t j = 0; j < periods.size(); ++j) {
-        if (periods[j] == 0)
+    for (std::size_t j = 0; j < periods_.size(); ++j) {
+        if (periods_[j] == 0)
             result[j] = pga;
     }
-    const std::vector<PeriodBlock> blocks = blocksOf(periods, step);
+    const std::vector<PeriodBlock>& blocks = blocks_->list;
     double work = 0;
     for (const PeriodBlock& block : blocks)
         work += static_cast<double>(lanes) * block.subSteps * static_cast<double>(acceleration.size());
@@ -222,10 +255,12 @@ std::vector<double> pseudoSpectralAcceleration(const std::vector<double>& accele
     std::atomic<std::size_t> next{0};
     const auto worker = [&]() {
         for (std::size_t b = next++; b < blocks.size(); b = next++)
-            runBlock(acceleration, step, damping, periods, blocks[b], result);
+            runBlock<TrackPeaks>(acceleration, periods_, blocks[b], result, where);
     };
     const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-    const unsigned helpers = work < threadedWork ? 0u : std::min<unsigned>(cores - 1, static_cast<unsigned>(blocks.size()) - 1);
+    const unsigned helpers = work < threadedWork || blocks.empty()
+                                 ? 0u
+                                 : std::min<unsigned>(cores - 1, static_cast<unsigned>(blocks.size()) - 1);
     std::vector<std::thread> threads;
     threads.reserve(helpers);
     for (unsigned t = 0; t < helpers; ++t) {
@@ -239,6 +274,24 @@ std::vector<double> pseudoSpectralAcceleration(const std::vector<double>& accele
     for (std::thread& thread : threads)
         thread.join();
     return result;
+}
+
+std::vector<double> SpectrumOscillators::pseudoSpectralAcceleration(const std::vector<double>& acceleration) const
+{
+    return run<false>(acceleration, nullptr);
+}
+
+std::vector<double> SpectrumOscillators::pseudoSpectralAcceleration(const std::vector<double>& acceleration,
+                                                                    std::vector<OscillatorPeak>& peaks) const
+{
+    peaks.assign(periods_.size(), OscillatorPeak{});
+    return run<true>(acceleration, &peaks);
+}
+
+std::vector<double> pseudoSpectralAcceleration(const std::vector<double>& acceleration, double step,
+                                               const std::vector<double>& periods, double damping)
+{
+    return SpectrumOscillators(periods, step, damping).pseudoSpectralAcceleration(acceleration);
 }
 
 std::vector<double> relativeDisplacement(const std::vector<double>& acceleration, double step, double period,

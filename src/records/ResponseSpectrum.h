@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <memory>
 #include <vector>
 
 // Response spectra of ground accelerations: the one engine behind the chart,
@@ -35,6 +37,37 @@ int subStepsFor(double period, double step);
 // on together and spread over the processor's cores.
 std::vector<double> pseudoSpectralAcceleration(const std::vector<double>& acceleration, double step,
                                                const std::vector<double>& periods, double damping);
+
+// Where an oscillator's |u| is largest among the samples: u there (with its
+// sign) and the sample (0 for an oscillator that never moved).
+struct OscillatorPeak {
+    double displacement = 0;
+    std::size_t sample = 0;
+};
+
+// The oscillators of a set of periods at one damping and step, their step
+// coefficients worked out once, for a caller that takes the spectrum of many
+// records of the same step (the record generator, pass after pass). Gives
+// the same numbers as pseudoSpectralAcceleration.
+class SpectrumOscillators {
+public:
+    // Refuses what pseudoSpectralAcceleration refuses (std::invalid_argument).
+    SpectrumOscillators(std::vector<double> periods, double step, double damping);
+
+    std::vector<double> pseudoSpectralAcceleration(const std::vector<double>& acceleration) const;
+    // Also each period's peak in `peaks` (a period of 0 gets none), for
+    // corrections made at the time of each peak.
+    std::vector<double> pseudoSpectralAcceleration(const std::vector<double>& acceleration,
+                                                   std::vector<OscillatorPeak>& peaks) const;
+
+private:
+    template <bool TrackPeaks>
+    std::vector<double> run(const std::vector<double>& acceleration, std::vector<OscillatorPeak>* peaks) const;
+
+    struct Blocks;
+    std::vector<double> periods_;
+    std::shared_ptr<const Blocks> blocks_;
+};
 
 // The oscillator's relative displacement u at every sample (in the unit of
 // `acceleration` times s^2), from rest: the same integration, for the record

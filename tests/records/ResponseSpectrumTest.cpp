@@ -23,6 +23,30 @@ TEST(ResponseSpectrum, SuddenConstantAccelerationPeaksAtTwiceTheStaticResponse)
     }
 }
 
+// Damped, the first swing is the largest: at half the damped period, where
+// u = -(a / omega^2) (1 + exp(-zeta pi / sqrt(1 - zeta^2))). The oscillators
+// kept for many records give the same spectrum as the one-off function.
+TEST(ResponseSpectrum, PeaksOfASuddenConstantAccelerationAtHalfTheDampedPeriod)
+{
+    const double zeta = 0.05, step = 0.01;
+    const std::vector<double> constant(1001, 1.0);
+    const std::vector<double> periods{0.0, 0.5, 1.0, 2.0};
+    const SpectrumOscillators oscillators(periods, step, zeta);
+    std::vector<OscillatorPeak> peaks;
+    const auto sa = oscillators.pseudoSpectralAcceleration(constant, peaks);
+    EXPECT_EQ(sa, pseudoSpectralAcceleration(constant, step, periods, zeta));
+    ASSERT_EQ(peaks.size(), periods.size());
+    EXPECT_EQ(peaks[0].sample, 0u);
+    for (std::size_t j = 1; j < periods.size(); ++j) {
+        const double omega = 2 * M_PI / periods[j];
+        const double overshoot = std::exp(-zeta * M_PI / std::sqrt(1 - zeta * zeta));
+        EXPECT_NEAR(peaks[j].displacement * omega * omega, -(1 + overshoot), 1e-4) << periods[j];
+        EXPECT_EQ(peaks[j].sample, static_cast<std::size_t>(std::lround(periods[j] / std::sqrt(1 - zeta * zeta) / 2 / step)))
+            << periods[j];
+        EXPECT_NEAR(sa[j], (1 + overshoot), 1e-4);
+    }
+}
+
 TEST(ResponseSpectrum, PeriodZeroIsThePeakGroundAcceleration)
 {
     const auto sa = pseudoSpectralAcceleration({0.1, -0.7, 0.3}, 0.01, {0.0, 0.0}, 0.05);
