@@ -6,6 +6,7 @@
 // refused, and nothing was written; 3 (--check only) the sheet was written
 // and a check fails. Every failure is one line on stderr.
 #include "common/KavrelVersion.h"
+#include "cli/ArtificialCommand.h"
 #include "cli/CheckCommand.h"
 #include "cli/KspectOptions.h"
 #include "cli/RecordCommand.h"
@@ -108,6 +109,13 @@ int main(int argc, char* argv[])
     }
     if (asksForRecord(arguments))
         return writeCommandOutput(prepareRecordCommand(arguments));
+    if (asksForArtificial(arguments)) {
+        const ArtificialCommandOutput made = prepareArtificialCommand(arguments);
+        const int status = writeCommandOutput(made);
+        if (status == exitWritten && !made.report.isEmpty())
+            std::fprintf(stderr, "kspect: %s\n", made.report.toLocal8Bit().constData());
+        return status;
+    }
 
     const KspectParse parsed = parseKspectArguments(arguments);
     if (!parsed.error.isEmpty()) {
@@ -117,7 +125,7 @@ int main(int argc, char* argv[])
     const KspectRequest& request = parsed.request;
     switch (request.action) {
     case KspectRequest::Action::Help:
-        return writeStandardOutput((parsed.helpText + "\n" + recordCommandUsage() + checkCommandUsage()).toLocal8Bit())
+        return writeStandardOutput((parsed.helpText + "\n" + recordCommandUsage() + artificialCommandUsage() + checkCommandUsage()).toLocal8Bit())
                    ? exitWritten
                    : exitWriteFailed;
     case KspectRequest::Action::Version:

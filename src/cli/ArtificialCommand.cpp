@@ -1,0 +1,155 @@
+#include "cli/ArtificialCommand.h"
+
+#include "cli/KspectOptions.h"
+#include "cli/OptionReader.h"
+#include "common/KavrelError.h"
+#include "export/TimeHistoryFile.h"
+#include "records/ArtificialRecord.h"
+#include "records/CodePeaks.h"
+#include "records/GroundMotionRecord.h"
+#include "spectrum/KavrelSpectrum.h"
+#include "text/NumberText.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+
+#include <climits>
+#include <cmath>
+
+namespace {
+
+const char* const description =
+    "With --artificial: one artificial accelerogram whose 5 %-damped (or --damping) response spectrum follows "
+    "the code spectrum that the spectrum options choose (every one of 100 periods from 0.1 to 6 s within 10 %, "
+    "their mean within 3 %), enveloped after Jennings et al. (1968), ending at rest; written as a time-history "
+    "file in g. The same options give the same bytes. Numbers are read and written with \".\". Exit status: 0 "
+    "written, 1 the output could not be written, 2 a refused option or a target that cannot be matched.";
+
+QString formatNames()
+{
+    QStringList names;
+    for (const AnalysisFormat format : analysisFormats())
+        names << QString::fromLatin1(analysisFormatName(format));
+    return names.join(QStringLiteral(", "));
+}
+
+QString figure(double value)
+{
+    return QString::fromStdString(shortestText(std::round(value * 1e4) / 1e4));
+}
+
+QString matchReport(const ArtificialRecord& record)
+{
+    return QStringLiteral("seed %1: largest deviation %2 % at %11 s, mean deviation %3 %, peak %4 g, "
+                          "effective duration %5 s, end velocity %6 cm/s (peak %7), "
+                          "end displacement %8 cm (peak %9), %10 corrections")
+        .arg(record.seed)
+        .arg(figure(record.match.largestDeviation * 100), figure(record.match.meanDeviation * 100),
+             figure(record.peak), figure(record.effectiveDuration), figure(record.endVelocity),
+             figure(record.peakVelocity), figure(record.endDisplacement), figure(record.peakDisplacement))
+        .arg(record.corrections)
+        .arg(figure(record.match.largestDeviationPeriod));
+}
+
+} // namespace
+
+bool asksForArtificial(const QStringList& arguments)
+{
+    return arguments.mid(1).contains(QStringLiteral("--artificial"));
+}
+
+QString artificialCommandUsage()
+{
+    return QStringLiteral(
+        "Usage: kspect --artificial [the spectrum options] [--duration S] [--dt S] [--seed N] [--pga GAL]\n"
+        "              [--format table|csv|csi|midas|staad|opensees] [--tag N] [--verbose] [-o FILE]\n");
+}
+
+ArtificialCommandOutput prepareArtificialCommand(const QStringList& arguments)
+{
+    const QCommandLineOption artificial("artificial", "Generate an artificial accelerogram.");
+    const SpectrumOptions spectrum;
+    const QCommandLineOption duration("duration", "Total duration in seconds, 12 to 200. Default 20.", "S");
+    const QCommandLineOption dt("dt", "Time step in seconds: 0.005, 0.01 (the default) or 0.02; it must divide "
+                                      "the duration.", "S");
+    const QCommandLineOption seed("seed", "Seed of the random phases, a whole number from 0. Default 1.", "N");
+    const QCommandLineOption pga("pga",
+                                 "Scale the matched record to exactly this peak, in cm/s^2. Default: the "
+                                 "matched record's own peak (within 15 % of 0.45 AlphaMax g).",
+                                 "GAL");
+    const QCommandLineOption format("format", "File format: " + formatNames() + ". Default table.", "F");
+    const QCommandLineOption tag("tag", "The OpenSees time series tag, with --format opensees. Default 1.", "N");
+    const QCommandLineOption verbose("verbose", "Report the match, peak, duration and end state on stderr.");
+    const QCommandLineOption output(QStringList{"o", "output"},
+                                    "Write to FILE (replaced whole, or left as it was on failure) instead of "
+                                    "the standard output.",
+                                    "FILE");
+    const QCommandLineOption help(QStringList{"h", "help"}, "Show this help and exit.");
+    const QList<QCommandLineOption> all = QList<QCommandLineOption>{artificial} + spectrum.all()
+                                          + QList<QCommandLineOption>{duration, dt, seed, pga, format, tag, verbose,
+                                                                      output, help};
+    QCommandLineParser parser;
+    parser.addOptions(all);
+
+    ArtificialCommandOutput result;
+    if (!parser.parse(arguments)) {
+        result.error = parser.errorText();
+        return result;
+    }
+    if (parser.isSet(help)) {
+        result.help = true;
+        result.bytes = (artificialCommandUsage() + description + "\n\nOptions:\n" + optionsHelp(all)).toUtf8();
+        return result;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        result.error = quoted(parser.positionalArguments().first()) + ": --artificial takes no file; write with -o";
+        return result;
+    }
+
+    OptionReader read(parser);
+    const SpectrumChoice target = readSpectrumOptions(spectrum, parser, read);
+    ArtificialRequest request;
+    read.number(duration, request.duration);
+    read.number(dt, request.step);
+    int seedNumber = 1;
+    if (read.wholeNumber(seed, 0, INT_MAX, seedNumber))
+        request.seed = static_cast<std::uint64_t>(seedNumber);
+    double peakCm = 0;
+    if (read.number(pga, peakCm)) {
+        if (peakCm > 0)
+            request.peak = peakCm / standardGravityCm;
+        else
+            read.refuse(pga, quoted(QString::fromStdString(shortestText(peakCm))) + " is not a peak above 0");
+    }
+    TimeHistoryFileOptions fileOptions;
+    QString text;
+    if (read.value(format, text) && !analysisFormatFromName(text, fileOptions.format))
+        read.refuse(format, quoted(text) + " is not one of " + formatNames());
+    if (read.wholeNumber(tag, 1, INT_MAX, fileOptions.tag) && fileOptions.format != AnalysisFormat::OpenSees)
+        read.refuse(tag, "only for --format opensees");
+    result.toFile = read.path(output, result.outputPath);
+    if (read.failed()) {
+        result.error = read.error();
+        return result;
+    }
+
+    const KavrelSpectrum code("target", target.alphaMax, target.tg, target.dampingRatio, target.codeType);
+    try {
+        const std::optional<ArtificialRecord> made = generateArtificialRecord(code, request);
+        if (!made) {
+            result.error = QStringLiteral("--artificial: the generation was stopped");
+            return result;
+        }
+        GroundMotionRecord record;
+        record.name = "artificial-" + std::to_string(made->seed);
+        record.sourceFileName = "generated by kspect --artificial, seed " + std::to_string(made->seed);
+        record.step = made->step;
+        record.accelerationG = made->acceleration;
+        result.bytes = buildTimeHistoryFile(record, fileOptions);
+        if (parser.isSet(verbose))
+            result.report = matchReport(*made);
+    } catch (const KavrelError& error) {
+        result.error = QStringLiteral("--artificial: ") + error.message();
+    }
+    return result;
+}
