@@ -59,11 +59,15 @@ const SpectrumOrigin& SpectrumSet::origin(int index) const
 
 int SpectrumSet::indexOf(const std::string& name) const
 {
-    for (std::size_t i = 0; i < entries_.size(); ++i) {
-        if (entries_[i].spectrum->responseName == name)
-            return static_cast<int>(i);
-    }
-    return -1;
+    const auto found = positions_.find(name);
+    return found == positions_.end() ? -1 : found->second;
+}
+
+// Positions from `index` on, after the entries there have moved.
+void SpectrumSet::renumberFrom(int index)
+{
+    for (std::size_t i = static_cast<std::size_t>(index); i < entries_.size(); ++i)
+        positions_[entries_[i].spectrum->responseName] = static_cast<int>(i);
 }
 
 const KavrelSpectrum& SpectrumSet::add(std::unique_ptr<KavrelSpectrum> spectrum, bool visible,
@@ -74,6 +78,7 @@ const KavrelSpectrum& SpectrumSet::add(std::unique_ptr<KavrelSpectrum> spectrum,
     entries_.push_back({std::move(spectrum), visible, std::move(origin)});
     const int index = size() - 1;
     const KavrelSpectrum& added = *entries_.back().spectrum;
+    positions_.emplace(added.responseName, index);
     // A view that cannot take the spectrum (memory exhausted) undoes the
     // addition everywhere it was made, so that all views still agree.
     std::size_t told = 0;
@@ -82,6 +87,7 @@ const KavrelSpectrum& SpectrumSet::add(std::unique_ptr<KavrelSpectrum> spectrum,
             listeners_[told]->spectrumAdded(index, added);
     } catch (...) {
         const std::unique_ptr<KavrelSpectrum> undone = std::move(entries_.back().spectrum);
+        positions_.erase(undone->responseName);
         entries_.pop_back();
         for (std::size_t i = 0; i < told; ++i)
             listeners_[i]->spectrumRemoved(index);
@@ -97,6 +103,8 @@ void SpectrumSet::remove(int index)
     // Out of the set before the views hear of it, released after them.
     std::unique_ptr<KavrelSpectrum> removed = std::move(entries_[static_cast<std::size_t>(index)].spectrum);
     entries_.erase(entries_.begin() + index);
+    positions_.erase(removed->responseName);
+    renumberFrom(index);
     ++revision_;
     for (Listener* listener : listeners_)
         listener->spectrumRemoved(index);
@@ -106,6 +114,7 @@ void SpectrumSet::clear()
 {
     std::vector<Entry> removed;
     removed.swap(entries_);
+    positions_.clear();
     ++revision_;
     for (Listener* listener : listeners_)
         listener->spectraCleared();

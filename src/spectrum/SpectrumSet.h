@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class KavrelSpectrum;
@@ -73,8 +74,11 @@ private:
     };
 
     void checkIndex(int index) const;
+    void renumberFrom(int index);
 
     std::vector<Entry> entries_;
+    // Each name's position, so that a name check on a large set is no walk.
+    std::unordered_map<std::string, int> positions_;
     std::vector<Listener*> listeners_;
     std::uint64_t revision_ = 0;
 };

@@ -3,6 +3,7 @@
 #include "chart/AxisScale.h"
 #include "text/NarrowText.h"
 #include "ui/CheckLegend.h"
+#include "ui/CurveLayer.h"
 
 #include <QEvent>
 #include <QLineSeries>
@@ -59,8 +60,9 @@ QFont boldTitleFont()
 } // namespace
 
 ChartControl::ChartControl(QWidget* parent)
-    : QChartView(new QChart(), parent), bottomAxis_(new QValueAxis), leftAxis_(new QValueAxis),
-      legend_(new CheckLegend(chart()))
+    : QChartView(new QChart(), parent), scaleSeries_(new QLineSeries), bottomAxis_(new QValueAxis),
+      leftAxis_(new QValueAxis), legend_(new CheckLegend(chart())),
+      curveLayer_(new CurveLayer(chart(), curves_, bottomAxis_, leftAxis_))
 {
     QChart* c = chart();
     c->legend()->hide();
@@ -83,6 +85,10 @@ ChartControl::ChartControl(QWidget* parent)
     leftAxis_->setTickAnchor(0);
     c->addAxis(bottomAxis_, Qt::AlignBottom);
     c->addAxis(leftAxis_, Qt::AlignLeft);
+    learnPalette();
+    c->addSeries(scaleSeries_);
+    scaleSeries_->attachAxis(bottomAxis_);
+    scaleSeries_->attachAxis(leftAxis_);
 
     setRenderHint(QPainter::Antialiasing);
     setRubberBand(QChartView::RectangleRubberBand);
@@ -105,9 +111,10 @@ ChartControl::ChartControl(QWidget* parent)
 
 QLineSeries* ChartControl::addCurve(const QString& title, const QList<QPointF>& points)
 {
+    // Owned by the chart control without being its child: a child's deletion
+    // searches and shifts the list of all the others (see releaseCurves).
     auto* curve = new QLineSeries();
     curve->setName(title);
-    // Filled before it joins the chart: one change, not one per point.
     curve->replace(points);
     curve->setMarkerSize(2);
     curve->setPointsVisible(false);
@@ -118,17 +125,16 @@ QLineSeries* ChartControl::addCurve(const QString& title, const QList<QPointF>& 
             maximum = std::max(maximum, p.y());
     }
     curveMaximum_.insert(curve, maximum);
-
-    chart()->addSeries(curve);  // the chart picks the next palette colour
-    QPen pen = curve->pen();
+    const int slot = slots_.take();
+    curveSlot_.insert(curve, slot);
+    QPen pen(palette_.at(slot % palette_.size()));
     pen.setWidth(2);
     curve->setPen(pen);
-    curve->attachAxis(bottomAxis_);
-    curve->attachAxis(leftAxis_);
     curves_.append(curve);
     connect(curve, &QLineSeries::visibleChanged, this, [this] {
         recomputeShownMaximum();
         updateLeftAxis();
+        curveLayer_->update();
     });
     legend_->addCurve(curve);
     placeLegend();
@@ -136,6 +142,7 @@ QLineSeries* ChartControl::addCurve(const QString& title, const QList<QPointF>& 
     dataMaximum_ = std::max(dataMaximum_, maximum);
     anyShown_ = true;
     updateLeftAxis();
+    curveLayer_->update();
     return curve;
 }
 
@@ -144,11 +151,13 @@ void ChartControl::removeCurve(QLineSeries* curve)
     if (!curves_.removeOne(curve))
         return;
     curveMaximum_.remove(curve);
+    slots_.give(curveSlot_.take(curve));
     legend_->removeCurve(curve);
-    releaseCurve(curve);
+    releaseCurves({curve});
     placeLegend();
     recomputeShownMaximum();
     updateLeftAxis();
+    curveLayer_->update();
 }
 
 void ChartControl::removeAllCurves()
@@ -157,21 +166,52 @@ void ChartControl::removeAllCurves()
     const QList<QLineSeries*> all = curves_;
     curves_.clear();
     curveMaximum_.clear();
-    for (QLineSeries* curve : all)
-        releaseCurve(curve);
+    curveSlot_.clear();
+    slots_.clear();
+    releaseCurves(all);
     placeLegend();
     recomputeShownMaximum();
     updateLeftAxis();
+    curveLayer_->update();
 }
 
-// Qt may still hold the curve in a pending paint or event of this round of
-// the event loop; it is released once that round is over, by the chart view
-// at the latest.
-void ChartControl::releaseCurve(QLineSeries* curve)
+// A curve may be the sender of the signal being handled (a toggle in the
+// legend): the curves are released once this round of the event loop is
+// over, together, under one parent that goes with them.
+void ChartControl::releaseCurves(const QList<QLineSeries*>& curves)
 {
-    chart()->removeSeries(curve);
-    curve->setParent(this);
-    curve->deleteLater();
+    auto* bin = new QObject(this);
+    for (QLineSeries* curve : curves) {
+        disconnect(curve, nullptr, this, nullptr);
+        curve->setParent(bin);
+    }
+    bin->deleteLater();
+}
+
+// The theme hands its series colours out in turn; a few throwaway series
+// show them, up to the first colour coming round again.
+void ChartControl::learnPalette()
+{
+    constexpr int mostColours = 64;
+    QList<QLineSeries*> probes;
+    for (int i = 0; i < mostColours; ++i) {
+        auto* probe = new QLineSeries();
+        chart()->addSeries(probe);
+        probes.append(probe);
+        if (i > 0 && probe->color() == probes.first()->color())
+            break;
+        palette_.append(probe->color());
+    }
+    for (QLineSeries* probe : probes) {
+        chart()->removeSeries(probe);
+        delete probe;
+    }
+}
+
+ChartControl::~ChartControl()
+{
+    legend_->clear();
+    qDeleteAll(curves_);
 }
 
 void ChartControl::setLeftAxisIncrement(double increment)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/ColourSlots.h"
 #include "excel/ChartExport.h"
 
 #include <QChartView>
@@ -8,6 +9,7 @@
 #include <QPointF>
 
 class CheckLegend;
+class CurveLayer;
 class QLineSeries;
 class QValueAxis;
 
@@ -20,6 +22,7 @@ class ChartControl : public QChartView, public ExportChart {
     Q_OBJECT
 public:
     explicit ChartControl(QWidget* parent = nullptr);
+    ~ChartControl() override;
 
     int tag() const { return tag_; }
     void setTag(int tag) { tag_ = tag; }
@@ -27,7 +30,8 @@ public:
     QString hint() const { return toolTip(); }
     void setHint(const QString& hint) { setToolTip(hint); }
 
-    // Adds a curve drawn in the chart's next palette colour, filled with
+    // Adds a curve drawn in the chart theme's colour for the lowest place no
+    // other curve holds (as Qt Charts colours its series), filled with
     // `points` in order, active, pen width 2, hidden circle markers of size 2.
     QLineSeries* addCurve(const QString& title, const QList<QPointF>& points);
     // Takes the curve off the chart and releases it.
@@ -72,7 +76,8 @@ private:
     void fitLeftAxisToPlot();
     void setLeftRange(double maximum, double step);
     int maxLeftLabels() const;
-    void releaseCurve(QLineSeries* curve);
+    void releaseCurves(const QList<QLineSeries*>& curves);
+    void learnPalette();
     void placeLegend();
     bool overLegend(const QPoint& viewPos) const;
 
@@ -82,9 +87,16 @@ private:
     int tag_ = 0;
     QList<QLineSeries*> curves_;
     QHash<const QLineSeries*, double> curveMaximum_;
+    QHash<const QLineSeries*, int> curveSlot_;  // its colour's place in the palette
+    ColourSlots slots_;
+    QList<QColor> palette_;  // the chart theme's colours for series, in order
+    // Empty, but on both axes: Qt Charts zooms the axes through the series
+    // it holds, and the curves themselves are not among them.
+    QLineSeries* scaleSeries_;
     QValueAxis* bottomAxis_;
     QValueAxis* leftAxis_;
     CheckLegend* legend_;
+    CurveLayer* curveLayer_;
     double leftIncrement_ = 0.0025;
     double shownMaximum_ = -1;
     double dataMaximum_ = 0;  // highest value of the shown curves

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -149,4 +150,49 @@ TEST(SpectrumSet, AnAddedSpectrumCarriesItsMarkAndOriginAndEveryChangeCounts)
     EXPECT_EQ(set.origin(0), origin);  // the origin moves with its spectrum
     set.clear();
     EXPECT_TRUE(changed());
+}
+
+// Positions by name stay right through every change: after each step every
+// name is found where the set holds it and no other name is found.
+TEST(SpectrumSet, NamesAreFoundAtTheirPositionsThroughEveryChange)
+{
+    class Refusing : public SpectrumSet::Listener {
+    public:
+        void spectrumAdded(int, const KavrelSpectrum& s) override
+        {
+            if (s.responseName == "X")
+                throw std::runtime_error("no room");
+        }
+        void spectrumRemoved(int) override {}
+        void spectraCleared() override {}
+        void visibilityChanged(int, bool) override {}
+    } refusing;
+    SpectrumSet set;
+    set.addListener(&refusing);
+    const auto expectNames = [&set](const std::vector<std::string>& names, const char* step) {
+        ASSERT_EQ(set.size(), static_cast<int>(names.size())) << step;
+        for (std::size_t i = 0; i < names.size(); ++i)
+            EXPECT_EQ(set.indexOf(names[i]), static_cast<int>(i)) << step << " " << names[i];
+        for (const char* gone : {"A", "B", "C", "D", "E", "X"}) {
+            if (std::find(names.begin(), names.end(), gone) == names.end()) {
+                EXPECT_FALSE(set.contains(gone)) << step << " " << gone;
+            }
+        }
+    };
+    for (const char* name : {"A", "B", "C", "D", "E"})
+        set.add(spectrum(name));
+    expectNames({"A", "B", "C", "D", "E"}, "added");
+    set.remove(1);
+    expectNames({"A", "C", "D", "E"}, "middle removed");
+    set.remove(3);
+    expectNames({"A", "C", "D"}, "last removed");
+    EXPECT_THROW(set.add(spectrum("X")), std::runtime_error);
+    expectNames({"A", "C", "D"}, "addition undone");
+    EXPECT_EQ(set.checkName("B"), SpectrumSet::NameCheck::Accepted);  // a removed name is free again
+    set.add(spectrum("B"));
+    expectNames({"A", "C", "D", "B"}, "name used again");
+    set.clear();
+    expectNames({}, "cleared");
+    set.add(spectrum("C"));
+    expectNames({"C"}, "after clearing");
 }

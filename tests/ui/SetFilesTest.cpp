@@ -3,7 +3,10 @@
 #include "ui/SetDocument.h"
 
 #include "export/SetFile.h"
+#include "spectrum/StartupDefaults.h"
+#include "ui/CheckLegend.h"
 
+#include <QChart>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -13,6 +16,10 @@
 #include <QMimeData>
 #include <QSettings>
 #include <QTemporaryDir>
+
+#include <algorithm>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -315,4 +322,56 @@ TEST_F(SetFilesTest, ARecentSetADroppedFileAndAStartUpArgumentAreOpened)
     }
     EXPECT_EQ(SetDocument::recentSets().size(), SetDocument::maxRecentSets);
     EXPECT_EQ(SetDocument::recentSets().front(), QFileInfo(path("s9.kspect")).absoluteFilePath());
+}
+
+// A large set opens whole and in Qt Charts' colours, and Delete All leaves
+// every view empty with the chart ready for the next Create.
+TEST_F(SetFilesTest, ALargeSetOpensWholeAndDeleteAllEmptiesEveryView)
+{
+    constexpr int count = 600;
+    SetContents contents;
+    for (int i = 0; i < count; ++i)
+        contents.push_back({"L" + std::to_string(i), startup::codeType, 0.04 + i * 1e-4, 0.2, startup::dampingRatio,
+                            i % 7 != 3, originOfSelections(0, 0, 0, 0)});
+    saveSetFile(path("large.kspect"), contents);
+    openSet("large.kspect");
+
+    ChartControl* chart = form->chart();
+    ASSERT_EQ(chart->curveCount(), count);
+    EXPECT_EQ(form->checkList()->count(), count);
+    EXPECT_EQ(chart->checkLegend()->rowCount(), count);
+    EXPECT_EQ(form->grid()->rowCount(), count + 1);
+    EXPECT_EQ(form->checkList()->entryText(count - 1), "L599");
+    EXPECT_EQ(gridRow(count).at(0), "L599");
+    EXPECT_FALSE(chart->curve(3)->isVisible());
+    EXPECT_FALSE(form->checkList()->isChecked(3));
+    EXPECT_TRUE(chart->curve(count - 1)->isVisible());
+    // The colours come round in the theme's order, as for curves created one by one.
+    QChart qtChart;
+    std::vector<QColor> palette;
+    for (int i = 0; i < 10; ++i) {
+        auto* series = new QLineSeries();
+        qtChart.addSeries(series);
+        palette.push_back(series->color());
+    }
+    for (int i : {0, 1, 4, 5, 9, 598, 599})
+        EXPECT_EQ(chart->curve(i)->color(), palette[static_cast<std::size_t>(i % 10)]) << i;
+
+    control<QPushButton>("Button5")->click();  // Delete All
+    EXPECT_EQ(chart->curveCount(), 0);
+    EXPECT_EQ(form->checkList()->count(), 0);
+    EXPECT_EQ(chart->checkLegend()->rowCount(), 0);
+    EXPECT_FALSE(chart->checkLegend()->isVisible());
+    EXPECT_EQ(form->grid()->rowCount(), 2);
+    EXPECT_EQ(gridRow(1).join(""), "");
+
+    create("After");
+    ASSERT_EQ(chart->curveCount(), 1);
+    EXPECT_EQ(chart->curve(0)->color(), palette[0]);
+    EXPECT_TRUE(chart->curve(0)->isVisible());
+    EXPECT_EQ(curveTitles(), QStringList{"After"});
+    double highest = 0;
+    for (const QPointF& p : chart->curve(0)->points())
+        highest = std::max(highest, p.y());
+    expectLeftAxisUpTo(highest);
 }

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QGraphicsObject>
+#include <QList>
+
+class QChart;
+class QLineSeries;
+class QValueAxis;
+
+// Draws the chart's curves in its plot area, on the scale of its two axes.
+// The curves are kept as line series that Qt Charts never holds: each series
+// Qt Charts holds costs a walk over all the others when it is added (a free
+// colour) and when it is removed (its legend marker, its axis connections),
+// which made large sets open and clear in quadratic time. Each curve is drawn
+// with its own pen while it is visible, clipped to the plot area.
+class CurveLayer : public QGraphicsObject {
+public:
+    CurveLayer(QChart* chart, const QList<QLineSeries*>& curves, const QValueAxis* xAxis, const QValueAxis* yAxis);
+
+    QRectF boundingRect() const override;
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
+
+private:
+    void followPlotArea();
+
+    QChart* chart_;
+    const QList<QLineSeries*>& curves_;
+    const QValueAxis* xAxis_;
+    const QValueAxis* yAxis_;
+    QRectF plot_;
+};
