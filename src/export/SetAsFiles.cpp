@@ -15,6 +15,8 @@ QStringList spectrumFileNames(const SetContents& contents, const QString& suffix
     QStringList names;
     QSet<QString> taken;  // case-folded, for file systems that ignore case
     for (const SetSpectrum& s : contents) {
+        if (s.isRecord())
+            continue;
         const QString base = spectrumFileBase(s.name);
         QString name = base + u'.' + suffix;
         for (int n = 2; taken.contains(name.toCaseFolded()); ++n)
@@ -31,6 +33,8 @@ QStringList writeSetAsFiles(const SetContents& contents, const QString& folder, 
     std::vector<QByteArray> files;
     files.reserve(contents.size());
     for (const SetSpectrum& s : contents) {
+        if (s.isRecord())
+            continue;
         const KavrelSpectrum spectrum(s.name, s.alphaMax, s.tg, s.dampingRatio, s.codeType);
         files.push_back(format.build(spectrum));
     }

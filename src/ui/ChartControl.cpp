@@ -55,6 +55,17 @@ QFont boldTitleFont()
     return font;
 }
 
+// An overflowed value cannot set a range; the axis follows the finite ones.
+double finiteMaximum(const QList<QPointF>& points)
+{
+    double maximum = 0;
+    for (const QPointF& p : points) {
+        if (std::isfinite(p.y()))
+            maximum = std::max(maximum, p.y());
+    }
+    return maximum;
+}
+
 } // namespace
 
 ChartControl::ChartControl(QWidget* parent)
@@ -103,7 +114,7 @@ ChartControl::ChartControl(QWidget* parent)
     updateLeftAxis();
 }
 
-QLineSeries* ChartControl::addCurve(const QString& title, const QList<QPointF>& points)
+QLineSeries* ChartControl::addCurve(const QString& title, const QList<QPointF>& points, Qt::PenStyle style)
 {
     auto* curve = new QLineSeries();
     curve->setName(title);
@@ -111,17 +122,13 @@ QLineSeries* ChartControl::addCurve(const QString& title, const QList<QPointF>& 
     curve->replace(points);
     curve->setMarkerSize(2);
     curve->setPointsVisible(false);
-    double maximum = 0;
-    for (const QPointF& p : points) {
-        // An overflowed value cannot set a range; the axis follows the finite ones.
-        if (std::isfinite(p.y()))
-            maximum = std::max(maximum, p.y());
-    }
+    const double maximum = finiteMaximum(points);
     curveMaximum_.insert(curve, maximum);
 
     chart()->addSeries(curve);  // the chart picks the next palette colour
     QPen pen = curve->pen();
     pen.setWidth(2);
+    pen.setStyle(style);
     curve->setPen(pen);
     curve->attachAxis(bottomAxis_);
     curve->attachAxis(leftAxis_);
@@ -340,4 +347,12 @@ bool ChartControl::isPointsOnly(int series) const
 {
     const QLineSeries* curve = curves_.at(series);
     return curve->pointsVisible() && curve->pen().style() == Qt::NoPen;
+}
+
+void ChartControl::setCurvePoints(QLineSeries* curve, const QList<QPointF>& points)
+{
+    curve->replace(points);
+    curveMaximum_.insert(curve, finiteMaximum(points));
+    recomputeShownMaximum();
+    updateLeftAxis();
 }

@@ -17,6 +17,7 @@
 #include "ui/InputPanel.h"
 #include "ui/KavrelApplication.h"
 #include "ui/LinkLabel.h"
+#include "ui/RecordCommands.h"
 #include "ui/ModalDialog.h"
 #include "ui/ReportCommands.h"
 #include "ui/SetDocument.h"
@@ -30,6 +31,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidgetItem>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -65,6 +67,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
                                              QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     document_ = new SetDocument(spectra_, folder, this);
     buildLayout();
+    records_ = new RecordCommands(spectra_, inputPanel_, checkList_, this);
     buildMenu();
     buildStatusBar();
     setTabOrder();
@@ -102,6 +105,10 @@ void MainWindow::followSet()
         guarded([this, index, checked] { spectra_.setVisible(index, checked); })();
     });
     connect(chart_, &ChartControl::doubleClicked, this, guarded([this] { toggleGraphPanel(); }));
+    // A record's entry opens its properties; a code spectrum's has none to show.
+    connect(checkList_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* entry) {
+        guarded([this, entry] { records_->editRecord(checkList_->row(entry)); })();
+    });
 }
 
 QWidget* MainWindow::buildCommandPanel()
@@ -201,6 +208,8 @@ void MainWindow::buildMenu()
                        {nullptr, "OpenSet1", "Open Set...", [this] { document_->openSet(); }, QKeySequence(Qt::CTRL | Qt::Key_O)},
                        {nullptr, "SaveSet1", "Save Set...", [this] { document_->saveSet(); }, QKeySequence(Qt::CTRL | Qt::Key_S)},
                    });
+    addItems(file, {{nullptr, "AddRecords1", tr("Add Records..."), [this] { records_->addRecords(); },
+                     QKeySequence(Qt::CTRL | Qt::Key_R)}});
     QMenu* recentMenu = file->addMenu("Recent Sets");
     recentMenu->setObjectName("RecentSets1");
     // Filled when opened, so that every window shows what was used last.
@@ -217,6 +226,7 @@ void MainWindow::buildMenu()
                        {nullptr, "SavePicture1", "Save Picture", [this] { files_->savePicture(); }},
                        {nullptr, "SaveForAnalysis1", "Save for Analysis...", [this] { files_->saveForAnalysis(); }},
                    });
+    addItems(edit, {{nullptr, "RecordProperties1", tr("Record Properties..."), [this] { records_->editFocusedRecord(); }}});
     // For reports: after the long-standing items, which keep their places.
     edit->addSeparator();
     addItems(edit, {
@@ -376,15 +386,25 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (!SetDocument::droppedSetFile(event->mimeData()).isEmpty())
+    if (!SetDocument::droppedSetFile(event->mimeData()).isEmpty()
+        || !RecordCommands::droppedRecordFiles(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
+// A set file dropped opens as a set, as ever; other files are added as records.
 void MainWindow::dropEvent(QDropEvent* event)
 {
     const QString path = SetDocument::droppedSetFile(event->mimeData());
-    if (path.isEmpty())
+    if (path.isEmpty()) {
+        const QStringList records = RecordCommands::droppedRecordFiles(event->mimeData());
+        if (records.isEmpty())
+            return;
+        event->acceptProposedAction();
+        QMetaObject::invokeMethod(
+            this, [this, records] { guarded([this, records] { records_->addRecordFiles(records); })(); },
+            Qt::QueuedConnection);
         return;
+    }
     event->acceptProposedAction();
     // Opened once the drop is over, so that no question runs inside the
     // drag and drop machinery of the desktop.

@@ -45,7 +45,7 @@ QByteArray csvOf(const SpectrumSet& set)
 {
     std::vector<const KavrelSpectrum*> all;
     for (int i = 0; i < set.size(); ++i)
-        all.push_back(&set.at(i));
+        all.push_back(set.spectrumAt(i));
     return buildSpectrumCsv(all, point);
 }
 
@@ -97,11 +97,11 @@ TEST(SetFile, RoundTripKeepsNamesNumbersMarksAndOriginsExactly)
     ASSERT_EQ(after.size(), before.size());
     for (int i = 0; i < before.size(); ++i) {
         SCOPED_TRACE(i);
-        EXPECT_EQ(after.at(i).responseName, before.at(i).responseName);
-        EXPECT_EQ(after.at(i).codeType, before.at(i).codeType);
-        EXPECT_TRUE(sameBits(after.at(i).alphaMax, before.at(i).alphaMax));
-        EXPECT_TRUE(sameBits(after.at(i).tg, before.at(i).tg));
-        EXPECT_TRUE(sameBits(after.at(i).dampingRatio, before.at(i).dampingRatio));
+        EXPECT_EQ(after.spectrumAt(i)->responseName, before.spectrumAt(i)->responseName);
+        EXPECT_EQ(after.spectrumAt(i)->codeType, before.spectrumAt(i)->codeType);
+        EXPECT_TRUE(sameBits(after.spectrumAt(i)->alphaMax, before.spectrumAt(i)->alphaMax));
+        EXPECT_TRUE(sameBits(after.spectrumAt(i)->tg, before.spectrumAt(i)->tg));
+        EXPECT_TRUE(sameBits(after.spectrumAt(i)->dampingRatio, before.spectrumAt(i)->dampingRatio));
         EXPECT_EQ(after.isVisible(i), before.isVisible(i));
         EXPECT_EQ(after.origin(i), before.origin(i));
     }
