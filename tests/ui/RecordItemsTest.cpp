@@ -5,6 +5,8 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDialog>
+#include <QLabel>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QTemporaryDir>
