@@ -226,7 +226,6 @@ void MainWindow::buildMenu()
                        {nullptr, "SavePicture1", "Save Picture", [this] { files_->savePicture(); }},
                        {nullptr, "SaveForAnalysis1", "Save for Analysis...", [this] { files_->saveForAnalysis(); }},
                    });
-    addItems(edit, {{nullptr, "RecordProperties1", tr("Record Properties..."), [this] { records_->editFocusedRecord(); }}});
     // For reports: after the long-standing items, which keep their places.
     edit->addSeparator();
     addItems(edit, {
@@ -239,6 +238,8 @@ void MainWindow::buildMenu()
                        {nullptr, "Print1", "Print...", [this] { printSpectraReport(chart_, spectra_); }, QKeySequence::Print},
                        {nullptr, "PrintPreview1", "Print Preview...", [this] { previewSpectraReport(chart_, spectra_); }},
                    });
+    edit->addSeparator();
+    addItems(edit, {{nullptr, "RecordProperties1", tr("Record Properties..."), [this] { records_->editFocusedRecord(); }}});
     for (const char* name : {"CopyChart1", "Print1", "PrintPreview1"})
         chartActions_ << edit->findChild<QAction*>(name);
     QMenu* help = bar->addMenu("Help");
