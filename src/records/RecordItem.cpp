@@ -36,24 +36,29 @@ std::optional<std::string> RecordItem::scalingFault(const RecordScaling& scaling
 
 std::vector<double> RecordItem::valuesAt(const std::vector<double>& periods) const
 {
+    std::size_t reached = 0;
+    while (reached < periods.size() && periods[reached] >= 0 && periods[reached] <= longestPeriod)
+        ++reached;
+    std::vector<double> missing;
     {
         const std::lock_guard<std::mutex> lock(cacheLock_);
-        for (const auto& [asked, values] : cache_) {
-            if (asked == periods)
-                return values;
+        for (std::size_t i = 0; i < reached; ++i) {
+            if (cache_.count(periods[i]) == 0)
+                missing.push_back(periods[i]);
         }
     }
-    std::vector<double> taken;
-    taken.reserve(periods.size());
-    for (const double period : periods) {
-        if (!(period >= 0 && period <= longestPeriod))
-            break;
-        taken.push_back(period);
-    }
-    std::vector<double> values =
-        taken.empty() ? std::vector<double>{} : pseudoSpectralAcceleration(scaled_, record_->step, taken, scaling_.damping);
+    // Computed outside the lock: another thread may compute the same periods
+    // meanwhile, to the same values.
+    std::vector<double> computed;
+    if (!missing.empty())
+        computed = pseudoSpectralAcceleration(scaled_, record_->step, missing, scaling_.damping);
     const std::lock_guard<std::mutex> lock(cacheLock_);
-    cache_.emplace_back(periods, values);
+    for (std::size_t k = 0; k < missing.size(); ++k)
+        cache_.emplace(missing[k], computed[k]);
+    std::vector<double> values;
+    values.reserve(reached);
+    for (std::size_t i = 0; i < reached; ++i)
+        values.push_back(cache_.at(periods[i]));
     return values;
 }
 

@@ -11,6 +11,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -86,8 +87,11 @@ private:
     double factor_ = 1;
     std::vector<double> scaled_;
 
+    // Every period computed so far and its value: a list asked again, or a
+    // period of one list that another held (the grid's 0.05 s steps among the
+    // chart's 0.01 s ones), is not computed twice.
     mutable std::mutex cacheLock_;
-    mutable std::vector<std::pair<std::vector<double>, std::vector<double>>> cache_;
+    mutable std::unordered_map<double, double> cache_;
 };
 
 // The record item of an item, or null for an item of another kind.
