@@ -200,6 +200,14 @@
         <source>, rare earthquake</source>
         <translation>，罕遇地震</translation>
     </message>
+    <message>
+        <source>The target peak must be above 0 cm/s².</source>
+        <translation>目标峰值必须大于 0 cm/s²。</translation>
+    </message>
+    <message>
+        <source>The damping ratio of a record must be at least 0 and below 1.</source>
+        <translation>地震记录的阻尼比必须不小于 0 且小于 1。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -311,6 +319,14 @@
         <source>  Welcome to my Website :</source>
         <translation>  欢迎访问网站：</translation>
     </message>
+    <message>
+        <source>Add Records...</source>
+        <translation>添加地震记录...</translation>
+    </message>
+    <message>
+        <source>Record Properties...</source>
+        <translation>地震记录属性...</translation>
+    </message>
 </context>
 <context>
     <name>PictureFormat</name>
@@ -339,6 +355,128 @@
     </message>
 </context>
 <context>
+    <name>RecordCommands</name>
+    <message>
+        <source>PEER NGA records (*.AT2 *.at2)</source>
+        <translation>PEER NGA 地震记录 (*.AT2 *.at2)</translation>
+    </message>
+    <message>
+        <source>CSMNC records (*.txt *.TXT *.dat *.DAT)</source>
+        <translation>CSMNC 地震记录 (*.txt *.TXT *.dat *.DAT)</translation>
+    </message>
+    <message>
+        <source>K-NET/KiK-net records (*.EW *.NS *.UD *.EW1 *.NS1 *.UD1 *.EW2 *.NS2 *.UD2)</source>
+        <translation>K-NET/KiK-net 地震记录 (*.EW *.NS *.UD *.EW1 *.NS1 *.UD1 *.EW2 *.NS2 *.UD2)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Add Records</source>
+        <translation>添加地震记录</translation>
+    </message>
+    <message>
+        <source>Reading records and computing their spectra...</source>
+        <translation>正在读取地震记录并计算其反应谱...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>This file could not be added as a record:</source>
+        <translation>此文件不能作为地震记录添加：</translation>
+    </message>
+    <message>
+        <source>These files could not be added as records:</source>
+        <translation>以下文件不能作为地震记录添加：</translation>
+    </message>
+    <message>
+        <source>Click the record in the list first.</source>
+        <translation>请先在列表中单击该地震记录。</translation>
+    </message>
+</context>
+<context>
+    <name>RecordPropertiesDialog</name>
+    <message>
+        <source>Record Properties - %1</source>
+        <translation>地震记录属性 - %1</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>文件：</translation>
+    </message>
+    <message>
+        <source>Layout:</source>
+        <translation>格式：</translation>
+    </message>
+    <message>
+        <source>Points:</source>
+        <translation>点数：</translation>
+    </message>
+    <message>
+        <source>Step:</source>
+        <translation>时间步长：</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Duration:</source>
+        <translation>持续时间：</translation>
+    </message>
+    <message>
+        <source>Peak as recorded:</source>
+        <translation>原始峰值加速度：</translation>
+    </message>
+    <message>
+        <source>%1 cm/s² (%2 g)</source>
+        <translation>%1 cm/s² (%2 g)</translation>
+    </message>
+    <message>
+        <source>Effective duration:</source>
+        <translation>有效持续时间：</translation>
+    </message>
+    <message>
+        <source>Artificial, seed:</source>
+        <translation>人工波，随机种子：</translation>
+    </message>
+    <message>
+        <source>Envelope t1, t2, c:</source>
+        <translation>强度包络 t1, t2, c：</translation>
+    </message>
+    <message>
+        <source>%1 s, %2 s, %3 1/s</source>
+        <translation>%1 s, %2 s, %3 1/s</translation>
+    </message>
+    <message>
+        <source>Largest deviation:</source>
+        <translation>最大偏差：</translation>
+    </message>
+    <message>
+        <source>%1 at %2 s</source>
+        <translation>%1（T = %2 s）</translation>
+    </message>
+    <message>
+        <source>Mean deviation:</source>
+        <translation>平均偏差：</translation>
+    </message>
+    <message>
+        <source>&amp;As recorded</source>
+        <translation>保持原始记录(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Target peak (cm/s²):</source>
+        <translation>目标峰值(&amp;T) (cm/s²)：</translation>
+    </message>
+    <message>
+        <source>&amp;Damping ratio:</source>
+        <translation>阻尼比(&amp;D)：</translation>
+    </message>
+</context>
+<context>
     <name>ReportPage</name>
     <message>
         <source>Name</source>
@@ -359,6 +497,14 @@
     <message>
         <source>Damping Ratio</source>
         <translation>阻尼比</translation>
+    </message>
+    <message>
+        <source>Record: %1</source>
+        <translation>地震记录：%1</translation>
+    </message>
+    <message>
+        <source>Peak %1 cm/s²</source>
+        <translation>峰值 %1 cm/s²</translation>
     </message>
 </context>
 <context>

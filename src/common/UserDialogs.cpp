@@ -17,6 +17,12 @@ std::optional<QString> UserDialogs::askOpenFileName(const OpenFileRequest&)
     return std::nullopt;
 }
 
+QStringList UserDialogs::askOpenFileNames(const OpenFileRequest& request)
+{
+    const std::optional<QString> one = askOpenFileName(request);
+    return one && !one->isEmpty() ? QStringList{*one} : QStringList{};
+}
+
 UserDialogs::SaveChoice UserDialogs::askSaveChanges(const QString&)
 {
     return SaveChoice::Cancel;

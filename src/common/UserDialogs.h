@@ -28,6 +28,8 @@ struct OpenFileRequest {
     QString title;
     QString filter;      // e.g. "Kavrel_Spect sets (*.kspect)"
     QString initialDir;
+    // Every file type offered, `filter` first; empty: `filter` and all files.
+    QStringList filters;
 };
 
 class UserDialogs {
@@ -59,6 +61,9 @@ public:
     // Asks for an existing file to open; nothing when the user cancels. One
     // that cannot ask (no window) answers cancel.
     virtual std::optional<QString> askOpenFileName(const OpenFileRequest& request);
+    // Asks for one or more existing files to open; empty when the user
+    // cancels. Unless overridden: askOpenFileName's one file.
+    virtual QStringList askOpenFileNames(const OpenFileRequest& request);
     // Asks whether to save changes before they would be lost, with the three
     // answers Save, Discard and Cancel. One that cannot ask answers Cancel,
     // so that nothing is lost unasked.

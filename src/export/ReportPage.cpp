@@ -1,5 +1,6 @@
 #include "export/ReportPage.h"
 
+#include "records/RecordItem.h"
 #include "spectrum/KavrelSpectrum.h"
 #include "spectrum/SpectrumSet.h"
 #include "text/NarrowText.h"
@@ -21,9 +22,18 @@ QList<QStringList> parameterTable(const SpectrumSet& spectra, const std::vector<
     for (int i = 0; i < spectra.size(); ++i) {
         if (static_cast<std::size_t>(i) >= drawn.size() || !drawn[static_cast<std::size_t>(i)])
             continue;
-        const KavrelSpectrum& s = spectra.at(i);
-        rows << QStringList{fromNarrow(s.responseName), QString::fromStdString(s.codeName()),
-                            formatGeneral(s.alphaMax), formatGeneral(s.tg), formatGeneral(s.dampingRatio)};
+        const SetItem& item = spectra.item(i);
+        if (const KavrelSpectrum* s = codeSpectrumOf(item)) {
+            rows << QStringList{fromNarrow(s->responseName), QString::fromStdString(s->codeName()),
+                                formatGeneral(s->alphaMax), formatGeneral(s->tg), formatGeneral(s->dampingRatio)};
+        } else if (const RecordItem* r = recordItemOf(item)) {
+            rows << QStringList{
+                fromNarrow(r->name()),
+                QCoreApplication::translate("ReportPage", "Record: %1")
+                    .arg(QString::fromStdString(r->record().sourceFileName)),
+                QCoreApplication::translate("ReportPage", "Peak %1 cm/s²").arg(formatGeneral(r->usedPeakGal())),
+                QString(), formatGeneral(r->scaling().damping)};
+        }
     }
     return rows;
 }

@@ -16,7 +16,9 @@ class SpectrumSet;
 // drawn (`drawn[i]` for the set's spectrum i; the legend can hide a curve
 // whose check mark stays set), in the set's order: name, design code,
 // AlphaMax, Tg, damping ratio, numbers in the general form of the user's
-// locale. A spectrum without an entry in `drawn` is not drawn.
+// locale. A spectrum without an entry in `drawn` is not drawn. A record's
+// row gives its name, its file, the peak it is scaled to and the damping of
+// its spectrum: "Record: RSN1.AT2", "Peak 220 cm/s²", "", "0.05".
 QList<QStringList> parameterTable(const SpectrumSet& spectra, const std::vector<bool>& drawn);
 
 struct ReportLayout {

@@ -13,6 +13,8 @@ QStringList spectrumFileNames(const SetContents& contents, const QString& suffix
     QStringList names;
     QSet<QString> taken;  // case-folded, for file systems that ignore case
     for (const SetSpectrum& s : contents) {
+        if (s.isRecord())
+            continue;
         const QString base = spectrumFileBase(s.name);
         QString name = base + u'.' + suffix;
         for (int n = 2; taken.contains(name.toCaseFolded()); ++n)
@@ -31,10 +33,12 @@ QStringList writeSetAsFiles(const SetContents& contents, const QString& folder, 
     std::vector<FileContent> files;
     files.reserve(contents.size());
     QStringList paths;
-    for (std::size_t i = 0; i < contents.size(); ++i) {
-        const SetSpectrum& s = contents[i];
+    // Records have no spectrum file of their own: their names were skipped too.
+    for (const SetSpectrum& s : contents) {
+        if (s.isRecord())
+            continue;
         const KavrelSpectrum spectrum(s.name, s.alphaMax, s.tg, s.dampingRatio, s.codeType);
-        paths << dir.filePath(names[static_cast<qsizetype>(i)]);
+        paths << dir.filePath(names[paths.size()]);
         files.emplace_back(paths.last(), format.build(spectrum));
     }
     writeFilesTogether(files, opening);

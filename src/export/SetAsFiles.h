@@ -10,7 +10,8 @@
 
 class KavrelSpectrum;
 
-// One file per spectrum of a set, for scripts (kspect --set).
+// One file per code spectrum of a set, for scripts (kspect --set); the
+// records of a set are not spectrum files and are passed over.
 
 // The content of one spectrum's file in some format, and the suffix of such
 // files without the dot ("txt", "csv", ...).

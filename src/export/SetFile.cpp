@@ -3,6 +3,7 @@
 #include "common/BoundedRead.h"
 #include "export/JsonKeys.h"
 #include "export/SafeFileWriter.h"
+#include "records/RecordReader.h"
 #include "inputs/InputRules.h"
 #include "spectrum/KavrelSpectrum.h"
 #include "spectrum/SpectrumSet.h"
@@ -41,10 +42,14 @@ public:
     explicit Refusal(QString fileName) : prefix_(quoted(fileName) + QStringLiteral(": ")) {}
 
     [[noreturn]] void file(const QString& what) const { throw SetFileError(prefix_ + what); }
-    [[noreturn]] void spectrum(int index, const QString& what) const
+    [[noreturn]] void spectrum(int index, const QString& what) const { entry(spectrumLabel(index), what); }
+    // An item named by its label: "spectrum 3", "record 4 (\"RSN953\")".
+    [[noreturn]] void entry(const QString& label, const QString& what) const
     {
-        file(QStringLiteral("spectrum %1 %2").arg(index + 1).arg(what));
+        file(label + QLatin1Char(' ') + what);
     }
+
+    static QString spectrumLabel(int index) { return QStringLiteral("spectrum %1").arg(index + 1); }
 
 private:
     QString prefix_;
@@ -66,15 +71,22 @@ QString describeSyntaxError(const QByteArray& bytes, const QJsonParseError& erro
 class SpectrumReader {
 public:
     SpectrumReader(const Refusal& refuse, int index, const QJsonObject& object)
-        : refuse_(refuse), index_(index), object_(object)
+        : SpectrumReader(refuse, Refusal::spectrumLabel(index), object)
     {
     }
+    SpectrumReader(const Refusal& refuse, QString label, const QJsonObject& object)
+        : refuse_(refuse), label_(std::move(label)), object_(object)
+    {
+    }
+
+    [[noreturn]] void refuse(const QString& what) const { refuse_.entry(label_, what); }
+    const QJsonObject& object() const { return object_; }
 
     QJsonValue required(const char* key) const
     {
         const QJsonValue value = object_.value(QLatin1String(key));
         if (value.isUndefined())
-            refuse_.spectrum(index_, QStringLiteral("has no \"%1\"").arg(QLatin1String(key)));
+            refuse(QStringLiteral("has no \"%1\"").arg(QLatin1String(key)));
         return value;
     }
 
@@ -97,7 +109,7 @@ public:
             wrongType(key, "a finite number");
         const std::optional<double> accepted = numberAccepted(number);
         if (!accepted)
-            refuse_.spectrum(index_, QStringLiteral("has a negative \"%1\" (%2)")
+            refuse(QStringLiteral("has a negative \"%1\" (%2)")
                                          .arg(QLatin1String(key))
                                          .arg(shortestQString(number)));
         return *accepted;
@@ -126,7 +138,7 @@ public:
             if (part.isUndefined())
                 return std::string();
             if (!part.isString())
-                refuse_.spectrum(index_, QStringLiteral("has \"origin\" whose \"%1\" is not a text")
+                refuse(QStringLiteral("has \"origin\" whose \"%1\" is not a text")
                                              .arg(QLatin1String(key)));
             return part.toString().toStdString();
         };
@@ -135,40 +147,41 @@ public:
             if (part.isUndefined())
                 return false;
             if (!part.isBool())
-                refuse_.spectrum(index_, QStringLiteral("has \"origin\" whose \"%1\" is not true or false")
+                refuse(QStringLiteral("has \"origin\" whose \"%1\" is not true or false")
                                              .arg(QLatin1String(key)));
             return part.toBool();
         };
         return {word("intensity"), word("action"), word("site"), word("group"), rule("rareTg"), rule("vertical")};
     }
 
-private:
     [[noreturn]] void wrongType(const char* key, const char* kind) const
     {
-        refuse_.spectrum(index_, QStringLiteral("has \"%1\" that is not %2")
+        refuse(QStringLiteral("has \"%1\" that is not %2")
                                      .arg(QLatin1String(key), QLatin1String(kind)));
     }
 
+private:
+
     const Refusal& refuse_;
-    int index_;
+    QString label_;
     const QJsonObject& object_;
 };
 
-std::string checkedName(const Refusal& refuse, int index, const QString& name)
+std::string checkedName(const Refusal& refuse, const QString& label, const QString& name)
 {
     const std::string narrow = toNarrow(name);
     if (fromNarrow(narrow) != name)
-        refuse.spectrum(index, QStringLiteral("has the name %1, which this system's text encoding cannot hold")
+        refuse.entry(label, QStringLiteral("has the name %1, which this system's text encoding cannot hold")
                                    .arg(quoted(name)));
     // The window trims a typed name, so a name with blanks at its ends was
     // not made by it and would look like another.
     if (!name.isEmpty() && (name.front().unicode() <= 0x20 || name.back().unicode() <= 0x20))
-        refuse.spectrum(index, QStringLiteral("has the name %1, which begins or ends with a blank").arg(quoted(name)));
+        refuse.entry(label, QStringLiteral("has the name %1, which begins or ends with a blank").arg(quoted(name)));
     switch (SpectrumSet::checkNameForm(narrow)) {
     case SpectrumSet::NameCheck::Empty:
-        refuse.spectrum(index, QStringLiteral("has an empty name"));
+        refuse.entry(label, QStringLiteral("has an empty name"));
     case SpectrumSet::NameCheck::TooLong:
-        refuse.spectrum(index, QStringLiteral("has the name %1, which is not less than %2 bytes")
+        refuse.entry(label, QStringLiteral("has the name %1, which is not less than %2 bytes")
                                    .arg(quoted(name))
                                    .arg(SpectrumSet::NameLimit));
     default:
@@ -187,6 +200,129 @@ std::int32_t codeTypeOf(const Refusal& refuse, int index, const QString& code)
     refuse.spectrum(index, QStringLiteral("has the unknown code %1").arg(quoted(code)));
 }
 
+
+// A record's entry: its record, its use and, for an artificial one, what made it.
+QJsonObject recordEntry(const SetSpectrum& item)
+{
+    const SetRecord& r = *item.record;
+    QJsonObject entry{
+        {"kind", QStringLiteral("record")},
+        {"name", fromNarrow(item.name)},
+        {"file", QString::fromStdString(r.record->sourceFileName)},
+        {"layout", QLatin1String(recordLayoutName(r.record->layout))},
+        {"unit", QLatin1String(accelerationUnitName(r.record->unitAsRead))},
+        {"step", r.record->step},
+        {"dampingRatio", r.scaling.damping},
+        {"visible", item.visible},
+        {"source", r.artificial ? QStringLiteral("artificial") : QStringLiteral("natural")},
+    };
+    if (r.scaling.targetPeakGal)
+        entry.insert("targetPeak", *r.scaling.targetPeakGal);
+    if (r.artificial) {
+        const ArtificialFigures& a = *r.artificial;
+        entry.insert("artificial",
+                     QJsonObject{{"seed", QString::number(a.seed)},
+                                 {"envelope", QJsonObject{{"riseEnd", a.envelope.riseEnd},
+                                                          {"strongEnd", a.envelope.strongEnd},
+                                                          {"decay", a.envelope.decay}}},
+                                 {"match", QJsonObject{{"largestDeviation", a.match.largestDeviation},
+                                                       {"largestDeviationPeriod", a.match.largestDeviationPeriod},
+                                                       {"meanDeviation", a.match.meanDeviation}}}});
+    }
+    QJsonArray samples;
+    for (const double value : r.record->accelerationG)
+        samples.append(value);
+    entry.insert("samples", samples);
+    return entry;
+}
+
+// A number of a part of a record entry ("envelope", "match"), finite.
+double partNumber(const SpectrumReader& read, const char* part, const QJsonObject& object, const char* key)
+{
+    const QJsonValue value = object.value(QLatin1String(key));
+    if (!value.isDouble() || !std::isfinite(value.toDouble()))
+        read.refuse(QStringLiteral("has \"%1\" whose \"%2\" is missing or not a finite number")
+                        .arg(QLatin1String(part), QLatin1String(key)));
+    return value.toDouble();
+}
+
+QJsonObject partObject(const SpectrumReader& read, const QJsonObject& object, const char* key)
+{
+    const QJsonValue value = object.value(QLatin1String(key));
+    if (!value.isObject())
+        read.refuse(QStringLiteral("has no \"%1\" object").arg(QLatin1String(key)));
+    return value.toObject();
+}
+
+ArtificialFigures readArtificial(const SpectrumReader& read)
+{
+    const QJsonObject artificial = partObject(read, read.object(), "artificial");
+    ArtificialFigures figures;
+    const QJsonValue seed = artificial.value("seed");
+    bool seedRead = false;
+    if (seed.isString())
+        figures.seed = seed.toString().toULongLong(&seedRead, 10);
+    if (!seedRead)
+        read.refuse(QStringLiteral("has \"artificial\" whose \"seed\" is not a whole number in a text"));
+    const QJsonObject envelope = partObject(read, artificial, "envelope");
+    figures.envelope.riseEnd = partNumber(read, "envelope", envelope, "riseEnd");
+    figures.envelope.strongEnd = partNumber(read, "envelope", envelope, "strongEnd");
+    figures.envelope.decay = partNumber(read, "envelope", envelope, "decay");
+    const QJsonObject match = partObject(read, artificial, "match");
+    figures.match.largestDeviation = partNumber(read, "match", match, "largestDeviation");
+    figures.match.largestDeviationPeriod = partNumber(read, "match", match, "largestDeviationPeriod");
+    figures.match.meanDeviation = partNumber(read, "match", match, "meanDeviation");
+    return figures;
+}
+
+// The record of an entry whose name is already checked; every fault names
+// the file and the record.
+SetRecord readRecordEntry(const SpectrumReader& read)
+{
+    auto record = std::make_shared<GroundMotionRecord>();
+    record->sourceFileName = read.text("file").toStdString();
+    const std::string layout = read.text("layout").toStdString();
+    if (!recordLayoutFromName(layout, record->layout))
+        read.refuse(QStringLiteral("has the unknown layout %1").arg(quoted(QString::fromStdString(layout))));
+    const std::string unit = read.text("unit").toStdString();
+    if (!accelerationUnitFromName(unit, record->unitAsRead))
+        read.refuse(QStringLiteral("has the unknown unit %1").arg(quoted(QString::fromStdString(unit))));
+    record->step = read.number("step");
+    if (!(record->step > 0))
+        read.refuse(QStringLiteral("has a \"step\" of 0"));
+
+    const QJsonValue samples = read.required("samples");
+    if (!samples.isArray())
+        read.wrongType("samples", "a list");
+    const QJsonArray values = samples.toArray();
+    if (values.size() < 2)
+        read.refuse(QStringLiteral("has fewer than 2 samples"));
+    if (static_cast<std::size_t>(values.size()) > maxRecordValues)
+        read.refuse(QStringLiteral("has more than %1 samples").arg(maxRecordValues));
+    record->accelerationG.reserve(static_cast<std::size_t>(values.size()));
+    for (qsizetype k = 0; k < values.size(); ++k) {
+        const QJsonValue value = values.at(k);
+        if (!value.isDouble() || !std::isfinite(value.toDouble()))
+            read.refuse(QStringLiteral("has sample %1 that is not a finite number").arg(k + 1));
+        record->accelerationG.push_back(value.toDouble());
+    }
+
+    SetRecord r;
+    const QJsonValue target = read.object().value("targetPeak");
+    if (!target.isUndefined() && !target.isNull())
+        r.scaling.targetPeakGal = read.number("targetPeak");
+    r.scaling.damping = read.number("dampingRatio");
+    if (const std::optional<std::string> fault = RecordItem::scalingFault(r.scaling))
+        read.refuse(QStringLiteral("cannot be used: %1").arg(QString::fromStdString(*fault)));
+    const QString source = read.text("source");
+    if (source == QLatin1String("artificial"))
+        r.artificial = readArtificial(read);
+    else if (source != QLatin1String("natural"))
+        read.refuse(QStringLiteral("has the unknown source %1 (natural or artificial)").arg(quoted(source)));
+    r.record = std::move(record);
+    return r;
+}
+
 } // namespace
 
 SetContents setContentsOf(const SpectrumSet& set)
@@ -194,9 +330,19 @@ SetContents setContentsOf(const SpectrumSet& set)
     SetContents contents;
     contents.reserve(static_cast<std::size_t>(set.size()));
     for (int i = 0; i < set.size(); ++i) {
-        const KavrelSpectrum& s = set.at(i);
-        contents.push_back({s.responseName, s.codeType, s.alphaMax, s.tg, s.dampingRatio, set.isVisible(i),
-                            set.origin(i)});
+        const SetItem& item = set.item(i);
+        if (const KavrelSpectrum* s = codeSpectrumOf(item)) {
+            contents.push_back({s->responseName, s->codeType, s->alphaMax, s->tg, s->dampingRatio, set.isVisible(i),
+                                set.origin(i), std::nullopt});
+        } else if (const RecordItem* r = recordItemOf(item)) {
+            SetSpectrum entry;
+            entry.name = r->name();
+            entry.visible = set.isVisible(i);
+            auto record = std::make_shared<GroundMotionRecord>(r->record());
+            record->name = r->name();
+            entry.record = SetRecord{std::move(record), r->scaling(), r->artificial()};
+            contents.push_back(std::move(entry));
+        }
     }
     return contents;
 }
@@ -204,7 +350,13 @@ SetContents setContentsOf(const SpectrumSet& set)
 QByteArray buildSetFile(const SetContents& contents)
 {
     QJsonArray spectra;
+    bool anyRecord = false;
     for (const SetSpectrum& s : contents) {
+        if (s.isRecord()) {
+            spectra.append(recordEntry(s));
+            anyRecord = true;
+            continue;
+        }
         QJsonObject entry{
             {"name", fromNarrow(s.name)},
             {"code", QString::fromStdString(codeNameOf(s.codeType))},
@@ -231,7 +383,10 @@ QByteArray buildSetFile(const SetContents& contents)
         }
         spectra.append(entry);
     }
-    const QJsonObject root{{"format", formatTag}, {"version", setFileVersion}, {"spectra", spectra}};
+    // Sets of code spectra alone keep the first version, readable by every
+    // program that reads set files.
+    const int version = anyRecord ? setFileVersion : spectraOnlySetFileVersion;
+    const QJsonObject root{{"format", formatTag}, {"version", version}, {"spectra", spectra}};
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -284,9 +439,31 @@ SetContents parseSetFile(const QByteArray& bytes, const QString& fileName)
         if (!value.isObject())
             refuse.spectrum(i, QStringLiteral("is not an object"));
         const QJsonObject object = value.toObject();
+        const QJsonValue kind = object.value("kind");
+        const bool isRecord = kind == QJsonValue(QStringLiteral("record"));
+        if (!kind.isUndefined() && !isRecord && kind != QJsonValue(QStringLiteral("spectrum")))
+            refuse.spectrum(i, QStringLiteral("has an unknown \"kind\" (spectrum or record)"));
+        if (isRecord) {
+            if (version.toDouble() < setFileVersion)
+                refuse.file(QStringLiteral("holds record %1, which set files of version %2 do not hold")
+                                .arg(i + 1)
+                                .arg(spectraOnlySetFileVersion));
+            const QString label = QStringLiteral("record %1").arg(i + 1);
+            SetSpectrum s;
+            s.name = checkedName(refuse, label, SpectrumReader(refuse, label, object).text("name"));
+            const SpectrumReader read(refuse, label + QStringLiteral(" (%1)").arg(quoted(fromNarrow(s.name))), object);
+            const auto [first, isNew] = firstOfName.emplace(s.name, i);
+            if (!isNew)
+                read.refuse(QStringLiteral("has the name of item %1").arg(first->second + 1));
+            s.visible = read.flag("visible", true);
+            s.record = readRecordEntry(read);
+            std::const_pointer_cast<GroundMotionRecord>(s.record->record)->name = s.name;
+            contents.push_back(std::move(s));
+            continue;
+        }
         const SpectrumReader read(refuse, i, object);
         SetSpectrum s;
-        s.name = checkedName(refuse, i, read.text("name"));
+        s.name = checkedName(refuse, Refusal::spectrumLabel(i), read.text("name"));
         const auto [first, isNew] = firstOfName.emplace(s.name, i);
         if (!isNew)
             refuse.spectrum(i, QStringLiteral("has the name %1, as spectrum %2 has")
@@ -327,6 +504,11 @@ void replaceSetContents(SpectrumSet& set, const SetContents& contents)
 {
     set.clear();
     for (const SetSpectrum& s : contents) {
+        if (s.isRecord()) {
+            set.add(std::make_unique<RecordItem>(s.name, s.record->record, s.record->scaling, s.record->artificial),
+                    s.visible);
+            continue;
+        }
         set.add(std::make_unique<KavrelSpectrum>(s.name, s.alphaMax, s.tg, s.dampingRatio, s.codeType), s.visible,
                 s.origin);
     }

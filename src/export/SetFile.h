@@ -2,11 +2,14 @@
 
 #include "common/BoundedRead.h"
 #include "common/KavrelError.h"
+#include "records/RecordItem.h"
 #include "spectrum/SpectrumOrigin.h"
 
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,8 +21,26 @@ class SpectrumSet;
 //                 "visible", "origin": {"intensity", "action", "site", "group"}}]}
 // in the set's order. Numbers are written in their shortest form that reads
 // back as the same double; names are the narrow names as UTF-16 text.
+//
+// Version 2 adds records to the same list, in their places among the
+// spectra: {"kind": "record", "name", "file", "layout", "unit", "step",
+// "targetPeak" (cm/s^2; absent: as recorded), "dampingRatio", "visible",
+// "source": "natural" or "artificial", for artificial ones "artificial":
+// {"seed" (decimal text), "envelope": {"riseEnd", "strongEnd", "decay"},
+// "match": {"largestDeviation", "largestDeviationPeriod", "meanDeviation"}},
+// "samples": [accelerations in g]}. A set without records is written as
+// version 1, byte for byte as before.
 
-// One spectrum of a set file, as read or about to be written.
+// A record item of a set file: the record as read and how it is used.
+struct SetRecord {
+    std::shared_ptr<const GroundMotionRecord> record;
+    RecordScaling scaling;
+    std::optional<ArtificialFigures> artificial;
+};
+
+// One item of a set file, as read or about to be written: a code spectrum,
+// or a record where `record` holds one (then only `name` and `visible` of
+// the spectrum's fields count).
 struct SetSpectrum {
     std::string name;  // narrow text, as the set keeps it
     std::int32_t codeType = 0;
@@ -28,6 +49,9 @@ struct SetSpectrum {
     double dampingRatio = 0;
     bool visible = true;
     SpectrumOrigin origin;
+    std::optional<SetRecord> record = std::nullopt;
+
+    bool isRecord() const { return record.has_value(); }
 };
 using SetContents = std::vector<SetSpectrum>;
 
@@ -38,7 +62,10 @@ public:
     using KavrelError::KavrelError;
 };
 
-constexpr int setFileVersion = 1;
+// The version written for a set with records, and the newest one read.
+constexpr int setFileVersion = 2;
+// The version written for a set of code spectra alone.
+constexpr int spectraOnlySetFileVersion = 1;
 constexpr const char* setFileSuffix = "kspect";
 
 // What the set holds, in its order.

@@ -1,12 +1,17 @@
 #include "export/SpectrumCsv.h"
 
 #include "export/SafeFileWriter.h"
+#include "records/RecordItem.h"
+#include "spectrum/SetItem.h"
 #include "spectrum/KavrelSpectrum.h"
 #include "spectrum/SpectrumSampling.h"
 #include "text/NarrowText.h"
 #include "text/NumberText.h"
 
 #include <QIODevice>
+
+#include <initializer_list>
+#include <memory>
 
 namespace {
 
@@ -57,14 +62,20 @@ private:
     std::string out_;
 };
 
+void heading(CsvLines& csv, std::initializer_list<const char*> columns)
+{
+    const char* last = *(columns.end() - 1);
+    for (const char* column : columns) {
+        csv.text(column);
+        if (column != last)
+            csv.separator();
+    }
+    csv.endLine();
+}
+
 void writeParameterTable(CsvLines& csv, const std::vector<const KavrelSpectrum*>& spectra)
 {
-    for (const char* column : {"ResponseName", "DesignCode", "Alphamax", "Tg(s)"}) {
-        csv.text(column);
-        csv.separator();
-    }
-    csv.text("DampingRatio");
-    csv.endLine();
+    heading(csv, {"ResponseName", "DesignCode", "Alphamax", "Tg(s)", "DampingRatio"});
     for (const KavrelSpectrum* s : spectra) {
         csv.name(s->responseName);
         csv.separator();
@@ -79,34 +90,50 @@ void writeParameterTable(CsvLines& csv, const std::vector<const KavrelSpectrum*>
     }
 }
 
-void writeDataTable(CsvLines& csv, const std::vector<const KavrelSpectrum*>& spectra)
+void writeRecordTable(CsvLines& csv, const std::vector<const RecordItem*>& records)
+{
+    heading(csv, {"RecordName", "File", "TargetPeak(cm/s^2)", "DampingRatio"});
+    for (const RecordItem* r : records) {
+        csv.name(r->name());
+        csv.separator();
+        csv.name(toNarrow(QString::fromStdString(r->record().sourceFileName)));
+        csv.separator();
+        csv.general(r->usedPeakGal());
+        csv.separator();
+        csv.general(r->scaling().damping);
+        csv.endLine();
+    }
+}
+
+void writeDataTable(CsvLines& csv, const std::vector<const SetItem*>& items)
 {
     csv.separator();
-    for (const KavrelSpectrum* s : spectra) {
-        csv.name(s->responseName);
+    for (const SetItem* item : items) {
+        csv.name(item->name());
         csv.separator();
     }
     csv.endLine();
 
     csv.text("Period(s)");
     csv.separator();
-    for (std::size_t k = 0; k < spectra.size(); ++k) {
+    for (std::size_t k = 0; k < items.size(); ++k) {
         csv.text("Sa(g)");
         csv.separator();
     }
     csv.endLine();
 
-    // The curves' periods, so that the file holds what the chart draws.
-    const int count = curvePeriodCount();
-    for (int i = 0; i < count; ++i) {
-        const double period = curvePeriod(i);
-        csv.period(period);
+    // The curves' periods, so that the file holds what the chart draws; every
+    // item reaches them all (0 ... 6.0 s).
+    const std::vector<double>& periods = curvePeriodList();
+    std::vector<std::vector<double>> columns;
+    columns.reserve(items.size());
+    for (const SetItem* item : items)
+        columns.push_back(item->valuesAt(periods));
+    for (std::size_t i = 0; i < periods.size(); ++i) {
+        csv.period(periods[i]);
         csv.separator();
-        for (const KavrelSpectrum* s : spectra) {
-            // Every period lies within 0 ... 6.0 s, which alphaAt always takes.
-            double alpha = 0.0;
-            s->alphaAt(period, alpha);
-            csv.coefficient(alpha);
+        for (const std::vector<double>& column : columns) {
+            csv.coefficient(i < column.size() ? column[i] : 0.0);
             csv.separator();
         }
         csv.endLine();
@@ -115,16 +142,43 @@ void writeDataTable(CsvLines& csv, const std::vector<const KavrelSpectrum*>& spe
 
 } // namespace
 
+QByteArray buildSpectrumCsv(const std::vector<const SetItem*>& items, const QLocale& locale)
+{
+    std::vector<const KavrelSpectrum*> spectra;
+    std::vector<const RecordItem*> records;
+    for (const SetItem* item : items) {
+        if (const KavrelSpectrum* spectrum = codeSpectrumOf(*item))
+            spectra.push_back(spectrum);
+        else if (const RecordItem* record = recordItemOf(*item))
+            records.push_back(record);
+    }
+    // A data row holds "0.00," and a "0.0000E+00," per item; a little more
+    // for the tables' heads, a negative value or a wide separator.
+    const auto rows = static_cast<std::size_t>(curvePeriodCount());
+    CsvLines csv(locale, 4096 + items.size() * 128 + rows * (8 + items.size() * 12));
+    if (!spectra.empty() || records.empty()) {
+        writeParameterTable(csv, spectra);
+        csv.endLine();
+    }
+    if (!records.empty()) {
+        writeRecordTable(csv, records);
+        csv.endLine();
+    }
+    writeDataTable(csv, items);
+    return csv.result();
+}
+
 QByteArray buildSpectrumCsv(const std::vector<const KavrelSpectrum*>& spectra, const QLocale& locale)
 {
-    // A data row holds "0.00," and a "0.0000E+00," per spectrum; a little
-    // more for the tables' heads, a negative value or a wide separator.
-    const auto rows = static_cast<std::size_t>(curvePeriodCount());
-    CsvLines csv(locale, 4096 + spectra.size() * 128 + rows * (8 + spectra.size() * 12));
-    writeParameterTable(csv, spectra);
-    csv.endLine();
-    writeDataTable(csv, spectra);
-    return csv.result();
+    std::vector<std::unique_ptr<CodeSpectrumItem>> borrowed;
+    std::vector<const SetItem*> items;
+    borrowed.reserve(spectra.size());
+    items.reserve(spectra.size());
+    for (const KavrelSpectrum* spectrum : spectra) {
+        borrowed.push_back(CodeSpectrumItem::borrowing(*spectrum));
+        items.push_back(borrowed.back().get());
+    }
+    return buildSpectrumCsv(items, locale);
 }
 
 void writeSpectrumCsv(QIODevice* device, const std::vector<const KavrelSpectrum*>& spectra,
@@ -137,4 +191,9 @@ void saveSpectrumCsv(const QString& path, const std::vector<const KavrelSpectrum
                      const QLocale& locale)
 {
     writeFileAtomically(path, buildSpectrumCsv(spectra, locale));
+}
+
+void saveSpectrumCsv(const QString& path, const std::vector<const SetItem*>& items, const QLocale& locale)
+{
+    writeFileAtomically(path, buildSpectrumCsv(items, locale));
 }

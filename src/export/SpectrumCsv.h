@@ -7,10 +7,14 @@
 
 class KavrelSpectrum;
 class QIODevice;
+class SetItem;
 
-// The data file of Save Data: a parameter table with one row per spectrum,
-// an empty line, then all spectra side by side at the 601 periods
-// 0.00 ... 6.00 s (a name row, a label row, one row per period). Every line
+// The data file of Save Data: a parameter table with one row per code
+// spectrum, an empty line, then all items side by side at the 601 periods
+// 0.00 ... 6.00 s (a name row, a label row, one row per period). Records add
+// a table of their own between the two (name, file, the peak they are scaled
+// to in cm/s^2, damping), followed by an empty line; a list of records alone
+// has only that table. A list without records gives the same bytes as ever. Every line
 // ends with CR LF, the last one too; there is no byte-order mark. Names are
 // written as their narrow bytes; numbers use `locale`'s decimal separator.
 //
@@ -19,7 +23,9 @@ class QIODevice;
 // separator, a double quote or a line break is written in double quotes with
 // its quotes doubled; other names are written as they are.
 
-// The complete file content for `spectra`, in the given order.
+// The complete file content for `items`, in the given order.
+QByteArray buildSpectrumCsv(const std::vector<const SetItem*>& items, const QLocale& locale = QLocale());
+// The same for code spectra alone.
 QByteArray buildSpectrumCsv(const std::vector<const KavrelSpectrum*>& spectra,
                             const QLocale& locale = QLocale());
 
@@ -32,4 +38,6 @@ void writeSpectrumCsv(QIODevice* device, const std::vector<const KavrelSpectrum*
 // existing file as it was on failure. Throws KavrelError
 // "Cannot create file "<full path>". <reason>" or "Stream write error".
 void saveSpectrumCsv(const QString& path, const std::vector<const KavrelSpectrum*>& spectra,
+                     const QLocale& locale = QLocale());
+void saveSpectrumCsv(const QString& path, const std::vector<const SetItem*>& items,
                      const QLocale& locale = QLocale());

@@ -137,3 +137,26 @@ int choiceOfWord(const SelectionChoices& choices, const QString& word)
 {
     return static_cast<int>(choiceWords(choices).indexOf(word));
 }
+
+InputRead<std::optional<double>> readTargetPeak(const QString& text, bool asRecorded, const QLocale& locale)
+{
+    if (asRecorded)
+        return {std::nullopt, {}};
+    double value = 0;
+    if (!parseLocaleDouble(text.trimmed(), value, locale))
+        return {std::nullopt, notANumberMessage(text)};
+    if (!(value > 0) || !std::isfinite(value))
+        return {std::nullopt, QCoreApplication::translate("InputRules", "The target peak must be above 0 cm/s².")};
+    return {value, {}};
+}
+
+InputRead<double> readRecordDamping(const QString& text, const QLocale& locale)
+{
+    double value = 0;
+    if (!parseLocaleDouble(text.trimmed(), value, locale))
+        return {0, notANumberMessage(text)};
+    if (!(value >= 0 && value < 1))
+        return {0, QCoreApplication::translate("InputRules",
+                                               "The damping ratio of a record must be at least 0 and below 1.")};
+    return {value == 0 ? 0.0 : value, {}};
+}

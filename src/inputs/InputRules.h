@@ -41,6 +41,12 @@ std::optional<double> numberAccepted(double value);
 QString notANumberMessage(const QString& text);
 QString negativeMessage(NumberInput which);
 
+// A record's target peak as typed, cm/s^2: a number above 0 (nothing when
+// `asRecorded`), and its damping ratio: at least 0 and below 1.
+InputRead<std::optional<double>> readTargetPeak(const QString& text, bool asRecorded,
+                                                const QLocale& locale = QLocale());
+InputRead<double> readRecordDamping(const QString& text, const QLocale& locale = QLocale());
+
 // How Tg came about when a code rule changed it, e.g. "0.40 s + 0.05 s, rare
 // earthquake"; empty when it is the table's value.
 QString tgNote(const CodeParameters& parameters, const QLocale& locale = QLocale());

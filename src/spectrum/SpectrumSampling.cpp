@@ -26,6 +26,28 @@ double gridPeriod(int j)
     return j * gridStep;
 }
 
+const std::vector<double>& curvePeriodList()
+{
+    static const std::vector<double> periods = [] {
+        std::vector<double> list(static_cast<std::size_t>(curvePeriodCount()));
+        for (std::size_t i = 0; i < list.size(); ++i)
+            list[i] = curvePeriod(static_cast<int>(i));
+        return list;
+    }();
+    return periods;
+}
+
+const std::vector<double>& gridPeriodList()
+{
+    static const std::vector<double> periods = [] {
+        std::vector<double> list(gridPeriodCount);
+        for (std::size_t j = 0; j < list.size(); ++j)
+            list[j] = gridPeriod(static_cast<int>(j));
+        return list;
+    }();
+    return periods;
+}
+
 std::vector<SpectrumPoint> sampleCurve(const KavrelSpectrum& spectrum)
 {
     const int n = curvePeriodCount();

@@ -20,6 +20,11 @@ double curvePeriod(int i);
 constexpr int gridPeriodCount = 121;
 double gridPeriod(int j);
 
+// The same periods as lists, made once: what the chart and the grid ask
+// every item of the set for.
+const std::vector<double>& curvePeriodList();
+const std::vector<double>& gridPeriodList();
+
 // The curve's points, in order; sampling stops at the first refused period.
 std::vector<SpectrumPoint> sampleCurve(const KavrelSpectrum& spectrum);
 

@@ -4,16 +4,17 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 SpectrumSet::Listener::~Listener() = default;
 
 SpectrumSet::SpectrumSet() = default;
 
-// Each spectrum is released once, in creation order, as Delete All does.
+// Each item is released once, in creation order, as Delete All does.
 SpectrumSet::~SpectrumSet()
 {
     for (Entry& entry : entries_)
-        entry.spectrum.reset();
+        entry.item.reset();
 }
 
 SpectrumSet::NameCheck SpectrumSet::checkNameForm(const std::string& name)
@@ -39,10 +40,15 @@ void SpectrumSet::checkIndex(int index) const
         throw std::out_of_range("no spectrum at that position of the set");
 }
 
-const KavrelSpectrum& SpectrumSet::at(int index) const
+const SetItem& SpectrumSet::item(int index) const
 {
     checkIndex(index);
-    return *entries_[static_cast<std::size_t>(index)].spectrum;
+    return *entries_[static_cast<std::size_t>(index)].item;
+}
+
+const KavrelSpectrum* SpectrumSet::spectrumAt(int index) const
+{
+    return codeSpectrumOf(item(index));
 }
 
 bool SpectrumSet::isVisible(int index) const
@@ -67,18 +73,27 @@ int SpectrumSet::indexOf(const std::string& name) const
 void SpectrumSet::renumberFrom(int index)
 {
     for (std::size_t i = static_cast<std::size_t>(index); i < entries_.size(); ++i)
-        positions_[entries_[i].spectrum->responseName] = static_cast<int>(i);
+        positions_[entries_[i].item->name()] = static_cast<int>(i);
 }
 
 const KavrelSpectrum& SpectrumSet::add(std::unique_ptr<KavrelSpectrum> spectrum, bool visible,
                                        SpectrumOrigin origin)
 {
-    if (!spectrum || checkName(spectrum->responseName) != NameCheck::Accepted)
+    if (!spectrum)
         throw std::invalid_argument("the spectrum's name cannot join the set");
-    entries_.push_back({std::move(spectrum), visible, std::move(origin)});
+    return static_cast<const CodeSpectrumItem&>(
+               add(std::make_unique<CodeSpectrumItem>(std::move(spectrum)), visible, std::move(origin)))
+        .spectrum();
+}
+
+const SetItem& SpectrumSet::add(std::unique_ptr<SetItem> item, bool visible, SpectrumOrigin origin)
+{
+    if (!item || checkName(item->name()) != NameCheck::Accepted)
+        throw std::invalid_argument("the item's name cannot join the set");
+    entries_.push_back({std::move(item), visible, std::move(origin)});
     const int index = size() - 1;
-    const KavrelSpectrum& added = *entries_.back().spectrum;
-    positions_.emplace(added.responseName, index);
+    const SetItem& added = *entries_.back().item;
+    positions_.emplace(added.name(), index);
     // A view that cannot take the spectrum (memory exhausted) undoes the
     // addition everywhere it was made, so that all views still agree.
     std::size_t told = 0;
@@ -86,8 +101,8 @@ const KavrelSpectrum& SpectrumSet::add(std::unique_ptr<KavrelSpectrum> spectrum,
         for (; told < listeners_.size(); ++told)
             listeners_[told]->spectrumAdded(index, added);
     } catch (...) {
-        const std::unique_ptr<KavrelSpectrum> undone = std::move(entries_.back().spectrum);
-        positions_.erase(undone->responseName);
+        const std::unique_ptr<SetItem> undone = std::move(entries_.back().item);
+        positions_.erase(undone->name());
         entries_.pop_back();
         for (std::size_t i = 0; i < told; ++i)
             listeners_[i]->spectrumRemoved(index);
@@ -101,9 +116,9 @@ void SpectrumSet::remove(int index)
 {
     checkIndex(index);
     // Out of the set before the views hear of it, released after them.
-    std::unique_ptr<KavrelSpectrum> removed = std::move(entries_[static_cast<std::size_t>(index)].spectrum);
+    std::unique_ptr<SetItem> removed = std::move(entries_[static_cast<std::size_t>(index)].item);
     entries_.erase(entries_.begin() + index);
-    positions_.erase(removed->responseName);
+    positions_.erase(removed->name());
     renumberFrom(index);
     ++revision_;
     for (Listener* listener : listeners_)
@@ -119,7 +134,20 @@ void SpectrumSet::clear()
     for (Listener* listener : listeners_)
         listener->spectraCleared();
     for (Entry& entry : removed)
-        entry.spectrum.reset();
+        entry.item.reset();
+}
+
+void SpectrumSet::replace(int index, std::unique_ptr<SetItem> item)
+{
+    checkIndex(index);
+    std::unique_ptr<SetItem>& place = entries_[static_cast<std::size_t>(index)].item;
+    if (!item || item->name() != place->name() || item->kind() != place->kind())
+        throw std::invalid_argument("only an item of the same name and kind can take the place");
+    // The old item stays alive until every view has taken the new one.
+    const std::unique_ptr<SetItem> old = std::exchange(place, std::move(item));
+    ++revision_;
+    for (Listener* listener : listeners_)
+        listener->itemChanged(index, *place);
 }
 
 void SpectrumSet::setVisible(int index, bool visible)

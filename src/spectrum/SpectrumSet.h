@@ -1,5 +1,6 @@
 #pragma once
 
+#include "spectrum/SetItem.h"
 #include "spectrum/SpectrumOrigin.h"
 
 #include <cstdint>
@@ -10,19 +11,22 @@
 
 class KavrelSpectrum;
 
-// The created spectra in creation order, owned, each with its check mark
-// (whether its curve is meant to be shown). Names are unique, compared byte
-// for byte. The views (chart, check list, grid) follow the set through its
-// listeners instead of matching names among themselves.
+// The set's items (code spectra and records) in creation order, owned, each
+// with its check mark (whether its curve is meant to be shown). Names are
+// unique, compared byte for byte. The views (chart, check list, grid) follow
+// the set through its listeners instead of matching names among themselves.
 class SpectrumSet {
 public:
     class Listener {
     public:
         virtual ~Listener();
-        virtual void spectrumAdded(int index, const KavrelSpectrum& spectrum) = 0;
+        virtual void spectrumAdded(int index, const SetItem& item) = 0;
         virtual void spectrumRemoved(int index) = 0;
         virtual void spectraCleared() = 0;
         virtual void visibilityChanged(int index, bool visible) = 0;
+        // The item at `index` was replaced by one of the same name and kind
+        // whose values differ (a record's target peak or damping).
+        virtual void itemChanged(int index, const SetItem& item) = 0;
     };
 
     // Why a name cannot be given to a new spectrum.
@@ -42,7 +46,9 @@ public:
 
     int size() const { return static_cast<int>(entries_.size()); }
     bool empty() const { return entries_.empty(); }
-    const KavrelSpectrum& at(int index) const;
+    const SetItem& item(int index) const;
+    // The code spectrum at `index`, or null where the item is a record.
+    const KavrelSpectrum* spectrumAt(int index) const;
     bool isVisible(int index) const;
     const SpectrumOrigin& origin(int index) const;
     // Position of the spectrum of that name, or -1.
@@ -53,8 +59,14 @@ public:
     // listeners see its check mark already set. Throws std::invalid_argument,
     // changing nothing, when its name is refused by checkName; an exception
     // from a listener is passed on after the addition has been undone.
+    const SetItem& add(std::unique_ptr<SetItem> item, bool visible = true, SpectrumOrigin origin = {});
+    // A code spectrum as an item.
     const KavrelSpectrum& add(std::unique_ptr<KavrelSpectrum> spectrum, bool visible = true,
                               SpectrumOrigin origin = {});
+    // Puts `item` in the place of the one at `index`, which it must match in
+    // name and kind (std::invalid_argument otherwise, changing nothing); the
+    // check mark and origin stay.
+    void replace(int index, std::unique_ptr<SetItem> item);
     void remove(int index);
     void clear();
     void setVisible(int index, bool visible);
@@ -68,7 +80,7 @@ public:
 
 private:
     struct Entry {
-        std::unique_ptr<KavrelSpectrum> spectrum;
+        std::unique_ptr<SetItem> item;
         bool visible;
         SpectrumOrigin origin;
     };

@@ -57,6 +57,17 @@ QFont boldTitleFont()
     return font;
 }
 
+// An overflowed value cannot set a range; the axis follows the finite ones.
+double finiteMaximum(const QList<QPointF>& points)
+{
+    double maximum = 0;
+    for (const QPointF& p : points) {
+        if (std::isfinite(p.y()))
+            maximum = std::max(maximum, p.y());
+    }
+    return maximum;
+}
+
 } // namespace
 
 ChartControl::ChartControl(QWidget* parent)
@@ -109,7 +120,7 @@ ChartControl::ChartControl(QWidget* parent)
     updateLeftAxis();
 }
 
-QLineSeries* ChartControl::addCurve(const QString& title, const QList<QPointF>& points)
+QLineSeries* ChartControl::addCurve(const QString& title, const QList<QPointF>& points, Qt::PenStyle style)
 {
     // Owned by the chart control without being its child: a child's deletion
     // searches and shifts the list of all the others (see releaseCurves).
@@ -118,17 +129,13 @@ QLineSeries* ChartControl::addCurve(const QString& title, const QList<QPointF>& 
     curve->replace(points);
     curve->setMarkerSize(2);
     curve->setPointsVisible(false);
-    double maximum = 0;
-    for (const QPointF& p : points) {
-        // An overflowed value cannot set a range; the axis follows the finite ones.
-        if (std::isfinite(p.y()))
-            maximum = std::max(maximum, p.y());
-    }
+    const double maximum = finiteMaximum(points);
     curveMaximum_.insert(curve, maximum);
     const int slot = slots_.take();
     curveSlot_.insert(curve, slot);
     QPen pen(palette_.at(slot % palette_.size()));
     pen.setWidth(2);
+    pen.setStyle(style);
     curve->setPen(pen);
     curves_.append(curve);
     connect(curve, &QLineSeries::visibleChanged, this, [this] {
@@ -395,4 +402,13 @@ void ChartControl::changeEvent(QEvent* event)
     if (event->type() == QEvent::LanguageChange)
         showAxisTitles();
     QChartView::changeEvent(event);
+}
+
+void ChartControl::setCurvePoints(QLineSeries* curve, const QList<QPointF>& points)
+{
+    curve->replace(points);
+    curveMaximum_.insert(curve, finiteMaximum(points));
+    recomputeShownMaximum();
+    updateLeftAxis();
+    curveLayer_->update();
 }

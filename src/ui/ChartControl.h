@@ -33,7 +33,9 @@ public:
     // Adds a curve drawn in the chart theme's colour for the lowest place no
     // other curve holds (as Qt Charts colours its series), filled with
     // `points` in order, active, pen width 2, hidden circle markers of size 2.
-    QLineSeries* addCurve(const QString& title, const QList<QPointF>& points);
+    QLineSeries* addCurve(const QString& title, const QList<QPointF>& points, Qt::PenStyle style = Qt::SolidLine);
+    // New points for a curve already drawn (a record scaled anew).
+    void setCurvePoints(QLineSeries* curve, const QList<QPointF>& points);
     // Takes the curve off the chart and releases it.
     void removeCurve(QLineSeries* curve);
     void removeAllCurves();

@@ -36,9 +36,9 @@ void FileCommands::saveData()
     data_.fileName = "Spectrum";
     if (!data_.execute())
         return;
-    std::vector<const KavrelSpectrum*> all;
+    std::vector<const SetItem*> all;
     for (int i = 0; i < spectra_.size(); ++i)
-        all.push_back(&spectra_.at(i));
+        all.push_back(&spectra_.item(i));
     saveSpectrumCsv(data_.fileName, all);
     userDialogs().information(QCoreApplication::translate("FileCommands", "Export Completed"));
     picture_.initialDir = data_.initialDir;

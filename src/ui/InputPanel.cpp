@@ -215,6 +215,16 @@ bool InputPanel::readNumber(QLineEdit* field, NumberInput which, double& value)
     return true;
 }
 
+bool InputPanel::readAlphaMaxAndDamping(double& alphaMax, double& dampingRatio)
+{
+    if (!readNumber(alphaMaxEdit, NumberInput::AlphaMax, alphaMax_)
+        || !readNumber(dampingEdit, NumberInput::DampingRatio, dampingRatio_))
+        return false;
+    alphaMax = alphaMax_;
+    dampingRatio = dampingRatio_;
+    return true;
+}
+
 std::optional<SpectrumInputs> InputPanel::readInputs()
 {
     const InputRead<std::string> name = readName(nameEdit->text());

@@ -42,6 +42,10 @@ public:
     // nothing. Values read before a refusal are kept, as the boxes show them.
     std::optional<SpectrumInputs> readInputs();
     void focusName();
+    // AlphaMax and the damping ratio alone, read and checked as Create reads
+    // them (a refusal shows its warning and moves the focus): what a record
+    // added now is scaled and damped by.
+    bool readAlphaMaxAndDamping(double& alphaMax, double& dampingRatio);
 
     std::int32_t codeType() const { return codeType_; }
     std::int32_t intensityIndex() const { return intensityIndex_; }

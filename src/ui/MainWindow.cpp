@@ -18,6 +18,7 @@
 #include "ui/KavrelApplication.h"
 #include "ui/LanguageSwitch.h"
 #include "ui/LinkLabel.h"
+#include "ui/RecordCommands.h"
 #include "ui/ModalDialog.h"
 #include "ui/ReportCommands.h"
 #include "ui/SetDocument.h"
@@ -32,6 +33,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidgetItem>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -67,6 +69,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
                                              QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     document_ = new SetDocument(spectra_, folder, this);
     buildLayout();
+    records_ = new RecordCommands(spectra_, inputPanel_, checkList_, this);
     buildMenu();
     buildStatusBar();
     setTabOrder();
@@ -105,6 +108,10 @@ void MainWindow::followSet()
         guarded([this, index, checked] { spectra_.setVisible(index, checked); })();
     });
     connect(chart_, &ChartControl::doubleClicked, this, guarded([this] { toggleGraphPanel(); }));
+    // A record's entry opens its properties; a code spectrum's has none to show.
+    connect(checkList_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* entry) {
+        guarded([this, entry] { records_->editRecord(checkList_->row(entry)); })();
+    });
 }
 
 QWidget* MainWindow::buildCommandPanel()
@@ -215,6 +222,8 @@ void MainWindow::buildMenu()
                        {nullptr, "OpenSet1", QT_TR_NOOP("Open Set..."), [this] { document_->openSet(); }, QKeySequence(Qt::CTRL | Qt::Key_O)},
                        {nullptr, "SaveSet1", QT_TR_NOOP("Save Set..."), [this] { document_->saveSet(); }, QKeySequence(Qt::CTRL | Qt::Key_S)},
                    });
+    addItems(file, {{nullptr, "AddRecords1", QT_TR_NOOP("Add Records..."), [this] { records_->addRecords(); },
+                     QKeySequence(Qt::CTRL | Qt::Key_R)}});
     QMenu* recentMenu = addMenu(file, "RecentSets1", QT_TR_NOOP("Recent Sets"));
     // Filled when opened, so that every window shows what was used last.
     document_->attachRecentMenu(recentMenu);
@@ -241,6 +250,8 @@ void MainWindow::buildMenu()
                        {nullptr, "Print1", QT_TR_NOOP("Print..."), [this] { printSpectraReport(chart_, spectra_); }, QKeySequence::Print},
                        {nullptr, "PrintPreview1", QT_TR_NOOP("Print Preview..."), [this] { previewSpectraReport(chart_, spectra_); }},
                    });
+    edit->addSeparator();
+    addItems(edit, {{nullptr, "RecordProperties1", QT_TR_NOOP("Record Properties..."), [this] { records_->editFocusedRecord(); }}});
     for (const char* name : {"CopyChart1", "Print1", "PrintPreview1"})
         chartActions_ << edit->findChild<QAction*>(name);
     QMenu* view = addMenu(nullptr, "View1", QT_TR_NOOP("View"));
@@ -397,15 +408,25 @@ void MainWindow::changeEvent(QEvent* event)
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (!SetDocument::droppedSetFile(event->mimeData()).isEmpty())
+    if (!SetDocument::droppedSetFile(event->mimeData()).isEmpty()
+        || !RecordCommands::droppedRecordFiles(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
+// A set file dropped opens as a set, as ever; other files are added as records.
 void MainWindow::dropEvent(QDropEvent* event)
 {
     const QString path = SetDocument::droppedSetFile(event->mimeData());
-    if (path.isEmpty())
+    if (path.isEmpty()) {
+        const QStringList records = RecordCommands::droppedRecordFiles(event->mimeData());
+        if (records.isEmpty())
+            return;
+        event->acceptProposedAction();
+        QMetaObject::invokeMethod(
+            this, [this, records] { guarded([this, records] { records_->addRecordFiles(records); })(); },
+            Qt::QueuedConnection);
         return;
+    }
     event->acceptProposedAction();
     // Opened once the drop is over, so that no question runs inside the
     // drag and drop machinery of the desktop.

@@ -25,6 +25,7 @@ class QMenu;
 class QGroupBox;
 class QAction;
 class QPrinter;
+class RecordCommands;
 class QPushButton;
 class SetDocument;
 class StringGrid;
@@ -46,6 +47,8 @@ public:
     void toggleGraphPanel();
     // The shown set as a document: its file, unsaved changes, recent sets.
     SetDocument& document() const { return *document_; }
+    // Add Records, dropped record files, a record's properties.
+    RecordCommands& records() const { return *records_; }
 
     const SpectrumSet& spectra() const { return spectra_; }
     InputPanel* inputPanel() const { return inputPanel_; }
@@ -80,6 +83,7 @@ private:
     ExcelOp excelOptions_;
     std::unique_ptr<FileCommands> files_;
     SetDocument* document_ = nullptr;
+    RecordCommands* records_ = nullptr;
 
     InputPanel* inputPanel_ = nullptr;
     ChartControl* chart_ = nullptr;

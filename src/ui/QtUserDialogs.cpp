@@ -110,22 +110,41 @@ std::optional<SaveFileAnswer> QtUserDialogs::askSaveFile(const SaveFileRequest& 
     return SaveFileAnswer{chosen.first(), dialog.selectedNameFilter()};
 }
 
-std::optional<QString> QtUserDialogs::askOpenFileName(const OpenFileRequest& request)
+namespace {
+
+QStringList askOpenFiles(QWidget* owner, const OpenFileRequest& request, QFileDialog::FileMode mode)
 {
-    QFileDialog dialog(boxOwner());
+    QFileDialog dialog(owner);
     // The same dialog as for saving, so that both look alike everywhere.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setFileMode(mode);
     if (!request.title.isEmpty())
         dialog.setWindowTitle(request.title);
-    if (!request.filter.isEmpty())
+    if (!request.filters.isEmpty())
+        dialog.setNameFilters(request.filters);
+    else if (!request.filter.isEmpty())
         dialog.setNameFilters({request.filter, QCoreApplication::translate("QtUserDialogs", "All files (*)")});
     if (!request.initialDir.isEmpty())
         dialog.setDirectory(request.initialDir);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles();
+}
+
+} // namespace
+
+std::optional<QString> QtUserDialogs::askOpenFileName(const OpenFileRequest& request)
+{
+    const QStringList files = askOpenFiles(boxOwner(), request, QFileDialog::ExistingFile);
+    if (files.isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().first();
+    return files.first();
+}
+
+QStringList QtUserDialogs::askOpenFileNames(const OpenFileRequest& request)
+{
+    return askOpenFiles(boxOwner(), request, QFileDialog::ExistingFiles);
 }
 
 UserDialogs::SaveChoice QtUserDialogs::askSaveChanges(const QString& text)

@@ -7,6 +7,8 @@
 #include "common/UserDialogs.h"
 #include "export/AnalysisFile.h"
 #include "export/SpectrumFileName.h"
+#include "export/TimeHistoryFile.h"
+#include "records/RecordItem.h"
 #include "spectrum/KavrelSpectrum.h"
 #include "ui/CheckListBox.h"
 
@@ -49,6 +51,17 @@ void saveSpectrumForAnalysis(const KavrelSpectrum& spectrum, SaveDialog& dialog)
     saveAnalysisFile(dialog.fileName, spectrum, options);
 }
 
+void saveRecordForAnalysis(const RecordItem& record, SaveDialog& dialog)
+{
+    dialog.fileName = spectrumFileBase(record.name());
+    dialog.defaultExt = filterSuffix(dialog.filter);
+    if (!dialog.execute())
+        return;
+    TimeHistoryFileOptions options;
+    options.format = formatOfFilter(dialog.filter);
+    saveTimeHistoryFile(dialog.fileName, record.scaledRecord(), options);
+}
+
 void saveForAnalysis(const SpectrumSet& spectra, const CheckListBox& checkList, SaveDialog& dialog)
 {
     if (spectra.empty()) {
@@ -62,5 +75,8 @@ void saveForAnalysis(const SpectrumSet& spectra, const CheckListBox& checkList, 
             QCoreApplication::translate("SaveForAnalysis", "Click the spectrum to save in the list first."));
         return;
     }
-    saveSpectrumForAnalysis(spectra.at(entry), dialog);
+    if (const KavrelSpectrum* spectrum = spectra.spectrumAt(entry))
+        saveSpectrumForAnalysis(*spectrum, dialog);
+    else if (const RecordItem* record = recordItemOf(spectra.item(entry)))
+        saveRecordForAnalysis(*record, dialog);
 }

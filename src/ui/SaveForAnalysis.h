@@ -2,6 +2,7 @@
 
 class CheckListBox;
 class KavrelSpectrum;
+class RecordItem;
 class QString;
 class SaveDialog;
 class SpectrumSet;
@@ -20,7 +21,12 @@ void setUpAnalysisDialog(SaveDialog& dialog, const QString& initialDir);
 // existing file is then left as it was.
 void saveSpectrumForAnalysis(const KavrelSpectrum& spectrum, SaveDialog& dialog);
 
-// The menu command on the window's spectra: saves the one with the focus
-// rectangle in `checkList` (as Delete takes it), or the only one. With none
-// created, or several and none with the focus, it says so and stops.
+// The same for a record: its scaled acceleration history as the time-history
+// file of the program picked (export/TimeHistoryFile).
+void saveRecordForAnalysis(const RecordItem& record, SaveDialog& dialog);
+
+// The menu command on the window's items: saves the one with the focus
+// rectangle in `checkList` (as Delete takes it), or the only one, a spectrum
+// as a spectrum file, a record as a history. With none created, or several
+// and none with the focus, it says so and stops.
 void saveForAnalysis(const SpectrumSet& spectra, const CheckListBox& checkList, SaveDialog& dialog);

@@ -1,6 +1,5 @@
 #include "ui/SetViews.h"
 
-#include "spectrum/KavrelSpectrum.h"
 #include "spectrum/SpectrumSampling.h"
 #include "text/NarrowText.h"
 #include "text/NumberText.h"
@@ -18,14 +17,21 @@ constexpr int nameColumnWidth = 85;
 
 ChartFollowsSet::ChartFollowsSet(const SpectrumSet& set, ChartControl* chart) : set_(set), chart_(chart) {}
 
-void ChartFollowsSet::spectrumAdded(int index, const KavrelSpectrum& spectrum)
+QList<QPointF> ChartFollowsSet::curvePoints(const SetItem& item)
 {
+    const std::vector<double>& periods = curvePeriodList();
+    const std::vector<double> values = item.valuesAt(periods);
     QList<QPointF> points;
-    const auto samples = sampleCurve(spectrum);
-    points.reserve(static_cast<qsizetype>(samples.size()));
-    for (const SpectrumPoint& p : samples)
-        points.append(QPointF(p.period, p.alpha));
-    QLineSeries* curve = chart_->addCurve(fromNarrow(spectrum.responseName), points);
+    points.reserve(static_cast<qsizetype>(values.size()));
+    for (std::size_t i = 0; i < values.size(); ++i)
+        points.append(QPointF(periods[i], values[i]));
+    return points;
+}
+
+void ChartFollowsSet::spectrumAdded(int index, const SetItem& item)
+{
+    const Qt::PenStyle style = item.lineStyle() == SetItem::LineStyle::Dashed ? Qt::DashLine : Qt::SolidLine;
+    QLineSeries* curve = chart_->addCurve(fromNarrow(item.name()), curvePoints(item), style);
     // A spectrum opened from a set file may come unticked.
     if (!set_.isVisible(index))
         curve->setVisible(false);
@@ -47,11 +53,16 @@ void ChartFollowsSet::visibilityChanged(int, bool)
         chart_->curve(i)->setVisible(set_.isVisible(i));
 }
 
+void ChartFollowsSet::itemChanged(int index, const SetItem& item)
+{
+    chart_->setCurvePoints(chart_->curve(index), curvePoints(item));
+}
+
 CheckListFollowsSet::CheckListFollowsSet(const SpectrumSet& set, CheckListBox* list) : set_(set), list_(list) {}
 
-void CheckListFollowsSet::spectrumAdded(int index, const KavrelSpectrum& spectrum)
+void CheckListFollowsSet::spectrumAdded(int index, const SetItem& item)
 {
-    list_->addEntry(fromNarrow(spectrum.responseName));
+    list_->addEntry(fromNarrow(item.name()));
     list_->setChecked(list_->count() - 1, set_.isVisible(index));
 }
 
@@ -88,21 +99,26 @@ void GridFollowsSet::writeNameHeading()
     grid_->setCells(0, 0, QCoreApplication::translate("GridFollowsSet", " Name"));
 }
 
-QStringList GridFollowsSet::rowTexts(const KavrelSpectrum& spectrum)
+QStringList GridFollowsSet::rowTexts(const SetItem& item)
 {
     QStringList cells;
     cells.reserve(gridColumns);
-    cells << fromNarrow(spectrum.responseName);
-    for (double alpha : sampleGrid(spectrum))
-        cells << formatFixed(alpha, 6);
+    cells << fromNarrow(item.name());
+    for (double value : item.valuesAt(gridPeriodList()))
+        cells << formatFixed(value, 6);
     return cells;
 }
 
-void GridFollowsSet::spectrumAdded(int index, const KavrelSpectrum& spectrum)
+void GridFollowsSet::spectrumAdded(int index, const SetItem& item)
 {
     const int row = index + 1;
     grid_->setRowCount(set_.size() + 1);
-    grid_->grid()->setRow(row, rowTexts(spectrum));
+    grid_->grid()->setRow(row, rowTexts(item));
+}
+
+void GridFollowsSet::itemChanged(int index, const SetItem& item)
+{
+    grid_->grid()->setRow(index + 1, rowTexts(item));
 }
 
 // Rows below a removed spectrum move up; with none left one empty row stays.
@@ -128,6 +144,6 @@ void GridFollowsSet::rebuild()
     std::vector<QStringList> rows;
     rows.reserve(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i)
-        rows.push_back(rowTexts(set_.at(i)));
+        rows.push_back(rowTexts(set_.item(i)));
     grid_->grid()->setDataRows(std::move(rows));
 }

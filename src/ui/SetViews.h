@@ -2,6 +2,8 @@
 
 #include "spectrum/SpectrumSet.h"
 
+#include <QList>
+#include <QPointF>
 #include <QStringList>
 
 class ChartControl;
@@ -17,10 +19,14 @@ class StringGrid;
 class ChartFollowsSet : public SpectrumSet::Listener {
 public:
     ChartFollowsSet(const SpectrumSet& set, ChartControl* chart);
-    void spectrumAdded(int index, const KavrelSpectrum& spectrum) override;
+    void spectrumAdded(int index, const SetItem& item) override;
     void spectrumRemoved(int index) override;
     void spectraCleared() override;
     void visibilityChanged(int index, bool visible) override;
+    void itemChanged(int index, const SetItem& item) override;
+
+    // The item's curve: its values at the chart's periods.
+    static QList<QPointF> curvePoints(const SetItem& item);
 
 private:
     const SpectrumSet& set_;
@@ -31,10 +37,11 @@ private:
 class CheckListFollowsSet : public SpectrumSet::Listener {
 public:
     CheckListFollowsSet(const SpectrumSet& set, CheckListBox* list);
-    void spectrumAdded(int index, const KavrelSpectrum& spectrum) override;
+    void spectrumAdded(int index, const SetItem& item) override;
     void spectrumRemoved(int index) override;
     void spectraCleared() override;
     void visibilityChanged(int index, bool visible) override;
+    void itemChanged(int, const SetItem&) override {}
 
 private:
     const SpectrumSet& set_;
@@ -50,13 +57,14 @@ public:
     void writeHeader();
     // The name column's heading, in the installed language.
     void writeNameHeading();
-    void spectrumAdded(int index, const KavrelSpectrum& spectrum) override;
+    void spectrumAdded(int index, const SetItem& item) override;
     void spectrumRemoved(int index) override;
     void spectraCleared() override;
     void visibilityChanged(int, bool) override {}
+    void itemChanged(int index, const SetItem& item) override;
 
-    // The grid row of one spectrum: its name and alpha at the grid periods.
-    static QStringList rowTexts(const KavrelSpectrum& spectrum);
+    // The grid row of one item: its name and its values at the grid periods.
+    static QStringList rowTexts(const SetItem& item);
 
 private:
     void rebuild();

@@ -18,15 +18,19 @@ std::unique_ptr<KavrelSpectrum> spectrum(const std::string& name)
 // Writes down what the set told it, one line an event.
 class Journal : public SpectrumSet::Listener {
 public:
-    void spectrumAdded(int index, const KavrelSpectrum& s) override
+    void spectrumAdded(int index, const SetItem& s) override
     {
-        events.push_back("added " + std::to_string(index) + " " + s.responseName);
+        events.push_back("added " + std::to_string(index) + " " + s.name());
     }
     void spectrumRemoved(int index) override { events.push_back("removed " + std::to_string(index)); }
     void spectraCleared() override { events.push_back("cleared"); }
     void visibilityChanged(int index, bool visible) override
     {
         events.push_back("visible " + std::to_string(index) + (visible ? " on" : " off"));
+    }
+    void itemChanged(int index, const SetItem& s) override
+    {
+        events.push_back("changed " + std::to_string(index) + " " + s.name());
     }
     std::vector<std::string> events;
 };
@@ -56,7 +60,8 @@ TEST(SpectrumSet, ARefusedSpectrumChangesNothingAndIsNotAnnounced)
     const int alive = KavrelSpectrum::liveCount();
     EXPECT_THROW(set.add(spectrum("A")), std::invalid_argument);
     EXPECT_THROW(set.add(spectrum("")), std::invalid_argument);
-    EXPECT_THROW(set.add(nullptr), std::invalid_argument);
+    EXPECT_THROW(set.add(std::unique_ptr<KavrelSpectrum>()), std::invalid_argument);
+    EXPECT_THROW(set.add(std::unique_ptr<SetItem>()), std::invalid_argument);
     EXPECT_EQ(set.size(), 1);
     EXPECT_EQ(KavrelSpectrum::liveCount(), alive);  // the refused ones are released
     EXPECT_EQ(journal.events, std::vector<std::string>{"added 0 A"});
@@ -74,7 +79,7 @@ TEST(SpectrumSet, ListenersHearEveryChangeInOrderWithPositions)
     EXPECT_FALSE(set.isVisible(1));
     EXPECT_TRUE(set.isVisible(2));
     set.remove(0);
-    EXPECT_EQ(set.at(0).responseName, "B");
+    EXPECT_EQ(set.item(0).name(), "B");
     EXPECT_FALSE(set.isVisible(0));  // the mark moves with its spectrum
     EXPECT_EQ(set.indexOf("C"), 1);
     EXPECT_EQ(set.indexOf("A"), -1);
@@ -112,7 +117,8 @@ TEST(SpectrumSet, AnAddedSpectrumCarriesItsMarkAndOriginAndEveryChangeCounts)
     struct MarkAtAddition : SpectrumSet::Listener {
         const SpectrumSet* set = nullptr;
         std::vector<bool> seen;
-        void spectrumAdded(int index, const KavrelSpectrum&) override { seen.push_back(set->isVisible(index)); }
+        void spectrumAdded(int index, const SetItem&) override { seen.push_back(set->isVisible(index)); }
+        void itemChanged(int, const SetItem&) override {}
         void spectrumRemoved(int) override {}
         void spectraCleared() override {}
         void visibilityChanged(int, bool) override {}
@@ -158,14 +164,15 @@ TEST(SpectrumSet, NamesAreFoundAtTheirPositionsThroughEveryChange)
 {
     class Refusing : public SpectrumSet::Listener {
     public:
-        void spectrumAdded(int, const KavrelSpectrum& s) override
+        void spectrumAdded(int, const SetItem& s) override
         {
-            if (s.responseName == "X")
+            if (s.name() == "X")
                 throw std::runtime_error("no room");
         }
         void spectrumRemoved(int) override {}
         void spectraCleared() override {}
         void visibilityChanged(int, bool) override {}
+        void itemChanged(int, const SetItem&) override {}
     } refusing;
     SpectrumSet set;
     set.addListener(&refusing);

@@ -81,6 +81,15 @@ public:
         openAnswers.pop_front();
         return answer;
     }
+    QStringList askOpenFileNames(const OpenFileRequest& request) override
+    {
+        openRequests.push_back(request);
+        if (openFilesAnswers.empty())
+            return {};
+        QStringList answer = openFilesAnswers.front();
+        openFilesAnswers.pop_front();
+        return answer;
+    }
     SaveChoice askSaveChanges(const QString& text) override
     {
         saveChangesQuestions << text;
@@ -113,6 +122,7 @@ public:
     std::deque<QString> filterAnswers;  // file types picked; none left: the one offered first
     std::deque<OpenFileRequest> openRequests;
     std::deque<std::optional<QString>> openAnswers;  // nullopt answers "cancel"
+    std::deque<QStringList> openFilesAnswers;        // several files; empty answers "cancel"
     QStringList saveChangesQuestions;
     std::deque<SaveChoice> saveChangesAnswers;       // none left answers Cancel
     QStringList openedUrls;

@@ -39,8 +39,8 @@ TEST_F(CodeRuleBoxesTest, RulesStartOffAndFillOnlyWhatTheTablesFill)
 
     // Create takes what the boxes show.
     create("V");
-    EXPECT_EQ(form->spectra().at(0).alphaMax, 0.325);
-    EXPECT_EQ(form->spectra().at(0).tg, 0.4);
+    EXPECT_EQ(form->spectra().spectrumAt(0)->alphaMax, 0.325);
+    EXPECT_EQ(form->spectra().spectrumAt(0)->tg, 0.4);
 
     click("verticalCheck");
     click("rareTgCheck");

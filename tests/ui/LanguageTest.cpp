@@ -167,7 +167,7 @@ TEST_F(LanguageTest, ChineseReachesEveryWindowAtOnceAndEnglishComesBackAsSpecifi
     EXPECT_EQ(control<QLineEdit>("edt1")->text(), "0.33");
     EXPECT_EQ(control<QComboBox>("cbb5")->currentIndex(), 2);
     ASSERT_EQ(form->spectra().size(), 1);
-    EXPECT_EQ(form->spectra().at(0).responseName, "Frame A");
+    EXPECT_EQ(form->spectra().item(0).name(), "Frame A");
 
     choose("Language_en");
     EXPECT_EQ(userSettings().value("language").toString(), "en");

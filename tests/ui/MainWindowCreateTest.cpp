@@ -109,7 +109,7 @@ TEST_F(MainWindowTest, FirstCreateWithDefaultsShowsTheSpectrumInEveryView)
     clickCreate();
     EXPECT_TRUE(dialogs.boxes.empty());
     ASSERT_EQ(form->spectra().size(), 1);
-    EXPECT_EQ(form->spectra().at(0).responseName, "Spectrum-1");
+    EXPECT_EQ(form->spectra().item(0).name(), "Spectrum-1");
 
     EXPECT_EQ(listTexts(), QStringList{"Spectrum-1"});
     EXPECT_TRUE(form->checkList()->isChecked(0));
@@ -163,7 +163,7 @@ TEST_F(MainWindowTest, ThreeCreatesKeepTheirOrderEverywhere)
     EXPECT_EQ(gridRow(2)[0], "B");
     EXPECT_EQ(gridRow(2)[3], "0.160000");
     EXPECT_EQ(gridRow(3)[0], "C");
-    EXPECT_EQ(form->spectra().at(form->spectra().size() - 1).codeName(), "GB/T 51408-2021");
+    EXPECT_EQ(form->spectra().spectrumAt(form->spectra().size() - 1)->codeName(), "GB/T 51408-2021");
     expectLeftAxisUpTo(0.16);
 }
 
@@ -281,10 +281,11 @@ namespace {
 class FailingView : public SpectrumSet::Listener {
 public:
     explicit FailingView(std::function<void()> fail) : fail_(std::move(fail)) {}
-    void spectrumAdded(int, const KavrelSpectrum&) override { fail_(); }
+    void spectrumAdded(int, const SetItem&) override { fail_(); }
     void spectrumRemoved(int) override {}
     void spectraCleared() override {}
     void visibilityChanged(int, bool) override {}
+    void itemChanged(int, const SetItem&) override {}
 
 private:
     std::function<void()> fail_;

@@ -18,7 +18,7 @@ QByteArray contentOf(const QString& path)
 const KavrelSpectrum* spectrumNamed(const MainWindow& form, const std::string& name)
 {
     const int index = form.spectra().indexOf(name);
-    return index < 0 ? nullptr : &form.spectra().at(index);
+    return index < 0 ? nullptr : form.spectra().spectrumAt(index);
 }
 
 } // namespace

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class CheckListBox;
+class InputPanel;
+class QMimeData;
+class QWidget;
+class SpectrumSet;
+
+// The window's record commands: File > Add Records..., record files dropped
+// on the window, and a record's properties. Files are read and their
+// spectra computed off the GUI thread; the set changes on the GUI thread
+// only, once the work is done.
+class RecordCommands : public QObject {
+    Q_OBJECT
+public:
+    RecordCommands(SpectrumSet& set, InputPanel* inputs, const CheckListBox* list, QWidget* window);
+
+    // Asks for record files and adds them.
+    void addRecords();
+    // Adds the records of `paths`, each an item named after its file, scaled
+    // to the input panel's default target peak, its spectrum at the panel's
+    // damping. Files that cannot be read are named, each with its fault, in
+    // one warning after the others have been added. Cancelling the progress
+    // adds nothing.
+    void addRecordFiles(const QStringList& paths);
+    // The properties of the record of the focused check-list entry.
+    void editFocusedRecord();
+    // The properties of the record at `index`; nothing for a code spectrum.
+    void editRecord(int index);
+
+    // The file types of the open dialog: PEER, CSMNC, K-NET/KiK-net, all files.
+    static QStringList recordFilters();
+    // The local files among dropped ones that are not set files.
+    static QStringList droppedRecordFiles(const QMimeData* data);
+
+private:
+    SpectrumSet& set_;
+    InputPanel* inputs_;
+    const CheckListBox* list_;
+    QWidget* window_;
+    QString folder_;
+    bool busy_ = false;
+};

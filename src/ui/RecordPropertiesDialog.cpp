@@ -1,0 +1,122 @@
+#include "ui/RecordPropertiesDialog.h"
+
+#include "common/UserDialogs.h"
+#include "inputs/InputRules.h"
+#include "records/CodePeaks.h"
+#include "records/RecordMeasures.h"
+#include "text/NarrowText.h"
+#include "text/NumberText.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+
+// A read-only figure: selectable, so that it can be copied.
+QLabel* figure(const QString& text, const char* name, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+QString percent(double share)
+{
+    return formatGeneral(std::round(share * 1000) / 10) + QStringLiteral(" %");
+}
+
+} // namespace
+
+RecordPropertiesDialog::RecordPropertiesDialog(const RecordItem& item, QWidget* parent)
+    : QDialog(parent), scaling_(item.scaling())
+{
+    setObjectName("RecordProperties");
+    setWindowTitle(tr("Record Properties - %1").arg(fromNarrow(item.name())));
+    const GroundMotionRecord& record = item.record();
+    const double peakG = item.recordedPeakG();
+
+    auto* form = new QFormLayout();
+    const auto addFigure = [&](const QString& label, const QString& text, const char* name) {
+        QLabel* value = figure(text, name, this);
+        auto* caption = new QLabel(label, this);
+        caption->setBuddy(value);
+        form->addRow(caption, value);
+    };
+    addFigure(tr("File:"), QString::fromStdString(record.sourceFileName), "recordFile");
+    addFigure(tr("Layout:"), QString::fromLatin1(recordLayoutTitle(record.layout)), "recordLayout");
+    addFigure(tr("Points:"), QLocale().toString(static_cast<qulonglong>(record.count())), "recordPoints");
+    addFigure(tr("Step:"), tr("%1 s").arg(formatGeneral(record.step)), "recordStep");
+    addFigure(tr("Duration:"), tr("%1 s").arg(formatGeneral(record.duration())), "recordDuration");
+    addFigure(tr("Peak as recorded:"),
+              tr("%1 cm/s² (%2 g)").arg(formatFixed(peakG * standardGravityCm, 1), formatFixed(peakG, 4)),
+              "recordPeak");
+    addFigure(tr("Effective duration:"),
+              tr("%1 s").arg(formatGeneral(effectiveDuration(record.accelerationG, record.step))),
+              "recordEffectiveDuration");
+    if (const std::optional<ArtificialFigures>& artificial = item.artificial()) {
+        addFigure(tr("Artificial, seed:"), QString::number(artificial->seed), "recordSeed");
+        addFigure(tr("Envelope t1, t2, c:"),
+                  tr("%1 s, %2 s, %3 1/s")
+                      .arg(formatGeneral(artificial->envelope.riseEnd), formatGeneral(artificial->envelope.strongEnd),
+                           formatGeneral(artificial->envelope.decay)),
+                  "recordEnvelope");
+        addFigure(tr("Largest deviation:"),
+                  tr("%1 at %2 s").arg(percent(artificial->match.largestDeviation),
+                                       formatGeneral(artificial->match.largestDeviationPeriod)),
+                  "recordLargestDeviation");
+        addFigure(tr("Mean deviation:"), percent(artificial->match.meanDeviation), "recordMeanDeviation");
+    }
+
+    targetEdit_ = new QLineEdit(formatGeneral(item.usedPeakGal()), this);
+    targetEdit_->setObjectName("recordTargetPeak");
+    asRecordedCheck_ = new QCheckBox(tr("&As recorded"), this);
+    asRecordedCheck_->setObjectName("recordAsRecorded");
+    asRecordedCheck_->setChecked(!item.scaling().targetPeakGal);
+    targetEdit_->setEnabled(!asRecordedCheck_->isChecked());
+    connect(asRecordedCheck_, &QCheckBox::toggled, targetEdit_, [this](bool on) { targetEdit_->setEnabled(!on); });
+    auto* targetLabel = new QLabel(tr("&Target peak (cm/s²):"), this);
+    targetLabel->setBuddy(targetEdit_);
+    form->addRow(targetLabel, targetEdit_);
+    form->addRow(QString(), asRecordedCheck_);
+
+    dampingEdit_ = new QLineEdit(formatGeneral(item.scaling().damping), this);
+    dampingEdit_->setObjectName("recordDamping");
+    auto* dampingLabel = new QLabel(tr("&Damping ratio:"), this);
+    dampingLabel->setBuddy(dampingEdit_);
+    form->addRow(dampingLabel, dampingEdit_);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->setObjectName("recordButtons");
+    connect(buttons, &QDialogButtonBox::accepted, this, &RecordPropertiesDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &RecordPropertiesDialog::reject);
+    auto* whole = new QVBoxLayout(this);
+    whole->addLayout(form);
+    whole->addWidget(buttons);
+}
+
+void RecordPropertiesDialog::accept()
+{
+    const InputRead<std::optional<double>> target = readTargetPeak(targetEdit_->text(), asRecordedCheck_->isChecked());
+    if (!target.accepted()) {
+        userDialogs().warning(target.refusal);
+        targetEdit_->setFocus();
+        targetEdit_->selectAll();
+        return;
+    }
+    const InputRead<double> damping = readRecordDamping(dampingEdit_->text());
+    if (!damping.accepted()) {
+        userDialogs().warning(damping.refusal);
+        dampingEdit_->setFocus();
+        dampingEdit_->selectAll();
+        return;
+    }
+    scaling_ = RecordScaling{target.value, damping.value};
+    QDialog::accept();
+}
