@@ -9,6 +9,7 @@
 #include "spectrum/StartupDefaults.h"
 #include "text/NarrowText.h"
 #include "ui/AboutDialog.h"
+#include "ui/ArtificialRecordsDialog.h"
 #include "ui/ChartControl.h"
 #include "ui/CheckListBox.h"
 #include "ui/DonationDialog.h"
@@ -229,6 +230,7 @@ void MainWindow::buildMenu()
                        {nullptr, "SavePicture1", QT_TR_NOOP("Save Picture"), [this] { files_->savePicture(); }},
                        {nullptr, "SaveForAnalysis1", QT_TR_NOOP("Save for Analysis..."), [this] { files_->saveForAnalysis(); }},
                    });
+    addItems(edit, {{nullptr, "ArtificialRecords1", QT_TR_NOOP("Artificial Records..."), [this] { generateArtificialRecords(); }}});
     // For reports: after the long-standing items, which keep their places.
     edit->addSeparator();
     addItems(edit, {
@@ -316,6 +318,36 @@ void MainWindow::deleteSpectrum()
     // The list's entries stand for the set's spectra, in the same order.
     if (current < spectra_.size())
         spectra_.remove(current);
+}
+
+void MainWindow::generateArtificialRecords()
+{
+    if (spectra_.empty()) {
+        userDialogs().information(messages::shown(messages::noSpectrum));
+        return;
+    }
+    std::vector<ArtificialRecordsDialog::Target> targets;
+    for (int i = 0; i < spectra_.size(); ++i)
+        targets.emplace_back(fromNarrow(spectra_.at(i).responseName), &spectra_.at(i));
+    // The list's entries stand for the set's spectra, in the same order.
+    const int focused = spectra_.size() == 1 ? 0 : checkList_->currentEntry();
+    const auto taken = [this](const std::string& name) {
+        return spectra_.contains(name) || artificialRecords_.contains(name);
+    };
+    if (artificialSave_.initialDir.isEmpty())
+        artificialSave_.initialDir = files_->analysisDialog().initialDir;
+    ArtificialRecordsDialog dialog(std::move(targets), focused, taken, artificialSave_, this);
+    if (dialog.exec() == QDialog::Accepted && dialog.result())
+        addArtificialRecords(*dialog.result());
+}
+
+void MainWindow::addArtificialRecords(const GeneratedRecords& generated)
+{
+    artificialRecords_.add(generated);
+    QStringList names;
+    for (const NamedArtificialRecord& record : generated.records)
+        names << fromNarrow(record.name);
+    statusBar()->showMessage(tr("Artificial records kept: %1").arg(names.join(QStringLiteral(", "))), savedMessageTime);
 }
 
 void MainWindow::deleteAllSpectra()
