@@ -29,7 +29,7 @@ class SaveDialog;
 // progress dialog that can be cancelled (nothing is kept then); Save...
 // writes them as time-history files; OK hands them over (generating them
 // first when that has not been done). The window never touches the set: its
-// owner takes result() after OK.
+// owner takes generated() after OK.
 class ArtificialRecordsDialog : public QDialog {
     Q_OBJECT
 public:
@@ -45,7 +45,7 @@ public:
     ~ArtificialRecordsDialog() override;
 
     // The records of the last generation, if any and still for the inputs shown.
-    const std::optional<GeneratedRecords>& result() const { return result_; }
+    const std::optional<GeneratedRecords>& generated() const { return result_; }
     bool isGenerating() const { return watcher_.isRunning() || running_; }
     // Open while a generation runs, else null.
     QProgressDialog* progressDialog() const;

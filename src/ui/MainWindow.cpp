@@ -337,8 +337,8 @@ void MainWindow::generateArtificialRecords()
     if (artificialSave_.initialDir.isEmpty())
         artificialSave_.initialDir = files_->analysisDialog().initialDir;
     ArtificialRecordsDialog dialog(std::move(targets), focused, taken, artificialSave_, this);
-    if (dialog.exec() == QDialog::Accepted && dialog.result())
-        addArtificialRecords(*dialog.result());
+    if (dialog.exec() == QDialog::Accepted && dialog.generated())
+        addArtificialRecords(*dialog.generated());
 }
 
 void MainWindow::addArtificialRecords(const GeneratedRecords& generated)
