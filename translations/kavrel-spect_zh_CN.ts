@@ -49,6 +49,147 @@
     </message>
 </context>
 <context>
+    <name>ArtificialBatch</name>
+    <message>
+        <source>No match for the seeds %1: %2</source>
+        <translation>随机种子 %1 均未能匹配：%2</translation>
+    </message>
+</context>
+<context>
+    <name>ArtificialInputs</name>
+    <message>
+        <source>The duration must be above 0 s.</source>
+        <translation>持续时间必须大于 0 s。</translation>
+    </message>
+    <message>
+        <source>The time step %1 s does not divide the duration %2 s.</source>
+        <translation>时间步长 %1 s 不能整除持续时间 %2 s。</translation>
+    </message>
+    <message>
+        <source>The first seed must be a whole number from 0 to %1.</source>
+        <translation>起始随机种子必须是 0 到 %1 之间的整数。</translation>
+    </message>
+    <message>
+        <source>The peak acceleration must be above 0 cm/s^2.</source>
+        <translation>峰值加速度必须大于 0 cm/s^2。</translation>
+    </message>
+</context>
+<context>
+    <name>ArtificialRecordsDialog</name>
+    <message>
+        <source>Artificial Records</source>
+        <translation>人工波</translation>
+    </message>
+    <message>
+        <source>&amp;Target spectrum:</source>
+        <translation>目标谱(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>&amp;Number of records:</source>
+        <translation>人工波条数(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>&amp;Duration (s):</source>
+        <translation>持续时间 (s)(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>Time &amp;step (s):</source>
+        <translation>时间步长 (s)(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>First s&amp;eed:</source>
+        <translation>起始随机种子(&amp;E)：</translation>
+    </message>
+    <message>
+        <source>&amp;Peak acceleration (cm/s²):</source>
+        <translation>峰值加速度 (cm/s²)(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation>随机种子</translation>
+    </message>
+    <message>
+        <source>Peak (cm/s²)</source>
+        <translation>峰值 (cm/s²)</translation>
+    </message>
+    <message>
+        <source>Largest deviation (%)</source>
+        <translation>最大偏差 (%)</translation>
+    </message>
+    <message>
+        <source>At period (s)</source>
+        <translation>所在周期 (s)</translation>
+    </message>
+    <message>
+        <source>Mean deviation (%)</source>
+        <translation>平均偏差 (%)</translation>
+    </message>
+    <message>
+        <source>Effective duration (s)</source>
+        <translation>有效持续时间 (s)</translation>
+    </message>
+    <message>
+        <source>&amp;Generated records:</source>
+        <translation>已生成的人工波(&amp;G)：</translation>
+    </message>
+    <message>
+        <source>&amp;Generate</source>
+        <translation>生成(&amp;G)</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve...</source>
+        <translation>保存(&amp;V)...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Create a spectrum to match first.</source>
+        <translation>请先创建要匹配的反应谱。</translation>
+    </message>
+    <message>
+        <source>Generating the artificial records...</source>
+        <translation>正在生成人工波...</translation>
+    </message>
+    <message>
+        <source>Record %1 of %2 (seed %3)...</source>
+        <translation>第 %1 条，共 %2 条（随机种子 %3）...</translation>
+    </message>
+    <message>
+        <source>Seed %1 gave no match and was passed over: %2</source>
+        <translation>随机种子 %1 未能匹配，已跳过：%2</translation>
+    </message>
+    <message>
+        <source>Save Artificial Records (one file each, named after the record)</source>
+        <translation>保存人工波（每条一个文件，以人工波名称命名）</translation>
+    </message>
+    <message>
+        <source>Save Artificial Record</source>
+        <translation>保存人工波</translation>
+    </message>
+    <message>
+        <source>These files exist already:
+%1
+Replace them?</source>
+        <translation>以下文件已存在：
+%1
+是否替换？</translation>
+    </message>
+    <message>
+        <source>Saved in %1: %2</source>
+        <translation>已保存到 %1：%2</translation>
+    </message>
+</context>
+<context>
     <name>ChartControl</name>
     <message>
         <source>Period, T(s)</source>
@@ -326,6 +467,14 @@
     <message>
         <source>Record Properties...</source>
         <translation>地震记录属性...</translation>
+    </message>
+    <message>
+        <source>Artificial Records...</source>
+        <translation>人工波...</translation>
+    </message>
+    <message>
+        <source>Artificial records added: %1</source>
+        <translation>已添加人工波：%1</translation>
     </message>
 </context>
 <context>

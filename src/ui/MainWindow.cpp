@@ -5,10 +5,13 @@
 #include "common/WebSite.h"
 #include "excel/workbook/WorkbookHandOver.h"
 #include "inputs/InputRules.h"
+#include "records/CodePeaks.h"
+#include "records/RecordItem.h"
 #include "spectrum/KavrelSpectrum.h"
 #include "spectrum/StartupDefaults.h"
 #include "text/NarrowText.h"
 #include "ui/AboutDialog.h"
+#include "ui/ArtificialRecordsDialog.h"
 #include "ui/ChartControl.h"
 #include "ui/CheckListBox.h"
 #include "ui/DonationDialog.h"
@@ -238,6 +241,7 @@ void MainWindow::buildMenu()
                        {nullptr, "SavePicture1", QT_TR_NOOP("Save Picture"), [this] { files_->savePicture(); }},
                        {nullptr, "SaveForAnalysis1", QT_TR_NOOP("Save for Analysis..."), [this] { files_->saveForAnalysis(); }},
                    });
+    addItems(edit, {{nullptr, "ArtificialRecords1", QT_TR_NOOP("Artificial Records..."), [this] { generateArtificialRecords(); }}});
     // For reports: after the long-standing items, which keep their places.
     edit->addSeparator();
     addItems(edit, {
@@ -327,6 +331,57 @@ void MainWindow::deleteSpectrum()
     // The list's entries stand for the set's spectra, in the same order.
     if (current < spectra_.size())
         spectra_.remove(current);
+}
+
+void MainWindow::generateArtificialRecords()
+{
+    // Records are matched to code spectra only: a record's own spectrum is no target.
+    std::vector<ArtificialRecordsDialog::Target> targets;
+    const int current = spectra_.size() == 1 ? 0 : checkList_->currentEntry();
+    int focused = -1;
+    for (int i = 0; i < spectra_.size(); ++i) {
+        if (const KavrelSpectrum* spectrum = spectra_.spectrumAt(i)) {
+            if (i == current)
+                focused = static_cast<int>(targets.size());
+            targets.emplace_back(fromNarrow(spectrum->responseName), spectrum);
+        }
+    }
+    if (targets.empty()) {
+        userDialogs().information(messages::shown(messages::noSpectrum));
+        return;
+    }
+    if (targets.size() == 1)
+        focused = 0;
+    const auto taken = [this](const std::string& name) { return spectra_.contains(name); };
+    if (artificialSave_.initialDir.isEmpty())
+        artificialSave_.initialDir = files_->analysisDialog().initialDir;
+    ArtificialRecordsDialog dialog(std::move(targets), focused, taken, artificialSave_, this);
+    if (dialog.exec() == QDialog::Accepted && dialog.generated())
+        addArtificialRecords(*dialog.generated());
+}
+
+void MainWindow::addArtificialRecords(const GeneratedRecords& generated)
+{
+    QStringList names;
+    for (const NamedArtificialRecord& made : generated.records) {
+        const int target = spectra_.indexOf(made.targetName);
+        const KavrelSpectrum* spectrum = target >= 0 ? spectra_.spectrumAt(target) : nullptr;
+        // At the target's damping, scaled to the peak the dialog gave it.
+        RecordScaling scaling;
+        scaling.targetPeakGal = made.record.peak * standardGravityCm;
+        scaling.damping = spectrum ? spectrum->dampingRatio : 0.05;
+        ArtificialFigures figures{made.record.seed, made.record.envelope, made.record.match};
+        auto item = std::make_unique<RecordItem>(made.name,
+                                                 std::make_shared<const GroundMotionRecord>(toGroundMotionRecord(made)),
+                                                 scaling, figures);
+        // A name taken since the dialog proposed it gets the next free one.
+        std::string name = made.name;
+        for (int n = 2; spectra_.contains(name); ++n)
+            name = made.name + "-" + std::to_string(n);
+        spectra_.add(name == made.name ? std::move(item) : item->renamed(name));
+        names << fromNarrow(name);
+    }
+    statusBar()->showMessage(tr("Artificial records added: %1").arg(names.join(QStringLiteral(", "))), savedMessageTime);
 }
 
 void MainWindow::deleteAllSpectra()

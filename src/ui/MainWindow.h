@@ -2,6 +2,7 @@
 
 #include "common/SaveDialog.h"
 #include "excel/ExcelOperation.h"
+#include "records/ArtificialBatch.h"
 #include "spectrum/SpectrumSet.h"
 #include "ui/Retranslator.h"
 
@@ -45,6 +46,12 @@ public:
     void deleteAllSpectra();
     void exportToExcel();
     void toggleGraphPanel();
+    // Edit > Artificial Records...: the dialog over the set's code spectra.
+    void generateArtificialRecords();
+    // Takes over what the dialog generated, under the names it made unique.
+    void addArtificialRecords(const GeneratedRecords& generated);
+    // The artificial records handed over so far, until the set keeps them.
+    SaveDialog& artificialSaveDialog() { return artificialSave_; }
     // The shown set as a document: its file, unsaved changes, recent sets.
     SetDocument& document() const { return *document_; }
     // Add Records, dropped record files, a record's properties.
@@ -80,6 +87,7 @@ private:
     void setTabOrder();
 
     SpectrumSet spectra_;
+    SaveDialog artificialSave_;
     ExcelOp excelOptions_;
     std::unique_ptr<FileCommands> files_;
     SetDocument* document_ = nullptr;

@@ -55,7 +55,7 @@ TEST_F(ReportCommandsTest, NewItemsFollowTheEditMenusOwnBehindASeparator)
         items << (action->isSeparator() ? QString("|") : action->objectName() + "=" + action->text());
     EXPECT_EQ(items, (QStringList{"Create1=Create", "Delete1=Delete", "DeleteAll1=Delete All",
                                   "SaveData1=Save Data", "SavePicture1=Save Picture",
-                                  "SaveForAnalysis1=Save for Analysis...", "|",
+                                  "SaveForAnalysis1=Save for Analysis...", "ArtificialRecords1=Artificial Records...", "|",
                                   "CopyChart1=Copy Chart", "CopyData1=Copy Data", "|", "Print1=Print...",
                                   "PrintPreview1=Print Preview...", "|",
                                   "RecordProperties1=Record Properties..."}));

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "inputs/InputRules.h"
+#include "records/ArtificialBatch.h"
+
+#include <QLocale>
+#include <QString>
+
+class KavrelSpectrum;
+
+// The texts of the Artificial Records window read into a batch request,
+// with the message for the first one that is refused.
+
+struct ArtificialTexts {
+    int count = 1;         // from a box that holds 1..maxArtificialRecords
+    QString duration;      // s
+    double step = 0.01;    // from a box of 0.005, 0.01 and 0.02
+    QString firstSeed;     // a whole number
+    QString peak;          // cm/s^2
+};
+
+// The largest first seed accepted: typed seeds stay short and the batch's
+// further seeds never wrap around.
+constexpr std::uint64_t maxFirstSeed = 999999999;
+
+// The request (peak in g), or the refusal of the first input that is wrong:
+// a duration or peak that is no number or not above 0, a step that does not
+// divide the duration, a seed that is no whole number from 0 to maxFirstSeed.
+InputRead<ArtificialBatchRequest> readArtificialTexts(const ArtificialTexts& texts, const QLocale& locale = QLocale());
+
+// The peak proposed for `target`: its alpha(0) x g in cm/s^2, rounded to
+// 1 cm/s^2 (0.45 AlphaMax g for the codes' curves).
+double proposedArtificialPeak(const KavrelSpectrum& target);
