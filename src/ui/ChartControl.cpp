@@ -103,7 +103,22 @@ ChartControl::ChartControl(QWidget* parent)
     updateLeftAxis();
 }
 
-QLineSeries* ChartControl::addCurve(const QString& title, const QList<QPointF>& points)
+namespace {
+
+double finiteMaximum(const QList<QPointF>& points)
+{
+    double maximum = 0;
+    for (const QPointF& p : points) {
+        // An overflowed value cannot set a range; the axis follows the finite ones.
+        if (std::isfinite(p.y()))
+            maximum = std::max(maximum, p.y());
+    }
+    return maximum;
+}
+
+} // namespace
+
+QLineSeries* ChartControl::makeCurve(const QString& title, const QList<QPointF>& points)
 {
     auto* curve = new QLineSeries();
     curve->setName(title);
@@ -111,12 +126,7 @@ QLineSeries* ChartControl::addCurve(const QString& title, const QList<QPointF>& 
     curve->replace(points);
     curve->setMarkerSize(2);
     curve->setPointsVisible(false);
-    double maximum = 0;
-    for (const QPointF& p : points) {
-        // An overflowed value cannot set a range; the axis follows the finite ones.
-        if (std::isfinite(p.y()))
-            maximum = std::max(maximum, p.y());
-    }
+    const double maximum = finiteMaximum(points);
     curveMaximum_.insert(curve, maximum);
 
     chart()->addSeries(curve);  // the chart picks the next palette colour
@@ -125,7 +135,6 @@ QLineSeries* ChartControl::addCurve(const QString& title, const QList<QPointF>& 
     curve->setPen(pen);
     curve->attachAxis(bottomAxis_);
     curve->attachAxis(leftAxis_);
-    curves_.append(curve);
     connect(curve, &QLineSeries::visibleChanged, this, [this] {
         recomputeShownMaximum();
         updateLeftAxis();
@@ -139,10 +148,21 @@ QLineSeries* ChartControl::addCurve(const QString& title, const QList<QPointF>& 
     return curve;
 }
 
+QLineSeries* ChartControl::addCurve(const QString& title, const QList<QPointF>& points)
+{
+    QLineSeries* curve = makeCurve(title, points);
+    curves_.append(curve);
+    return curve;
+}
+
 void ChartControl::removeCurve(QLineSeries* curve)
 {
-    if (!curves_.removeOne(curve))
-        return;
+    if (curves_.removeOne(curve))
+        forgetCurve(curve);
+}
+
+void ChartControl::forgetCurve(QLineSeries* curve)
+{
     curveMaximum_.remove(curve);
     legend_->removeCurve(curve);
     releaseCurve(curve);
@@ -153,15 +173,66 @@ void ChartControl::removeCurve(QLineSeries* curve)
 
 void ChartControl::removeAllCurves()
 {
-    legend_->clear();
     const QList<QLineSeries*> all = curves_;
     curves_.clear();
-    curveMaximum_.clear();
-    for (QLineSeries* curve : all)
+    for (QLineSeries* curve : all) {
+        legend_->removeCurve(curve);
+        curveMaximum_.remove(curve);
         releaseCurve(curve);
+    }
     placeLegend();
     recomputeShownMaximum();
     updateLeftAxis();
+}
+
+QLineSeries* ChartControl::temporaryCurve(const QString& title) const
+{
+    for (QLineSeries* curve : temporaryCurves_) {
+        if (curve->name() == title)
+            return curve;
+    }
+    return nullptr;
+}
+
+QLineSeries* ChartControl::setTemporaryCurve(const QString& title, const QList<QPointF>& points)
+{
+    if (QLineSeries* curve = temporaryCurve(title)) {
+        curve->replace(points);
+        curveMaximum_.insert(curve, finiteMaximum(points));
+        recomputeShownMaximum();
+        updateLeftAxis();
+        return curve;
+    }
+    QLineSeries* curve = makeCurve(title, points);
+    // Dashed, so that it is not taken for one of the set's spectra.
+    QPen pen = curve->pen();
+    pen.setStyle(Qt::DashLine);
+    curve->setPen(pen);
+    temporaryCurves_.append(curve);
+    return curve;
+}
+
+void ChartControl::removeTemporaryCurve(const QString& title)
+{
+    if (QLineSeries* curve = temporaryCurve(title)) {
+        temporaryCurves_.removeOne(curve);
+        forgetCurve(curve);
+    }
+}
+
+QLineSeries* ChartControl::addKeptCurve(const QString& title, const QList<QPointF>& points)
+{
+    QLineSeries* curve = makeCurve(title, points);
+    keptCurves_.append(curve);
+    return curve;
+}
+
+void ChartControl::removeKeptCurves()
+{
+    const QList<QLineSeries*> kept = keptCurves_;
+    keptCurves_.clear();
+    for (QLineSeries* curve : kept)
+        forgetCurve(curve);
 }
 
 // Qt may still hold the curve in a pending paint or event of this round of
@@ -185,8 +256,10 @@ void ChartControl::recomputeShownMaximum()
 {
     dataMaximum_ = 0;
     anyShown_ = false;
-    for (QLineSeries* curve : curves_) {
-        if (curve->isVisible()) {
+    for (const QList<QLineSeries*>* list : {&curves_, &keptCurves_, &temporaryCurves_}) {
+        for (QLineSeries* curve : *list) {
+            if (!curve->isVisible())
+                continue;
             anyShown_ = true;
             dataMaximum_ = std::max(dataMaximum_, curveMaximum_.value(curve));
         }
@@ -304,41 +377,47 @@ void ChartControl::resizeEvent(QResizeEvent* event)
     placeLegend();
 }
 
+// The set's curves first, then the kept ones.
+const QLineSeries* ChartControl::exported(int series) const
+{
+    return series < curves_.size() ? curves_.at(series) : keptCurves_.at(series - curves_.size());
+}
+
 std::string ChartControl::seriesTitle(int series) const
 {
-    return toNarrow(curves_.at(series)->name());
+    return toNarrow(exported(series)->name());
 }
 
 int ChartControl::xValueCount(int series) const
 {
-    return static_cast<int>(curves_.at(series)->count());
+    return static_cast<int>(exported(series)->count());
 }
 
 double ChartControl::xValue(int series, int index) const
 {
-    return curves_.at(series)->at(index).x();
+    return exported(series)->at(index).x();
 }
 
 int ChartControl::yValueCount(int series) const
 {
-    return static_cast<int>(curves_.at(series)->count());
+    return static_cast<int>(exported(series)->count());
 }
 
 double ChartControl::yValue(int series, int index) const
 {
-    return curves_.at(series)->at(index).y();
+    return exported(series)->at(index).y();
 }
 
 ExportChart::Colour ChartControl::seriesColour(int series) const
 {
-    const QColor c = curves_.at(series)->color();
+    const QColor c = exported(series)->color();
     return Colour{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
                   static_cast<std::uint8_t>(c.blue())};
 }
 
 bool ChartControl::isPointsOnly(int series) const
 {
-    const QLineSeries* curve = curves_.at(series);
+    const QLineSeries* curve = exported(series);
     return curve->pointsVisible() && curve->pen().style() == Qt::NoPen;
 }
 

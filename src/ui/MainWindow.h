@@ -13,6 +13,7 @@
 
 class AboutDialog;
 class ChartControl;
+class CheckRecordsWindow;
 class ChartFollowsSet;
 class CheckListBox;
 class CheckListFollowsSet;
@@ -26,6 +27,7 @@ class QGroupBox;
 class QAction;
 class QPrinter;
 class QPushButton;
+class SetChangeNotifier;
 class SetDocument;
 class StringGrid;
 
@@ -44,6 +46,8 @@ public:
     void deleteAllSpectra();
     void exportToExcel();
     void toggleGraphPanel();
+    // Opens the record check (or brings it forward) with the set's spectra.
+    void openCheckRecords();
     // The shown set as a document: its file, unsaved changes, recent sets.
     SetDocument& document() const { return *document_; }
 
@@ -57,6 +61,7 @@ public:
     GraphPanel* graphPanel() const;
     AboutDialog* aboutDialog() const;
     DonationDialog* donationDialog() const;
+    CheckRecordsWindow* checkRecordsWindow() const;
     ExcelOp& excelOptions() { return excelOptions_; }
     SaveDialog& dataSaveDialog();
     SaveDialog& pictureSaveDialog();
@@ -75,6 +80,8 @@ private:
     void buildStatusBar();
     void followSet();
     void setTabOrder();
+    void offerCheckTargets();
+    void keepCurve(const QString& name, const QList<double>& periods, const QList<double>& values);
 
     SpectrumSet spectra_;
     ExcelOp excelOptions_;
@@ -92,6 +99,8 @@ private:
     QPointer<GraphPanel> graphPanel_;
     QPointer<AboutDialog> aboutDialog_;
     QPointer<DonationDialog> donationDialog_;
+    QPointer<CheckRecordsWindow> checkWindow_;
+    std::unique_ptr<SetChangeNotifier> checkTargetsView_;
 
     std::unique_ptr<ChartFollowsSet> chartView_;
     std::unique_ptr<CheckListFollowsSet> checkListView_;

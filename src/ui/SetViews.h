@@ -4,6 +4,9 @@
 
 #include <QStringList>
 
+#include <functional>
+#include <utility>
+
 class ChartControl;
 class CheckListBox;
 class StringGrid;
@@ -63,4 +66,18 @@ private:
 
     const SpectrumSet& set_;
     StringGrid* grid_;
+};
+
+// Runs `changed` after every change of the set, whatever it was: for a
+// window that shows a choice of the set's spectra.
+class SetChangeNotifier : public SpectrumSet::Listener {
+public:
+    explicit SetChangeNotifier(std::function<void()> changed) : changed_(std::move(changed)) {}
+    void spectrumAdded(int, const KavrelSpectrum&) override { changed_(); }
+    void spectrumRemoved(int) override { changed_(); }
+    void spectraCleared() override { changed_(); }
+    void visibilityChanged(int, bool) override {}
+
+private:
+    std::function<void()> changed_;
 };
