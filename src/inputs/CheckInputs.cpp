@@ -26,11 +26,10 @@ MainPeriodsReading readMainPeriods(const QString& text, const QLocale& locale)
     const bool commaIsDecimal = locale.decimalPoint() == QStringLiteral(",");
     const QRegularExpression separators(commaIsDecimal ? QStringLiteral("[;\\s]+") : QStringLiteral("[,;\\s]+"));
     const QStringList parts = text.split(separators, Qt::SkipEmptyParts);
-    const auto refuse = [&reading](const QString& why) {
-        reading.periods.clear();
-        reading.texts.clear();
-        reading.refusal = why;
-        return reading;
+    const auto refuse = [](const QString& why) {
+        MainPeriodsReading refused;
+        refused.refusal = why;
+        return refused;
     };
     if (parts.isEmpty())
         return refuse(translated("Type the fundamental period T1 and up to five more main periods, e.g. 1.2, 0.4."));
@@ -56,16 +55,10 @@ BaseShearsReading readBaseShears(const QStringList& cells, const QLocale& locale
         return reading;
     for (const QString& cell : cells) {
         double shear = 0;
-        if (cell.trimmed().isEmpty()) {
-            reading.shears.clear();
-            reading.refusal = translated("Give every base shear, V0 and one per record, or none.");
-            return reading;
-        }
-        if (!parseLocaleDouble(cell, shear, locale) || !(shear > 0)) {
-            reading.shears.clear();
-            reading.refusal = translated("The base shear \"%1\" is not a positive number.").arg(cell.trimmed());
-            return reading;
-        }
+        if (cell.trimmed().isEmpty())
+            return {{}, translated("Give every base shear, V0 and one per record, or none.")};
+        if (!parseLocaleDouble(cell, shear, locale) || !(shear > 0))
+            return {{}, translated("The base shear \"%1\" is not a positive number.").arg(cell.trimmed())};
         reading.shears.push_back(shear);
     }
     return reading;

@@ -361,6 +361,9 @@ void MainWindow::openCheckRecords()
                 });
         connect(window, &CheckRecordsWindow::closed, this, [this, window] {
             chart_->removeTemporaryCurve(CheckRecordsWindow::meanCurveName());
+            // Forgotten at once: the next Check Records opens a new window.
+            if (checkWindow_ == window)
+                checkWindow_ = nullptr;
             window->deleteLater();
         });
     }

@@ -57,7 +57,7 @@ TEST_F(ReportCommandsTest, NewItemsFollowTheEditMenusOwnBehindASeparator)
                                   "SaveData1=Save Data", "SavePicture1=Save Picture",
                                   "SaveForAnalysis1=Save for Analysis...", "|",
                                   "CopyChart1=Copy Chart", "CopyData1=Copy Data", "|", "Print1=Print...",
-                                  "PrintPreview1=Print Preview..."}));
+                                  "PrintPreview1=Print Preview...", "|", "CheckRecords1=Check Records..."}));
     EXPECT_EQ(control<QAction>("CopyChart1")->shortcut(), QKeySequence("Ctrl+Shift+C"));
     EXPECT_EQ(control<QAction>("CopyData1")->shortcut(), QKeySequence(QKeySequence::Copy));
     EXPECT_EQ(control<QAction>("Print1")->shortcut(), QKeySequence(QKeySequence::Print));
