@@ -32,15 +32,15 @@ MainPeriodsReading readMainPeriods(const QString& text, const QLocale& locale)
         return refused;
     };
     if (parts.isEmpty())
-        return refuse(translated("Type the fundamental period T1 and up to five more main periods, e.g. 1.2, 0.4."));
+        return refuse(translated(QT_TRANSLATE_NOOP("CheckInputs", "Type the fundamental period T1 and up to five more main periods, e.g. 1.2, 0.4.")));
     if (parts.size() > mostMainPeriods)
-        return refuse(translated("At most six main periods: T1 and five more; %1 were typed.").arg(parts.size()));
+        return refuse(translated(QT_TRANSLATE_NOOP("CheckInputs", "At most six main periods: T1 and five more; %1 were typed.")).arg(parts.size()));
     for (const QString& part : parts) {
         double period = 0;
         if (!parseLocaleDouble(part, period, locale))
-            return refuse(translated("\"%1\" is not a period in seconds.").arg(part));
+            return refuse(translated(QT_TRANSLATE_NOOP("CheckInputs", "\"%1\" is not a period in seconds.")).arg(part));
         if (!(period > 0 && period <= longestPeriod))
-            return refuse(translated("The main period %1 s is outside the spectrum's range, above 0 up to 6.0 s.")
+            return refuse(translated(QT_TRANSLATE_NOOP("CheckInputs", "The main period %1 s is outside the spectrum's range, above 0 up to 6.0 s."))
                               .arg(part));
         reading.periods.push_back(period);
         reading.texts << part;
@@ -56,9 +56,9 @@ BaseShearsReading readBaseShears(const QStringList& cells, const QLocale& locale
     for (const QString& cell : cells) {
         double shear = 0;
         if (cell.trimmed().isEmpty())
-            return {{}, translated("Give every base shear, V0 and one per record, or none.")};
+            return {{}, translated(QT_TRANSLATE_NOOP("CheckInputs", "Give every base shear, V0 and one per record, or none."))};
         if (!parseLocaleDouble(cell, shear, locale) || !(shear > 0))
-            return {{}, translated("The base shear \"%1\" is not a positive number.").arg(cell.trimmed())};
+            return {{}, translated(QT_TRANSLATE_NOOP("CheckInputs", "The base shear \"%1\" is not a positive number.")).arg(cell.trimmed())};
         reading.shears.push_back(shear);
     }
     return reading;
