@@ -201,6 +201,216 @@ Replace them?</source>
     </message>
 </context>
 <context>
+    <name>CheckInputs</name>
+    <message>
+        <source>Type the fundamental period T1 and up to five more main periods, e.g. 1.2, 0.4.</source>
+        <translation>请输入结构基本周期 T1 及至多五个其他主要周期，例如 1.2, 0.4。</translation>
+    </message>
+    <message>
+        <source>At most six main periods: T1 and five more; %1 were typed.</source>
+        <translation>主要周期至多六个：T1 及其他五个；已输入 %1 个。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a period in seconds.</source>
+        <translation>“%1”不是以秒计的周期。</translation>
+    </message>
+    <message>
+        <source>The main period %1 s is outside the spectrum&apos;s range, above 0 up to 6.0 s.</source>
+        <translation>主要周期 %1 s 超出反应谱的范围（大于 0，至多 6.0 s）。</translation>
+    </message>
+    <message>
+        <source>Give every base shear, V0 and one per record, or none.</source>
+        <translation>请给出全部基底剪力（V0 及每条记录各一个），或全部留空。</translation>
+    </message>
+    <message>
+        <source>The base shear &quot;%1&quot; is not a positive number.</source>
+        <translation>基底剪力“%1”不是正数。</translation>
+    </message>
+</context>
+<context>
+    <name>CheckRecordsWindow</name>
+    <message>
+        <source>pass</source>
+        <translation>满足</translation>
+    </message>
+    <message>
+        <source>fail</source>
+        <translation>不满足</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Check Records</source>
+        <translation>地震记录检验</translation>
+    </message>
+    <message>
+        <source>Mean of records</source>
+        <translation>记录平均谱</translation>
+    </message>
+    <message>
+        <source>&amp;Target spectrum:</source>
+        <translation>目标谱(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>&amp;Main periods T1, T2, ... (s):</source>
+        <translation>主要周期 T1, T2, ... (s)(&amp;M)：</translation>
+    </message>
+    <message>
+        <source>e.g. 1.2, 0.4</source>
+        <translation>例如 1.2, 0.4</translation>
+    </message>
+    <message>
+        <source>The fundamental period T1 first, then up to five more main periods.</source>
+        <translation>先输入结构基本周期 T1，再输入至多五个其他主要周期。</translation>
+    </message>
+    <message>
+        <source>&amp;Records (ticked ones are checked):</source>
+        <translation>地震记录（检验勾选的记录）(&amp;R)：</translation>
+    </message>
+    <message>
+        <source>No records in the set: add records with File &gt; Add Records...</source>
+        <translation>集合中没有地震记录：请用“文件 &gt; 添加记录...”添加。</translation>
+    </message>
+    <message>
+        <source>&amp;Base shears (optional; V0 of the response-spectrum method, then each record&apos;s):</source>
+        <translation>基底剪力（可选；先填振型分解反应谱法的 V0，再填每条记录的）(&amp;B)：</translation>
+    </message>
+    <message>
+        <source>Base shear</source>
+        <translation>基底剪力</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>复制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>打印(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>打印预览(&amp;V)...</translation>
+    </message>
+    <message>
+        <source>&amp;Keep Mean Curve</source>
+        <translation>保留平均谱曲线(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>%1 (artificial)</source>
+        <translation>%1（人工波）</translation>
+    </message>
+    <message>
+        <source>V0 (response spectrum)</source>
+        <translation>V0（反应谱法）</translation>
+    </message>
+    <message>
+        <source>No code spectrum in the set: create one to check the records against.</source>
+        <translation>集合中没有规范反应谱：请先生成一条作为检验目标。</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>地震记录</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Peak (cm/s²)</source>
+        <translation>峰值 (cm/s²)</translation>
+    </message>
+    <message>
+        <source>Effective duration (s)</source>
+        <translation>有效持续时间 (s)</translation>
+    </message>
+    <message>
+        <source>αr/α at T%1 = %2 s</source>
+        <translation>T%1 = %2 s 处 αr/α</translation>
+    </message>
+    <message>
+        <source>artificial</source>
+        <translation>人工波</translation>
+    </message>
+    <message>
+        <source>natural</source>
+        <translation>天然波</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>平均值</translation>
+    </message>
+    <message>
+        <source>Number of records</source>
+        <translation>记录数量</translation>
+    </message>
+    <message>
+        <source>Recorded and artificial</source>
+        <translation>天然波与人工波</translation>
+    </message>
+    <message>
+        <source>Spectrum at T%1 = %2 s</source>
+        <translation>T%1 = %2 s 处反应谱</translation>
+    </message>
+    <message>
+        <source>Effective duration: %1</source>
+        <translation>有效持续时间：%1</translation>
+    </message>
+    <message>
+        <source>Peak: %1</source>
+        <translation>峰值：%1</translation>
+    </message>
+    <message>
+        <source>Base shear: %1</source>
+        <translation>基底剪力：%1</translation>
+    </message>
+    <message>
+        <source>Mean base shear</source>
+        <translation>平均基底剪力</translation>
+    </message>
+    <message>
+        <source>Against %1: %2 checks fail, %3 warnings.</source>
+        <translation>以 %1 为目标：%2 项不满足，%3 项警告。</translation>
+    </message>
+    <message>
+        <source>Against %1: every check passes, with %2 warnings.</source>
+        <translation>以 %1 为目标：各项均满足，%2 项警告。</translation>
+    </message>
+    <message>
+        <source>Against %1: every check passes.</source>
+        <translation>以 %1 为目标：各项均满足。</translation>
+    </message>
+    <message>
+        <source>With 7 or more records the mean of the results governs the design.</source>
+        <translation>记录不少于 7 条时，取时程分析结果的平均值。</translation>
+    </message>
+    <message>
+        <source>With 3 to 6 records the envelope of the results governs the design.</source>
+        <translation>记录为 3 至 6 条时，取时程分析结果的包络值。</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>检验项</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>结论</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>数值</translation>
+    </message>
+    <message>
+        <source>There is no check to copy, print or keep: %1</source>
+        <translation>没有可复制、打印或保留的检验结果：%1</translation>
+    </message>
+</context>
+<context>
     <name>DonationDialog</name>
     <message>
         <source>Scan the code to support Kavrel_Spect (扫码捐助)</source>
@@ -475,6 +685,10 @@ Replace them?</source>
     <message>
         <source>Artificial records added: %1</source>
         <translation>已添加人工波：%1</translation>
+    </message>
+    <message>
+        <source>Check Records...</source>
+        <translation>地震记录检验...</translation>
     </message>
 </context>
 <context>

@@ -9,17 +9,6 @@ namespace {
 
 namespace limits = selectionLimits;
 
-// A figure for reading: 4 significant digits, general form.
-QString figureNumber(double value, const QLocale& locale)
-{
-    if (value == 0 || !std::isfinite(value))
-        return formatGeneral(value, locale);
-    const int decimals = 3 - static_cast<int>(std::floor(std::log10(std::fabs(value))));
-    const double scale = std::pow(10.0, std::abs(decimals));
-    const double rounded = decimals >= 0 ? std::round(value * scale) / scale : std::round(value / scale) * scale;
-    return formatGeneral(rounded, locale);
-}
-
 QString recordName(const SelectionCheck& check, int record)
 {
     return QString::fromStdString(check.records[static_cast<std::size_t>(record)].name);
@@ -53,7 +42,7 @@ QString checkName(const SelectionCheck& check, const CheckVerdict& v, const QLoc
 
 QString checkFigure(const SelectionCheck& check, const CheckVerdict& v, const QLocale& locale)
 {
-    const auto n = [&locale](double value) { return figureNumber(value, locale); };
+    const auto n = [&locale](double value) { return checkFigureNumber(value, locale); };
     switch (v.kind) {
     case CheckKind::Count: {
         QString text = QStringLiteral("%1 %2, at least %3")
@@ -96,6 +85,16 @@ QString checkFigure(const SelectionCheck& check, const CheckVerdict& v, const QL
 }
 
 }  // namespace
+
+QString checkFigureNumber(double value, const QLocale& locale)
+{
+    if (value == 0 || !std::isfinite(value))
+        return formatGeneral(value, locale);
+    const int decimals = 3 - static_cast<int>(std::floor(std::log10(std::fabs(value))));
+    const double scale = std::pow(10.0, std::abs(decimals));
+    const double rounded = decimals >= 0 ? std::round(value * scale) / scale : std::round(value / scale) * scale;
+    return formatGeneral(rounded, locale);
+}
 
 QString verdictWord(Verdict verdict)
 {

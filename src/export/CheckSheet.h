@@ -19,6 +19,9 @@
 // are named as the user typed them when `periodTexts` holds one text per
 // period, else in the general form.
 
+// A figure for reading: rounded to 4 significant digits, in the general form.
+QString checkFigureNumber(double value, const QLocale& locale = QLocale::c());
+
 // "pass", "fail", "warning".
 QString verdictWord(Verdict verdict);
 

@@ -29,3 +29,8 @@ struct SpectrumOrigin {
 // The words for the selection boxes' item indices; an index out of range
 // gives an empty text.
 SpectrumOrigin originOfSelections(int intensityIndex, int seismicActionIndex, int siteClassIndex, int groupIndex);
+
+// The item indices back from the words: of the intensity (0..5) and of the
+// action (0..3); -1 for an empty or unknown word.
+int intensityIndexOf(const SpectrumOrigin& origin);
+int actionIndexOf(const SpectrumOrigin& origin);

@@ -73,7 +73,7 @@ double finiteMaximum(const QList<QPointF>& points)
 ChartControl::ChartControl(QWidget* parent)
     : QChartView(new QChart(), parent), scaleSeries_(new QLineSeries), bottomAxis_(new QValueAxis),
       leftAxis_(new QValueAxis), legend_(new CheckLegend(chart())),
-      curveLayer_(new CurveLayer(chart(), curves_, bottomAxis_, leftAxis_))
+      curveLayer_(new CurveLayer(chart(), {&curves_, &keptCurves_, &temporaryCurves_}, bottomAxis_, leftAxis_))
 {
     QChart* c = chart();
     c->legend()->hide();
@@ -120,7 +120,7 @@ ChartControl::ChartControl(QWidget* parent)
     updateLeftAxis();
 }
 
-QLineSeries* ChartControl::addCurve(const QString& title, const QList<QPointF>& points, Qt::PenStyle style)
+QLineSeries* ChartControl::makeCurve(const QString& title, const QList<QPointF>& points, Qt::PenStyle style)
 {
     // Owned by the chart control without being its child: a child's deletion
     // searches and shifts the list of all the others (see releaseCurves).
@@ -137,7 +137,6 @@ QLineSeries* ChartControl::addCurve(const QString& title, const QList<QPointF>& 
     pen.setWidth(2);
     pen.setStyle(style);
     curve->setPen(pen);
-    curves_.append(curve);
     connect(curve, &QLineSeries::visibleChanged, this, [this] {
         recomputeShownMaximum();
         updateLeftAxis();
@@ -153,10 +152,21 @@ QLineSeries* ChartControl::addCurve(const QString& title, const QList<QPointF>& 
     return curve;
 }
 
+QLineSeries* ChartControl::addCurve(const QString& title, const QList<QPointF>& points, Qt::PenStyle style)
+{
+    QLineSeries* curve = makeCurve(title, points, style);
+    curves_.append(curve);
+    return curve;
+}
+
 void ChartControl::removeCurve(QLineSeries* curve)
 {
-    if (!curves_.removeOne(curve))
-        return;
+    if (curves_.removeOne(curve))
+        forgetCurve(curve);
+}
+
+void ChartControl::forgetCurve(QLineSeries* curve)
+{
     curveMaximum_.remove(curve);
     slots_.give(curveSlot_.take(curve));
     legend_->removeCurve(curve);
@@ -169,17 +179,68 @@ void ChartControl::removeCurve(QLineSeries* curve)
 
 void ChartControl::removeAllCurves()
 {
-    legend_->clear();
     const QList<QLineSeries*> all = curves_;
     curves_.clear();
-    curveMaximum_.clear();
-    curveSlot_.clear();
-    slots_.clear();
+    // Only the set's curves go: the slots and legend rows of a kept or a
+    // temporary curve stay theirs.
+    for (QLineSeries* curve : all) {
+        curveMaximum_.remove(curve);
+        slots_.give(curveSlot_.take(curve));
+    }
+    legend_->clear();
+    for (const QList<QLineSeries*>* others : {&keptCurves_, &temporaryCurves_}) {
+        for (QLineSeries* curve : *others)
+            legend_->addCurve(curve);
+    }
     releaseCurves(all);
     placeLegend();
     recomputeShownMaximum();
     updateLeftAxis();
     curveLayer_->update();
+}
+
+QLineSeries* ChartControl::temporaryCurve(const QString& title) const
+{
+    for (QLineSeries* curve : temporaryCurves_) {
+        if (curve->name() == title)
+            return curve;
+    }
+    return nullptr;
+}
+
+QLineSeries* ChartControl::setTemporaryCurve(const QString& title, const QList<QPointF>& points)
+{
+    if (QLineSeries* curve = temporaryCurve(title)) {
+        setCurvePoints(curve, points);
+        return curve;
+    }
+    // Dashed, so that it is not taken for one of the set's spectra.
+    QLineSeries* curve = makeCurve(title, points, Qt::DashLine);
+    temporaryCurves_.append(curve);
+    return curve;
+}
+
+void ChartControl::removeTemporaryCurve(const QString& title)
+{
+    if (QLineSeries* curve = temporaryCurve(title)) {
+        temporaryCurves_.removeOne(curve);
+        forgetCurve(curve);
+    }
+}
+
+QLineSeries* ChartControl::addKeptCurve(const QString& title, const QList<QPointF>& points)
+{
+    QLineSeries* curve = makeCurve(title, points, Qt::SolidLine);
+    keptCurves_.append(curve);
+    return curve;
+}
+
+void ChartControl::removeKeptCurves()
+{
+    const QList<QLineSeries*> kept = keptCurves_;
+    keptCurves_.clear();
+    for (QLineSeries* curve : kept)
+        forgetCurve(curve);
 }
 
 // A curve may be the sender of the signal being handled (a toggle in the
@@ -219,6 +280,8 @@ ChartControl::~ChartControl()
 {
     legend_->clear();
     qDeleteAll(curves_);
+    qDeleteAll(keptCurves_);
+    qDeleteAll(temporaryCurves_);
 }
 
 void ChartControl::setLeftAxisIncrement(double increment)
@@ -232,8 +295,10 @@ void ChartControl::recomputeShownMaximum()
 {
     dataMaximum_ = 0;
     anyShown_ = false;
-    for (QLineSeries* curve : curves_) {
-        if (curve->isVisible()) {
+    for (const QList<QLineSeries*>* list : {&curves_, &keptCurves_, &temporaryCurves_}) {
+        for (QLineSeries* curve : *list) {
+            if (!curve->isVisible())
+                continue;
             anyShown_ = true;
             dataMaximum_ = std::max(dataMaximum_, curveMaximum_.value(curve));
         }
@@ -351,41 +416,47 @@ void ChartControl::resizeEvent(QResizeEvent* event)
     placeLegend();
 }
 
+// The set's curves first, then the kept ones.
+const QLineSeries* ChartControl::exported(int series) const
+{
+    return series < curves_.size() ? curves_.at(series) : keptCurves_.at(series - curves_.size());
+}
+
 std::string ChartControl::seriesTitle(int series) const
 {
-    return toNarrow(curves_.at(series)->name());
+    return toNarrow(exported(series)->name());
 }
 
 int ChartControl::xValueCount(int series) const
 {
-    return static_cast<int>(curves_.at(series)->count());
+    return static_cast<int>(exported(series)->count());
 }
 
 double ChartControl::xValue(int series, int index) const
 {
-    return curves_.at(series)->at(index).x();
+    return exported(series)->at(index).x();
 }
 
 int ChartControl::yValueCount(int series) const
 {
-    return static_cast<int>(curves_.at(series)->count());
+    return static_cast<int>(exported(series)->count());
 }
 
 double ChartControl::yValue(int series, int index) const
 {
-    return curves_.at(series)->at(index).y();
+    return exported(series)->at(index).y();
 }
 
 ExportChart::Colour ChartControl::seriesColour(int series) const
 {
-    const QColor c = curves_.at(series)->color();
+    const QColor c = exported(series)->color();
     return Colour{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
                   static_cast<std::uint8_t>(c.blue())};
 }
 
 bool ChartControl::isPointsOnly(int series) const
 {
-    const QLineSeries* curve = curves_.at(series);
+    const QLineSeries* curve = exported(series);
     return curve->pointsVisible() && curve->pen().style() == Qt::NoPen;
 }
 

@@ -40,6 +40,18 @@ public:
     void removeCurve(QLineSeries* curve);
     void removeAllCurves();
 
+    // Curves that are not the set's, so never among curves() (which follow
+    // the set by position). A temporary curve belongs to a window that adds,
+    // replaces and removes it by title; it is drawn dashed. A kept curve is
+    // drawn like the set's and exported with them; removeKeptCurves clears
+    // them all.
+    QLineSeries* setTemporaryCurve(const QString& title, const QList<QPointF>& points);
+    void removeTemporaryCurve(const QString& title);
+    QLineSeries* temporaryCurve(const QString& title) const;
+    QLineSeries* addKeptCurve(const QString& title, const QList<QPointF>& points);
+    void removeKeptCurves();
+    const QList<QLineSeries*>& keptCurves() const { return keptCurves_; }
+
     int curveCount() const { return static_cast<int>(curves_.size()); }
     QLineSeries* curve(int index) const { return curves_.at(index); }
     const QList<QLineSeries*>& curves() const { return curves_; }
@@ -48,8 +60,9 @@ public:
     QValueAxis* leftAxis() const { return leftAxis_; }
     CheckLegend* checkLegend() const { return legend_; }
 
-    // What the spreadsheet export reads: every curve, hidden ones included.
-    int seriesCount() const override { return curveCount(); }
+    // What the spreadsheet export reads: every curve of the set and every
+    // kept one, hidden ones included; not a window's temporary curve.
+    int seriesCount() const override { return curveCount() + static_cast<int>(keptCurves_.size()); }
     std::string seriesTitle(int series) const override;
     int xValueCount(int series) const override;
     double xValue(int series, int index) const override;
@@ -80,6 +93,9 @@ private:
     int maxLeftLabels() const;
     void releaseCurves(const QList<QLineSeries*>& curves);
     void learnPalette();
+    QLineSeries* makeCurve(const QString& title, const QList<QPointF>& points, Qt::PenStyle style);
+    void forgetCurve(QLineSeries* curve);
+    const QLineSeries* exported(int series) const;
     void placeLegend();
     bool overLegend(const QPoint& viewPos) const;
 
@@ -88,6 +104,8 @@ private:
 
     int tag_ = 0;
     QList<QLineSeries*> curves_;
+    QList<QLineSeries*> keptCurves_;
+    QList<QLineSeries*> temporaryCurves_;
     QHash<const QLineSeries*, double> curveMaximum_;
     QHash<const QLineSeries*, int> curveSlot_;  // its colour's place in the palette
     ColourSlots slots_;

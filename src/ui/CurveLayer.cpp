@@ -1,5 +1,7 @@
 #include "ui/CurveLayer.h"
 
+#include <utility>
+
 #include <QChart>
 #include <QLineSeries>
 #include <QPainter>
@@ -12,9 +14,9 @@ namespace {
 constexpr qreal curvesZ = 4;
 } // namespace
 
-CurveLayer::CurveLayer(QChart* chart, const QList<QLineSeries*>& curves, const QValueAxis* xAxis,
+CurveLayer::CurveLayer(QChart* chart, QList<const QList<QLineSeries*>*> curveLists, const QValueAxis* xAxis,
                        const QValueAxis* yAxis)
-    : QGraphicsObject(chart), chart_(chart), curves_(curves), xAxis_(xAxis), yAxis_(yAxis)
+    : QGraphicsObject(chart), chart_(chart), curveLists_(std::move(curveLists)), xAxis_(xAxis), yAxis_(yAxis)
 {
     setZValue(curvesZ);
     setFlag(ItemHasNoContents, false);
@@ -47,23 +49,25 @@ void CurveLayer::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidg
     painter->save();
     painter->setClipRect(plot_);
     painter->setBrush(Qt::NoBrush);
-    for (const QLineSeries* curve : curves_) {
-        if (!curve->isVisible())
-            continue;
-        painter->setPen(curve->pen());
-        // Piece by piece, as Qt Charts draws its lines: a vector picture keeps
-        // one line per piece, and a point that cannot be placed (an
-        // overflowed value) leaves out the pieces on either side of it.
-        QPointF previous;
-        bool placed = false;
-        for (const QPointF& p : curve->points()) {
-            const QPointF at(plot_.left() + (p.x() - xAxis_->min()) * xScale,
-                             plot_.bottom() - (p.y() - yAxis_->min()) * yScale);
-            const bool finite = std::isfinite(at.x()) && std::isfinite(at.y());
-            if (finite && placed)
-                painter->drawLine(previous, at);
-            previous = at;
-            placed = finite;
+    for (const QList<QLineSeries*>* curves : curveLists_) {
+        for (const QLineSeries* curve : *curves) {
+            if (!curve->isVisible())
+                continue;
+            painter->setPen(curve->pen());
+            // Piece by piece, as Qt Charts draws its lines: a vector picture keeps
+            // one line per piece, and a point that cannot be placed (an
+            // overflowed value) leaves out the pieces on either side of it.
+            QPointF previous;
+            bool placed = false;
+            for (const QPointF& p : curve->points()) {
+                const QPointF at(plot_.left() + (p.x() - xAxis_->min()) * xScale,
+                                 plot_.bottom() - (p.y() - yAxis_->min()) * yScale);
+                const bool finite = std::isfinite(at.x()) && std::isfinite(at.y());
+                if (finite && placed)
+                    painter->drawLine(previous, at);
+                previous = at;
+                placed = finite;
+            }
         }
     }
     painter->restore();

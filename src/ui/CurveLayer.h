@@ -15,7 +15,9 @@ class QValueAxis;
 // with its own pen while it is visible, clipped to the plot area.
 class CurveLayer : public QGraphicsObject {
 public:
-    CurveLayer(QChart* chart, const QList<QLineSeries*>& curves, const QValueAxis* xAxis, const QValueAxis* yAxis);
+    // Each list is drawn in turn, the first under the others.
+    CurveLayer(QChart* chart, QList<const QList<QLineSeries*>*> curveLists, const QValueAxis* xAxis,
+               const QValueAxis* yAxis);
 
     QRectF boundingRect() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
@@ -24,7 +26,7 @@ private:
     void followPlotArea();
 
     QChart* chart_;
-    const QList<QLineSeries*>& curves_;
+    QList<const QList<QLineSeries*>*> curveLists_;
     const QValueAxis* xAxis_;
     const QValueAxis* yAxis_;
     QRectF plot_;

@@ -14,6 +14,7 @@
 #include "ui/ArtificialRecordsDialog.h"
 #include "ui/ChartControl.h"
 #include "ui/CheckListBox.h"
+#include "ui/CheckRecordsWindow.h"
 #include "ui/DonationDialog.h"
 #include "ui/FileCommands.h"
 #include "ui/GraphPanel.h"
@@ -37,6 +38,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidgetItem>
+#include <QLineSeries>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -61,6 +63,14 @@ struct Command {
     std::function<void()> run;
     QKeySequence shortcut = {};
 };
+
+QList<QPointF> curvePoints(const QList<double>& periods, const QList<double>& values)
+{
+    QList<QPointF> points;
+    for (qsizetype k = 0; k < periods.size() && k < values.size(); ++k)
+        points.append(QPointF(periods[k], values[k]));
+    return points;
+}
 
 } // namespace
 
@@ -91,8 +101,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 MainWindow::~MainWindow()
 {
     spectra_.clear();
-    for (SpectrumSet::Listener* view :
-         std::initializer_list<SpectrumSet::Listener*>{chartView_.get(), checkListView_.get(), gridView_.get()})
+    for (SpectrumSet::Listener* view : std::initializer_list<SpectrumSet::Listener*>{
+             chartView_.get(), checkListView_.get(), gridView_.get(), checkTargetsView_.get()})
         spectra_.removeListener(view);
 }
 
@@ -106,6 +116,12 @@ void MainWindow::followSet()
     spectra_.addListener(chartView_.get());
     spectra_.addListener(checkListView_.get());
     spectra_.addListener(gridView_.get());
+    // An open record check offers the set's spectra as they are now.
+    checkTargetsView_ = std::make_unique<SetChangeNotifier>([this] {
+        if (checkWindow_)
+            offerCheckTargets();
+    });
+    spectra_.addListener(checkTargetsView_.get());
     // A tick in the list is the spectrum's check mark; the chart follows it.
     connect(checkList_, &CheckListBox::userToggled, this, [this](int index, bool checked) {
         guarded([this, index, checked] { spectra_.setVisible(index, checked); })();
@@ -256,6 +272,8 @@ void MainWindow::buildMenu()
                    });
     edit->addSeparator();
     addItems(edit, {{nullptr, "RecordProperties1", QT_TR_NOOP("Record Properties..."), [this] { records_->editFocusedRecord(); }}});
+    edit->addSeparator();
+    addItems(edit, {{nullptr, "CheckRecords1", QT_TR_NOOP("Check Records..."), [this] { openCheckRecords(); }}});
     for (const char* name : {"CopyChart1", "Print1", "PrintPreview1"})
         chartActions_ << edit->findChild<QAction*>(name);
     QMenu* view = addMenu(nullptr, "View1", QT_TR_NOOP("View"));
@@ -387,6 +405,86 @@ void MainWindow::addArtificialRecords(const GeneratedRecords& generated)
 void MainWindow::deleteAllSpectra()
 {
     spectra_.clear();
+    chart_->removeKeptCurves();
+}
+
+void MainWindow::openCheckRecords()
+{
+    if (!checkWindow_) {
+        checkWindow_ = new CheckRecordsWindow(this);
+        CheckRecordsWindow* window = checkWindow_;
+        connect(window, &CheckRecordsWindow::meanCurveChanged, this,
+                [this](const QString& name, const QList<double>& periods, const QList<double>& values) {
+                    if (values.isEmpty()) {
+                        chart_->removeTemporaryCurve(name);
+                        return;
+                    }
+                    chart_->setTemporaryCurve(name, curvePoints(periods, values));
+                });
+        connect(window, &CheckRecordsWindow::keepMeanCurve, this,
+                [this](const QString& name, const QList<double>& periods, const QList<double>& values) {
+                    guarded([&] { keepCurve(name, periods, values); })();
+                });
+        connect(window, &CheckRecordsWindow::closed, this, [this, window] {
+            chart_->removeTemporaryCurve(CheckRecordsWindow::meanCurveName());
+            // Forgotten at once: the next Check Records opens a new window.
+            if (checkWindow_ == window)
+                checkWindow_ = nullptr;
+            window->deleteLater();
+        });
+    }
+    offerCheckTargets();
+    checkWindow_->show();
+    checkWindow_->raise();
+    checkWindow_->activateWindow();
+}
+
+// The code spectrum with the check list's focus first, then the others in
+// the set's order; and the set's records, scaled, ticked as in the list.
+void MainWindow::offerCheckTargets()
+{
+    QList<CheckTargetChoice> targets;
+    QList<CheckRecordChoice> records;
+    const int focused = checkList_->currentEntry();
+    const auto offer = [this, &targets](int i) {
+        if (const KavrelSpectrum* spectrum = spectra_.spectrumAt(i)) {
+            const SpectrumOrigin& origin = spectra_.origin(i);
+            targets << CheckTargetChoice{fromNarrow(spectrum->responseName), spectrum, intensityIndexOf(origin),
+                                         actionIndexOf(origin)};
+        }
+    };
+    if (focused >= 0 && focused < spectra_.size())
+        offer(focused);
+    for (int i = 0; i < spectra_.size(); ++i) {
+        if (i != focused)
+            offer(i);
+        if (const auto* record = dynamic_cast<const RecordItem*>(&spectra_.item(i))) {
+            const GroundMotionRecord scaled = record->scaledRecord();
+            records << CheckRecordChoice{fromNarrow(record->name()), !record->artificial().has_value(),
+                                         scaled.accelerationG, scaled.step, spectra_.isVisible(i)};
+        }
+    }
+    checkWindow_->setTargets(targets);
+    checkWindow_->setRecords(records);
+}
+
+// A kept mean stays on the chart under a name of its own, so that the
+// window's next mean does not replace it; Delete All clears it.
+void MainWindow::keepCurve(const QString& name, const QList<double>& periods, const QList<double>& values)
+{
+    const auto taken = [this](const QString& candidate) {
+        if (spectra_.contains(toNarrow(candidate)))
+            return true;
+        for (const QLineSeries* curve : chart_->keptCurves()) {
+            if (curve->name() == candidate)
+                return true;
+        }
+        return false;
+    };
+    int number = 1;
+    while (taken(QStringLiteral("%1 %2").arg(name).arg(number)))
+        ++number;
+    chart_->addKeptCurve(QStringLiteral("%1 %2").arg(name).arg(number), curvePoints(periods, values));
 }
 
 SaveDialog& MainWindow::dataSaveDialog()
@@ -441,6 +539,11 @@ AboutDialog* MainWindow::aboutDialog() const
 DonationDialog* MainWindow::donationDialog() const
 {
     return donationDialog_;
+}
+
+CheckRecordsWindow* MainWindow::checkRecordsWindow() const
+{
+    return checkWindow_;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -14,6 +14,7 @@
 
 class AboutDialog;
 class ChartControl;
+class CheckRecordsWindow;
 class ChartFollowsSet;
 class CheckListBox;
 class CheckListFollowsSet;
@@ -28,6 +29,7 @@ class QAction;
 class QPrinter;
 class RecordCommands;
 class QPushButton;
+class SetChangeNotifier;
 class SetDocument;
 class StringGrid;
 
@@ -50,8 +52,10 @@ public:
     void generateArtificialRecords();
     // Takes over what the dialog generated, under the names it made unique.
     void addArtificialRecords(const GeneratedRecords& generated);
-    // The artificial records handed over so far, until the set keeps them.
+    // The folder and type last used by the dialog's Save....
     SaveDialog& artificialSaveDialog() { return artificialSave_; }
+    // Opens the record check (or brings it forward) with the set's spectra.
+    void openCheckRecords();
     // The shown set as a document: its file, unsaved changes, recent sets.
     SetDocument& document() const { return *document_; }
     // Add Records, dropped record files, a record's properties.
@@ -67,6 +71,7 @@ public:
     GraphPanel* graphPanel() const;
     AboutDialog* aboutDialog() const;
     DonationDialog* donationDialog() const;
+    CheckRecordsWindow* checkRecordsWindow() const;
     ExcelOp& excelOptions() { return excelOptions_; }
     SaveDialog& dataSaveDialog();
     SaveDialog& pictureSaveDialog();
@@ -85,6 +90,8 @@ private:
     void buildStatusBar();
     void followSet();
     void setTabOrder();
+    void offerCheckTargets();
+    void keepCurve(const QString& name, const QList<double>& periods, const QList<double>& values);
 
     SpectrumSet spectra_;
     SaveDialog artificialSave_;
@@ -104,6 +111,8 @@ private:
     QPointer<GraphPanel> graphPanel_;
     QPointer<AboutDialog> aboutDialog_;
     QPointer<DonationDialog> donationDialog_;
+    QPointer<CheckRecordsWindow> checkWindow_;
+    std::unique_ptr<SetChangeNotifier> checkTargetsView_;
 
     std::unique_ptr<ChartFollowsSet> chartView_;
     std::unique_ptr<CheckListFollowsSet> checkListView_;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QList>
 #include <QStringList>
 
@@ -11,3 +12,10 @@ class QPrinter;
 // the header). Throws KavrelError "Stream write error" when the printer
 // cannot be drawn on (a PDF file that cannot be created).
 void printReport(QPrinter* printer, QGraphicsView* chart, const QList<QStringList>& table);
+
+// Prints the check sheet of a record selection on one page: the chart, the
+// records' table (its first row the header) and the verdicts' rows, each
+// verdict row filled with its colour from `verdictFills` where one is given.
+// Throws like printReport.
+void printCheckSheet(QPrinter* printer, QGraphicsView* chart, const QList<QStringList>& recordRows,
+                     const QList<QStringList>& verdictRows, const QList<QColor>& verdictFills);

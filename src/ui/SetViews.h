@@ -6,6 +6,9 @@
 #include <QPointF>
 #include <QStringList>
 
+#include <functional>
+#include <utility>
+
 class ChartControl;
 class CheckListBox;
 class StringGrid;
@@ -71,4 +74,19 @@ private:
 
     const SpectrumSet& set_;
     StringGrid* grid_;
+};
+
+// Runs `changed` after every change of the set, whatever it was: for a
+// window that shows a choice of the set's spectra.
+class SetChangeNotifier : public SpectrumSet::Listener {
+public:
+    explicit SetChangeNotifier(std::function<void()> changed) : changed_(std::move(changed)) {}
+    void spectrumAdded(int, const SetItem&) override { changed_(); }
+    void itemChanged(int, const SetItem&) override { changed_(); }
+    void spectrumRemoved(int) override { changed_(); }
+    void spectraCleared() override { changed_(); }
+    void visibilityChanged(int, bool) override {}
+
+private:
+    std::function<void()> changed_;
 };

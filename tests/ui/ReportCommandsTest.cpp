@@ -58,7 +58,7 @@ TEST_F(ReportCommandsTest, NewItemsFollowTheEditMenusOwnBehindASeparator)
                                   "SaveForAnalysis1=Save for Analysis...", "ArtificialRecords1=Artificial Records...", "|",
                                   "CopyChart1=Copy Chart", "CopyData1=Copy Data", "|", "Print1=Print...",
                                   "PrintPreview1=Print Preview...", "|",
-                                  "RecordProperties1=Record Properties..."}));
+                                  "RecordProperties1=Record Properties...", "|", "CheckRecords1=Check Records..."}));
     EXPECT_EQ(control<QAction>("CopyChart1")->shortcut(), QKeySequence("Ctrl+Shift+C"));
     EXPECT_EQ(control<QAction>("CopyData1")->shortcut(), QKeySequence(QKeySequence::Copy));
     EXPECT_EQ(control<QAction>("Print1")->shortcut(), QKeySequence(QKeySequence::Print));

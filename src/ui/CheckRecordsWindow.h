@@ -1,0 +1,141 @@
+#pragma once
+
+#include "records/SelectionCheckRun.h"
+#include "ui/Retranslator.h"
+
+#include <QDialog>
+#include <QFutureWatcher>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+class ChartControl;
+class KavrelSpectrum;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTableWidget;
+
+// A code spectrum the selection may be checked against, with the selection
+// indices it came from (-1 when not known: the peaks then have no table
+// value). The window keeps its own copy of the spectrum.
+struct CheckTargetChoice {
+    QString name;
+    const KavrelSpectrum* spectrum = nullptr;
+    int intensityIndex = -1;
+    int actionIndex = -1;
+};
+
+// A record that may be chosen: already scaled, in g.
+struct CheckRecordChoice {
+    QString name;
+    bool natural = true;
+    std::vector<double> acceleration;
+    double step = 0.0;
+    bool checked = true;
+};
+
+// Edit > Check Records...: the code's checks of a record selection (GB 50011
+// §5.1.2) against a target spectrum, recomputed as the inputs change. The
+// window knows nothing of the set: it is given its choices, and tells of the
+// mean spectrum of the chosen records through signals.
+class CheckRecordsWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit CheckRecordsWindow(QWidget* parent = nullptr);
+    ~CheckRecordsWindow() override;
+
+    // The first target is chosen, unless the one chosen before is still
+    // offered under its name.
+    void setTargets(const QList<CheckTargetChoice>& targets);
+    void setRecords(const QList<CheckRecordChoice>& records);
+
+    // The mean curve's title.
+    static QString meanCurveName();
+
+    // Runs a pending recomputation now and waits for it: before printing or
+    // copying, and for tests, which must not wait on a clock.
+    void finishPendingCheck();
+
+    // The last check shown; empty while an input is refused.
+    const std::optional<SelectionCheck>& check() const { return shown_.check; }
+    QString refusal() const;
+
+    void copySheet();
+    void printSheet();
+    void previewSheet();
+    void keepMean();
+
+signals:
+    // The chosen records' mean spectrum at the chart's periods, whenever it
+    // changes; empty values when there is none (a refused input).
+    void meanCurveChanged(const QString& name, const QList<double>& periods, const QList<double>& values);
+    // The user asks for the mean curve to stay after the window has gone.
+    void keepMeanCurve(const QString& name, const QList<double>& periods, const QList<double>& values);
+    void closed();
+
+public slots:
+    void done(int result) override;
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    struct TargetCopy {
+        QString name;
+        std::shared_ptr<const KavrelSpectrum> spectrum;
+        int intensityIndex;
+        int actionIndex;
+    };
+
+    void buildInputs();
+    void buildResults();
+    void scheduleCheck();
+    void startCheck();
+    void checkFinished();
+    void showOutcome(SelectionCheckOutcome outcome, const QStringList& periodTexts);
+    void showRefusal(const QString& reason);
+    void fillRecordList();
+    void fillShearRows();
+    void fillTables();
+    void drawChart();
+    void showTexts();
+    QStringList shearCells() const;
+    QList<QStringList> shownRecordRows() const;
+    QList<QStringList> shownVerdictRows() const;
+    QString verdictCheckName(const CheckVerdict& verdict) const;
+    QString summary() const;
+    bool haveCheckOrSay();
+
+    Retranslator texts_;
+    QComboBox* targetBox_ = nullptr;
+    QLineEdit* periodsEdit_ = nullptr;
+    QListWidget* recordList_ = nullptr;
+    QLabel* noRecordsLabel_ = nullptr;
+    QTableWidget* shearTable_ = nullptr;
+    QLabel* refusalLabel_ = nullptr;
+    QLabel* summaryLabel_ = nullptr;
+    ChartControl* chart_ = nullptr;
+    QTableWidget* recordTable_ = nullptr;
+    QTableWidget* verdictTable_ = nullptr;
+    QPushButton* keepButton_ = nullptr;
+
+    std::vector<TargetCopy> targets_;
+    QList<CheckRecordChoice> records_;
+    QTimer debounce_;
+    QFutureWatcher<SelectionCheckOutcome> watcher_;
+    bool running_ = false;
+    bool rerun_ = false;
+    QStringList runningPeriodTexts_;
+    QString refusal_;
+    SelectionCheckOutcome shown_;
+    QStringList shownPeriodTexts_;
+    QString shownTarget_;
+};
