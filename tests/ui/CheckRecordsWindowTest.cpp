@@ -2,6 +2,7 @@
 #include "MainWindowFixture.h"
 #include "PdfReading.h"
 
+#include "records/ArtificialBatch.h"
 #include "records/CodePeaks.h"
 #include "spectrum/KavrelSpectrum.h"
 #include "ui/CheckRecordsWindow.h"
@@ -365,4 +366,31 @@ TEST_F(CheckRecordsMenuTest, TheEditMenuOffersTheCheckLast)
     EXPECT_TRUE(items[items.size() - 2]->isSeparator());
     EXPECT_EQ(items.back()->objectName(), "CheckRecords1");
     EXPECT_EQ(items.back()->text(), "Check Records...");
+}
+
+// The set's record items are offered, scaled as the set uses them, ticked as
+// in the check list, and follow the set's changes; the note goes.
+TEST_F(CheckRecordsMenuTest, OffersTheSetsRecordsAsTheSetUsesThem)
+{
+    create("A");
+    ArtificialRecord made;
+    made.acceleration.assign(801, 0.1);
+    made.step = 0.01;
+    made.peak = 0.1;
+    GeneratedRecords generated;
+    generated.records.push_back({"A-A1", "A", made});
+    form->addArtificialRecords(generated);
+    CheckRecordsWindow* window = open();
+    auto* list = window->findChild<QListWidget*>("lstRecords");
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->count(), 1);
+    EXPECT_TRUE(list->item(0)->text().startsWith("A-A1"));
+    EXPECT_EQ(list->item(0)->checkState(), Qt::Checked);
+    EXPECT_FALSE(window->findChild<QLabel*>("lblNoRecords")->isVisible());
+
+    generated.records[0].name = "A-A2";
+    form->addArtificialRecords(generated);
+    EXPECT_EQ(list->count(), 2);
+    form->deleteAllSpectra();
+    EXPECT_EQ(list->count(), 0);
 }
