@@ -25,14 +25,6 @@ const char* const description =
     "file in g. The same options give the same bytes. Numbers are read and written with \".\". Exit status: 0 "
     "written, 1 the output could not be written, 2 a refused option or a target that cannot be matched.";
 
-QString formatNames()
-{
-    QStringList names;
-    for (const AnalysisFormat format : analysisFormats())
-        names << QString::fromLatin1(analysisFormatName(format));
-    return names.join(QStringLiteral(", "));
-}
-
 QString figure(double value)
 {
     return QString::fromStdString(shortestText(std::round(value * 1e4) / 1e4));
@@ -77,7 +69,7 @@ ArtificialCommandOutput prepareArtificialCommand(const QStringList& arguments)
                                  "Scale the matched record to exactly this peak, in cm/s^2. Default: the "
                                  "matched record's own peak (within 15 % of 0.45 AlphaMax g).",
                                  "GAL");
-    const QCommandLineOption format("format", "File format: " + formatNames() + ". Default table.", "F");
+    const QCommandLineOption format("format", "File format: " + analysisFormatList(QStringLiteral(", ")) + ". Default table.", "F");
     const QCommandLineOption tag("tag", "The OpenSees time series tag, with --format opensees. Default 1.", "N");
     const QCommandLineOption verbose("verbose", "Report the match, peak, duration and end state on stderr.");
     const QCommandLineOption output(QStringList{"o", "output"},
@@ -122,11 +114,8 @@ ArtificialCommandOutput prepareArtificialCommand(const QStringList& arguments)
             read.refuse(pga, quoted(QString::fromStdString(shortestText(peakCm))) + " is not a peak above 0");
     }
     TimeHistoryFileOptions fileOptions;
-    QString text;
-    if (read.value(format, text) && !analysisFormatFromName(text, fileOptions.format))
-        read.refuse(format, quoted(text) + " is not one of " + formatNames());
-    if (read.wholeNumber(tag, 1, INT_MAX, fileOptions.tag) && fileOptions.format != AnalysisFormat::OpenSees)
-        read.refuse(tag, "only for --format opensees");
+    read.analysisFormat(format, fileOptions.format);
+    read.openSeesTag(tag, fileOptions.format, fileOptions.tag);
     result.toFile = read.path(output, result.outputPath);
     if (read.failed()) {
         result.error = read.error();

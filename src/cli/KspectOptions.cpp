@@ -20,14 +20,6 @@ QString choiceList(const SelectionChoices& choices, const QString& separator)
     return choiceWords(choices).join(separator);
 }
 
-QString formatList(const QString& separator)
-{
-    QStringList names;
-    for (const AnalysisFormat format : analysisFormats())
-        names << QString::fromLatin1(analysisFormatName(format));
-    return names.join(separator);
-}
-
 // A number as the window's edit boxes take it (with its refusals), but
 // always with ".".
 void windowNumber(OptionReader& reader, const QCommandLineOption& option, NumberInput which, double& value)
@@ -54,13 +46,6 @@ void readNameOption(OptionReader& reader, const QCommandLineOption& option, std:
         reader.refuse(option, read.refusal);
 }
 
-void readFormat(OptionReader& reader, const QCommandLineOption& option, AnalysisFormat& format)
-{
-    QString text;
-    if (reader.value(option, text) && !analysisFormatFromName(text, format))
-        reader.refuse(option, quoted(text) + " is not one of " + formatList(", "));
-}
-
 void readPeriods(OptionReader& reader, const QCommandLineOption& option, PeriodRange& range)
 {
     QString text;
@@ -84,12 +69,6 @@ void readPeriods(OptionReader& reader, const QCommandLineOption& option, PeriodR
         range = candidate;
     else
         reader.refuse(option, problem);
-}
-
-void readTag(OptionReader& reader, const QCommandLineOption& option, AnalysisFormat format, int& tag)
-{
-    if (reader.wholeNumber(option, 1, INT_MAX, tag) && format != AnalysisFormat::OpenSees)
-        reader.refuse(option, "only for --format opensees");
 }
 
 // The usage line, then every option with its value and its description.
@@ -170,7 +149,7 @@ KspectParse parseKspectArguments(const QStringList& arguments)
                                     "File format: table (tab-separated, the default), csv, csi "
                                     "(SAP2000/ETABS), midas (MIDAS Gen/Civil .sgs), staad (STAAD.Pro), "
                                     "opensees (Tcl timeSeries Path).",
-                                    formatList("|"));
+                                    analysisFormatList("|"));
     const QCommandLineOption periods("periods",
                                      "Periods START + i x STEP from START to STOP, within 0 and 6 s; the "
                                      "corners 0.1 s, Tg and 5 Tg are added. Default 0:6:0.01.",
@@ -224,9 +203,9 @@ KspectParse parseKspectArguments(const QStringList& arguments)
     request.tg = chosen.tg;
     request.dampingRatio = chosen.dampingRatio;
     readNameOption(reader, name, request.name);
-    readFormat(reader, format, request.file.format);
+    reader.analysisFormat(format, request.file.format);
     readPeriods(reader, periods, request.file.periods);
-    readTag(reader, tag, request.file.format, request.file.tag);
+    reader.openSeesTag(tag, request.file.format, request.file.tag);
     request.toFile = reader.path(output, request.outputPath);
     const bool fromSet = reader.path(set, request.setPath);
     result.error = reader.error();

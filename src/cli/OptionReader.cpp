@@ -1,5 +1,9 @@
 #include "cli/OptionReader.h"
 
+#include "export/AnalysisFile.h"
+
+#include <climits>
+
 #include "inputs/InputRules.h"
 #include "text/NumberText.h"
 
@@ -24,6 +28,25 @@ bool OptionReader::path(const QCommandLineOption& option, QString& path)
         return false;
     if (path.isEmpty())
         return refuse(option, "the file name is empty");
+    return true;
+}
+
+bool OptionReader::analysisFormat(const QCommandLineOption& option, AnalysisFormat& format)
+{
+    QString text;
+    if (!value(option, text))
+        return false;
+    if (!analysisFormatFromName(text, format))
+        return refuse(option, quoted(text) + " is not one of " + analysisFormatList(QStringLiteral(", ")));
+    return true;
+}
+
+bool OptionReader::openSeesTag(const QCommandLineOption& option, AnalysisFormat format, int& tag)
+{
+    if (!wholeNumber(option, 1, INT_MAX, tag))
+        return false;
+    if (format != AnalysisFormat::OpenSees)
+        return refuse(option, "only for --format opensees");
     return true;
 }
 
@@ -86,6 +109,14 @@ bool OptionReader::refuse(const QCommandLineOption& option, const QString& what)
         error_ = (name.size() == 1 ? "-" : "--") + name + ": " + what;
     }
     return false;
+}
+
+QString analysisFormatList(const QString& separator)
+{
+    QStringList names;
+    for (const AnalysisFormat format : analysisFormats())
+        names << QString::fromLatin1(analysisFormatName(format));
+    return names.join(separator);
 }
 
 QString quoted(const QString& text)

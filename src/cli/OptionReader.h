@@ -8,6 +8,8 @@
 
 #include <vector>
 
+enum class AnalysisFormat;
+
 // Reads the options of a parsed kspect command line one by one and keeps the
 // first complaint, one line that names the option ("--dt: ..."). Once a
 // complaint is kept, every further read does nothing and returns false, so a
@@ -42,6 +44,12 @@ public:
     // A whole number from `lowest` to `highest`.
     bool wholeNumber(const QCommandLineOption& option, int lowest, int highest, int& number);
 
+    // An analysis-file format by its command-line name (table, csv, csi, ...).
+    bool analysisFormat(const QCommandLineOption& option, AnalysisFormat& format);
+
+    // The OpenSees time series tag, 1 or more; refused with another format.
+    bool openSeesTag(const QCommandLineOption& option, AnalysisFormat format, int& tag);
+
     // Keeps "--name: what" unless a complaint is kept already; returns false.
     bool refuse(const QCommandLineOption& option, const QString& what);
 
@@ -49,6 +57,9 @@ private:
     const QCommandLineParser& parser_;
     QString error_;
 };
+
+// The formats' command-line names, joined by `separator`.
+QString analysisFormatList(const QString& separator);
 
 // "text" in double quotes, as the complaints quote what the user typed.
 QString quoted(const QString& text);

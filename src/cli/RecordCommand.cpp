@@ -96,14 +96,6 @@ void readPeriods(OptionReader& read, const QCommandLineOption& option, std::vect
         periods = periodGrid(start, stop, step);
 }
 
-QString formatNames()
-{
-    QStringList names;
-    for (const AnalysisFormat format : analysisFormats())
-        names << QString::fromLatin1(analysisFormatName(format));
-    return names.join(QStringLiteral(", "));
-}
-
 QByteArray spectrumFile(const std::vector<double>& periods, const std::vector<double>& sa, AnalysisFormat format)
 {
     const char* separator = format == AnalysisFormat::Csv ? "," : "\t";
@@ -194,7 +186,6 @@ RecordCommandOutput prepareRecordCommand(const QStringList& arguments)
     const RecordReadOptions readOptions = readRecordFileOptions(fileLayout, parser, read);
     const std::optional<double> targetPeak = readTargetPeak(pga, read);
     double number = 0;
-    QString text;
     double dampingRatio = 0.05;
     if (read.number(damping, number)) {
         if (!(number >= 0 && number < 1))
@@ -205,10 +196,8 @@ RecordCommandOutput prepareRecordCommand(const QStringList& arguments)
     readPeriods(read, periods, spectrumPeriods);
     const bool writeHistory = parser.isSet(history);
     TimeHistoryFileOptions fileOptions;
-    if (read.value(format, text) && !analysisFormatFromName(text, fileOptions.format))
-        read.refuse(format, quoted(text) + " is not one of " + formatNames());
-    if (read.wholeNumber(tag, 1, INT_MAX, fileOptions.tag) && fileOptions.format != AnalysisFormat::OpenSees)
-        read.refuse(tag, "only for --format opensees");
+    read.analysisFormat(format, fileOptions.format);
+    read.openSeesTag(tag, fileOptions.format, fileOptions.tag);
     result.toFile = read.path(output, result.outputPath);
     if (!read.failed() && !writeHistory && fileOptions.format != AnalysisFormat::Table
         && fileOptions.format != AnalysisFormat::Csv)
