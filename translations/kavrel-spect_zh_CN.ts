@@ -761,6 +761,13 @@ Replace them?</source>
     </message>
 </context>
 <context>
+    <name>RecordLayout</name>
+    <message>
+        <source>plain columns</source>
+        <translation>纯数据列</translation>
+    </message>
+</context>
+<context>
     <name>RecordPropertiesDialog</name>
     <message>
         <source>Record Properties - %1</source>

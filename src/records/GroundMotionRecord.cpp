@@ -2,6 +2,8 @@
 
 #include "records/CodePeaks.h"
 
+#include <QtGlobal>
+
 namespace {
 
 struct LayoutInfo {
@@ -14,7 +16,8 @@ const LayoutInfo layouts[] = {
     {RecordLayout::Peer, "peer", "PEER NGA"},
     {RecordLayout::Csmnc, "csmnc", "CSMNC"},
     {RecordLayout::Knet, "knet", "K-NET/KiK-net"},
-    {RecordLayout::Columns, "columns", "plain columns"},
+    // Translated where a window shows it; files and kspect keep the English.
+    {RecordLayout::Columns, "columns", QT_TRANSLATE_NOOP("RecordLayout", "plain columns")},
 };
 
 const LayoutInfo& infoOf(RecordLayout layout)

@@ -8,6 +8,7 @@
 #include "text/NumberText.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -50,7 +51,7 @@ RecordPropertiesDialog::RecordPropertiesDialog(const RecordItem& item, QWidget* 
         form->addRow(caption, value);
     };
     addFigure(tr("File:"), QString::fromStdString(record.sourceFileName), "recordFile");
-    addFigure(tr("Layout:"), QString::fromLatin1(recordLayoutTitle(record.layout)), "recordLayout");
+    addFigure(tr("Layout:"), QCoreApplication::translate("RecordLayout", recordLayoutTitle(record.layout)), "recordLayout");
     addFigure(tr("Points:"), QLocale().toString(static_cast<qulonglong>(record.count())), "recordPoints");
     addFigure(tr("Step:"), tr("%1 s").arg(formatGeneral(record.step)), "recordStep");
     addFigure(tr("Duration:"), tr("%1 s").arg(formatGeneral(record.duration())), "recordDuration");

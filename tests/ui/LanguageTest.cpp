@@ -2,12 +2,16 @@
 #include "UiTestHelpers.h"
 
 #include "common/Language.h"
+#include "records/ArtificialBatch.h"
 #include "spectrum/KavrelSpectrum.h"
 #include "ui/AboutDialog.h"
+#include "ui/ArtificialRecordsDialog.h"
+#include "ui/CheckRecordsWindow.h"
 #include "ui/DonationDialog.h"
 #include "ui/GraphPanel.h"
 #include "ui/LanguageSwitch.h"
 #include "ui/QtUserDialogs.h"
+#include "ui/RecordPropertiesDialog.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -64,7 +68,7 @@ QStringList englishLeftIn(const QString& text)
     static const QRegularExpression untranslated(QStringLiteral(
         R"(\S*example\.com\S*|authors@\S*|\*\.\w+|Kavrel_Spect News|Kavrel_Spect authors|Kavrel Code Spectrum|)"
         R"(Kavrel_Spect|Kavrel|αmax|)"
-        R"(GB/T|\bGB\b|\bTg\b|\bSa\b|EXCEL|English|\b(PNG|SVG|PDF|CSV)\b|\b(I0|I1|II|III|IV)\b)"));
+        R"(GB/T|\bGB\b|\bTg\b|\bSa\b|\bcm\b|EXCEL|English|\b(PNG|SVG|PDF|CSV)\b|\b(I0|I1|II|III|IV)\b)"));
     static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
     QString rest = text;
     rest.remove(untranslated);
@@ -192,4 +196,42 @@ TEST_F(LanguageTest, MessagesShownByTheWindowFollowTheLanguage)
     installLanguage(Language::English);
     QTest::mouseClick(control<QPushButton>("Button2"), Qt::LeftButton);
     EXPECT_EQ(dialogs.texts(), QStringList({"αmax 必须为正数。", "尚未生成反应谱。", "No spectrum have been create."}));
+}
+
+// The record windows in Chinese: Artificial Records, Record Properties (of an
+// artificial record, so that its match figures show) and Check Records.
+TEST_F(LanguageTest, TheRecordWindowsSpeakChineseToo)
+{
+    type("edt4", "A");
+    QTest::mouseClick(control<QPushButton>("Button1"), Qt::LeftButton);
+    ArtificialRecord made;
+    made.acceleration = {0.0, 0.1, -0.05, 0.0};
+    made.step = 0.01;
+    made.peak = 0.1;
+    GeneratedRecords generated;
+    generated.records.push_back({"A-A1", "A", made});
+    form->addArtificialRecords(generated);
+    choose("Language_zh_CN");
+
+    QStringList artificial;
+    onNextModal<ArtificialRecordsDialog>([&artificial](ArtificialRecordsDialog* d) {
+        artificial = readableTexts(d);
+        d->reject();
+    });
+    form->findChild<QAction*>("ArtificialRecords1")->trigger();
+    ASSERT_FALSE(artificial.isEmpty());
+    expectNoEnglish(artificial, "Artificial Records");
+
+    // Window-modal, not waited for.
+    form->checkList()->setCurrentRow(1);
+    form->findChild<QAction*>("RecordProperties1")->trigger();
+    auto* properties = form->findChild<RecordPropertiesDialog*>();
+    ASSERT_NE(properties, nullptr);
+    expectNoEnglish(readableTexts(properties), "Record Properties");
+    properties->reject();
+
+    form->findChild<QAction*>("CheckRecords1")->trigger();
+    ASSERT_NE(form->checkRecordsWindow(), nullptr);
+    expectNoEnglish(readableTexts(form->checkRecordsWindow()), "Check Records");
+    form->checkRecordsWindow()->close();
 }
