@@ -70,13 +70,10 @@ ArtificialCommandOutput prepareArtificialCommand(const QStringList& arguments)
                                  "matched record's own peak (within 15 % of 0.45 AlphaMax g).",
                                  "GAL");
     const QCommandLineOption format("format", "File format: " + analysisFormatList(QStringLiteral(", ")) + ". Default table.", "F");
-    const QCommandLineOption tag("tag", "The OpenSees time series tag, with --format opensees. Default 1.", "N");
+    const QCommandLineOption tag = openSeesTagOption();
     const QCommandLineOption verbose("verbose", "Report the match, peak, duration and end state on stderr.");
-    const QCommandLineOption output(QStringList{"o", "output"},
-                                    "Write to FILE (replaced whole, or left as it was on failure) instead of "
-                                    "the standard output.",
-                                    "FILE");
-    const QCommandLineOption help(QStringList{"h", "help"}, "Show this help and exit.");
+    const QCommandLineOption output = outputOption(QStringLiteral("the history"));
+    const QCommandLineOption help = helpOption();
     const QList<QCommandLineOption> all = QList<QCommandLineOption>{artificial} + spectrum.all()
                                           + QList<QCommandLineOption>{duration, dt, seed, pga, format, tag, verbose,
                                                                       output, help};

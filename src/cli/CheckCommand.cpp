@@ -131,11 +131,8 @@ CheckCommandOutput prepareCheckCommand(const QStringList& arguments)
                                        "V0,V1,...");
     const QCommandLineOption artificial("artificial-record", "An artificial accelerogram; may be repeated.", "FILE");
     const RecordFileOptions fileLayout;
-    const QCommandLineOption output(QStringList{"o", "output"},
-                                    "Write the sheet to FILE (replaced whole, or left as it was on failure) "
-                                    "instead of the standard output.",
-                                    "FILE");
-    const QCommandLineOption help(QStringList{"h", "help"}, "Show this help and exit.");
+    const QCommandLineOption output = outputOption(QStringLiteral("the sheet"));
+    const QCommandLineOption help = helpOption();
     const QList<QCommandLineOption> all = QList<QCommandLineOption>{check, mainPeriods} + spectrum.all()
                                           + QList<QCommandLineOption>{pga, baseShear, artificial}
                                           + fileLayout.all() + QList<QCommandLineOption>{output, help};

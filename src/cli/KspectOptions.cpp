@@ -154,17 +154,14 @@ KspectParse parseKspectArguments(const QStringList& arguments)
                                      "Periods START + i x STEP from START to STOP, within 0 and 6 s; the "
                                      "corners 0.1 s, Tg and 5 Tg are added. Default 0:6:0.01.",
                                      "START:STOP:STEP");
-    const QCommandLineOption tag("tag", "Tag of the OpenSees time series, 1 or more. Default 1.", "N");
-    const QCommandLineOption output(QStringList{"o", "output"},
-                                    "Write the file FILE (replaced whole, or left as it was on failure) "
-                                    "instead of the standard output.",
-                                    "FILE");
+    const QCommandLineOption tag = openSeesTagOption();
+    const QCommandLineOption output = outputOption();
     const QCommandLineOption set("set",
                                  "Write one file per spectrum of the set file FILE, named after the spectrum, "
                                  "into the folder given by -o (default the current folder). The spectrum's own "
                                  "options (--code ... --name) do not go with it.",
                                  "FILE");
-    const QCommandLineOption help(QStringList{"h", "help"}, "Show this help and exit.");
+    const QCommandLineOption help = helpOption();
     const QCommandLineOption version("version", "Show the program's version and exit.");
 
     const QList<QCommandLineOption> options =

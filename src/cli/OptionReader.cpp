@@ -111,6 +111,25 @@ bool OptionReader::refuse(const QCommandLineOption& option, const QString& what)
     return false;
 }
 
+QCommandLineOption outputOption(const QString& what)
+{
+    return QCommandLineOption(QStringList{"o", "output"},
+                              "Write " + what + " to FILE (replaced whole, or left as it was on failure) instead "
+                              "of the standard output; - is the standard output.",
+                              "FILE");
+}
+
+QCommandLineOption openSeesTagOption()
+{
+    return QCommandLineOption("tag", "Tag of the OpenSees time series, 1 or more, with --format opensees. Default 1.",
+                              "N");
+}
+
+QCommandLineOption helpOption()
+{
+    return QCommandLineOption(QStringList{"h", "help"}, "Show this help and exit.");
+}
+
 QString analysisFormatList(const QString& separator)
 {
     QStringList names;

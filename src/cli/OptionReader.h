@@ -58,6 +58,12 @@ private:
     QString error_;
 };
 
+// The options every kspect command shares, each described once: -o/--output
+// (what is written: "the file", "the sheet"), --tag and -h/--help.
+QCommandLineOption outputOption(const QString& what = QStringLiteral("the file"));
+QCommandLineOption openSeesTagOption();
+QCommandLineOption helpOption();
+
 // The formats' command-line names, joined by `separator`.
 QString analysisFormatList(const QString& separator);
 

@@ -153,12 +153,9 @@ RecordCommandOutput prepareRecordCommand(const QStringList& arguments)
                                     "(SAP2000/ETABS), midas (MIDAS Gen/Civil .thd), staad (STAAD.Pro), opensees "
                                     "(Tcl timeSeries Path).",
                                     "table|csv|csi|midas|staad|opensees");
-    const QCommandLineOption tag("tag", "Tag of the OpenSees time series, 1 or more. Default 1.", "N");
-    const QCommandLineOption output(QStringList{"o", "output"},
-                                    "Write the file FILE (replaced whole, or left as it was on failure) instead "
-                                    "of the standard output.",
-                                    "FILE");
-    const QCommandLineOption help(QStringList{"h", "help"}, "Show this help and exit.");
+    const QCommandLineOption tag = openSeesTagOption();
+    const QCommandLineOption output = outputOption();
+    const QCommandLineOption help = helpOption();
     const QList<QCommandLineOption> all = QList<QCommandLineOption>{record} + fileLayout.all()
                                           + QList<QCommandLineOption>{pga, damping, periods, history, format,
                                                                       tag, output, help};
