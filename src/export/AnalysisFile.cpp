@@ -7,7 +7,6 @@
 #include "text/NumberText.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <iterator>
 #include <string>
@@ -17,32 +16,6 @@ namespace {
 // Two periods closer than this are one period.
 constexpr double samePeriod = 1e-9;
 constexpr double lastPeriod = 6.0;
-
-// Wide enough for any double in fixed notation with as many decimals as the
-// shortest text of any double has.
-constexpr int numberBufferSize = 800;
-
-// Decimals of the shortest fixed text of `value`: 2 for 0.01, 5 for 1e-5.
-int decimalsOf(double value)
-{
-    char buffer[numberBufferSize];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-    const char* point = std::find(buffer, result.ptr, '.');
-    return point == result.ptr ? 0 : static_cast<int>(result.ptr - point - 1);
-}
-
-// The double of `value` rounded to `decimals` decimals, so that a product
-// such as 0.29000000000000004 becomes 0.29 again.
-double roundToDecimals(double value, int decimals)
-{
-    char buffer[numberBufferSize];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    if (written.ec != std::errc())
-        return value;
-    double rounded = value;
-    std::from_chars(buffer, written.ptr, rounded, std::chars_format::fixed);
-    return rounded;
-}
 
 // How many steps from START stay at or below STOP, allowing for the rounding
 // of (STOP - START) / STEP: 0 ... 6 every 0.01 s gives 601.
@@ -54,11 +27,11 @@ double gridCount(const PeriodRange& range)
 std::vector<double> gridPeriods(const PeriodRange& range)
 {
     const int count = static_cast<int>(gridCount(range));
-    const int decimals = std::max(decimalsOf(range.start), decimalsOf(range.step));
+    const int decimals = std::max(shortestDecimals(range.start), shortestDecimals(range.step));
     std::vector<double> periods;
     periods.reserve(static_cast<std::size_t>(count) + 3);
     for (int i = 0; i < count; ++i) {
-        const double period = roundToDecimals(range.start + i * range.step, decimals);
+        const double period = roundedToDecimals(range.start + i * range.step, decimals);
         periods.push_back(std::min(period, range.stop));
     }
     return periods;
@@ -73,7 +46,7 @@ std::vector<double> cornerPeriods(const KavrelSpectrum& spectrum)
     if (spectrum.designCode() && hasStraightDescent(*spectrum.designCode())) {
         const double fiveTg = 5 * spectrum.tg;
         if (fiveTg <= lastPeriod)
-            corners.push_back(roundToDecimals(fiveTg, decimalsOf(spectrum.tg)));
+            corners.push_back(roundedToDecimals(fiveTg, shortestDecimals(spectrum.tg)));
     }
     std::sort(corners.begin(), corners.end());
     return corners;

@@ -7,67 +7,26 @@
 #include "text/NumberText.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
-#include <cstdint>
 #include <string>
 
 namespace {
 
-// Times of sample i as i x (units / 10^decimals), written with integers so
-// that every time is the exact decimal the step's text promises.
+// Times of sample i as i x step rounded to the step's own decimals, so that
+// every time is the exact decimal the step's text promises (0.015, never
+// 0.015000000000000001).
 class SampleTimes {
 public:
-    explicit SampleTimes(double step)
-    {
-        std::string text;
-        appendShortestFixed(text, step);
-        const std::size_t point = text.find('.');
-        decimals_ = point == std::string::npos ? 0 : static_cast<int>(text.size() - point - 1);
-        std::string digits = text;
-        if (point != std::string::npos)
-            digits.erase(point, 1);
-        exact_ = decimals_ <= maxDecimals && digits.size() <= maxDigits;
-        if (exact_)
-            std::from_chars(digits.data(), digits.data() + digits.size(), units_);
-        step_ = step;
-    }
+    explicit SampleTimes(double step) : step_(step), decimals_(shortestDecimals(step)) {}
 
     void append(std::string& out, std::size_t i) const
     {
-        if (!exact_) {
-            appendShortestFixed(out, static_cast<double>(i) * step_);
-            return;
-        }
-        char buffer[32];
-        const auto written = std::to_chars(buffer, buffer + sizeof buffer, units_ * static_cast<std::uint64_t>(i));
-        std::string_view digits(buffer, static_cast<std::size_t>(written.ptr - buffer));
-        if (decimals_ == 0) {
-            out += digits;
-            return;
-        }
-        const std::size_t whole = digits.size() > static_cast<std::size_t>(decimals_)
-                                      ? digits.size() - static_cast<std::size_t>(decimals_)
-                                      : 0;
-        out += whole == 0 ? std::string_view("0") : digits.substr(0, whole);
-        std::string fraction(static_cast<std::size_t>(decimals_) - (digits.size() - whole), '0');
-        fraction += digits.substr(whole);
-        while (!fraction.empty() && fraction.back() == '0')
-            fraction.pop_back();
-        if (!fraction.empty()) {
-            out += '.';
-            out += fraction;
-        }
+        appendShortestFixed(out, roundedToDecimals(static_cast<double>(i) * step_, decimals_));
     }
 
 private:
-    // 10,000,000 samples of up to 11 digits stay within 64 bits.
-    static constexpr int maxDecimals = 12;
-    static constexpr std::size_t maxDigits = 11;
-    bool exact_ = false;
-    int decimals_ = 0;
-    std::uint64_t units_ = 0;
-    double step_ = 0;
+    double step_;
+    int decimals_;
 };
 
 class HistoryText {

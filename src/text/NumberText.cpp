@@ -384,3 +384,22 @@ bool parseLocaleDouble(QStringView text, double& value, const QLocale& locale)
     value = parsed;
     return true;
 }
+
+int shortestDecimals(double value)
+{
+    std::string text;
+    appendShortestFixed(text, value);
+    const std::size_t point = text.find('.');
+    return point == std::string::npos ? 0 : static_cast<int>(text.size() - point - 1);
+}
+
+double roundedToDecimals(double value, int decimals)
+{
+    char buffer[shortestBufferSize];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    if (written.ec != std::errc())
+        return value;
+    double rounded = value;
+    std::from_chars(buffer, written.ptr, rounded, std::chars_format::fixed);
+    return rounded;
+}

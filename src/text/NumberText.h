@@ -39,6 +39,13 @@ void appendScientific4(std::string& out, double value, std::string_view point);
 void appendShortest(std::string& out, double value);
 void appendShortestFixed(std::string& out, double value);
 std::string shortestText(double value);
+
+// Decimals of the shortest fixed text of `value`: 2 for 0.01, 5 for 1e-5.
+int shortestDecimals(double value);
+
+// The double of `value` rounded to `decimals` decimals, so that a product
+// such as 3 x 0.1 (0.30000000000000004) is the 0.3 that its text promises.
+double roundedToDecimals(double value, int decimals);
 QString shortestQString(double value);
 
 // Strict reading of a typed number (an edit box, a cell text) in `locale`:
