@@ -5,6 +5,7 @@
 // way, so the difference is the text and file code. The files go to a
 // memory file system when there is one, so that the disk's fsync does not
 // drown the figures. Prints the ratio of the two; the goal is at most 2.
+#include "BenchTimes.h"
 #include "export/AnalysisFile.h"
 #include "spectrum/CodeTables.h"
 #include "spectrum/KavrelSpectrum.h"
@@ -13,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+
 #include <benchmark/benchmark.h>
 
 #include <cerrno>
@@ -145,32 +147,15 @@ void BM_SnprintfFloor(benchmark::State& state)
 }
 BENCHMARK(BM_SnprintfFloor)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 
-// The console report, and the ratio of the two at the end.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs) {
-            // "BM_AnalysisWriter/min_time:3.000" is BM_AnalysisWriter.
-            if (!run.error_occurred)
-                times[run.benchmark_name().substr(0, run.benchmark_name().find('/'))] = run.GetAdjustedRealTime();
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> times;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    BenchTimes reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
-    const auto writer = reporter.times.find("BM_AnalysisWriter");
-    const auto floor = reporter.times.find("BM_SnprintfFloor");
-    if (writer != reporter.times.end() && floor != reporter.times.end() && floor->second > 0)
-        std::printf("writer / floor: %.2f (goal: at most 2)\n", writer->second / floor->second);
+    if (const double ratio = BenchTimes::ratio(reporter.real, "BM_AnalysisWriter", "BM_SnprintfFloor"))
+        std::printf("writer / floor: %.2f (goal: at most 2)\n", ratio);
     return 0;
 }

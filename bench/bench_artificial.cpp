@@ -6,6 +6,8 @@
 #include "records/ResponseSpectrum.h"
 #include "spectrum/KavrelSpectrum.h"
 
+#include "BenchTimes.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -42,35 +44,16 @@ void BM_OneSpectrum(benchmark::State& state)
 }
 BENCHMARK(BM_OneSpectrum)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            cpu_[run.benchmark_name()] = run.GetAdjustedCPUTime();
-    }
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        const double generate = cpu_["BM_Generate/min_time:2.000"];
-        const double spectrum = cpu_["BM_OneSpectrum/min_time:2.000"];
-        if (generate > 0 && spectrum > 0)
-            std::printf("generation / one spectrum: %.1f (goal: at most 25); largest deviation %.1f %%, mean %.2f %%\n",
-                        generate / spectrum, record().match.largestDeviation * 100, record().match.meanDeviation * 100);
-    }
-
-private:
-    std::map<std::string, double> cpu_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    BenchTimes reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
+    if (const double ratio = BenchTimes::ratio(reporter.cpu, "BM_Generate", "BM_OneSpectrum"))
+        std::printf("generation / one spectrum: %.1f (goal: at most 25); largest deviation %.1f %%, mean %.2f %%\n",
+                    ratio, record().match.largestDeviation * 100, record().match.meanDeviation * 100);
     return 0;
 }

@@ -6,6 +6,8 @@
 #include "records/RecordMeasures.h"
 #include "records/ResponseSpectrum.h"
 
+#include "BenchTimes.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -109,31 +111,15 @@ void BM_ScalarLoop(benchmark::State& state)
 }
 BENCHMARK(BM_ScalarLoop)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime();
 
-// The console report, and the ratio of the two at the end.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs) {
-            if (!run.error_occurred)
-                times[run.benchmark_name().substr(0, run.benchmark_name().find('/'))] = run.GetAdjustedRealTime();
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> times;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    BenchTimes reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
-    const auto engine = reporter.times.find("BM_RecordSpectrumEngine");
-    const auto floor = reporter.times.find("BM_ScalarLoop");
-    if (engine != reporter.times.end() && floor != reporter.times.end() && floor->second > 0)
-        std::printf("engine / scalar loop: %.2f (goal: at most 0.5)\n", engine->second / floor->second);
+    if (const double ratio = BenchTimes::ratio(reporter.real, "BM_RecordSpectrumEngine", "BM_ScalarLoop"))
+        std::printf("engine / scalar loop: %.2f (goal: at most 0.5)\n", ratio);
     return 0;
 }

@@ -14,6 +14,8 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include "BenchTimes.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -127,18 +129,6 @@ void BM_DeleteAll(benchmark::State& state)
 }
 BENCHMARK(BM_DeleteAll)->Arg(spectrumCount)->Arg(4000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-// Prints as usual and keeps each benchmark's time for the ratio.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            times[run.benchmark_name()] = run.GetAdjustedRealTime();
-    }
-    std::map<std::string, double> times;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -147,7 +137,7 @@ int main(int argc, char** argv)
     SilentDialogs dialogs;
     UserDialogs* previous = setUserDialogs(&dialogs);
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    BenchTimes reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     setUserDialogs(previous);
@@ -170,9 +160,9 @@ int main(int argc, char** argv)
     };
     int failed = 0;
     for (const Limit& limit : limits) {
-        const auto measured = reporter.times.find(limit.measured);
-        const auto base = reporter.times.find(limit.base);
-        if (measured == reporter.times.end() || base == reporter.times.end() || base->second <= 0)
+        const auto measured = reporter.real.find(limit.measured);
+        const auto base = reporter.real.find(limit.base);
+        if (measured == reporter.real.end() || base == reporter.real.end() || base->second <= 0)
             continue;
         const double ratio = measured->second / base->second;
         std::printf("%s = %.2f (at most %.1f)\n", limit.what, ratio, limit.allowed);
