@@ -690,6 +690,10 @@ Replace them?</source>
         <source>Check Records...</source>
         <translation>地震记录检验...</translation>
     </message>
+    <message>
+        <source>Mean curve added: %1</source>
+        <translation>已添加平均谱曲线：%1</translation>
+    </message>
 </context>
 <context>
     <name>PictureFormat</name>
@@ -876,6 +880,10 @@ Replace them?</source>
         <source>Peak %1 cm/s²</source>
         <translation>峰值 %1 cm/s²</translation>
     </message>
+    <message>
+        <source>Mean of records (%1)</source>
+        <translation>%1 条地震记录的平均谱</translation>
+    </message>
 </context>
 <context>
     <name>SaveForAnalysis</name>
@@ -886,6 +894,10 @@ Replace them?</source>
     <message>
         <source>Click the spectrum to save in the list first.</source>
         <translation>请先在列表中点选要保存的反应谱。</translation>
+    </message>
+    <message>
+        <source>A mean curve is not a design spectrum for an analysis program. Save Data writes its values.</source>
+        <translation>平均谱曲线不是供分析程序使用的设计反应谱。请用“保存数据”写出其数值。</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "records/RecordItem.h"
 #include "spectrum/KavrelSpectrum.h"
 #include "spectrum/SpectrumSet.h"
+#include "spectrum/TabulatedCurveItem.h"
 #include "text/NarrowText.h"
 #include "text/NumberText.h"
 
@@ -33,6 +34,11 @@ QList<QStringList> parameterTable(const SpectrumSet& spectra, const std::vector<
                     .arg(QString::fromStdString(r->record().sourceFileName)),
                 QCoreApplication::translate("ReportPage", "Peak %1 cm/s²").arg(formatGeneral(r->usedPeakGal())),
                 QString(), formatGeneral(r->scaling().damping)};
+        } else if (const TabulatedCurveItem* c = tabulatedCurveOf(item)) {
+            rows << QStringList{fromNarrow(c->name()),
+                                QCoreApplication::translate("ReportPage", "Mean of records (%1)")
+                                    .arg(c->recordNames().size()),
+                                QString(), QString(), formatGeneral(c->damping())};
         }
     }
     return rows;

@@ -13,7 +13,7 @@ QStringList spectrumFileNames(const SetContents& contents, const QString& suffix
     QStringList names;
     QSet<QString> taken;  // case-folded, for file systems that ignore case
     for (const SetSpectrum& s : contents) {
-        if (s.isRecord())
+        if (!s.isCodeSpectrum())
             continue;
         const QString base = spectrumFileBase(s.name);
         QString name = base + u'.' + suffix;
@@ -33,9 +33,10 @@ QStringList writeSetAsFiles(const SetContents& contents, const QString& folder, 
     std::vector<FileContent> files;
     files.reserve(contents.size());
     QStringList paths;
-    // Records have no spectrum file of their own: their names were skipped too.
+    // Records and curves have no spectrum file of their own: their names were
+    // skipped too.
     for (const SetSpectrum& s : contents) {
-        if (s.isRecord())
+        if (!s.isCodeSpectrum())
             continue;
         const KavrelSpectrum spectrum(s.name, s.alphaMax, s.tg, s.dampingRatio, s.codeType);
         paths << dir.filePath(names[paths.size()]);

@@ -7,6 +7,7 @@
 #include "inputs/InputRules.h"
 #include "spectrum/KavrelSpectrum.h"
 #include "spectrum/SpectrumSet.h"
+#include "spectrum/TabulatedCurveItem.h"
 #include "text/NarrowText.h"
 #include "text/NumberText.h"
 
@@ -323,6 +324,78 @@ SetRecord readRecordEntry(const SpectrumReader& read)
     return r;
 }
 
+QJsonArray numberList(const std::vector<double>& numbers)
+{
+    QJsonArray list;
+    for (const double value : numbers)
+        list.append(value);
+    return list;
+}
+
+// A curve's entry: its points and the records it was made from.
+QJsonObject curveEntry(const SetSpectrum& item)
+{
+    const SetCurve& c = *item.curve;
+    QJsonArray records;
+    for (const std::string& name : c.recordNames)
+        records.append(fromNarrow(name));
+    return QJsonObject{
+        {"kind", QStringLiteral("curve")},
+        {"name", fromNarrow(item.name)},
+        {"dampingRatio", c.damping},
+        {"visible", item.visible},
+        {"records", records},
+        {"periods", numberList(c.periods)},
+        {"values", numberList(c.values)},
+    };
+}
+
+// A list of finite numbers, checked for its length before it is read.
+std::vector<double> readNumberList(const SpectrumReader& read, const char* key)
+{
+    const QJsonValue value = read.required(key);
+    if (!value.isArray())
+        read.wrongType(key, "a list");
+    const QJsonArray list = value.toArray();
+    if (static_cast<std::size_t>(list.size()) > TabulatedCurveItem::pointLimit)
+        read.refuse(QStringLiteral("has more than %1 \"%2\"")
+                        .arg(TabulatedCurveItem::pointLimit)
+                        .arg(QLatin1String(key)));
+    std::vector<double> numbers;
+    numbers.reserve(static_cast<std::size_t>(list.size()));
+    for (qsizetype k = 0; k < list.size(); ++k) {
+        const QJsonValue number = list.at(k);
+        if (!number.isDouble() || !std::isfinite(number.toDouble()))
+            read.refuse(QStringLiteral("has \"%1\" whose item %2 is not a finite number")
+                            .arg(QLatin1String(key))
+                            .arg(k + 1));
+        numbers.push_back(number.toDouble());
+    }
+    return numbers;
+}
+
+// The curve of an entry whose name is already checked.
+SetCurve readCurveEntry(const SpectrumReader& read)
+{
+    SetCurve c;
+    c.damping = read.number("dampingRatio");
+    const QJsonValue records = read.object().value("records");
+    if (!records.isUndefined()) {
+        if (!records.isArray())
+            read.wrongType("records", "a list");
+        for (const QJsonValue name : records.toArray()) {
+            if (!name.isString())
+                read.refuse(QStringLiteral("has \"records\" with an item that is not a text"));
+            c.recordNames.push_back(toNarrow(name.toString()));
+        }
+    }
+    c.periods = readNumberList(read, "periods");
+    c.values = readNumberList(read, "values");
+    if (const std::optional<std::string> fault = TabulatedCurveItem::curveFault(c.periods, c.values, c.damping))
+        read.refuse(QString::fromStdString(*fault));
+    return c;
+}
+
 } // namespace
 
 SetContents setContentsOf(const SpectrumSet& set)
@@ -342,6 +415,12 @@ SetContents setContentsOf(const SpectrumSet& set)
             record->name = r->name();
             entry.record = SetRecord{std::move(record), r->scaling(), r->artificial()};
             contents.push_back(std::move(entry));
+        } else if (const TabulatedCurveItem* c = tabulatedCurveOf(item)) {
+            SetSpectrum entry;
+            entry.name = c->name();
+            entry.visible = set.isVisible(i);
+            entry.curve = SetCurve{c->periods(), c->values(), c->damping(), c->recordNames()};
+            contents.push_back(std::move(entry));
         }
     }
     return contents;
@@ -351,10 +430,16 @@ QByteArray buildSetFile(const SetContents& contents)
 {
     QJsonArray spectra;
     bool anyRecord = false;
+    bool anyCurve = false;
     for (const SetSpectrum& s : contents) {
         if (s.isRecord()) {
             spectra.append(recordEntry(s));
             anyRecord = true;
+            continue;
+        }
+        if (s.isCurve()) {
+            spectra.append(curveEntry(s));
+            anyCurve = true;
             continue;
         }
         QJsonObject entry{
@@ -383,9 +468,9 @@ QByteArray buildSetFile(const SetContents& contents)
         }
         spectra.append(entry);
     }
-    // Sets of code spectra alone keep the first version, readable by every
-    // program that reads set files.
-    const int version = anyRecord ? setFileVersion : spectraOnlySetFileVersion;
+    // Each set is written in the oldest version that holds it, so that sets of
+    // code spectra alone stay readable by every program that reads set files.
+    const int version = anyCurve ? setFileVersion : anyRecord ? recordSetFileVersion : spectraOnlySetFileVersion;
     const QJsonObject root{{"format", formatTag}, {"version", version}, {"spectra", spectra}};
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
@@ -441,14 +526,18 @@ SetContents parseSetFile(const QByteArray& bytes, const QString& fileName)
         const QJsonObject object = value.toObject();
         const QJsonValue kind = object.value("kind");
         const bool isRecord = kind == QJsonValue(QStringLiteral("record"));
-        if (!kind.isUndefined() && !isRecord && kind != QJsonValue(QStringLiteral("spectrum")))
-            refuse.spectrum(i, QStringLiteral("has an unknown \"kind\" (spectrum or record)"));
-        if (isRecord) {
-            if (version.toDouble() < setFileVersion)
-                refuse.file(QStringLiteral("holds record %1, which set files of version %2 do not hold")
+        const bool isCurve = kind == QJsonValue(QStringLiteral("curve"));
+        if (!kind.isUndefined() && !isRecord && !isCurve && kind != QJsonValue(QStringLiteral("spectrum")))
+            refuse.spectrum(i, QStringLiteral("has an unknown \"kind\" (spectrum, record or curve)"));
+        if (isRecord || isCurve) {
+            const int needed = isRecord ? recordSetFileVersion : setFileVersion;
+            const QString word = isRecord ? QStringLiteral("record") : QStringLiteral("curve");
+            if (version.toDouble() < needed)
+                refuse.file(QStringLiteral("holds %1 %2, which set files of version %3 do not hold")
+                                .arg(word)
                                 .arg(i + 1)
-                                .arg(spectraOnlySetFileVersion));
-            const QString label = QStringLiteral("record %1").arg(i + 1);
+                                .arg(shortestQString(version.toDouble())));
+            const QString label = QStringLiteral("%1 %2").arg(word).arg(i + 1);
             SetSpectrum s;
             s.name = checkedName(refuse, label, SpectrumReader(refuse, label, object).text("name"));
             const SpectrumReader read(refuse, label + QStringLiteral(" (%1)").arg(quoted(fromNarrow(s.name))), object);
@@ -456,8 +545,12 @@ SetContents parseSetFile(const QByteArray& bytes, const QString& fileName)
             if (!isNew)
                 read.refuse(QStringLiteral("has the name of item %1").arg(first->second + 1));
             s.visible = read.flag("visible", true);
-            s.record = readRecordEntry(read);
-            std::const_pointer_cast<GroundMotionRecord>(s.record->record)->name = s.name;
+            if (isCurve) {
+                s.curve = readCurveEntry(read);
+            } else {
+                s.record = readRecordEntry(read);
+                std::const_pointer_cast<GroundMotionRecord>(s.record->record)->name = s.name;
+            }
             contents.push_back(std::move(s));
             continue;
         }
@@ -506,6 +599,12 @@ void replaceSetContents(SpectrumSet& set, const SetContents& contents)
     for (const SetSpectrum& s : contents) {
         if (s.isRecord()) {
             set.add(std::make_unique<RecordItem>(s.name, s.record->record, s.record->scaling, s.record->artificial),
+                    s.visible);
+            continue;
+        }
+        if (s.isCurve()) {
+            set.add(std::make_unique<TabulatedCurveItem>(s.name, s.curve->periods, s.curve->values, s.curve->damping,
+                                                         s.curve->recordNames),
                     s.visible);
             continue;
         }

@@ -30,6 +30,12 @@ class SpectrumSet;
 // "match": {"largestDeviation", "largestDeviationPeriod", "meanDeviation"}},
 // "samples": [accelerations in g]}. A set without records is written as
 // version 1, byte for byte as before.
+//
+// Version 3 adds tabulated curves (a kept mean spectrum), likewise in their
+// places: {"kind": "curve", "name", "dampingRatio", "visible",
+// "records": [the names of the records it is the mean of],
+// "periods": [s], "values": [g]}. A set without curves is written as the
+// version its other items need.
 
 // A record item of a set file: the record as read and how it is used.
 struct SetRecord {
@@ -38,9 +44,17 @@ struct SetRecord {
     std::optional<ArtificialFigures> artificial;
 };
 
+// A tabulated curve of a set file: its points and what it was made from.
+struct SetCurve {
+    std::vector<double> periods;
+    std::vector<double> values;
+    double damping = 0.05;
+    std::vector<std::string> recordNames;  // narrow text, as the set keeps names
+};
+
 // One item of a set file, as read or about to be written: a code spectrum,
-// or a record where `record` holds one (then only `name` and `visible` of
-// the spectrum's fields count).
+// a record where `record` holds one, or a curve where `curve` holds one (for
+// these two only `name` and `visible` of the spectrum's fields count).
 struct SetSpectrum {
     std::string name;  // narrow text, as the set keeps it
     std::int32_t codeType = 0;
@@ -50,8 +64,11 @@ struct SetSpectrum {
     bool visible = true;
     SpectrumOrigin origin;
     std::optional<SetRecord> record = std::nullopt;
+    std::optional<SetCurve> curve = std::nullopt;
 
     bool isRecord() const { return record.has_value(); }
+    bool isCurve() const { return curve.has_value(); }
+    bool isCodeSpectrum() const { return !isRecord() && !isCurve(); }
 };
 using SetContents = std::vector<SetSpectrum>;
 
@@ -62,8 +79,10 @@ public:
     using KavrelError::KavrelError;
 };
 
-// The version written for a set with records, and the newest one read.
-constexpr int setFileVersion = 2;
+// The version written for a set with tabulated curves, and the newest one read.
+constexpr int setFileVersion = 3;
+// The version written for a set with records but no curves.
+constexpr int recordSetFileVersion = 2;
 // The version written for a set of code spectra alone.
 constexpr int spectraOnlySetFileVersion = 1;
 constexpr const char* setFileSuffix = "kspect";

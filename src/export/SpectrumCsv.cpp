@@ -5,6 +5,7 @@
 #include "spectrum/SetItem.h"
 #include "spectrum/KavrelSpectrum.h"
 #include "spectrum/SpectrumSampling.h"
+#include "spectrum/TabulatedCurveItem.h"
 #include "text/NarrowText.h"
 #include "text/NumberText.h"
 
@@ -105,6 +106,24 @@ void writeRecordTable(CsvLines& csv, const std::vector<const RecordItem*>& recor
     }
 }
 
+// A kept mean names the records it was made from, so that the table says
+// what the curve is without the set beside it.
+void writeCurveTable(CsvLines& csv, const std::vector<const TabulatedCurveItem*>& curves)
+{
+    heading(csv, {"CurveName", "MeanOfRecords", "DampingRatio"});
+    for (const TabulatedCurveItem* c : curves) {
+        csv.name(c->name());
+        csv.separator();
+        std::string records;
+        for (const std::string& name : c->recordNames())
+            records += (records.empty() ? "" : " + ") + name;
+        csv.name(records);
+        csv.separator();
+        csv.general(c->damping());
+        csv.endLine();
+    }
+}
+
 void writeDataTable(CsvLines& csv, const std::vector<const SetItem*>& items)
 {
     csv.separator();
@@ -146,22 +165,29 @@ QByteArray buildSpectrumCsv(const std::vector<const SetItem*>& items, const QLoc
 {
     std::vector<const KavrelSpectrum*> spectra;
     std::vector<const RecordItem*> records;
+    std::vector<const TabulatedCurveItem*> curves;
     for (const SetItem* item : items) {
         if (const KavrelSpectrum* spectrum = codeSpectrumOf(*item))
             spectra.push_back(spectrum);
         else if (const RecordItem* record = recordItemOf(*item))
             records.push_back(record);
+        else if (const TabulatedCurveItem* curve = tabulatedCurveOf(*item))
+            curves.push_back(curve);
     }
     // A data row holds "0.00," and a "0.0000E+00," per item; a little more
     // for the tables' heads, a negative value or a wide separator.
     const auto rows = static_cast<std::size_t>(curvePeriodCount());
     CsvLines csv(locale, 4096 + items.size() * 128 + rows * (8 + items.size() * 12));
-    if (!spectra.empty() || records.empty()) {
+    if (!spectra.empty() || (records.empty() && curves.empty())) {
         writeParameterTable(csv, spectra);
         csv.endLine();
     }
     if (!records.empty()) {
         writeRecordTable(csv, records);
+        csv.endLine();
+    }
+    if (!curves.empty()) {
+        writeCurveTable(csv, curves);
         csv.endLine();
     }
     writeDataTable(csv, items);

@@ -13,8 +13,10 @@ class SetItem;
 // spectrum, an empty line, then all items side by side at the 601 periods
 // 0.00 ... 6.00 s (a name row, a label row, one row per period). Records add
 // a table of their own between the two (name, file, the peak they are scaled
-// to in cm/s^2, damping), followed by an empty line; a list of records alone
-// has only that table. A list without records gives the same bytes as ever. Every line
+// to in cm/s^2, damping), followed by an empty line, and tabulated curves one
+// after that (name, the records it is the mean of joined by " + ", damping);
+// a list without code spectra has only those tables. A list of code spectra
+// alone gives the same bytes as ever. Every line
 // ends with CR LF, the last one too; there is no byte-order mark. Names are
 // written as their narrow bytes; numbers use `locale`'s decimal separator.
 //

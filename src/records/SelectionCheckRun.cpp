@@ -8,6 +8,7 @@ SelectionCheckOutcome runSelectionCheck(const KavrelSpectrum& target, const Sele
 {
     SelectionCheckOutcome outcome;
     outcome.periods = periods;
+    outcome.damping = target.dampingRatio;
     try {
         outcome.check = checkRecordSelection(target, input);
     } catch (const SelectionInputError& refused) {

@@ -17,6 +17,7 @@ struct SelectionCheckOutcome {
     std::vector<double> periods;              // the chart's periods
     std::vector<std::vector<double>> curves;  // one per record, in g
     std::vector<double> mean;                 // their mean, in g
+    double damping = 0.05;                    // the target's, at which the curves are
 };
 
 // Runs checkRecordSelection; on success also the curves at `periods`, at

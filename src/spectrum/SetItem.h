@@ -6,16 +6,17 @@
 
 class KavrelSpectrum;
 
-// One item of a spectrum set: a code spectrum or a ground-motion record's
-// response spectrum. The views and writers ask every item the same few
+// One item of a spectrum set: a code spectrum, a ground-motion record's
+// response spectrum, or a curve given by its points (a kept mean spectrum). The views and writers ask every item the same few
 // things (its name, its values at the periods they draw or write, how its
 // curve is drawn); only the places that show an item's parameters ask which
 // kind it is.
 class SetItem {
 public:
-    enum class Kind { CodeSpectrum, Record };
-    // Records are drawn dashed, so that they are told from code spectra at a glance.
-    enum class LineStyle { Solid, Dashed };
+    enum class Kind { CodeSpectrum, Record, TabulatedCurve };
+    // Records are drawn dashed and tabulated curves dash-dot, so that each
+    // kind is told from code spectra at a glance.
+    enum class LineStyle { Solid, Dashed, DashDot };
 
     virtual ~SetItem();
 

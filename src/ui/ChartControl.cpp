@@ -73,7 +73,7 @@ double finiteMaximum(const QList<QPointF>& points)
 ChartControl::ChartControl(QWidget* parent)
     : QChartView(new QChart(), parent), scaleSeries_(new QLineSeries), bottomAxis_(new QValueAxis),
       leftAxis_(new QValueAxis), legend_(new CheckLegend(chart())),
-      curveLayer_(new CurveLayer(chart(), {&curves_, &keptCurves_, &temporaryCurves_}, bottomAxis_, leftAxis_))
+      curveLayer_(new CurveLayer(chart(), {&curves_, &temporaryCurves_}, bottomAxis_, leftAxis_))
 {
     QChart* c = chart();
     c->legend()->hide();
@@ -181,17 +181,15 @@ void ChartControl::removeAllCurves()
 {
     const QList<QLineSeries*> all = curves_;
     curves_.clear();
-    // Only the set's curves go: the slots and legend rows of a kept or a
-    // temporary curve stay theirs.
+    // Only the set's curves go: the slot and legend row of a temporary curve
+    // stay its own.
     for (QLineSeries* curve : all) {
         curveMaximum_.remove(curve);
         slots_.give(curveSlot_.take(curve));
     }
     legend_->clear();
-    for (const QList<QLineSeries*>* others : {&keptCurves_, &temporaryCurves_}) {
-        for (QLineSeries* curve : *others)
-            legend_->addCurve(curve);
-    }
+    for (QLineSeries* curve : temporaryCurves_)
+        legend_->addCurve(curve);
     releaseCurves(all);
     placeLegend();
     recomputeShownMaximum();
@@ -214,8 +212,8 @@ QLineSeries* ChartControl::setTemporaryCurve(const QString& title, const QList<Q
         setCurvePoints(curve, points);
         return curve;
     }
-    // Dashed, so that it is not taken for one of the set's spectra.
-    QLineSeries* curve = makeCurve(title, points, Qt::DashLine);
+    // As the mean it stands for is drawn once kept in the set.
+    QLineSeries* curve = makeCurve(title, points, Qt::DashDotLine);
     temporaryCurves_.append(curve);
     return curve;
 }
@@ -226,21 +224,6 @@ void ChartControl::removeTemporaryCurve(const QString& title)
         temporaryCurves_.removeOne(curve);
         forgetCurve(curve);
     }
-}
-
-QLineSeries* ChartControl::addKeptCurve(const QString& title, const QList<QPointF>& points)
-{
-    QLineSeries* curve = makeCurve(title, points, Qt::SolidLine);
-    keptCurves_.append(curve);
-    return curve;
-}
-
-void ChartControl::removeKeptCurves()
-{
-    const QList<QLineSeries*> kept = keptCurves_;
-    keptCurves_.clear();
-    for (QLineSeries* curve : kept)
-        forgetCurve(curve);
 }
 
 // A curve may be the sender of the signal being handled (a toggle in the
@@ -280,7 +263,6 @@ ChartControl::~ChartControl()
 {
     legend_->clear();
     qDeleteAll(curves_);
-    qDeleteAll(keptCurves_);
     qDeleteAll(temporaryCurves_);
 }
 
@@ -295,7 +277,7 @@ void ChartControl::recomputeShownMaximum()
 {
     dataMaximum_ = 0;
     anyShown_ = false;
-    for (const QList<QLineSeries*>* list : {&curves_, &keptCurves_, &temporaryCurves_}) {
+    for (const QList<QLineSeries*>* list : {&curves_, &temporaryCurves_}) {
         for (QLineSeries* curve : *list) {
             if (!curve->isVisible())
                 continue;
@@ -416,10 +398,9 @@ void ChartControl::resizeEvent(QResizeEvent* event)
     placeLegend();
 }
 
-// The set's curves first, then the kept ones.
 const QLineSeries* ChartControl::exported(int series) const
 {
-    return series < curves_.size() ? curves_.at(series) : keptCurves_.at(series - curves_.size());
+    return curves_.at(series);
 }
 
 std::string ChartControl::seriesTitle(int series) const

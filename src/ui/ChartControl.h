@@ -41,16 +41,12 @@ public:
     void removeAllCurves();
 
     // Curves that are not the set's, so never among curves() (which follow
-    // the set by position). A temporary curve belongs to a window that adds,
-    // replaces and removes it by title; it is drawn dashed. A kept curve is
-    // drawn like the set's and exported with them; removeKeptCurves clears
-    // them all.
+    // the set by position): a temporary curve belongs to a window that adds,
+    // replaces and removes it by title. It is drawn dash-dot, as the set's
+    // tabulated curves are, and is never exported.
     QLineSeries* setTemporaryCurve(const QString& title, const QList<QPointF>& points);
     void removeTemporaryCurve(const QString& title);
     QLineSeries* temporaryCurve(const QString& title) const;
-    QLineSeries* addKeptCurve(const QString& title, const QList<QPointF>& points);
-    void removeKeptCurves();
-    const QList<QLineSeries*>& keptCurves() const { return keptCurves_; }
 
     int curveCount() const { return static_cast<int>(curves_.size()); }
     QLineSeries* curve(int index) const { return curves_.at(index); }
@@ -60,9 +56,9 @@ public:
     QValueAxis* leftAxis() const { return leftAxis_; }
     CheckLegend* checkLegend() const { return legend_; }
 
-    // What the spreadsheet export reads: every curve of the set and every
-    // kept one, hidden ones included; not a window's temporary curve.
-    int seriesCount() const override { return curveCount() + static_cast<int>(keptCurves_.size()); }
+    // What the spreadsheet export reads: every curve of the set, hidden ones
+    // included; not a window's temporary curve.
+    int seriesCount() const override { return curveCount(); }
     std::string seriesTitle(int series) const override;
     int xValueCount(int series) const override;
     double xValue(int series, int index) const override;
@@ -104,7 +100,6 @@ private:
 
     int tag_ = 0;
     QList<QLineSeries*> curves_;
-    QList<QLineSeries*> keptCurves_;
     QList<QLineSeries*> temporaryCurves_;
     QHash<const QLineSeries*, double> curveMaximum_;
     QHash<const QLineSeries*, int> curveSlot_;  // its colour's place in the palette

@@ -670,7 +670,10 @@ void CheckRecordsWindow::keepMean()
     finishPendingCheck();
     if (!haveCheckOrSay())
         return;
-    emit keepMeanCurve(meanCurveName(), toList(shown_.periods), toList(shown_.mean));
+    MeanCurveToKeep curve{meanCurveName(), toList(shown_.periods), toList(shown_.mean), shown_.damping, {}};
+    for (const RecordFigures& record : shown_.check->records)
+        curve.recordNames << QString::fromStdString(record.name);
+    emit keepMeanCurve(curve);
 }
 
 void CheckRecordsWindow::done(int result)

@@ -42,6 +42,16 @@ struct CheckRecordChoice {
     bool checked = true;
 };
 
+// The mean curve the user keeps: the chosen records' mean spectrum, at the
+// target's damping, with the records' names.
+struct MeanCurveToKeep {
+    QString name;
+    QList<double> periods;
+    QList<double> values;
+    double damping = 0.05;
+    QStringList recordNames;
+};
+
 // Edit > Check Records...: the code's checks of a record selection (GB 50011
 // §5.1.2) against a target spectrum, recomputed as the inputs change. The
 // window knows nothing of the set: it is given its choices, and tells of the
@@ -78,7 +88,7 @@ signals:
     // changes; empty values when there is none (a refused input).
     void meanCurveChanged(const QString& name, const QList<double>& periods, const QList<double>& values);
     // The user asks for the mean curve to stay after the window has gone.
-    void keepMeanCurve(const QString& name, const QList<double>& periods, const QList<double>& values);
+    void keepMeanCurve(const MeanCurveToKeep& curve);
     void closed();
 
 public slots:

@@ -9,6 +9,7 @@
 #include "records/RecordItem.h"
 #include "spectrum/KavrelSpectrum.h"
 #include "spectrum/StartupDefaults.h"
+#include "spectrum/TabulatedCurveItem.h"
 #include "text/NarrowText.h"
 #include "ui/AboutDialog.h"
 #include "ui/ArtificialRecordsDialog.h"
@@ -405,7 +406,6 @@ void MainWindow::addArtificialRecords(const GeneratedRecords& generated)
 void MainWindow::deleteAllSpectra()
 {
     spectra_.clear();
-    chart_->removeKeptCurves();
 }
 
 void MainWindow::openCheckRecords()
@@ -422,9 +422,7 @@ void MainWindow::openCheckRecords()
                     chart_->setTemporaryCurve(name, curvePoints(periods, values));
                 });
         connect(window, &CheckRecordsWindow::keepMeanCurve, this,
-                [this](const QString& name, const QList<double>& periods, const QList<double>& values) {
-                    guarded([&] { keepCurve(name, periods, values); })();
-                });
+                [this](const MeanCurveToKeep& curve) { guarded([&] { keepMeanCurve(curve); })(); });
         connect(window, &CheckRecordsWindow::closed, this, [this, window] {
             chart_->removeTemporaryCurve(CheckRecordsWindow::meanCurveName());
             // Forgotten at once: the next Check Records opens a new window.
@@ -468,23 +466,21 @@ void MainWindow::offerCheckTargets()
     checkWindow_->setRecords(records);
 }
 
-// A kept mean stays on the chart under a name of its own, so that the
-// window's next mean does not replace it; Delete All clears it.
-void MainWindow::keepCurve(const QString& name, const QList<double>& periods, const QList<double>& values)
+// A kept mean joins the set as a curve of its own under the first free
+// numbered name, so that the window's next mean does not replace it.
+void MainWindow::keepMeanCurve(const MeanCurveToKeep& curve)
 {
-    const auto taken = [this](const QString& candidate) {
-        if (spectra_.contains(toNarrow(candidate)))
-            return true;
-        for (const QLineSeries* curve : chart_->keptCurves()) {
-            if (curve->name() == candidate)
-                return true;
-        }
-        return false;
-    };
-    int number = 1;
-    while (taken(QStringLiteral("%1 %2").arg(name).arg(number)))
-        ++number;
-    chart_->addKeptCurve(QStringLiteral("%1 %2").arg(name).arg(number), curvePoints(periods, values));
+    std::vector<std::string> recordNames;
+    for (const QString& name : curve.recordNames)
+        recordNames.push_back(toNarrow(name));
+    const std::string base = toNarrow(curve.name);
+    std::string name;
+    for (int number = 1; name.empty() || spectra_.contains(name); ++number)
+        name = base + " " + std::to_string(number);
+    spectra_.add(std::make_unique<TabulatedCurveItem>(name, std::vector<double>(curve.periods.begin(), curve.periods.end()),
+                                                      std::vector<double>(curve.values.begin(), curve.values.end()),
+                                                      curve.damping, std::move(recordNames)));
+    statusBar()->showMessage(tr("Mean curve added: %1").arg(fromNarrow(name)), savedMessageTime);
 }
 
 SaveDialog& MainWindow::dataSaveDialog()

@@ -15,6 +15,7 @@
 class AboutDialog;
 class ChartControl;
 class CheckRecordsWindow;
+struct MeanCurveToKeep;
 class ChartFollowsSet;
 class CheckListBox;
 class CheckListFollowsSet;
@@ -91,7 +92,7 @@ private:
     void followSet();
     void setTabOrder();
     void offerCheckTargets();
-    void keepCurve(const QString& name, const QList<double>& periods, const QList<double>& values);
+    void keepMeanCurve(const MeanCurveToKeep& curve);
 
     SpectrumSet spectra_;
     SaveDialog artificialSave_;

@@ -79,4 +79,8 @@ void saveForAnalysis(const SpectrumSet& spectra, const CheckListBox& checkList, 
         saveSpectrumForAnalysis(*spectrum, dialog);
     else if (const RecordItem* record = recordItemOf(spectra.item(entry)))
         saveRecordForAnalysis(*record, dialog);
+    else
+        userDialogs().information(QCoreApplication::translate(
+            "SaveForAnalysis",
+            "A mean curve is not a design spectrum for an analysis program. Save Data writes its values."));
 }

@@ -13,6 +13,19 @@
 namespace {
 constexpr int gridColumns = gridPeriodCount + 1;
 constexpr int nameColumnWidth = 85;
+
+Qt::PenStyle penStyleOf(SetItem::LineStyle style)
+{
+    switch (style) {
+    case SetItem::LineStyle::Dashed:
+        return Qt::DashLine;
+    case SetItem::LineStyle::DashDot:
+        return Qt::DashDotLine;
+    case SetItem::LineStyle::Solid:
+        break;
+    }
+    return Qt::SolidLine;
+}
 } // namespace
 
 ChartFollowsSet::ChartFollowsSet(const SpectrumSet& set, ChartControl* chart) : set_(set), chart_(chart) {}
@@ -30,8 +43,7 @@ QList<QPointF> ChartFollowsSet::curvePoints(const SetItem& item)
 
 void ChartFollowsSet::spectrumAdded(int index, const SetItem& item)
 {
-    const Qt::PenStyle style = item.lineStyle() == SetItem::LineStyle::Dashed ? Qt::DashLine : Qt::SolidLine;
-    QLineSeries* curve = chart_->addCurve(fromNarrow(item.name()), curvePoints(item), style);
+    QLineSeries* curve = chart_->addCurve(fromNarrow(item.name()), curvePoints(item), penStyleOf(item.lineStyle()));
     // A spectrum opened from a set file may come unticked.
     if (!set_.isVisible(index))
         curve->setVisible(false);

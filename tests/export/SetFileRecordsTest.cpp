@@ -137,7 +137,7 @@ TEST(SetFileRecords, DamagedRecordEntriesAreRefusedNamingTheFileAndTheRecord)
          "\"mixed.kspect\": record 2 (\"Code\") has the name of item 1"},
         {"no name", withRecord([](QJsonObject& r) { r.remove("name"); }), "\"mixed.kspect\": record 2 has no \"name\""},
         {"unknown kind", withRecord([](QJsonObject& r) { r.insert("kind", "wave"); }),
-         "\"mixed.kspect\": spectrum 2 has an unknown \"kind\" (spectrum or record)"},
+         "\"mixed.kspect\": spectrum 2 has an unknown \"kind\" (spectrum, record or curve)"},
         {"record in version 1", [] {
              QJsonObject root = QJsonDocument::fromJson(mixedSetFile()).object();
              root.insert("version", 1);

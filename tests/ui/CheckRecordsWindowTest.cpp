@@ -5,6 +5,7 @@
 #include "records/ArtificialBatch.h"
 #include "records/CodePeaks.h"
 #include "spectrum/KavrelSpectrum.h"
+#include "spectrum/TabulatedCurveItem.h"
 #include "ui/CheckRecordsWindow.h"
 
 #include <QClipboard>
@@ -321,7 +322,7 @@ TEST_F(CheckRecordsMenuTest, OpensWithTheSetsSpectraFocusedFirstAndSaysWhereReco
     EXPECT_EQ(targets->count(), 0);
 }
 
-TEST_F(CheckRecordsMenuTest, TheMeanCurveGoesWithTheWindowOrStaysWhenKept)
+TEST_F(CheckRecordsMenuTest, TheMeanCurveGoesWithTheWindowOrJoinsTheSetWhenKept)
 {
     create("A");  // damping 0.05
     CheckRecordsWindow* window = open();
@@ -330,32 +331,43 @@ TEST_F(CheckRecordsMenuTest, TheMeanCurveGoesWithTheWindowOrStaysWhenKept)
     ASSERT_NE(mean(), nullptr);
     EXPECT_EQ(mean()->count(), 601);
     EXPECT_DOUBLE_EQ(mean()->at(600).x(), 6.0);
-    EXPECT_NEAR(mean()->at(100).y(), stepFactor(0.05) * 0.1, 5e-4 * 0.1);
-    EXPECT_EQ(mean()->pen().style(), Qt::DashLine);
+    const double expected = stepFactor(0.05) * 0.1;
+    EXPECT_NEAR(mean()->at(100).y(), expected, 5e-4 * 0.1);
+    EXPECT_EQ(mean()->pen().style(), Qt::DashDotLine);
     EXPECT_EQ(curveTitles(), QStringList{"A"});  // not one of the set's curves
     EXPECT_EQ(form->chart()->seriesCount(), 1);  // nor exported with them
 
+    // Kept: an ordinary item of the set, in the list, the grid and the chart.
     QTest::mouseClick(window->findChild<QPushButton*>("btnKeepMean"), Qt::LeftButton);
-    ASSERT_EQ(form->chart()->keptCurves().size(), 1);
-    EXPECT_EQ(form->chart()->keptCurves()[0]->name(), "Mean of records 1");
+    ASSERT_EQ(form->spectra().size(), 2);
+    const TabulatedCurveItem* kept = tabulatedCurveOf(form->spectra().item(1));
+    ASSERT_NE(kept, nullptr);
+    EXPECT_EQ(kept->name(), "Mean of records 1");
+    EXPECT_EQ(kept->recordNames(), (std::vector<std::string>{"R1", "R2", "R3"}));
+    EXPECT_DOUBLE_EQ(kept->damping(), 0.05);
+    EXPECT_EQ(form->checkList()->item(1)->text(), "Mean of records 1");
+    EXPECT_EQ(form->grid()->cells(0, 2), "Mean of records 1");
+    EXPECT_EQ(curveTitles(), (QStringList{"A", "Mean of records 1"}));
+    EXPECT_EQ(form->chart()->curve(1)->pen().style(), Qt::DashDotLine);
+    EXPECT_NEAR(form->chart()->curve(1)->at(100).y(), expected, 5e-4 * 0.1);
     EXPECT_EQ(form->chart()->seriesCount(), 2);
 
     window->close();
     EXPECT_EQ(mean(), nullptr);
-    ASSERT_EQ(form->chart()->keptCurves().size(), 1);
-    EXPECT_NEAR(form->chart()->keptCurves()[0]->at(100).y(), stepFactor(0.05) * 0.1, 5e-4 * 0.1);
+    ASSERT_EQ(form->spectra().size(), 2);
 
-    // Opened again and kept again: a name of its own.
+    // Opened again: the kept mean is neither a target nor a record to check;
+    // kept again, it gets a name of its own.
     window = open();
+    EXPECT_EQ(window->findChild<QComboBox*>("cmbTarget")->count(), 1);
     check(window);
     QTest::mouseClick(window->findChild<QPushButton*>("btnKeepMean"), Qt::LeftButton);
-    ASSERT_EQ(form->chart()->keptCurves().size(), 2);
-    EXPECT_EQ(form->chart()->keptCurves()[1]->name(), "Mean of records 2");
+    ASSERT_EQ(form->spectra().size(), 3);
+    EXPECT_EQ(form->spectra().item(2).name(), "Mean of records 2");
     QTest::keyClick(window, Qt::Key_Escape);
     EXPECT_EQ(mean(), nullptr);
 
     form->deleteAllSpectra();
-    EXPECT_TRUE(form->chart()->keptCurves().isEmpty());
     EXPECT_EQ(form->chart()->seriesCount(), 0);
 }
 

@@ -1,0 +1,67 @@
+#include "spectrum/TabulatedCurveItem.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+TabulatedCurveItem::TabulatedCurveItem(std::string name, std::vector<double> periods, std::vector<double> values,
+                                       double damping, std::vector<std::string> recordNames)
+    : name_(std::move(name)),
+      periods_(std::move(periods)),
+      values_(std::move(values)),
+      damping_(damping),
+      recordNames_(std::move(recordNames))
+{
+    if (const std::optional<std::string> fault = curveFault(periods_, values_, damping_))
+        throw std::invalid_argument("the curve " + *fault);
+}
+
+std::optional<std::string> TabulatedCurveItem::curveFault(const std::vector<double>& periods,
+                                                          const std::vector<double>& values, double damping)
+{
+    if (periods.size() != values.size())
+        return "has " + std::to_string(periods.size()) + " periods but " + std::to_string(values.size())
+               + " values";
+    if (periods.size() < 2)
+        return std::string("has fewer than 2 points");
+    if (periods.size() > pointLimit)
+        return "has more than " + std::to_string(pointLimit) + " points";
+    for (std::size_t i = 0; i < periods.size(); ++i) {
+        const std::string point = "point " + std::to_string(i + 1);
+        if (!std::isfinite(periods[i]) || periods[i] < 0)
+            return "has at " + point + " a period that is not a finite number of at least 0";
+        if (i > 0 && !(periods[i] > periods[i - 1]))
+            return "has at " + point + " a period not above the one before";
+        if (!std::isfinite(values[i]) || values[i] < 0)
+            return "has at " + point + " a value that is not a finite number of at least 0";
+    }
+    if (!(damping >= 0 && damping < 1))
+        return std::string("has a damping ratio outside 0 to below 1");
+    return std::nullopt;
+}
+
+std::vector<double> TabulatedCurveItem::valuesAt(const std::vector<double>& periods) const
+{
+    std::vector<double> result;
+    result.reserve(periods.size());
+    for (const double period : periods) {
+        if (!(period >= periods_.front() && period <= periods_.back()))
+            break;
+        const auto above = std::lower_bound(periods_.begin(), periods_.end(), period);
+        const auto k = static_cast<std::size_t>(above - periods_.begin());
+        if (*above == period) {
+            result.push_back(values_[k]);
+            continue;
+        }
+        const double share = (period - periods_[k - 1]) / (periods_[k] - periods_[k - 1]);
+        result.push_back(values_[k - 1] + share * (values_[k] - values_[k - 1]));
+    }
+    return result;
+}
+
+const TabulatedCurveItem* tabulatedCurveOf(const SetItem& item)
+{
+    if (item.kind() != SetItem::Kind::TabulatedCurve)
+        return nullptr;
+    return &static_cast<const TabulatedCurveItem&>(item);
+}
