@@ -943,6 +943,245 @@ Replace them?</source>
     </message>
 </context>
 <context>
+    <name>SetFile</name>
+    <message>
+        <source>%1 %2</source>
+        <comment>an item of the set, then what is wrong with it</comment>
+        <translation>%1%2</translation>
+    </message>
+    <message>
+        <source>spectrum %1</source>
+        <translation>第 %1 条反应谱</translation>
+    </message>
+    <message>
+        <source>is cut short: the JSON text ends before the set does</source>
+        <translation>不完整：JSON 文本在反应谱组结束之前就已结束</translation>
+    </message>
+    <message>
+        <source>is not valid JSON (%1 at byte %2)</source>
+        <translation>不是有效的 JSON（第 %2 字节处：%1）</translation>
+    </message>
+    <message>
+        <source>has no &quot;%1&quot;</source>
+        <translation>缺少“%1”</translation>
+    </message>
+    <message>
+        <source>a text</source>
+        <translation>文本</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>数值</translation>
+    </message>
+    <message>
+        <source>a finite number</source>
+        <translation>有限数值</translation>
+    </message>
+    <message>
+        <source>has a negative &quot;%1&quot; (%2)</source>
+        <translation>的“%1”为负值（%2）</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>true 或 false</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>对象</translation>
+    </message>
+    <message>
+        <source>has &quot;origin&quot; whose &quot;%1&quot; is not a text</source>
+        <translation>的“origin”中“%1”不是文本</translation>
+    </message>
+    <message>
+        <source>has &quot;origin&quot; whose &quot;%1&quot; is not true or false</source>
+        <translation>的“origin”中“%1”不是 true 或 false</translation>
+    </message>
+    <message>
+        <source>has &quot;%1&quot; that is not %2</source>
+        <translation>的“%1”不是%2</translation>
+    </message>
+    <message>
+        <source>has the name %1, which this system&apos;s text encoding cannot hold</source>
+        <translation>的名称 %1 无法用本系统的文字编码表示</translation>
+    </message>
+    <message>
+        <source>has the name %1, which begins or ends with a blank</source>
+        <translation>的名称 %1 以空格开头或结尾</translation>
+    </message>
+    <message>
+        <source>has an empty name</source>
+        <translation>的名称为空</translation>
+    </message>
+    <message>
+        <source>has the name %1, which is not less than %2 bytes</source>
+        <translation>的名称 %1 不少于 %2 字节</translation>
+    </message>
+    <message>
+        <source>has the unknown code %1</source>
+        <translation>的设计规范 %1 无法识别</translation>
+    </message>
+    <message>
+        <source>has &quot;%1&quot; whose &quot;%2&quot; is missing or not a finite number</source>
+        <translation>的“%1”中“%2”缺失或不是有限数值</translation>
+    </message>
+    <message>
+        <source>has no &quot;%1&quot; object</source>
+        <translation>缺少“%1”对象</translation>
+    </message>
+    <message>
+        <source>has &quot;artificial&quot; whose &quot;seed&quot; is not a whole number in a text</source>
+        <translation>的“artificial”中“seed”不是以文本表示的整数</translation>
+    </message>
+    <message>
+        <source>has the unknown layout %1</source>
+        <translation>的文件格式 %1 无法识别</translation>
+    </message>
+    <message>
+        <source>has the unknown unit %1</source>
+        <translation>的单位 %1 无法识别</translation>
+    </message>
+    <message>
+        <source>has a &quot;step&quot; of 0</source>
+        <translation>的“step”（时间步长）为 0</translation>
+    </message>
+    <message>
+        <source>a list</source>
+        <translation>列表</translation>
+    </message>
+    <message>
+        <source>has fewer than 2 samples</source>
+        <translation>的采样点少于 2 个</translation>
+    </message>
+    <message>
+        <source>has more than %1 samples</source>
+        <translation>的采样点多于 %1 个</translation>
+    </message>
+    <message>
+        <source>has sample %1 that is not a finite number</source>
+        <translation>的第 %1 个采样点不是有限数值</translation>
+    </message>
+    <message>
+        <source>cannot be used: %1</source>
+        <translation>无法使用：%1</translation>
+    </message>
+    <message>
+        <source>has the unknown source %1 (natural or artificial)</source>
+        <translation>的来源 %1 无法识别（应为 natural 或 artificial）</translation>
+    </message>
+    <message>
+        <source>has more than %1 &quot;%2&quot;</source>
+        <translation>的“%2”多于 %1 项</translation>
+    </message>
+    <message>
+        <source>has &quot;%1&quot; whose item %2 is not a finite number</source>
+        <translation>的“%1”中第 %2 项不是有限数值</translation>
+    </message>
+    <message>
+        <source>has &quot;records&quot; with an item that is not a text</source>
+        <translation>的“records”中有一项不是文本</translation>
+    </message>
+    <message>
+        <source>is empty</source>
+        <translation>为空文件</translation>
+    </message>
+    <message>
+        <source>is not a set file (its top level is not an object)</source>
+        <translation>不是反应谱组文件（其顶层不是对象）</translation>
+    </message>
+    <message>
+        <source>gives the key %1 twice in one object</source>
+        <translation>在同一对象中两次给出键 %1</translation>
+    </message>
+    <message>
+        <source>is not a Kavrel_Spect set file (no &quot;format&quot;: &quot;%1&quot;)</source>
+        <translation>不是 Kavrel_Spect 反应谱组文件（没有 &quot;format&quot;: &quot;%1&quot;）</translation>
+    </message>
+    <message>
+        <source>has no valid &quot;version&quot;</source>
+        <translation>没有有效的“version”</translation>
+    </message>
+    <message>
+        <source>was made by a newer version of Kavrel_Spect (set file version %1; this one reads version %2)</source>
+        <translation>由更新版本的 Kavrel_Spect 生成（反应谱组文件版本 %1；本程序可读取版本 %2）</translation>
+    </message>
+    <message>
+        <source>has no &quot;spectra&quot;</source>
+        <translation>缺少“spectra”</translation>
+    </message>
+    <message>
+        <source>has &quot;spectra&quot; that is not a list</source>
+        <translation>的“spectra”不是列表</translation>
+    </message>
+    <message>
+        <source>is not an object</source>
+        <translation>不是对象</translation>
+    </message>
+    <message>
+        <source>has an unknown &quot;kind&quot; (spectrum, record or curve)</source>
+        <translation>的“kind”无法识别（应为 spectrum、record 或 curve）</translation>
+    </message>
+    <message>
+        <source>holds record %1, which set files of version %2 do not hold</source>
+        <translation>含有第 %1 项地震记录，而版本 %2 的反应谱组文件不能包含地震记录</translation>
+    </message>
+    <message>
+        <source>holds curve %1, which set files of version %2 do not hold</source>
+        <translation>含有第 %1 项曲线，而版本 %2 的反应谱组文件不能包含曲线</translation>
+    </message>
+    <message>
+        <source>record %1</source>
+        <translation>第 %1 项地震记录</translation>
+    </message>
+    <message>
+        <source>curve %1</source>
+        <translation>第 %1 项曲线</translation>
+    </message>
+    <message>
+        <source>has the name of item %1</source>
+        <translation>与第 %1 项同名</translation>
+    </message>
+    <message>
+        <source>has the name %1, as spectrum %2 has</source>
+        <translation>的名称 %1 与第 %2 条反应谱相同</translation>
+    </message>
+    <message>
+        <source>is too large to be a set file</source>
+        <translation>过大，不是反应谱组文件</translation>
+    </message>
+</context>
+<context>
+    <name>TabulatedCurveItem</name>
+    <message>
+        <source>has %1 periods but %2 values</source>
+        <translation>有 %1 个周期，却有 %2 个数值</translation>
+    </message>
+    <message>
+        <source>has fewer than 2 points</source>
+        <translation>的数据点少于 2 个</translation>
+    </message>
+    <message>
+        <source>has more than %1 points</source>
+        <translation>的数据点多于 %1 个</translation>
+    </message>
+    <message>
+        <source>has at point %1 a period that is not a finite number of at least 0</source>
+        <translation>的第 %1 个数据点的周期不是不小于 0 的有限数值</translation>
+    </message>
+    <message>
+        <source>has at point %1 a period not above the one before</source>
+        <translation>的第 %1 个数据点的周期不大于前一个</translation>
+    </message>
+    <message>
+        <source>has at point %1 a value that is not a finite number of at least 0</source>
+        <translation>的第 %1 个数据点的数值不是不小于 0 的有限数值</translation>
+    </message>
+    <message>
+        <source>has a damping ratio outside 0 to below 1</source>
+        <translation>的阻尼比不在 0 至小于 1 的范围内</translation>
+    </message>
+</context>
+<context>
     <name>WorkbookHandOver</name>
     <message>
         <source>The workbook was saved as

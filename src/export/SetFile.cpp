@@ -11,6 +11,7 @@
 #include "text/NarrowText.h"
 #include "text/NumberText.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -47,10 +48,14 @@ public:
     // An item named by its label: "spectrum 3", "record 4 (\"RSN953\")".
     [[noreturn]] void entry(const QString& label, const QString& what) const
     {
-        file(label + QLatin1Char(' ') + what);
+        file(QCoreApplication::translate("SetFile", "%1 %2", "an item of the set, then what is wrong with it")
+                 .arg(label, what));
     }
 
-    static QString spectrumLabel(int index) { return QStringLiteral("spectrum %1").arg(index + 1); }
+    static QString spectrumLabel(int index)
+    {
+        return QCoreApplication::translate("SetFile", "spectrum %1").arg(index + 1);
+    }
 
 private:
     QString prefix_;
@@ -65,8 +70,10 @@ QString describeSyntaxError(const QByteArray& bytes, const QJsonParseError& erro
         --end;
     if (error.offset >= end || error.error == QJsonParseError::UnterminatedObject
         || error.error == QJsonParseError::UnterminatedArray || error.error == QJsonParseError::UnterminatedString)
-        return QStringLiteral("is cut short: the JSON text ends before the set does");
-    return QStringLiteral("is not valid JSON (%1 at byte %2)").arg(error.errorString()).arg(error.offset);
+        return QCoreApplication::translate("SetFile", "is cut short: the JSON text ends before the set does");
+    return QCoreApplication::translate("SetFile", "is not valid JSON (%1 at byte %2)")
+        .arg(error.errorString())
+        .arg(error.offset);
 }
 
 class SpectrumReader {
@@ -87,7 +94,7 @@ public:
     {
         const QJsonValue value = object_.value(QLatin1String(key));
         if (value.isUndefined())
-            refuse(QStringLiteral("has no \"%1\"").arg(QLatin1String(key)));
+            refuse(QCoreApplication::translate("SetFile", "has no \"%1\"").arg(QLatin1String(key)));
         return value;
     }
 
@@ -95,7 +102,7 @@ public:
     {
         const QJsonValue value = required(key);
         if (!value.isString())
-            wrongType(key, "a text");
+            wrongType(key, QT_TRANSLATE_NOOP("SetFile", "a text"));
         return value.toString();
     }
 
@@ -104,13 +111,13 @@ public:
     {
         const QJsonValue value = required(key);
         if (!value.isDouble())
-            wrongType(key, "a number");
+            wrongType(key, QT_TRANSLATE_NOOP("SetFile", "a number"));
         const double number = value.toDouble();
         if (!std::isfinite(number))
-            wrongType(key, "a finite number");
+            wrongType(key, QT_TRANSLATE_NOOP("SetFile", "a finite number"));
         const std::optional<double> accepted = numberAccepted(number);
         if (!accepted)
-            refuse(QStringLiteral("has a negative \"%1\" (%2)")
+            refuse(QCoreApplication::translate("SetFile", "has a negative \"%1\" (%2)")
                                          .arg(QLatin1String(key))
                                          .arg(shortestQString(number)));
         return *accepted;
@@ -122,7 +129,7 @@ public:
         if (value.isUndefined())
             return absent;
         if (!value.isBool())
-            wrongType(key, "true or false");
+            wrongType(key, QT_TRANSLATE_NOOP("SetFile", "true or false"));
         return value.toBool();
     }
 
@@ -132,14 +139,14 @@ public:
         if (value.isUndefined() || value.isNull())
             return {};
         if (!value.isObject())
-            wrongType("origin", "an object");
+            wrongType("origin", QT_TRANSLATE_NOOP("SetFile", "an object"));
         const QJsonObject origin = value.toObject();
         auto word = [&](const char* key) {
             const QJsonValue part = origin.value(QLatin1String(key));
             if (part.isUndefined())
                 return std::string();
             if (!part.isString())
-                refuse(QStringLiteral("has \"origin\" whose \"%1\" is not a text")
+                refuse(QCoreApplication::translate("SetFile", "has \"origin\" whose \"%1\" is not a text")
                                              .arg(QLatin1String(key)));
             return part.toString().toStdString();
         };
@@ -148,7 +155,7 @@ public:
             if (part.isUndefined())
                 return false;
             if (!part.isBool())
-                refuse(QStringLiteral("has \"origin\" whose \"%1\" is not true or false")
+                refuse(QCoreApplication::translate("SetFile", "has \"origin\" whose \"%1\" is not true or false")
                                              .arg(QLatin1String(key)));
             return part.toBool();
         };
@@ -157,8 +164,8 @@ public:
 
     [[noreturn]] void wrongType(const char* key, const char* kind) const
     {
-        refuse(QStringLiteral("has \"%1\" that is not %2")
-                                     .arg(QLatin1String(key), QLatin1String(kind)));
+        refuse(QCoreApplication::translate("SetFile", "has \"%1\" that is not %2")
+                   .arg(QLatin1String(key), QCoreApplication::translate("SetFile", kind)));
     }
 
 private:
@@ -172,17 +179,17 @@ std::string checkedName(const Refusal& refuse, const QString& label, const QStri
 {
     const std::string narrow = toNarrow(name);
     if (fromNarrow(narrow) != name)
-        refuse.entry(label, QStringLiteral("has the name %1, which this system's text encoding cannot hold")
+        refuse.entry(label, QCoreApplication::translate("SetFile", "has the name %1, which this system's text encoding cannot hold")
                                    .arg(quoted(name)));
     // The window trims a typed name, so a name with blanks at its ends was
     // not made by it and would look like another.
     if (!name.isEmpty() && (name.front().unicode() <= 0x20 || name.back().unicode() <= 0x20))
-        refuse.entry(label, QStringLiteral("has the name %1, which begins or ends with a blank").arg(quoted(name)));
+        refuse.entry(label, QCoreApplication::translate("SetFile", "has the name %1, which begins or ends with a blank").arg(quoted(name)));
     switch (SpectrumSet::checkNameForm(narrow)) {
     case SpectrumSet::NameCheck::Empty:
-        refuse.entry(label, QStringLiteral("has an empty name"));
+        refuse.entry(label, QCoreApplication::translate("SetFile", "has an empty name"));
     case SpectrumSet::NameCheck::TooLong:
-        refuse.entry(label, QStringLiteral("has the name %1, which is not less than %2 bytes")
+        refuse.entry(label, QCoreApplication::translate("SetFile", "has the name %1, which is not less than %2 bytes")
                                    .arg(quoted(name))
                                    .arg(SpectrumSet::NameLimit));
     default:
@@ -198,7 +205,7 @@ std::int32_t codeTypeOf(const Refusal& refuse, int index, const QString& code)
         if (codeNameOf(type) == wanted)
             return type;
     }
-    refuse.spectrum(index, QStringLiteral("has the unknown code %1").arg(quoted(code)));
+    refuse.spectrum(index, QCoreApplication::translate("SetFile", "has the unknown code %1").arg(quoted(code)));
 }
 
 
@@ -242,7 +249,7 @@ double partNumber(const SpectrumReader& read, const char* part, const QJsonObjec
 {
     const QJsonValue value = object.value(QLatin1String(key));
     if (!value.isDouble() || !std::isfinite(value.toDouble()))
-        read.refuse(QStringLiteral("has \"%1\" whose \"%2\" is missing or not a finite number")
+        read.refuse(QCoreApplication::translate("SetFile", "has \"%1\" whose \"%2\" is missing or not a finite number")
                         .arg(QLatin1String(part), QLatin1String(key)));
     return value.toDouble();
 }
@@ -251,7 +258,7 @@ QJsonObject partObject(const SpectrumReader& read, const QJsonObject& object, co
 {
     const QJsonValue value = object.value(QLatin1String(key));
     if (!value.isObject())
-        read.refuse(QStringLiteral("has no \"%1\" object").arg(QLatin1String(key)));
+        read.refuse(QCoreApplication::translate("SetFile", "has no \"%1\" object").arg(QLatin1String(key)));
     return value.toObject();
 }
 
@@ -264,7 +271,7 @@ ArtificialFigures readArtificial(const SpectrumReader& read)
     if (seed.isString())
         figures.seed = seed.toString().toULongLong(&seedRead, 10);
     if (!seedRead)
-        read.refuse(QStringLiteral("has \"artificial\" whose \"seed\" is not a whole number in a text"));
+        read.refuse(QCoreApplication::translate("SetFile", "has \"artificial\" whose \"seed\" is not a whole number in a text"));
     const QJsonObject envelope = partObject(read, artificial, "envelope");
     figures.envelope.riseEnd = partNumber(read, "envelope", envelope, "riseEnd");
     figures.envelope.strongEnd = partNumber(read, "envelope", envelope, "strongEnd");
@@ -284,27 +291,27 @@ SetRecord readRecordEntry(const SpectrumReader& read)
     record->sourceFileName = read.text("file").toStdString();
     const std::string layout = read.text("layout").toStdString();
     if (!recordLayoutFromName(layout, record->layout))
-        read.refuse(QStringLiteral("has the unknown layout %1").arg(quoted(QString::fromStdString(layout))));
+        read.refuse(QCoreApplication::translate("SetFile", "has the unknown layout %1").arg(quoted(QString::fromStdString(layout))));
     const std::string unit = read.text("unit").toStdString();
     if (!accelerationUnitFromName(unit, record->unitAsRead))
-        read.refuse(QStringLiteral("has the unknown unit %1").arg(quoted(QString::fromStdString(unit))));
+        read.refuse(QCoreApplication::translate("SetFile", "has the unknown unit %1").arg(quoted(QString::fromStdString(unit))));
     record->step = read.number("step");
     if (!(record->step > 0))
-        read.refuse(QStringLiteral("has a \"step\" of 0"));
+        read.refuse(QCoreApplication::translate("SetFile", "has a \"step\" of 0"));
 
     const QJsonValue samples = read.required("samples");
     if (!samples.isArray())
-        read.wrongType("samples", "a list");
+        read.wrongType("samples", QT_TRANSLATE_NOOP("SetFile", "a list"));
     const QJsonArray values = samples.toArray();
     if (values.size() < 2)
-        read.refuse(QStringLiteral("has fewer than 2 samples"));
+        read.refuse(QCoreApplication::translate("SetFile", "has fewer than 2 samples"));
     if (static_cast<std::size_t>(values.size()) > maxRecordValues)
-        read.refuse(QStringLiteral("has more than %1 samples").arg(maxRecordValues));
+        read.refuse(QCoreApplication::translate("SetFile", "has more than %1 samples").arg(maxRecordValues));
     record->accelerationG.reserve(static_cast<std::size_t>(values.size()));
     for (qsizetype k = 0; k < values.size(); ++k) {
         const QJsonValue value = values.at(k);
         if (!value.isDouble() || !std::isfinite(value.toDouble()))
-            read.refuse(QStringLiteral("has sample %1 that is not a finite number").arg(k + 1));
+            read.refuse(QCoreApplication::translate("SetFile", "has sample %1 that is not a finite number").arg(k + 1));
         record->accelerationG.push_back(value.toDouble());
     }
 
@@ -314,12 +321,12 @@ SetRecord readRecordEntry(const SpectrumReader& read)
         r.scaling.targetPeakGal = read.number("targetPeak");
     r.scaling.damping = read.number("dampingRatio");
     if (const std::optional<std::string> fault = RecordItem::scalingFault(r.scaling))
-        read.refuse(QStringLiteral("cannot be used: %1").arg(QString::fromStdString(*fault)));
+        read.refuse(QCoreApplication::translate("SetFile", "cannot be used: %1").arg(QString::fromStdString(*fault)));
     const QString source = read.text("source");
     if (source == QLatin1String("artificial"))
         r.artificial = readArtificial(read);
     else if (source != QLatin1String("natural"))
-        read.refuse(QStringLiteral("has the unknown source %1 (natural or artificial)").arg(quoted(source)));
+        read.refuse(QCoreApplication::translate("SetFile", "has the unknown source %1 (natural or artificial)").arg(quoted(source)));
     r.record = std::move(record);
     return r;
 }
@@ -355,10 +362,10 @@ std::vector<double> readNumberList(const SpectrumReader& read, const char* key)
 {
     const QJsonValue value = read.required(key);
     if (!value.isArray())
-        read.wrongType(key, "a list");
+        read.wrongType(key, QT_TRANSLATE_NOOP("SetFile", "a list"));
     const QJsonArray list = value.toArray();
     if (static_cast<std::size_t>(list.size()) > TabulatedCurveItem::pointLimit)
-        read.refuse(QStringLiteral("has more than %1 \"%2\"")
+        read.refuse(QCoreApplication::translate("SetFile", "has more than %1 \"%2\"")
                         .arg(TabulatedCurveItem::pointLimit)
                         .arg(QLatin1String(key)));
     std::vector<double> numbers;
@@ -366,7 +373,7 @@ std::vector<double> readNumberList(const SpectrumReader& read, const char* key)
     for (qsizetype k = 0; k < list.size(); ++k) {
         const QJsonValue number = list.at(k);
         if (!number.isDouble() || !std::isfinite(number.toDouble()))
-            read.refuse(QStringLiteral("has \"%1\" whose item %2 is not a finite number")
+            read.refuse(QCoreApplication::translate("SetFile", "has \"%1\" whose item %2 is not a finite number")
                             .arg(QLatin1String(key))
                             .arg(k + 1));
         numbers.push_back(number.toDouble());
@@ -382,10 +389,10 @@ SetCurve readCurveEntry(const SpectrumReader& read)
     const QJsonValue records = read.object().value("records");
     if (!records.isUndefined()) {
         if (!records.isArray())
-            read.wrongType("records", "a list");
+            read.wrongType("records", QT_TRANSLATE_NOOP("SetFile", "a list"));
         for (const QJsonValue name : records.toArray()) {
             if (!name.isString())
-                read.refuse(QStringLiteral("has \"records\" with an item that is not a text"));
+                read.refuse(QCoreApplication::translate("SetFile", "has \"records\" with an item that is not a text"));
             c.recordNames.push_back(toNarrow(name.toString()));
         }
     }
@@ -479,8 +486,8 @@ SetContents parseSetFile(const QByteArray& bytes, const QString& fileName)
 {
     const Refusal refuse(fileName);
     if (bytes.trimmed().isEmpty())
-        refuse.file(QStringLiteral("is empty"));
-    const QString notASet = QStringLiteral("is not a set file (its top level is not an object)");
+        refuse.file(QCoreApplication::translate("SetFile", "is empty"));
+    const QString notASet = QCoreApplication::translate("SetFile", "is not a set file (its top level is not an object)");
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError) {
@@ -495,25 +502,25 @@ SetContents parseSetFile(const QByteArray& bytes, const QString& fileName)
     if (!document.isObject())
         refuse.file(notASet);
     if (const std::optional<QString> key = firstRepeatedKey(bytes))
-        refuse.file(QStringLiteral("gives the key %1 twice in one object").arg(quoted(*key)));
+        refuse.file(QCoreApplication::translate("SetFile", "gives the key %1 twice in one object").arg(quoted(*key)));
     const QJsonObject root = document.object();
     if (root.value("format") != QJsonValue(formatTag))
-        refuse.file(QStringLiteral("is not a Kavrel_Spect set file (no \"format\": \"%1\")").arg(formatTag));
+        refuse.file(QCoreApplication::translate("SetFile", "is not a Kavrel_Spect set file (no \"format\": \"%1\")").arg(formatTag));
 
     const QJsonValue version = root.value("version");
     if (!version.isDouble() || version.toDouble() < 1 || version.toDouble() != std::floor(version.toDouble()))
-        refuse.file(QStringLiteral("has no valid \"version\""));
+        refuse.file(QCoreApplication::translate("SetFile", "has no valid \"version\""));
     if (version.toDouble() > setFileVersion)
-        refuse.file(QStringLiteral("was made by a newer version of Kavrel_Spect (set file version %1; this one reads "
+        refuse.file(QCoreApplication::translate("SetFile", "was made by a newer version of Kavrel_Spect (set file version %1; this one reads "
                                    "version %2)")
                         .arg(shortestQString(version.toDouble()))
                         .arg(setFileVersion));
 
     const QJsonValue spectraValue = root.value("spectra");
     if (spectraValue.isUndefined())
-        refuse.file(QStringLiteral("has no \"spectra\""));
+        refuse.file(QCoreApplication::translate("SetFile", "has no \"spectra\""));
     if (!spectraValue.isArray())
-        refuse.file(QStringLiteral("has \"spectra\" that is not a list"));
+        refuse.file(QCoreApplication::translate("SetFile", "has \"spectra\" that is not a list"));
     const QJsonArray spectra = spectraValue.toArray();
 
     SetContents contents;
@@ -522,28 +529,31 @@ SetContents parseSetFile(const QByteArray& bytes, const QString& fileName)
     for (int i = 0; i < spectra.size(); ++i) {
         const QJsonValue value = spectra.at(i);
         if (!value.isObject())
-            refuse.spectrum(i, QStringLiteral("is not an object"));
+            refuse.spectrum(i, QCoreApplication::translate("SetFile", "is not an object"));
         const QJsonObject object = value.toObject();
         const QJsonValue kind = object.value("kind");
         const bool isRecord = kind == QJsonValue(QStringLiteral("record"));
         const bool isCurve = kind == QJsonValue(QStringLiteral("curve"));
         if (!kind.isUndefined() && !isRecord && !isCurve && kind != QJsonValue(QStringLiteral("spectrum")))
-            refuse.spectrum(i, QStringLiteral("has an unknown \"kind\" (spectrum, record or curve)"));
+            refuse.spectrum(i, QCoreApplication::translate("SetFile", "has an unknown \"kind\" (spectrum, record or curve)"));
         if (isRecord || isCurve) {
             const int needed = isRecord ? recordSetFileVersion : setFileVersion;
-            const QString word = isRecord ? QStringLiteral("record") : QStringLiteral("curve");
             if (version.toDouble() < needed)
-                refuse.file(QStringLiteral("holds %1 %2, which set files of version %3 do not hold")
-                                .arg(word)
+                refuse.file((isRecord ? QCoreApplication::translate(
+                                            "SetFile", "holds record %1, which set files of version %2 do not hold")
+                                      : QCoreApplication::translate(
+                                            "SetFile", "holds curve %1, which set files of version %2 do not hold"))
                                 .arg(i + 1)
                                 .arg(shortestQString(version.toDouble())));
-            const QString label = QStringLiteral("%1 %2").arg(word).arg(i + 1);
+            const QString label = (isRecord ? QCoreApplication::translate("SetFile", "record %1")
+                                            : QCoreApplication::translate("SetFile", "curve %1"))
+                                      .arg(i + 1);
             SetSpectrum s;
             s.name = checkedName(refuse, label, SpectrumReader(refuse, label, object).text("name"));
             const SpectrumReader read(refuse, label + QStringLiteral(" (%1)").arg(quoted(fromNarrow(s.name))), object);
             const auto [first, isNew] = firstOfName.emplace(s.name, i);
             if (!isNew)
-                read.refuse(QStringLiteral("has the name of item %1").arg(first->second + 1));
+                read.refuse(QCoreApplication::translate("SetFile", "has the name of item %1").arg(first->second + 1));
             s.visible = read.flag("visible", true);
             if (isCurve) {
                 s.curve = readCurveEntry(read);
@@ -559,7 +569,7 @@ SetContents parseSetFile(const QByteArray& bytes, const QString& fileName)
         s.name = checkedName(refuse, Refusal::spectrumLabel(i), read.text("name"));
         const auto [first, isNew] = firstOfName.emplace(s.name, i);
         if (!isNew)
-            refuse.spectrum(i, QStringLiteral("has the name %1, as spectrum %2 has")
+            refuse.spectrum(i, QCoreApplication::translate("SetFile", "has the name %1, as spectrum %2 has")
                                    .arg(quoted(fromNarrow(s.name)))
                                    .arg(first->second + 1));
         s.codeType = codeTypeOf(refuse, i, read.text("code"));
@@ -581,7 +591,7 @@ SetContents readSetFile(const QString& path, ReadSource source)
     } catch (const FileReadError& error) {
         const Refusal refuse(error.fileName());
         if (error.fault() == FileReadError::Fault::TooLarge)
-            refuse.file(QStringLiteral("is too large to be a set file"));
+            refuse.file(QCoreApplication::translate("SetFile", "is too large to be a set file"));
         refuse.file(error.reason());
     }
     const QString name = QFileInfo(path).fileName();

@@ -1,5 +1,7 @@
 #include "spectrum/TabulatedCurveItem.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
@@ -19,24 +21,30 @@ TabulatedCurveItem::TabulatedCurveItem(std::string name, std::vector<double> per
 std::optional<std::string> TabulatedCurveItem::curveFault(const std::vector<double>& periods,
                                                           const std::vector<double>& values, double damping)
 {
+    // Shown where a set file is refused, so in the window's language.
+    const auto fault = [](const char* text) { return QCoreApplication::translate("TabulatedCurveItem", text); };
     if (periods.size() != values.size())
-        return "has " + std::to_string(periods.size()) + " periods but " + std::to_string(values.size())
-               + " values";
+        return QCoreApplication::translate("TabulatedCurveItem", "has %1 periods but %2 values")
+            .arg(periods.size())
+            .arg(values.size())
+            .toStdString();
     if (periods.size() < 2)
-        return std::string("has fewer than 2 points");
+        return fault(QT_TRANSLATE_NOOP("TabulatedCurveItem", "has fewer than 2 points")).toStdString();
     if (periods.size() > pointLimit)
-        return "has more than " + std::to_string(pointLimit) + " points";
+        return QCoreApplication::translate("TabulatedCurveItem", "has more than %1 points").arg(pointLimit).toStdString();
     for (std::size_t i = 0; i < periods.size(); ++i) {
-        const std::string point = "point " + std::to_string(i + 1);
+        const char* text = nullptr;
         if (!std::isfinite(periods[i]) || periods[i] < 0)
-            return "has at " + point + " a period that is not a finite number of at least 0";
-        if (i > 0 && !(periods[i] > periods[i - 1]))
-            return "has at " + point + " a period not above the one before";
-        if (!std::isfinite(values[i]) || values[i] < 0)
-            return "has at " + point + " a value that is not a finite number of at least 0";
+            text = QT_TRANSLATE_NOOP("TabulatedCurveItem", "has at point %1 a period that is not a finite number of at least 0");
+        else if (i > 0 && !(periods[i] > periods[i - 1]))
+            text = QT_TRANSLATE_NOOP("TabulatedCurveItem", "has at point %1 a period not above the one before");
+        else if (!std::isfinite(values[i]) || values[i] < 0)
+            text = QT_TRANSLATE_NOOP("TabulatedCurveItem", "has at point %1 a value that is not a finite number of at least 0");
+        if (text)
+            return fault(text).arg(i + 1).toStdString();
     }
     if (!(damping >= 0 && damping < 1))
-        return std::string("has a damping ratio outside 0 to below 1");
+        return fault(QT_TRANSLATE_NOOP("TabulatedCurveItem", "has a damping ratio outside 0 to below 1")).toStdString();
     return std::nullopt;
 }
 

@@ -5,6 +5,7 @@
 #include "export/SetFile.h"
 #include "spectrum/StartupDefaults.h"
 #include "ui/CheckLegend.h"
+#include "ui/LanguageSwitch.h"
 
 #include <QChart>
 #include <QCloseEvent>
@@ -200,6 +201,40 @@ TEST_F(SetFilesTest, ADamagedFileIsRefusedWithOneMessageAndNothingChanges)
         EXPECT_TRUE(form->document().setPath().isEmpty());
     }
     EXPECT_TRUE(dialogs.saveChangesQuestions.isEmpty());  // the file is checked before anything is asked
+}
+
+TEST_F(SetFilesTest, ARefusalSpeaksTheWindowsLanguageWhileTheFileStaysAsItIs)
+{
+    const QByteArray good = buildSetFile({{"X", 0, 0.04, 0.2, 0.05, true, {}}});
+    write("type.kspect", QByteArray(good).replace("\"tg\": 0.2", "\"tg\": \"0.2\""));
+    write("kind.kspect", QByteArray(good).replace("\"name\"", "\"kind\": \"curve\", \"name\""));
+    const struct {
+        Language language;
+        const char* file;
+        QString message;
+    } cases[] = {
+        {Language::SimplifiedChinese, "type.kspect", "\"type.kspect\": 第 1 条反应谱的“tg”不是数值"},
+        {Language::SimplifiedChinese, "kind.kspect",
+         "\"kind.kspect\": 含有第 1 项曲线，而版本 1 的反应谱组文件不能包含曲线"},
+        {Language::English, "type.kspect", "\"type.kspect\": spectrum 1 has \"tg\" that is not a number"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        installLanguage(c.language);
+        dialogs.boxes.clear();
+        openSet(c.file);
+        ASSERT_EQ(dialogs.boxes.size(), 1u);
+        EXPECT_EQ(dialogs.boxes[0].text, c.message);
+    }
+    installLanguage(Language::English);
+
+    // A set saved in Chinese is the file saved in English.
+    write("good.kspect", good);
+    openSet("good.kspect");
+    installLanguage(Language::SimplifiedChinese);
+    saveSetAs("chinese.kspect");
+    installLanguage(Language::English);
+    EXPECT_EQ(read(path("chinese.kspect")), good);
 }
 
 TEST_F(SetFilesTest, UnsavedChangesAreAskedAboutBeforeTheyWouldBeLost)
