@@ -3,7 +3,7 @@
 #include "records/RecordItem.h"
 #include "spectrum/KavrelSpectrum.h"
 #include "spectrum/SpectrumSet.h"
-#include "spectrum/TabulatedCurveItem.h"
+#include "records/TabulatedCurveItem.h"
 #include "text/NarrowText.h"
 #include "text/NumberText.h"
 

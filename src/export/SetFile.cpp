@@ -7,7 +7,7 @@
 #include "inputs/InputRules.h"
 #include "spectrum/KavrelSpectrum.h"
 #include "spectrum/SpectrumSet.h"
-#include "spectrum/TabulatedCurveItem.h"
+#include "records/TabulatedCurveItem.h"
 #include "text/NarrowText.h"
 #include "text/NumberText.h"
 

@@ -5,7 +5,7 @@
 #include "spectrum/SetItem.h"
 #include "spectrum/KavrelSpectrum.h"
 #include "spectrum/SpectrumSampling.h"
-#include "spectrum/TabulatedCurveItem.h"
+#include "records/TabulatedCurveItem.h"
 #include "text/NarrowText.h"
 #include "text/NumberText.h"
 

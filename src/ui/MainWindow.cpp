@@ -9,7 +9,7 @@
 #include "records/RecordItem.h"
 #include "spectrum/KavrelSpectrum.h"
 #include "spectrum/StartupDefaults.h"
-#include "spectrum/TabulatedCurveItem.h"
+#include "records/TabulatedCurveItem.h"
 #include "text/NarrowText.h"
 #include "ui/AboutDialog.h"
 #include "ui/ArtificialRecordsDialog.h"

@@ -4,7 +4,7 @@
 #include "export/SpectrumCsv.h"
 #include "spectrum/KavrelSpectrum.h"
 #include "spectrum/SpectrumSet.h"
-#include "spectrum/TabulatedCurveItem.h"
+#include "records/TabulatedCurveItem.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -5,7 +5,7 @@
 #include "records/ArtificialBatch.h"
 #include "records/CodePeaks.h"
 #include "spectrum/KavrelSpectrum.h"
-#include "spectrum/TabulatedCurveItem.h"
+#include "records/TabulatedCurveItem.h"
 #include "ui/CheckRecordsWindow.h"
 
 #include <QClipboard>

@@ -1,4 +1,4 @@
-#include "spectrum/TabulatedCurveItem.h"
+#include "records/TabulatedCurveItem.h"
 
 #include <QCoreApplication>
 
