@@ -110,7 +110,8 @@ TEST_F(CoreMessagesLanguageTest, RefusalsComposedByTheCoreFollowTheLanguage)
              control<QAction>("AddRecords1")->trigger();
              return lastBox();
          },
-         "bad.AT2", "This file could not be added as a record:\n\"bad.AT2\": the header gives 3 values, the file holds 2"},
+         "bad.AT2",
+         "This file could not be added as a record:\n\"bad.AT2\": the header gives 3 values, the file holds 2"},
         {"an artificial record too short to match",
          [this] {
              QString shown;
@@ -189,7 +190,8 @@ TEST_F(CoreMessagesLanguageTest, TheSameCoreCallSpeaksEnglishWithoutATranslator)
                             "(a file of values needs its step)";
     EXPECT_EQ(refusal(), english);
     installLanguage(Language::SimplifiedChinese);
-    EXPECT_EQ(QtConcurrent::run(refusal).result(), "“r.txt”：第 1 行：有 3 个数，而不是“时间 数值”两列（只有数值的文件需给出时间步长）");
+    EXPECT_EQ(QtConcurrent::run(refusal).result(),
+              "“r.txt”：第 1 行：有 3 个数，而不是“时间 数值”两列（只有数值的文件需给出时间步长）");
     installLanguage(Language::English);
     EXPECT_EQ(QtConcurrent::run(refusal).result(), english);
 }
