@@ -49,6 +49,33 @@
     </message>
 </context>
 <context>
+    <name>AnalysisFile</name>
+    <message>
+        <source>Table (*.txt)</source>
+        <translation>表格 (*.txt)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+    <message>
+        <source>the periods must lie within 0 and 6 s</source>
+        <translation>周期必须在 0 至 6 s 之间</translation>
+    </message>
+    <message>
+        <source>STEP must be greater than 0</source>
+        <translation>STEP 必须大于 0</translation>
+    </message>
+    <message>
+        <source>STOP must not be less than START</source>
+        <translation>STOP 不得小于 START</translation>
+    </message>
+    <message>
+        <source>more than %1 periods</source>
+        <translation>周期点数超过 %1 个</translation>
+    </message>
+</context>
+<context>
     <name>ArtificialBatch</name>
     <message>
         <source>No match for the seeds %1: %2</source>
@@ -72,6 +99,53 @@
     <message>
         <source>The peak acceleration must be above 0 cm/s^2.</source>
         <translation>峰值加速度必须大于 0 cm/s^2。</translation>
+    </message>
+</context>
+<context>
+    <name>ArtificialRecord</name>
+    <message>
+        <source>The target spectrum has no design code.</source>
+        <translation>目标谱没有设计规范。</translation>
+    </message>
+    <message>
+        <source>The target spectrum&apos;s AlphaMax is %1: an accelerogram needs an AlphaMax above 0.</source>
+        <translation>目标谱的水平地震影响系数最大值 αmax 为 %1：生成人工波需要 αmax 大于 0。</translation>
+    </message>
+    <message>
+        <source>The target&apos;s damping ratio is %1: records are matched at damping ratios from 0.01 to below 1.</source>
+        <translation>目标谱的阻尼比为 %1：人工波只能按 0.01 至小于 1 的阻尼比拟合。</translation>
+    </message>
+    <message>
+        <source>The target spectrum is not above 0 at %1: a record can only match a curve above 0 from 0.1 s to 6 s.</source>
+        <translation>目标谱在 %1 处不大于 0：人工波只能拟合在 0.1 s 至 6 s 范围内均大于 0 的反应谱曲线。</translation>
+    </message>
+    <message>
+        <source>The time step is %1: it must be 0.005 s, 0.01 s or 0.02 s.</source>
+        <translation>时间步长为 %1：必须为 0.005 s、0.01 s 或 0.02 s。</translation>
+    </message>
+    <message>
+        <source>The duration is %1: matching periods up to 6 s takes at least %2.</source>
+        <translation>持续时间为 %1：拟合至 6 s 的周期至少需要 %2。</translation>
+    </message>
+    <message>
+        <source>The duration is %1: at most %2.</source>
+        <translation>持续时间为 %1：至多为 %2。</translation>
+    </message>
+    <message>
+        <source>The time step %1 does not divide the duration %2.</source>
+        <translation>时间步长 %1 不能整除持续时间 %2。</translation>
+    </message>
+    <message>
+        <source>The envelope must rise until t1, stay until t2 and decay after it, with 0 &lt; t1 &lt;= t2 &lt; the duration and c above 0.</source>
+        <translation>强度包络须在 t1 之前上升、至 t2 保持平稳、其后衰减，且 0 &lt; t1 &lt;= t2 &lt; 持续时间，c 大于 0。</translation>
+    </message>
+    <message>
+        <source>The peak acceleration must be a number above 0.</source>
+        <translation>峰值加速度必须是大于 0 的数。</translation>
+    </message>
+    <message>
+        <source>The record could not be matched to the target within 10 % at every period from 0.1 s to 6 s (largest deviation %1 % at %2, peak %3 % off); try a longer duration or another seed.</source>
+        <translation>人工波未能在 0.1 s 至 6 s 的各周期点上与目标谱相差均不超过 10 %（最大偏差 %1 %，位于 %2；峰值偏差 %3 %）；请加长持续时间或更换随机种子。</translation>
     </message>
 </context>
 <context>
@@ -190,6 +264,25 @@ Replace them?</source>
     </message>
 </context>
 <context>
+    <name>BoundedRead</name>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation>“%1”：%2</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>无法读取：%1</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation>不是普通文件</translation>
+    </message>
+    <message>
+        <source>is larger than %1 bytes</source>
+        <translation>大于 %1 字节</translation>
+    </message>
+</context>
+<context>
     <name>ChartControl</name>
     <message>
         <source>Period, T(s)</source>
@@ -198,6 +291,17 @@ Replace them?</source>
     <message>
         <source>Spectral Accleration,Sa (g)</source>
         <translation>谱加速度 Sa (g)</translation>
+    </message>
+</context>
+<context>
+    <name>ChartExport</name>
+    <message>
+        <source>The chart has no curve to take the series colour from.</source>
+        <translation>图表中没有可提供数据系列颜色的曲线。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a valid axis position.</source>
+        <translation>“%1”不是有效的坐标轴位置。</translation>
     </message>
 </context>
 <context>
@@ -408,6 +512,57 @@ Replace them?</source>
     <message>
         <source>There is no check to copy, print or keep: %1</source>
         <translation>没有可复制、打印或保留的检验结果：%1</translation>
+    </message>
+</context>
+<context>
+    <name>CheckSheet</name>
+    <message>
+        <source>%1 record, at least %2</source>
+        <translation>%1 条记录，至少 %2 条</translation>
+    </message>
+    <message>
+        <source>%1 records, at least %2</source>
+        <translation>%1 条记录，至少 %2 条</translation>
+    </message>
+    <message>
+        <source>%1 records, at least %2; with 7 or more the mean of the results governs</source>
+        <translation>%1 条记录，至少 %2 条；不少于 7 条时取时程分析结果的平均值</translation>
+    </message>
+    <message>
+        <source>%1 records, at least %2; with 3 to 6 the envelope of the results governs</source>
+        <translation>%1 条记录，至少 %2 条；3 至 6 条时取时程分析结果的包络值</translation>
+    </message>
+    <message>
+        <source>%1 recorded, %2 artificial; at least 2 recorded and 1 artificial</source>
+        <translation>天然波 %1 条，人工波 %2 条；至少天然波 2 条、人工波 1 条</translation>
+    </message>
+    <message>
+        <source>%1 of %2 recorded (%3), at least 2/3</source>
+        <translation>%2 条中天然波 %1 条（%3），不少于 2/3</translation>
+    </message>
+    <message>
+        <source>mean alpha_r/alpha %1 (%2 g / %3 g), %4 to %5</source>
+        <translation>平均 αr/α 为 %1（%2 g / %3 g），应在 %4 至 %5 之间</translation>
+    </message>
+    <message>
+        <source>%1 s = %2 T1, %3 to %4 T1</source>
+        <translation>%1 s = %2 T1，应在 %3 至 %4 T1 之间</translation>
+    </message>
+    <message>
+        <source>peak %1 cm/s^2; the table has no value for this intensity and action</source>
+        <translation>峰值加速度 %1 cm/s^2；表中无此抗震设防烈度与地震作用的取值</translation>
+    </message>
+    <message>
+        <source>peak %1 cm/s^2, table %2 cm/s^2</source>
+        <translation>峰值加速度 %1 cm/s^2，表中取值 %2 cm/s^2</translation>
+    </message>
+    <message>
+        <source>V/V0 %1, %2 to %3</source>
+        <translation>V/V0 为 %1，应在 %2 至 %3 之间</translation>
+    </message>
+    <message>
+        <source>mean V/V0 %1, %2 to %3</source>
+        <translation>平均 V/V0 为 %1，应在 %2 至 %3 之间</translation>
     </message>
 </context>
 <context>
@@ -765,6 +920,17 @@ Replace them?</source>
     </message>
 </context>
 <context>
+    <name>RecordItem</name>
+    <message>
+        <source>the target peak must be a number above 0</source>
+        <translation>目标峰值必须是大于 0 的数</translation>
+    </message>
+    <message>
+        <source>the damping ratio must be at least 0 and below 1</source>
+        <translation>阻尼比必须不小于 0 且小于 1</translation>
+    </message>
+</context>
+<context>
     <name>RecordLayout</name>
     <message>
         <source>plain columns</source>
@@ -851,6 +1017,152 @@ Replace them?</source>
     </message>
 </context>
 <context>
+    <name>RecordReader</name>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation>“%1”：%2</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>%1 is not a number</source>
+        <translation>%1 不是数值</translation>
+    </message>
+    <message>
+        <source>is not a record in a layout this program reads (PEER NGA, CSMNC, K-NET/KiK-net or plain columns)</source>
+        <translation>不是本程序可读取格式（PEER NGA、CSMNC、K-NET/KiK-net 或纯数据列）的地震记录</translation>
+    </message>
+    <message>
+        <source>holds more than %1 values</source>
+        <translation>数据多于 %1 个</translation>
+    </message>
+    <message>
+        <source>the step %1 is not a positive number of seconds</source>
+        <translation>时间步长 %1 不是以秒计的正数</translation>
+    </message>
+    <message>
+        <source>the header gives %1 values, the file holds %2</source>
+        <translation>文件头给出 %1 个数据，文件中有 %2 个</translation>
+    </message>
+    <message>
+        <source>%1 is not a number of values</source>
+        <translation>%1 不是数据个数</translation>
+    </message>
+    <message>
+        <source>the file holds velocities or displacements, not accelerations</source>
+        <translation>文件中是速度或位移，而不是加速度</translation>
+    </message>
+    <message>
+        <source>ends within the four header lines of a PEER NGA record</source>
+        <translation>在 PEER NGA 记录的四行文件头内即已结束</translation>
+    </message>
+    <message>
+        <source>gives no NPTS and DT: not a PEER NGA record</source>
+        <translation>没有给出 NPTS 和 DT：不是 PEER NGA 记录</translation>
+    </message>
+    <message>
+        <source>the unit is not one of g, cm/s/s, m/s/s</source>
+        <translation>单位不是 g、cm/s/s、m/s/s 之一</translation>
+    </message>
+    <message>
+        <source>has no &quot;NO. OF POINTS ... INTERVALS OF&quot; line: not a CSMNC record</source>
+        <translation>没有“NO. OF POINTS ... INTERVALS OF”行：不是 CSMNC 记录</translation>
+    </message>
+    <message>
+        <source>the unit %1 is not one of g, cm/sec/sec, m/sec/sec</source>
+        <translation>单位 %1 不是 g、cm/sec/sec、m/sec/sec 之一</translation>
+    </message>
+    <message>
+        <source>the count and the step are not numbers after &quot;:&quot;</source>
+        <translation>“:”后的点数和时间步长不是数值</translation>
+    </message>
+    <message>
+        <source>no blank line ends the CSMNC header</source>
+        <translation>CSMNC 文件头没有以空行结束</translation>
+    </message>
+    <message>
+        <source>the CSMNC header names no unit</source>
+        <translation>CSMNC 文件头未注明单位</translation>
+    </message>
+    <message>
+        <source>ends within the 17 header lines of a K-NET record</source>
+        <translation>在 K-NET 记录的 17 行文件头内即已结束</translation>
+    </message>
+    <message>
+        <source>has no &quot;Sampling Freq(Hz)&quot; or &quot;Scale Factor&quot; line: not a K-NET record</source>
+        <translation>没有“Sampling Freq(Hz)”或“Scale Factor”行：不是 K-NET 记录</translation>
+    </message>
+    <message>
+        <source>%1 is not a sampling frequency</source>
+        <translation>%1 不是采样频率</translation>
+    </message>
+    <message>
+        <source>%1 is not a scale factor &quot;A(gal)/B&quot;</source>
+        <translation>%1 不是“A(gal)/B”形式的比例系数</translation>
+    </message>
+    <message>
+        <source>%1 numbers, not the two columns &quot;time value&quot; (a file of values needs its step)</source>
+        <translation>有 %1 个数，而不是“时间 数值”两列（只有数值的文件需给出时间步长）</translation>
+    </message>
+    <message>
+        <source>the time step %1 s differs from the first, %2 s</source>
+        <translation>时间步长 %1 s 与第一个时间步长 %2 s 不同</translation>
+    </message>
+    <message>
+        <source>is larger than %1 MiB, too large for a record</source>
+        <translation>大于 %1 MiB，作为地震记录过大</translation>
+    </message>
+    <message>
+        <source>holds fewer than 2 values</source>
+        <translation>数据少于 2 个</translation>
+    </message>
+</context>
+<context>
+    <name>RecordSelectionCheck</name>
+    <message>
+        <source>The target spectrum&apos;s damping ratio must be at least 0 and below 1.</source>
+        <translation>目标谱的阻尼比必须不小于 0 且小于 1。</translation>
+    </message>
+    <message>
+        <source>Give the fundamental period T1 and at most five more main periods.</source>
+        <translation>请给出结构基本周期 T1 及至多五个其他主要周期。</translation>
+    </message>
+    <message>
+        <source>The main period %1 s is outside the spectrum&apos;s range, above 0 up to 6.0 s.</source>
+        <translation>主要周期 %1 s 超出反应谱的范围（大于 0，至多 6.0 s）。</translation>
+    </message>
+    <message>
+        <source>The target spectrum is 0 at the main period %1 s, so no record can be compared with it.</source>
+        <translation>目标谱在主要周期 %1 s 处为 0，无法与地震记录比较。</translation>
+    </message>
+    <message>
+        <source>Choose at least one record to check.</source>
+        <translation>请至少选择一条要检验的地震记录。</translation>
+    </message>
+    <message>
+        <source>The record %1 has no samples.</source>
+        <translation>地震记录 %1 没有数据点。</translation>
+    </message>
+    <message>
+        <source>The record %1 has no positive time step.</source>
+        <translation>地震记录 %1 的时间步长不是正数。</translation>
+    </message>
+    <message>
+        <source>The record %1 has a value that is not a number.</source>
+        <translation>地震记录 %1 含有非数值的数据。</translation>
+    </message>
+    <message>
+        <source>Give the response-spectrum base shear and one per record: %1 values, not %2.</source>
+        <translation>请给出振型分解反应谱法的基底剪力及每条记录的基底剪力：共 %1 个数值，而不是 %2 个。</translation>
+    </message>
+    <message>
+        <source>Every base shear must be a positive number.</source>
+        <translation>每个基底剪力都必须是正数。</translation>
+    </message>
+</context>
+<context>
     <name>ReportPage</name>
     <message>
         <source>Name</source>
@@ -883,6 +1195,21 @@ Replace them?</source>
     <message>
         <source>Mean of records (%1)</source>
         <translation>%1 条地震记录的平均谱</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFileWriter</name>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>无法创建文件“%1”。%2</translation>
+    </message>
+    <message>
+        <source>Stream write error: &quot;%1&quot;. %2</source>
+        <translation>写入数据流出错：“%1”。%2</translation>
+    </message>
+    <message>
+        <source>Stream write error</source>
+        <translation>写入数据流出错</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "common/BoundedRead.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -14,6 +15,13 @@
 namespace {
 
 constexpr qint64 chunkBytes = 64 * 1024;
+
+// The words of a refusal in the installed language; the command line installs
+// none and keeps the English.
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("BoundedRead", text);
+}
 
 QString systemText(int error)
 {
@@ -45,7 +53,7 @@ private:
 } // namespace
 
 FileReadError::FileReadError(Fault fault, const QString& fileName, const QString& reason)
-    : KavrelError(QLatin1Char('"') + fileName + QStringLiteral("\": ") + reason),
+    : KavrelError(translated(QT_TRANSLATE_NOOP("BoundedRead", "\"%1\": %2")).arg(fileName, reason)),
       fault_(fault),
       fileName_(fileName),
       reason_(reason)
@@ -57,7 +65,7 @@ QByteArray readBoundedFile(const QString& path, qint64 limitBytes, ReadSource so
     const QString name = shownName(path);
     const auto cannotRead = [&name](int error) {
         return FileReadError(FileReadError::Fault::CannotRead, name,
-                             QStringLiteral("cannot be read: ") + systemText(error));
+                             translated(QT_TRANSLATE_NOOP("BoundedRead", "cannot be read: %1")).arg(systemText(error)));
     };
     if (path.isEmpty())
         throw cannotRead(ENOENT);
@@ -85,7 +93,8 @@ QByteArray readBoundedFile(const QString& path, qint64 limitBytes, ReadSource so
         throw cannotRead(EISDIR);
     const bool regular = S_ISREG(status.st_mode);
     if (!regular && source == ReadSource::RegularFileOnly)
-        throw FileReadError(FileReadError::Fault::NotARegularFile, name, QStringLiteral("is not a regular file"));
+        throw FileReadError(FileReadError::Fault::NotARegularFile, name,
+                            translated(QT_TRANSLATE_NOOP("BoundedRead", "is not a regular file")));
 
     // The size is a hint only: a growing file, /proc or a device may say
     // anything, so the bound is kept by counting what is read.
@@ -108,7 +117,7 @@ QByteArray readBoundedFile(const QString& path, qint64 limitBytes, ReadSource so
     }
     if (bytes.size() > limitBytes) {
         throw FileReadError(FileReadError::Fault::TooLarge, name,
-                            QStringLiteral("is larger than %1 bytes").arg(limitBytes));
+                            translated(QT_TRANSLATE_NOOP("BoundedRead", "is larger than %1 bytes")).arg(limitBytes));
     }
     return bytes;
 }

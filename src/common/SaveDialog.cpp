@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 #include <unistd.h>
 
 namespace {
@@ -38,6 +40,18 @@ bool SaveDialog::execute()
     // Next time the dialog starts where the user saved last.
     initialDir = withSeparator(QFileInfo(fileName).absolutePath());
     return true;
+}
+
+void SaveDialog::offerFilters(const QStringList& types)
+{
+    const qsizetype kept = filters.indexOf(filter);
+    filters = types;
+    filter = types.value(kept < 0 ? 0 : kept);
+}
+
+int SaveDialog::chosenFilterIndex() const
+{
+    return static_cast<int>(std::max<qsizetype>(filters.indexOf(filter), 0));
 }
 
 QString filterSuffix(const QString& filter)

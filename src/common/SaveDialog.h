@@ -19,6 +19,15 @@ public:
     // `fileName` is the chosen path, `initialDir` its folder, `filter` the
     // file type picked, and true is returned; on cancel nothing changes.
     bool execute();
+
+    // Offers `types`, the same file types in the same order as before (in
+    // the language installed now), keeping the one chosen by its place in
+    // the list: a kept text may be in the language of an earlier run. The
+    // first when none was chosen.
+    void offerFilters(const QStringList& types);
+    // The place of the chosen file type among those offered; 0 when it is
+    // not one of them.
+    int chosenFilterIndex() const;
 };
 
 // The suffix of a file type's first pattern, without the dot: "sgs" for

@@ -9,6 +9,8 @@
 #include "text/NarrowText.h"
 #include "text/NumberText.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <functional>
 
@@ -90,7 +92,8 @@ void writeSeriesPerCurve(const ExportChart& chart, const ExcelOp& options, const
 ExportChart::Colour firstCurveColour(const ExportChart& chart)
 {
     if (chart.seriesCount() == 0)
-        throw KavrelError(QStringLiteral("The chart has no curve to take the series colour from."));
+        throw KavrelError(
+            QCoreApplication::translate("ChartExport", "The chart has no curve to take the series colour from."));
     return chart.seriesColour(0);
 }
 
@@ -182,7 +185,7 @@ std::int32_t axisPositionValue(const std::string& text)
     const QString shown = fromNarrow(text);
     // Beyond +-2^63 a truncation to 64 bits has no meaning.
     if (!parseLocaleDouble(shown, value) || std::fabs(value) >= 9.2233720368547758e18)
-        throw KavrelError(QLatin1Char('"') + shown + QStringLiteral("\" is not a valid axis position."));
+        throw KavrelError(QCoreApplication::translate("ChartExport", "\"%1\" is not a valid axis position.").arg(shown));
     const auto whole = static_cast<std::int64_t>(value);  // truncates toward zero
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<std::uint64_t>(whole)));
 }

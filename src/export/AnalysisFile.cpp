@@ -6,6 +6,8 @@
 #include "text/NarrowText.h"
 #include "text/NumberText.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <iterator>
@@ -221,14 +223,15 @@ struct FormatInfo {
     AnalysisFormat format;
     const char* name;
     const char* suffix;
-    const char* filter;  // the save dialog's file type
+    const char* filter;  // the save dialog's file type, its source text
     int dialogPlace;     // the dialog offers the programs' formats first
 };
 
-// Every format once, in the command line's order.
+// Every format once, in the command line's order. The programs' names are
+// names: only the other words of a file type are translated.
 const FormatInfo formatTable[] = {
-    {AnalysisFormat::Table, "table", "txt", "Table (*.txt)", 5},
-    {AnalysisFormat::Csv, "csv", "csv", "CSV (*.csv)", 4},
+    {AnalysisFormat::Table, "table", "txt", QT_TRANSLATE_NOOP("AnalysisFile", "Table (*.txt)"), 5},
+    {AnalysisFormat::Csv, "csv", "csv", QT_TRANSLATE_NOOP("AnalysisFile", "CSV (*.csv)"), 4},
     {AnalysisFormat::Csi, "csi", "txt", "CSI SAP2000/ETABS (*.txt)", 0},
     {AnalysisFormat::Midas, "midas", "sgs", "MIDAS Gen/Civil (*.sgs)", 1},
     {AnalysisFormat::Staad, "staad", "txt", "STAAD.Pro (*.txt)", 2},
@@ -278,17 +281,30 @@ const char* analysisFormatSuffix(AnalysisFormat format)
     return infoOf(format).suffix;
 }
 
-const char* analysisFormatFilter(AnalysisFormat format)
+QString analysisFormatFilter(AnalysisFormat format)
 {
-    return infoOf(format).filter;
+    return QCoreApplication::translate("AnalysisFile", infoOf(format).filter);
 }
 
-namespace {
+QStringList analysisFormatFilters()
+{
+    QStringList filters;
+    for (const AnalysisFormat format : analysisFormatsForDialog())
+        filters << analysisFormatFilter(format);
+    return filters;
+}
 
-bool findFormat(const char* FormatInfo::*field, const QString& text, AnalysisFormat& format)
+AnalysisFormat analysisFormatAtFilter(int index)
+{
+    const std::vector<AnalysisFormat>& formats = analysisFormatsForDialog();
+    return index >= 0 && static_cast<std::size_t>(index) < formats.size() ? formats[static_cast<std::size_t>(index)]
+                                                                           : formats.front();
+}
+
+bool analysisFormatFromName(const QString& name, AnalysisFormat& format)
 {
     for (const FormatInfo& info : formatTable) {
-        if (text == QLatin1String(info.*field)) {
+        if (name == QLatin1String(info.name)) {
             format = info.format;
             return true;
         }
@@ -296,29 +312,20 @@ bool findFormat(const char* FormatInfo::*field, const QString& text, AnalysisFor
     return false;
 }
 
-} // namespace
-
-bool analysisFormatFromName(const QString& name, AnalysisFormat& format)
-{
-    return findFormat(&FormatInfo::name, name, format);
-}
-
-bool analysisFormatFromFilter(const QString& filter, AnalysisFormat& format)
-{
-    return findFormat(&FormatInfo::filter, filter, format);
-}
-
 QString periodRangeProblem(const PeriodRange& range)
 {
+    // In the installed language; the command line installs none.
+    const auto problem = [](const char* text) { return QCoreApplication::translate("AnalysisFile", text); };
     // Written so that a NaN fails the test as well.
     if (!(range.start >= 0.0 && range.stop <= lastPeriod && range.start <= lastPeriod && range.stop >= 0.0))
-        return QStringLiteral("the periods must lie within 0 and 6 s");
+        return problem(QT_TRANSLATE_NOOP("AnalysisFile", "the periods must lie within 0 and 6 s"));
     if (!(range.step > 0.0))
-        return QStringLiteral("STEP must be greater than 0");
+        return problem(QT_TRANSLATE_NOOP("AnalysisFile", "STEP must be greater than 0"));
     if (range.stop < range.start)
-        return QStringLiteral("STOP must not be less than START");
+        return problem(QT_TRANSLATE_NOOP("AnalysisFile", "STOP must not be less than START"));
     if (gridCount(range) > maxPeriodCount)
-        return QStringLiteral("more than %1 periods").arg(static_cast<qint64>(maxPeriodCount));
+        return problem(QT_TRANSLATE_NOOP("AnalysisFile", "more than %1 periods"))
+            .arg(static_cast<qint64>(maxPeriodCount));
     return QString();
 }
 

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 class KavrelSpectrum;
@@ -39,13 +40,21 @@ const char* analysisFormatName(AnalysisFormat format);
 // The usual file name suffix, without the dot: "txt", "csv", "sgs", "tcl".
 const char* analysisFormatSuffix(AnalysisFormat format);
 
-// The save dialog's file type, e.g. "MIDAS Gen/Civil (*.sgs)".
-const char* analysisFormatFilter(AnalysisFormat format);
+// The save dialog's file type in the installed language, e.g. "MIDAS
+// Gen/Civil (*.sgs)"; the programs' names and the patterns stay as they are.
+QString analysisFormatFilter(AnalysisFormat format);
 
-// Finds the format of a command-line name (exact, lower case) or of a save
-// dialog's file type; false when there is none.
+// The save dialog's file types, in the order of analysisFormatsForDialog: a
+// dialog's answer is found by its place in this list, never by its text,
+// which follows the language.
+QStringList analysisFormatFilters();
+// The format of the file type at `index` of that list; the first for an index
+// outside it.
+AnalysisFormat analysisFormatAtFilter(int index);
+
+// Finds the format of a command-line name (exact, lower case); false when
+// there is none.
 bool analysisFormatFromName(const QString& name, AnalysisFormat& format);
-bool analysisFormatFromFilter(const QString& filter, AnalysisFormat& format);
 
 struct PeriodRange {
     double start = 0.0;

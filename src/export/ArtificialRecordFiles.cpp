@@ -7,21 +7,18 @@
 
 QString timeHistoryFormatFilter(AnalysisFormat format)
 {
-    QString filter = QString::fromLatin1(analysisFormatFilter(format));
+    QString filter = analysisFormatFilter(format);
     filter.replace(QStringLiteral("*.") + QLatin1String(analysisFormatSuffix(format)),
                    QStringLiteral("*.") + QLatin1String(timeHistoryFileSuffix(format)));
     return filter;
 }
 
-bool timeHistoryFormatFromFilter(const QString& filter, AnalysisFormat& format)
+QStringList timeHistoryFormatFilters()
 {
-    for (const AnalysisFormat candidate : analysisFormats()) {
-        if (timeHistoryFormatFilter(candidate) == filter) {
-            format = candidate;
-            return true;
-        }
-    }
-    return false;
+    QStringList filters;
+    for (const AnalysisFormat format : analysisFormatsForDialog())
+        filters << timeHistoryFormatFilter(format);
+    return filters;
 }
 
 std::vector<FileContent> artificialRecordFiles(const std::vector<NamedArtificialRecord>& records,

@@ -3,6 +3,8 @@
 #include "export/TableText.h"
 #include "text/NumberText.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace {
@@ -40,51 +42,71 @@ QString checkName(const SelectionCheck& check, const CheckVerdict& v, const QLoc
     return QString();
 }
 
-QString checkFigure(const SelectionCheck& check, const CheckVerdict& v, const QLocale& locale)
+// The figure column's templates. The sheet that kspect prints and the
+// clipboard carry them as they are; a window shows them translated.
+QString figureTemplate(const char* text, FigureWords words)
+{
+    return words == FigureWords::Translated ? QCoreApplication::translate("CheckSheet", text)
+                                            : QString::fromLatin1(text);
+}
+
+QString countFigure(const SelectionCheck& check, const CheckVerdict& v, const QLocale& locale, FigureWords words)
+{
+    const char* text = nullptr;
+    if (v.verdict != Verdict::Pass)
+        text = v.value == 1 ? QT_TRANSLATE_NOOP("CheckSheet", "%1 record, at least %2")
+                            : QT_TRANSLATE_NOOP("CheckSheet", "%1 records, at least %2");
+    else if (check.meanGoverns)
+        text = QT_TRANSLATE_NOOP("CheckSheet",
+                                 "%1 records, at least %2; with 7 or more the mean of the results governs");
+    else
+        text = QT_TRANSLATE_NOOP("CheckSheet",
+                                 "%1 records, at least %2; with 3 to 6 the envelope of the results governs");
+    return figureTemplate(text, words)
+        .arg(checkFigureNumber(v.value, locale), checkFigureNumber(limits::minimumCount, locale));
+}
+
+}  // namespace
+
+QString checkFigureText(const SelectionCheck& check, const CheckVerdict& v, const QLocale& locale, FigureWords words)
 {
     const auto n = [&locale](double value) { return checkFigureNumber(value, locale); };
+    const auto text = [words](const char* source) { return figureTemplate(source, words); };
     switch (v.kind) {
-    case CheckKind::Count: {
-        QString text = QStringLiteral("%1 %2, at least %3")
-                           .arg(n(v.value), v.value == 1 ? QStringLiteral("record") : QStringLiteral("records"),
-                                n(limits::minimumCount));
-        if (v.verdict == Verdict::Pass)
-            text += check.meanGoverns ? QStringLiteral("; with 7 or more the mean of the results governs")
-                                      : QStringLiteral("; with 3 to 6 the envelope of the results governs");
-        return text;
-    }
+    case CheckKind::Count:
+        return countFigure(check, v, locale, words);
     case CheckKind::NaturalShare:
         if (check.codeType == 1)
-            return QStringLiteral("%1 recorded, %2 artificial; at least 2 recorded and 1 artificial")
+            return text(QT_TRANSLATE_NOOP("CheckSheet",
+                                          "%1 recorded, %2 artificial; at least 2 recorded and 1 artificial"))
                 .arg(n(v.value), n(v.second));
-        return QStringLiteral("%1 of %2 recorded (%3), at least 2/3")
+        return text(QT_TRANSLATE_NOOP("CheckSheet", "%1 of %2 recorded (%3), at least 2/3"))
             .arg(n(v.value), n(v.value + v.second),
                  v.value + v.second > 0 ? n(v.value / (v.value + v.second)) : n(0));
     case CheckKind::Spectrum: {
         const auto k = static_cast<std::size_t>(v.period);
-        return QStringLiteral("mean alpha_r/alpha %1 (%2 g / %3 g), %4 to %5")
+        return text(QT_TRANSLATE_NOOP("CheckSheet", "mean alpha_r/alpha %1 (%2 g / %3 g), %4 to %5"))
             .arg(n(v.value), n(check.meanAlpha[k]), n(check.targetAlpha[k]),
                  n(1 - limits::spectrumTolerance), n(1 + limits::spectrumTolerance));
     }
     case CheckKind::Duration:
-        return QStringLiteral("%1 s = %2 T1, %3 to %4 T1")
+        return text(QT_TRANSLATE_NOOP("CheckSheet", "%1 s = %2 T1, %3 to %4 T1"))
             .arg(n(v.value), n(v.second), n(limits::durationMinimum), n(limits::durationMaximum));
     case CheckKind::Peak:
         if (!v.hasLimit)
-            return QStringLiteral("peak %1 cm/s^2; the table has no value for this intensity and action")
+            return text(QT_TRANSLATE_NOOP("CheckSheet",
+                                          "peak %1 cm/s^2; the table has no value for this intensity and action"))
                 .arg(n(v.value));
-        return QStringLiteral("peak %1 cm/s^2, table %2 cm/s^2").arg(n(v.value), n(v.second));
+        return text(QT_TRANSLATE_NOOP("CheckSheet", "peak %1 cm/s^2, table %2 cm/s^2")).arg(n(v.value), n(v.second));
     case CheckKind::BaseShear:
-        return QStringLiteral("V/V0 %1, %2 to %3")
+        return text(QT_TRANSLATE_NOOP("CheckSheet", "V/V0 %1, %2 to %3"))
             .arg(n(v.value), n(limits::shearEachMinimum), n(limits::shearEachMaximum));
     case CheckKind::BaseShearMean:
-        return QStringLiteral("mean V/V0 %1, %2 to %3")
+        return text(QT_TRANSLATE_NOOP("CheckSheet", "mean V/V0 %1, %2 to %3"))
             .arg(n(v.value), n(limits::shearMeanMinimum), n(limits::shearMeanMaximum));
     }
     return QString();
 }
-
-}  // namespace
 
 QString checkFigureNumber(double value, const QLocale& locale)
 {
@@ -137,7 +159,7 @@ QList<QStringList> checkSheetVerdictRows(const SelectionCheck& check, const QLoc
     QList<QStringList> rows;
     for (const CheckVerdict& v : check.verdicts)
         rows << QStringList{checkName(check, v, locale, periodTexts), verdictWord(v.verdict),
-                            checkFigure(check, v, locale)};
+                            checkFigureText(check, v, locale, FigureWords::AsWritten)};
     return rows;
 }
 

@@ -22,6 +22,14 @@
 // A figure for reading: rounded to 4 significant digits, in the general form.
 QString checkFigureNumber(double value, const QLocale& locale = QLocale::c());
 
+// The words around a verdict's figures: as the sheet is written (kspect's
+// output, the clipboard's sheet) or in the installed language, for a window.
+enum class FigureWords { AsWritten, Translated };
+
+// The figure column of `verdict`, e.g. "V/V0 0.9, 0.65 to 1.35".
+QString checkFigureText(const SelectionCheck& check, const CheckVerdict& verdict, const QLocale& locale,
+                        FigureWords words);
+
 // "pass", "fail", "warning".
 QString verdictWord(Verdict verdict);
 

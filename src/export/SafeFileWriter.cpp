@@ -3,6 +3,7 @@
 #include "common/KavrelError.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDevice>
@@ -18,6 +19,16 @@
 #include <unistd.h>
 
 namespace {
+
+// The failures' texts, each with the file's full path and the system's
+// reason, in the installed language (the command line installs none).
+const char* const cannotCreateText = QT_TRANSLATE_NOOP("SafeFileWriter", "Cannot create file \"%1\". %2");
+const char* const cannotWriteText = QT_TRANSLATE_NOOP("SafeFileWriter", "Stream write error: \"%1\". %2");
+
+QString failure(const char* text, const QString& fullPath, const QString& reason)
+{
+    return QCoreApplication::translate("SafeFileWriter", text).arg(fullPath, reason);
+}
 
 QString systemText(int error)
 {
@@ -36,12 +47,12 @@ QString fullPathOf(const QString& path)
 
 [[noreturn]] void cannotCreate(const QString& path, int error)
 {
-    throw KavrelError(QStringLiteral("Cannot create file \"%1\". %2").arg(fullPathOf(path), systemText(error)));
+    throw KavrelError(failure(cannotCreateText, fullPathOf(path), systemText(error)));
 }
 
 [[noreturn]] void cannotWrite(const QString& path, int error)
 {
-    throw KavrelError(QStringLiteral("Stream write error: \"%1\". %2").arg(fullPathOf(path), systemText(error)));
+    throw KavrelError(failure(cannotWriteText, fullPathOf(path), systemText(error)));
 }
 
 int openRetrying(const QByteArray& native, int flags, mode_t mode = 0)
@@ -226,10 +237,9 @@ void writeAllBytes(QIODevice* device, const QByteArray& bytes)
         // A file is named with Qt's account of the failure; an in-memory
         // device has neither.
         if (file != nullptr && !file->fileName().isEmpty()) {
-            throw KavrelError(QStringLiteral("Stream write error: \"%1\". %2")
-                                  .arg(fullPathOf(file->fileName()), file->errorString()));
+            throw KavrelError(failure(cannotWriteText, fullPathOf(file->fileName()), file->errorString()));
         }
-        throw KavrelError(QStringLiteral("Stream write error"));
+        throw KavrelError(QCoreApplication::translate("SafeFileWriter", "Stream write error"));
     };
     if (device == nullptr || !device->isWritable())
         fail();

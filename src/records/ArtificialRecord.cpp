@@ -8,6 +8,8 @@
 #include "records/ResponseSpectrum.h"
 #include "spectrum/KavrelSpectrum.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <complex>
@@ -32,6 +34,13 @@ constexpr int passesPerAttempt = 12;
     throw KavrelError(reason);
 }
 
+// A refusal's words in the installed language; the command line installs
+// none and keeps the English.
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("ArtificialRecord", text);
+}
+
 QString seconds(double value)
 {
     return QString::number(value, 'g', 6) + QStringLiteral(" s");
@@ -40,18 +49,22 @@ QString seconds(double value)
 void checkTarget(const KavrelSpectrum& target)
 {
     if (target.codeType == KavrelSpectrum::InvalidCodeType)
-        refuse(QStringLiteral("The target spectrum has no design code."));
+        refuse(translated(QT_TRANSLATE_NOOP("ArtificialRecord", "The target spectrum has no design code.")));
     if (!(target.alphaMax > 0) || !std::isfinite(target.alphaMax))
-        refuse(QStringLiteral("The target spectrum's AlphaMax is %1: an accelerogram needs an AlphaMax above 0.")
+        refuse(translated(QT_TRANSLATE_NOOP("ArtificialRecord", "The target spectrum's AlphaMax is %1: "
+                                                                "an accelerogram needs an AlphaMax above 0."))
                    .arg(target.alphaMax));
     if (!(target.dampingRatio >= 0.01 && target.dampingRatio < 1))
-        refuse(QStringLiteral("The target's damping ratio is %1: records are matched at damping ratios from 0.01 to below 1.")
+        refuse(translated(QT_TRANSLATE_NOOP("ArtificialRecord", "The target's damping ratio is %1: records are "
+                                                                "matched at damping ratios from 0.01 to below 1."))
                    .arg(target.dampingRatio));
     const std::vector<double>& periods = matchCheckPeriods();
     const std::vector<double> alphas = targetAlphas(target, periods);
     for (std::size_t i = 0; i < periods.size(); ++i)
         if (!(alphas[i] > 0) || !std::isfinite(alphas[i]))
-            refuse(QStringLiteral("The target spectrum is not above 0 at %1: a record can only match a curve above 0 from 0.1 s to 6 s.")
+            refuse(translated(QT_TRANSLATE_NOOP("ArtificialRecord", "The target spectrum is not above 0 at %1: a "
+                                                                    "record can only match a curve above 0 from "
+                                                                    "0.1 s to 6 s."))
                        .arg(seconds(periods[i])));
 }
 
@@ -59,21 +72,28 @@ void checkRequest(const ArtificialRequest& request, const IntensityEnvelope& env
 {
     const double step = request.step;
     if (step != 0.005 && step != 0.01 && step != 0.02)
-        refuse(QStringLiteral("The time step is %1: it must be 0.005 s, 0.01 s or 0.02 s.").arg(seconds(step)));
+        refuse(translated(QT_TRANSLATE_NOOP("ArtificialRecord", "The time step is %1: it must be 0.005 s, 0.01 s "
+                                                                "or 0.02 s."))
+                   .arg(seconds(step)));
     const double duration = request.duration;
     if (!(duration >= shortestDuration))
-        refuse(QStringLiteral("The duration is %1: matching periods up to 6 s takes at least %2.")
+        refuse(translated(QT_TRANSLATE_NOOP("ArtificialRecord", "The duration is %1: matching periods up to 6 s "
+                                                                "takes at least %2."))
                    .arg(seconds(duration), seconds(shortestDuration)));
     if (!(duration <= longestDuration))
-        refuse(QStringLiteral("The duration is %1: at most %2.").arg(seconds(duration), seconds(longestDuration)));
+        refuse(translated(QT_TRANSLATE_NOOP("ArtificialRecord", "The duration is %1: at most %2."))
+                   .arg(seconds(duration), seconds(longestDuration)));
     const double steps = duration / step;
     if (std::fabs(steps - std::round(steps)) > 1e-9 * steps)
-        refuse(QStringLiteral("The time step %1 does not divide the duration %2.").arg(seconds(step), seconds(duration)));
+        refuse(translated(QT_TRANSLATE_NOOP("ArtificialRecord", "The time step %1 does not divide the duration %2."))
+                   .arg(seconds(step), seconds(duration)));
     if (!(envelope.riseEnd > 0 && envelope.riseEnd <= envelope.strongEnd && envelope.strongEnd < duration
           && envelope.decay > 0 && std::isfinite(envelope.decay)))
-        refuse(QStringLiteral("The envelope must rise until t1, stay until t2 and decay after it, with 0 < t1 <= t2 < the duration and c above 0."));
+        refuse(translated(QT_TRANSLATE_NOOP("ArtificialRecord", "The envelope must rise until t1, stay until t2 "
+                                                                "and decay after it, with 0 < t1 <= t2 < the "
+                                                                "duration and c above 0.")));
     if (request.peak && !(*request.peak > 0 && std::isfinite(*request.peak)))
-        refuse(QStringLiteral("The peak acceleration must be a number above 0."));
+        refuse(translated(QT_TRANSLATE_NOOP("ArtificialRecord", "The peak acceleration must be a number above 0.")));
 }
 
 // Everything the inputs fix before the first pass.
@@ -541,8 +561,10 @@ std::optional<ArtificialRecord> generateArtificialRecord(const KavrelSpectrum& t
             bringToRestAtEnd(a, s.step, s.envelope);
         }
     }
-    refuse(QStringLiteral("The record could not be matched to the target within 10 % at every period from 0.1 s to 6 s "
-                          "(largest deviation %1 % at %2, peak %3 % off); try a longer duration or another seed.")
+    refuse(translated(QT_TRANSLATE_NOOP("ArtificialRecord", "The record could not be matched to the target within "
+                                                            "10 % at every period from 0.1 s to 6 s (largest "
+                                                            "deviation %1 % at %2, peak %3 % off); try a longer "
+                                                            "duration or another seed."))
                .arg(match.largestDeviation * 100, 0, 'f', 1)
                .arg(seconds(match.largestDeviationPeriod))
                .arg((peak / s.targetPeak - 1) * 100, 0, 'f', 1));

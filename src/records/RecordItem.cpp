@@ -4,6 +4,8 @@
 #include "records/RecordMeasures.h"
 #include "records/ResponseSpectrum.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <stdexcept>
 
@@ -27,10 +29,12 @@ RecordItem::~RecordItem() = default;
 
 std::optional<std::string> RecordItem::scalingFault(const RecordScaling& scaling)
 {
+    // In the installed language (the command line installs none), as UTF-8.
+    const auto fault = [](const char* text) { return QCoreApplication::translate("RecordItem", text).toStdString(); };
     if (scaling.targetPeakGal && !(std::isfinite(*scaling.targetPeakGal) && *scaling.targetPeakGal > 0))
-        return "the target peak must be a number above 0";
+        return fault(QT_TRANSLATE_NOOP("RecordItem", "the target peak must be a number above 0"));
     if (!(scaling.damping >= 0 && scaling.damping < 1))
-        return "the damping ratio must be at least 0 and below 1";
+        return fault(QT_TRANSLATE_NOOP("RecordItem", "the damping ratio must be at least 0 and below 1"));
     return std::nullopt;
 }
 

@@ -2,6 +2,7 @@
 
 #include "common/BoundedRead.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -25,6 +26,12 @@ constexpr int csmncHeaderSearch = 40;
 // of the first step (the rounding of times written with few digits).
 constexpr double stepTolerance = 1e-6;
 
+// A refusal's words in the installed language (kspect installs none: English).
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("RecordReader", text);
+}
+
 QString quoted(std::string_view text)
 {
     // A token from a damaged file may be long or not text at all.
@@ -45,16 +52,19 @@ QString number(double value)
 // Every refusal names the file first, as the message box shows it.
 class Refusal {
 public:
-    explicit Refusal(const QString& fileName) : prefix_(QLatin1Char('"') + fileName + QStringLiteral("\": ")) {}
+    explicit Refusal(const QString& fileName) : fileName_(fileName) {}
 
-    [[noreturn]] void file(const QString& what) const { throw RecordReadError(prefix_ + what); }
+    [[noreturn]] void file(const QString& what) const
+    {
+        throw RecordReadError(translated(QT_TRANSLATE_NOOP("RecordReader", "\"%1\": %2")).arg(fileName_, what));
+    }
     [[noreturn]] void line(int number, const QString& what) const
     {
-        file(QStringLiteral("line %1: %2").arg(number).arg(what));
+        file(translated(QT_TRANSLATE_NOOP("RecordReader", "line %1: %2")).arg(QString::number(number), what));
     }
 
 private:
-    QString prefix_;
+    QString fileName_;
 };
 
 // The file's lines one after the other, without their line ends (LF or CR LF),
@@ -145,6 +155,17 @@ bool parseNumber(std::string_view field, double& value)
     return result.ec == std::errc() && result.ptr == end && std::isfinite(value);
 }
 
+QString notANumber(std::string_view field)
+{
+    return translated(QT_TRANSLATE_NOOP("RecordReader", "%1 is not a number")).arg(quoted(field));
+}
+
+QString notAKnownLayout()
+{
+    return translated(QT_TRANSLATE_NOOP("RecordReader", "is not a record in a layout this program reads "
+                                                        "(PEER NGA, CSMNC, K-NET/KiK-net or plain columns)"));
+}
+
 class ValueList {
 public:
     explicit ValueList(const Refusal& refuse) : refuse_(refuse) {}
@@ -152,7 +173,8 @@ public:
     void add(double value)
     {
         if (values_.size() >= maxRecordValues)
-            refuse_.file(QStringLiteral("holds more than %1 values").arg(maxRecordValues));
+            refuse_.file(translated(QT_TRANSLATE_NOOP("RecordReader",
+                    "holds more than %1 values")).arg(maxRecordValues));
         values_.push_back(value);
     }
 
@@ -162,7 +184,7 @@ public:
         for (const std::string_view field : fieldsOf(line)) {
             double value = 0;
             if (!parseNumber(field, value))
-                refuse_.line(lineNumber, quoted(field) + QStringLiteral(" is not a number"));
+                refuse_.line(lineNumber, notANumber(field));
             add(value);
         }
     }
@@ -185,13 +207,14 @@ private:
 void checkStep(double step, const QString& text, const Refusal& refuse)
 {
     if (!(step > 0) || !std::isfinite(step))
-        refuse.file(QStringLiteral("the step %1 is not a positive number of seconds").arg(text));
+        refuse.file(translated(QT_TRANSLATE_NOOP("RecordReader",
+                "the step %1 is not a positive number of seconds")).arg(text));
 }
 
 void checkCount(std::size_t expected, std::size_t held, const Refusal& refuse)
 {
     if (expected != held) {
-        refuse.file(QStringLiteral("the header gives %1 values, the file holds %2")
+        refuse.file(translated(QT_TRANSLATE_NOOP("RecordReader", "the header gives %1 values, the file holds %2"))
                         .arg(static_cast<qulonglong>(expected))
                         .arg(static_cast<qulonglong>(held)));
     }
@@ -203,9 +226,10 @@ std::size_t parseCount(std::string_view text, int lineNumber, const Refusal& ref
     const char* end = text.data() + text.size();
     const auto result = std::from_chars(text.data(), end, count);
     if (text.empty() || result.ec != std::errc() || result.ptr != end)
-        refuse.line(lineNumber, quoted(text) + QStringLiteral(" is not a number of values"));
+        refuse.line(lineNumber, translated(QT_TRANSLATE_NOOP("RecordReader",
+                "%1 is not a number of values")).arg(quoted(text)));
     if (count > maxRecordValues)
-        refuse.file(QStringLiteral("holds more than %1 values").arg(maxRecordValues));
+        refuse.file(translated(QT_TRANSLATE_NOOP("RecordReader", "holds more than %1 values")).arg(maxRecordValues));
     return static_cast<std::size_t>(count);
 }
 
@@ -213,7 +237,7 @@ double parseStep(std::string_view text, int lineNumber, const Refusal& refuse)
 {
     double step = 0;
     if (!parseNumber(text, step))
-        refuse.line(lineNumber, quoted(text) + QStringLiteral(" is not a number"));
+        refuse.line(lineNumber, notANumber(text));
     checkStep(step, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), refuse);
     return step;
 }
@@ -270,7 +294,8 @@ void refuseOtherHistories(std::string_view line, int lineNumber, const Refusal& 
 {
     const std::string text = upper(line);
     if (text.find("VELOCITY") != std::string::npos || text.find("DISPLACEMENT") != std::string::npos)
-        refuse.line(lineNumber, QStringLiteral("the file holds velocities or displacements, not accelerations"));
+        refuse.line(lineNumber, translated(QT_TRANSLATE_NOOP("RecordReader",
+                "the file holds velocities or displacements, not accelerations")));
 }
 
 struct Values {
@@ -317,11 +342,12 @@ Values readPeer(std::string_view text, const Refusal& refuse)
     std::string_view header[peerHeaderLines];
     for (std::string_view& line : header) {
         if (!lines.next(line))
-            refuse.file(QStringLiteral("ends within the four header lines of a PEER NGA record"));
+            refuse.file(translated(QT_TRANSLATE_NOOP("RecordReader",
+                    "ends within the four header lines of a PEER NGA record")));
     }
     PeerCountLine countLine;
     if (!readPeerCountLine(header[3], countLine))
-        refuse.line(4, QStringLiteral("gives no NPTS and DT: not a PEER NGA record"));
+        refuse.line(4, translated(QT_TRANSLATE_NOOP("RecordReader", "gives no NPTS and DT: not a PEER NGA record")));
     Values result;
     refuseOtherHistories(header[2], 3, refuse);
     const std::string unitLine = upper(header[2]);
@@ -329,7 +355,7 @@ Values readPeer(std::string_view text, const Refusal& refuse)
     if (units != std::string::npos) {
         const std::vector<std::string_view> after = fieldsOf(header[2].substr(units + 8));
         if (after.empty() || !unitFromHeader(after.front(), result.unit))
-            refuse.line(3, QStringLiteral("the unit is not one of g, cm/s/s, m/s/s"));
+            refuse.line(3, translated(QT_TRANSLATE_NOOP("RecordReader", "the unit is not one of g, cm/s/s, m/s/s")));
     }
     const std::size_t count = parseCount(countLine.count, 4, refuse);
     result.step = parseStep(countLine.step, 4, refuse);
@@ -359,7 +385,8 @@ Values readCsmnc(std::string_view text, const Refusal& refuse)
 {
     const int countLineNumber = csmncCountLine(text);
     if (countLineNumber == 0)
-        refuse.file(QStringLiteral("has no \"NO. OF POINTS ... INTERVALS OF\" line: not a CSMNC record"));
+        refuse.file(translated(QT_TRANSLATE_NOOP("RecordReader",
+                "has no \"NO. OF POINTS ... INTERVALS OF\" line: not a CSMNC record")));
     Values result;
     bool unitFound = false;
     std::string_view count, step;
@@ -370,18 +397,20 @@ Values readCsmnc(std::string_view text, const Refusal& refuse)
         if (valueAfter(line, "UNIT", ':', unitWord)) {
             refuseOtherHistories(line, lines.number(), refuse);
             if (!unitFromHeader(unitWord, result.unit))
-                refuse.line(lines.number(), QStringLiteral("the unit %1 is not one of g, cm/sec/sec, m/sec/sec")
+                refuse.line(lines.number(), translated(QT_TRANSLATE_NOOP("RecordReader",
+                        "the unit %1 is not one of g, cm/sec/sec, m/sec/sec"))
                                                 .arg(quoted(unitWord)));
             unitFound = true;
         }
         if (lines.number() == countLineNumber
             && (!valueAfter(line, "NO. OF POINTS", ':', count) || !valueAfter(line, "INTERVALS OF", ':', step)))
-            refuse.line(lines.number(), QStringLiteral("the count and the step are not numbers after \":\""));
+            refuse.line(lines.number(), translated(QT_TRANSLATE_NOOP("RecordReader",
+                    "the count and the step are not numbers after \":\"")));
     }
     if (!isBlank(line))
-        refuse.file(QStringLiteral("no blank line ends the CSMNC header"));
+        refuse.file(translated(QT_TRANSLATE_NOOP("RecordReader", "no blank line ends the CSMNC header")));
     if (!unitFound)
-        refuse.file(QStringLiteral("the CSMNC header names no unit"));
+        refuse.file(translated(QT_TRANSLATE_NOOP("RecordReader", "the CSMNC header names no unit")));
     const std::size_t expected = parseCount(count, countLineNumber, refuse);
     result.step = parseStep(step, countLineNumber, refuse);
     ValueList values(refuse);
@@ -411,7 +440,8 @@ Values readKnet(std::string_view text, const Refusal& refuse)
     std::string_view line;
     for (int i = 0; i < knetHeaderLines; ++i) {
         if (!lines.next(line))
-            refuse.file(QStringLiteral("ends within the 17 header lines of a K-NET record"));
+            refuse.file(translated(QT_TRANSLATE_NOOP("RecordReader",
+                    "ends within the 17 header lines of a K-NET record")));
         if (startsWith(line, "Sampling Freq")) {
             frequencyLine = line;
             frequencyNumber = lines.number();
@@ -421,14 +451,16 @@ Values readKnet(std::string_view text, const Refusal& refuse)
         }
     }
     if (frequencyNumber == 0 || scaleNumber == 0)
-        refuse.file(QStringLiteral("has no \"Sampling Freq(Hz)\" or \"Scale Factor\" line: not a K-NET record"));
+        refuse.file(translated(QT_TRANSLATE_NOOP("RecordReader",
+                "has no \"Sampling Freq(Hz)\" or \"Scale Factor\" line: not a K-NET record")));
 
     std::string_view frequencyText = knetValue(frequencyLine);
     if (upper(frequencyText).size() >= 2 && upper(frequencyText.substr(frequencyText.size() - 2)) == "HZ")
         frequencyText.remove_suffix(2);
     double frequency = 0;
     if (!parseNumber(frequencyText, frequency) || !(frequency > 0))
-        refuse.line(frequencyNumber, quoted(knetValue(frequencyLine)) + QStringLiteral(" is not a sampling frequency"));
+        refuse.line(frequencyNumber, translated(QT_TRANSLATE_NOOP("RecordReader",
+                "%1 is not a sampling frequency")).arg(quoted(knetValue(frequencyLine))));
 
     // "3920(gal)/6182761": gal per count.
     const std::string_view scaleText = knetValue(scaleLine);
@@ -436,7 +468,8 @@ Values readKnet(std::string_view text, const Refusal& refuse)
     double numerator = 0, denominator = 0;
     if (open == std::string_view::npos || !parseNumber(scaleText.substr(0, open), numerator)
         || !parseNumber(scaleText.substr(open + 6), denominator) || denominator == 0)
-        refuse.line(scaleNumber, quoted(scaleText) + QStringLiteral(" is not a scale factor \"A(gal)/B\""));
+        refuse.line(scaleNumber, translated(QT_TRANSLATE_NOOP("RecordReader",
+                "%1 is not a scale factor \"A(gal)/B\"")).arg(quoted(scaleText)));
 
     ValueList values(refuse);
     values.addLines(lines);
@@ -504,8 +537,7 @@ Values readColumns(std::string_view text, const RecordReadOptions& options, bool
                 continue;  // a heading such as "time_s,accel_g"
             }
             if (detected && values.values().empty())
-                refuse.file(QStringLiteral("is not a record in a layout this program reads "
-                                           "(PEER NGA, CSMNC, K-NET/KiK-net or plain columns)"));
+                refuse.file(notAKnownLayout());
         }
         firstLine = false;
         if (options.step) {
@@ -516,23 +548,25 @@ Values readColumns(std::string_view text, const RecordReadOptions& options, bool
             double ignored = 0;
             for (const std::string_view field : fields) {
                 if (!parseNumber(field, ignored))
-                    refuse.line(lines.number(), quoted(field) + QStringLiteral(" is not a number"));
+                    refuse.line(lines.number(), notANumber(field));
             }
-            refuse.line(lines.number(), QStringLiteral("%1 numbers, not the two columns \"time value\" "
-                                                       "(a file of values needs its step)")
-                                            .arg(fields.size()));
+            refuse.line(lines.number(),
+                        translated(QT_TRANSLATE_NOOP("RecordReader", "%1 numbers, not the two columns \"time value\" "
+                                                                     "(a file of values needs its step)"))
+                            .arg(fields.size()));
         }
         double time = 0, value = 0;
         if (!parseNumber(fields[0], time))
-            refuse.line(lines.number(), quoted(fields[0]) + QStringLiteral(" is not a number"));
+            refuse.line(lines.number(), notANumber(fields[0]));
         if (!parseNumber(fields[1], value))
-            refuse.line(lines.number(), quoted(fields[1]) + QStringLiteral(" is not a number"));
+            refuse.line(lines.number(), notANumber(fields[1]));
         const std::size_t n = times.size();
         if (n >= 2) {
             const double firstStep = times[1] - times[0];
             const double thisStep = time - times[n - 1];
             if (std::fabs(thisStep - firstStep) > stepTolerance * firstStep)
-                refuse.line(lines.number(), QStringLiteral("the time step %1 s differs from the first, %2 s")
+                refuse.line(lines.number(), translated(QT_TRANSLATE_NOOP("RecordReader",
+                        "the time step %1 s differs from the first, %2 s"))
                                                 .arg(number(thisStep), number(firstStep)));
         }
         times.push_back(time);
@@ -567,7 +601,8 @@ QByteArray readRecordBytes(const QString& path, qint64 limit, const Refusal& ref
         return readBoundedFile(path, limit, ReadSource::RegularFileOnly);
     } catch (const FileReadError& error) {
         if (error.fault() == FileReadError::Fault::TooLarge)
-            refuse.file(QStringLiteral("is larger than %1 MiB, too large for a record").arg(limit / (1024 * 1024)));
+            refuse.file(translated(QT_TRANSLATE_NOOP("RecordReader",
+                    "is larger than %1 MiB, too large for a record")).arg(limit / (1024 * 1024)));
         refuse.file(error.reason());
     }
     return {};
@@ -581,8 +616,7 @@ GroundMotionRecord parseRecord(const QByteArray& bytes, const QString& fileName,
     const std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     const bool detected = !options.layout.has_value();
     if (text.find('\0') != std::string_view::npos)
-        refuse.file(QStringLiteral("is not a record in a layout this program reads "
-                                   "(PEER NGA, CSMNC, K-NET/KiK-net or plain columns)"));
+        refuse.file(notAKnownLayout());
     const RecordLayout layout = detected ? detectLayout(text) : *options.layout;
     Values read;
     switch (layout) {
@@ -600,7 +634,7 @@ GroundMotionRecord parseRecord(const QByteArray& bytes, const QString& fileName,
         break;
     }
     if (read.values.size() < 2)
-        refuse.file(QStringLiteral("holds fewer than 2 values"));
+        refuse.file(translated(QT_TRANSLATE_NOOP("RecordReader", "holds fewer than 2 values")));
     checkStep(read.step, number(read.step), refuse);
 
     GroundMotionRecord record;

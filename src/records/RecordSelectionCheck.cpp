@@ -5,6 +5,9 @@
 #include "records/ResponseSpectrum.h"
 #include "spectrum/KavrelSpectrum.h"
 
+#include <QCoreApplication>
+#include <QString>
+
 #include <algorithm>
 #include <cmath>
 #include <locale>
@@ -44,48 +47,82 @@ Verdict passOrFail(bool passes)
     return passes ? Verdict::Pass : Verdict::Fail;
 }
 
+// A refusal's sentence in the installed language (the command line installs
+// none and keeps the English), as the UTF-8 the error carries.
+std::string sentence(const QString& text)
+{
+    return text.toStdString();
+}
+
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("RecordSelectionCheck", text);
+}
+
 void refuseBadInput(const KavrelSpectrum& target, const SelectionCheckInput& input)
 {
     using Input = SelectionInputError::Input;
     if (!(target.dampingRatio >= 0 && target.dampingRatio < 1))
-        throw SelectionInputError(Input::Damping,
-                                  "The target spectrum's damping ratio must be at least 0 and below 1.");
+        throw SelectionInputError(Input::Damping, sentence(translated(QT_TRANSLATE_NOOP(
+                                      "RecordSelectionCheck",
+                                      "The target spectrum's damping ratio must be at least 0 and below 1."))));
     if (input.mainPeriods.empty() || input.mainPeriods.size() > 6)
-        throw SelectionInputError(Input::MainPeriods,
-                                  "Give the fundamental period T1 and at most five more main periods.");
+        throw SelectionInputError(Input::MainPeriods, sentence(translated(QT_TRANSLATE_NOOP(
+                                      "RecordSelectionCheck",
+                                      "Give the fundamental period T1 and at most five more main periods."))));
     for (double period : input.mainPeriods) {
+        const QString periodText = QString::fromStdString(numberText(period));
         if (!(period > 0 && period <= 6.0))
-            throw SelectionInputError(Input::MainPeriods, "The main period " + numberText(period)
-                                                              + " s is outside the spectrum's range, above 0 up "
-                                                                "to 6.0 s.");
+            throw SelectionInputError(Input::MainPeriods,
+                                      sentence(translated(QT_TRANSLATE_NOOP("RecordSelectionCheck",
+                                                                            "The main period %1 s is outside the "
+                                                                            "spectrum's range, above 0 up to 6.0 s."))
+                                                   .arg(periodText)));
         double alpha = 0;
         if (target.alphaAt(period, alpha) != 0 || !(alpha > 0))
-            throw SelectionInputError(Input::MainPeriods, "The target spectrum is 0 at the main period "
-                                                              + numberText(period)
-                                                              + " s, so no record can be compared with it.");
+            throw SelectionInputError(Input::MainPeriods,
+                                      sentence(translated(QT_TRANSLATE_NOOP("RecordSelectionCheck",
+                                                                            "The target spectrum is 0 at the main "
+                                                                            "period %1 s, so no record can be "
+                                                                            "compared with it."))
+                                                   .arg(periodText)));
     }
     if (input.records.empty())
-        throw SelectionInputError(Input::Records, "Choose at least one record to check.");
+        throw SelectionInputError(Input::Records, sentence(translated(QT_TRANSLATE_NOOP(
+                                                      "RecordSelectionCheck",
+                                                      "Choose at least one record to check."))));
     for (const CheckedRecord& record : input.records) {
+        const QString name = QString::fromStdString(record.name);
         if (record.acceleration.empty())
-            throw SelectionInputError(Input::Records, "The record " + record.name + " has no samples.");
+            throw SelectionInputError(Input::Records, sentence(translated(QT_TRANSLATE_NOOP(
+                                                          "RecordSelectionCheck", "The record %1 has no samples."))
+                                                                   .arg(name)));
         if (!(record.step > 0) || !std::isfinite(record.step))
             throw SelectionInputError(Input::Records,
-                                      "The record " + record.name + " has no positive time step.");
+                                      sentence(translated(QT_TRANSLATE_NOOP("RecordSelectionCheck",
+                                                                            "The record %1 has no positive time step."))
+                                                   .arg(name)));
         if (!std::all_of(record.acceleration.begin(), record.acceleration.end(),
                          [](double a) { return std::isfinite(a); }))
             throw SelectionInputError(Input::Records,
-                                      "The record " + record.name + " has a value that is not a number.");
+                                      sentence(translated(QT_TRANSLATE_NOOP("RecordSelectionCheck",
+                                                                            "The record %1 has a value that is not "
+                                                                            "a number."))
+                                                   .arg(name)));
     }
     if (!input.baseShears.empty()) {
         if (input.baseShears.size() != input.records.size() + 1)
             throw SelectionInputError(Input::BaseShears,
-                                      "Give the response-spectrum base shear and one per record: "
-                                          + std::to_string(input.records.size() + 1) + " values, not "
-                                          + std::to_string(input.baseShears.size()) + ".");
+                                      sentence(translated(QT_TRANSLATE_NOOP("RecordSelectionCheck",
+                                                                            "Give the response-spectrum base shear "
+                                                                            "and one per record: %1 values, not %2."))
+                                                   .arg(static_cast<qulonglong>(input.records.size() + 1))
+                                                   .arg(static_cast<qulonglong>(input.baseShears.size()))));
         if (!std::all_of(input.baseShears.begin(), input.baseShears.end(),
                          [](double v) { return v > 0 && std::isfinite(v); }))
-            throw SelectionInputError(Input::BaseShears, "Every base shear must be a positive number.");
+            throw SelectionInputError(Input::BaseShears,
+                                      sentence(translated(QT_TRANSLATE_NOOP(
+                                          "RecordSelectionCheck", "Every base shear must be a positive number."))));
     }
 }
 

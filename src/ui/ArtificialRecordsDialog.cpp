@@ -296,19 +296,15 @@ void ArtificialRecordsDialog::saveRecords()
     const bool several = records.size() > 1;
     saveDialog_.title = several ? tr("Save Artificial Records (one file each, named after the record)")
                                 : tr("Save Artificial Record");
-    saveDialog_.filters.clear();
-    for (const AnalysisFormat format : analysisFormatsForDialog())
-        saveDialog_.filters << timeHistoryFormatFilter(format);
-    if (!saveDialog_.filters.contains(saveDialog_.filter))
-        saveDialog_.filter = saveDialog_.filters.first();
+    // In the language installed now, the type chosen last kept by its place.
+    saveDialog_.offerFilters(timeHistoryFormatFilters());
     saveDialog_.defaultExt = filterSuffix(saveDialog_.filter);
     saveDialog_.fileName = spectrumFileBase(records.front().name);
     // Several files: asked below about all of them at once.
     saveDialog_.confirmOverwrite = !several;
     if (!saveDialog_.execute())
         return;
-    AnalysisFormat format = analysisFormatsForDialog().front();
-    timeHistoryFormatFromFilter(saveDialog_.filter, format);
+    const AnalysisFormat format = analysisFormatAtFilter(saveDialog_.chosenFilterIndex());
     const std::vector<FileContent> files = artificialRecordFiles(records, saveDialog_.fileName, format);
     QStringList names;
     QStringList existing;

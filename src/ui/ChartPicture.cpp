@@ -4,6 +4,7 @@
 #include "export/SafeFileWriter.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImage>
 #include <QPageSize>
 #include <QPainter>
@@ -19,7 +20,7 @@ constexpr int pixelsPerInch = 96;
 
 [[noreturn]] void noPicture()
 {
-    throw KavrelError(QStringLiteral("Stream write error"));
+    throw KavrelError(QCoreApplication::translate("SafeFileWriter", "Stream write error"));
 }
 
 QImage widgetImage(QWidget* widget)

@@ -534,11 +534,9 @@ QList<QStringList> CheckRecordsWindow::shownVerdictRows() const
     if (!shown_.check)
         return rows;
     const SelectionCheck& check = *shown_.check;
-    const QList<QStringList> sheet = checkSheetVerdictRows(check, QLocale(), shownPeriodTexts_);
-    for (std::size_t i = 0; i < check.verdicts.size(); ++i) {
-        const CheckVerdict& v = check.verdicts[i];
-        rows << QStringList{verdictCheckName(v), verdictText(v.verdict), sheet[static_cast<qsizetype>(i)].value(2)};
-    }
+    for (const CheckVerdict& v : check.verdicts)
+        rows << QStringList{verdictCheckName(v), verdictText(v.verdict),
+                            checkFigureText(check, v, QLocale(), FigureWords::Translated)};
     return rows;
 }
 
@@ -689,6 +687,9 @@ void CheckRecordsWindow::changeEvent(QEvent* event)
         texts_.apply();
         fillRecordList();
         fillTables();
+        // A refusal is worded when it is made: made again in the new language.
+        if (!refusal_.isEmpty())
+            scheduleCheck();
     }
     QDialog::changeEvent(event);
 }

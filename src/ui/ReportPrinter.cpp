@@ -4,6 +4,7 @@
 #include "export/CheckPage.h"
 #include "export/ReportPage.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QGraphicsView>
 #include <QPainter>
@@ -25,7 +26,7 @@ struct PageMeasures {
 PageMeasures beginPage(QPainter& painter, QPrinter* printer)
 {
     if (!painter.begin(printer))
-        throw KavrelError(QStringLiteral("Stream write error"));
+        throw KavrelError(QCoreApplication::translate("SafeFileWriter", "Stream write error"));
     PageMeasures measures;
     measures.page = QRectF(QPointF(0, 0), printer->pageLayout().paintRectPixels(printer->resolution()).size());
     measures.font = painter.font();
@@ -38,7 +39,7 @@ PageMeasures beginPage(QPainter& painter, QPrinter* printer)
 void endPage(QPainter& painter)
 {
     if (!painter.end())
-        throw KavrelError(QStringLiteral("Stream write error"));
+        throw KavrelError(QCoreApplication::translate("SafeFileWriter", "Stream write error"));
 }
 
 // Cells framed, texts left-aligned and cut short with an ellipsis; the first

@@ -16,24 +16,11 @@
 #include <QString>
 #include <QStringList>
 
-namespace {
-
-AnalysisFormat formatOfFilter(const QString& filter)
-{
-    AnalysisFormat format = analysisFormatsForDialog().front();
-    analysisFormatFromFilter(filter, format);
-    return format;
-}
-
-} // namespace
-
 void setUpAnalysisDialog(SaveDialog& dialog, const QString& initialDir)
 {
     dialog.title = QCoreApplication::translate("SaveForAnalysis", "Save for Analysis");
     dialog.filters.clear();
-    for (const AnalysisFormat format : analysisFormatsForDialog())
-        dialog.filters << QString::fromLatin1(analysisFormatFilter(format));
-    dialog.filter = dialog.filters.first();
+    dialog.offerFilters(analysisFormatFilters());
     dialog.defaultExt = filterSuffix(dialog.filter);
     dialog.initialDir = initialDir;
     dialog.confirmOverwrite = true;
@@ -42,23 +29,26 @@ void setUpAnalysisDialog(SaveDialog& dialog, const QString& initialDir)
 void saveSpectrumForAnalysis(const KavrelSpectrum& spectrum, SaveDialog& dialog)
 {
     dialog.title = QCoreApplication::translate("SaveForAnalysis", "Save for Analysis");
+    // The file types in the language installed now, the one chosen last kept.
+    dialog.offerFilters(analysisFormatFilters());
     dialog.fileName = spectrumFileBase(spectrum.responseName);
     dialog.defaultExt = filterSuffix(dialog.filter);
     if (!dialog.execute())
         return;
     AnalysisFileOptions options;
-    options.format = formatOfFilter(dialog.filter);
+    options.format = analysisFormatAtFilter(dialog.chosenFilterIndex());
     saveAnalysisFile(dialog.fileName, spectrum, options);
 }
 
 void saveRecordForAnalysis(const RecordItem& record, SaveDialog& dialog)
 {
+    dialog.offerFilters(analysisFormatFilters());
     dialog.fileName = spectrumFileBase(record.name());
     dialog.defaultExt = filterSuffix(dialog.filter);
     if (!dialog.execute())
         return;
     TimeHistoryFileOptions options;
-    options.format = formatOfFilter(dialog.filter);
+    options.format = analysisFormatAtFilter(dialog.chosenFilterIndex());
     saveTimeHistoryFile(dialog.fileName, record.scaledRecord(), options);
 }
 

@@ -65,6 +65,28 @@ TEST(SaveDialog, SeveralFileTypesOfferedAndThePickedOneKept)
     EXPECT_EQ(dialogs.saveRequests[1].filter, "MIDAS Gen/Civil (*.sgs)");
 }
 
+// Offered again in another language, the type picked keeps its place.
+TEST(SaveDialog, FileTypesOfferedAgainKeepThePickedOneByItsPlace)
+{
+    SaveDialog dialog;
+    dialog.filter = "Kept from before";
+    dialog.offerFilters({"CSI SAP2000/ETABS (*.txt)", "Table (*.txt)", "CSV (*.csv)"});
+    EXPECT_EQ(dialog.filter, "CSI SAP2000/ETABS (*.txt)") << "none picked yet: the first";
+    EXPECT_EQ(dialog.chosenFilterIndex(), 0);
+
+    dialog.filter = "Table (*.txt)";
+    EXPECT_EQ(dialog.chosenFilterIndex(), 1);
+    dialog.offerFilters({"CSI SAP2000/ETABS (*.txt)", "表格 (*.txt)", "CSV 文件 (*.csv)"});
+    EXPECT_EQ(dialog.filter, "表格 (*.txt)");
+    EXPECT_EQ(dialog.chosenFilterIndex(), 1);
+    dialog.offerFilters({"CSI SAP2000/ETABS (*.txt)", "Table (*.txt)", "CSV (*.csv)"});
+    EXPECT_EQ(dialog.filter, "Table (*.txt)");
+
+    // An answer that is not among the types offered counts as the first.
+    dialog.filter = "All files (*)";
+    EXPECT_EQ(dialog.chosenFilterIndex(), 0);
+}
+
 TEST(SaveDialog, SuffixOfAFileType)
 {
     EXPECT_EQ(filterSuffix("MIDAS Gen/Civil (*.sgs)"), "sgs");

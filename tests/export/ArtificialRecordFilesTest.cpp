@@ -1,6 +1,8 @@
+#include "common/SaveDialog.h"
 #include "export/ArtificialRecordFiles.h"
 
 #include <QDir>
+#include <QSet>
 #include <gtest/gtest.h>
 
 namespace {
@@ -16,18 +18,27 @@ NamedArtificialRecord named(const std::string& name)
 
 } // namespace
 
-TEST(ArtificialRecordFiles, FileTypesCarryTheHistorySuffixAndReadBack)
+// A dialog's answer is found by its place in the list, whatever the language
+// of its text: each place names its own format's history suffix.
+TEST(ArtificialRecordFiles, FileTypesCarryTheHistorySuffixAndAreFoundByTheirPlace)
 {
     EXPECT_EQ(timeHistoryFormatFilter(AnalysisFormat::Midas), "MIDAS Gen/Civil (*.thd)");
     EXPECT_EQ(timeHistoryFormatFilter(AnalysisFormat::Csi), "CSI SAP2000/ETABS (*.txt)");
-    for (const AnalysisFormat format : analysisFormats()) {
-        AnalysisFormat found = AnalysisFormat::Table;
-        ASSERT_TRUE(timeHistoryFormatFromFilter(timeHistoryFormatFilter(format), found));
-        EXPECT_EQ(found, format);
+    const QStringList filters = timeHistoryFormatFilters();
+    ASSERT_EQ(static_cast<std::size_t>(filters.size()), analysisFormats().size());
+    EXPECT_EQ(filters.first(), "CSI SAP2000/ETABS (*.txt)");
+    EXPECT_EQ(filters.last(), "Table (*.txt)");
+    QSet<AnalysisFormat> found;
+    for (int i = 0; i < filters.size(); ++i) {
+        const AnalysisFormat format = analysisFormatAtFilter(i);
+        found.insert(format);
+        EXPECT_EQ(filters[i], timeHistoryFormatFilter(format));
+        EXPECT_EQ(filterSuffix(filters[i]), timeHistoryFileSuffix(format));
     }
-    AnalysisFormat untouched = AnalysisFormat::Csv;
-    EXPECT_FALSE(timeHistoryFormatFromFilter("MIDAS Gen/Civil (*.sgs)", untouched));
-    EXPECT_EQ(untouched, AnalysisFormat::Csv);
+    EXPECT_EQ(found.size(), filters.size()) << "every format at one place";
+    // An answer that is not in the list: the first type.
+    EXPECT_EQ(analysisFormatAtFilter(-1), AnalysisFormat::Csi);
+    EXPECT_EQ(analysisFormatAtFilter(static_cast<int>(filters.size())), AnalysisFormat::Csi);
 }
 
 TEST(ArtificialRecordFiles, OneRecordTakesTheChosenNameSeveralTheirOwnBesideIt)
