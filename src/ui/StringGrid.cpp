@@ -31,10 +31,8 @@ void StringGridModel::setGridColCount(int cols)
         return;
     beginResetModel();
     colCount_ = cols;
-    for (QStringList& row : rows_) {
-        if (row.size() > cols)
-            row.resize(cols);
-    }
+    for (GridRow& row : rows_)
+        row.truncate(cols);
     endResetModel();
 }
 
@@ -42,18 +40,14 @@ QString StringGridModel::cell(int col, int row) const
 {
     if (row < 0 || row >= gridRowCount() || col < 0 || col >= colCount_)
         return QString();
-    const QStringList& cells = rows_[row];
-    return col < cells.size() ? cells[col] : QString();
+    return rows_[row].at(col);
 }
 
 void StringGridModel::setCell(int col, int row, const QString& text)
 {
     if (row < 0 || row >= gridRowCount() || col < 0 || col >= colCount_)
         return;
-    QStringList& cells = rows_[row];
-    if (cells.size() <= col)
-        cells.resize(col + 1);
-    cells[col] = text;
+    rows_[row].set(col, text);
     if (row == 0)
         emit headerDataChanged(Qt::Horizontal, col, col);
     else
@@ -64,7 +58,7 @@ void StringGridModel::setRow(int row, const QStringList& cells)
 {
     if (row < 0 || row >= gridRowCount())
         return;
-    rows_[row] = cells.mid(0, colCount_);
+    rows_[row] = GridRow(cells, colCount_);
     if (row == 0)
         emit headerDataChanged(Qt::Horizontal, 0, std::max(colCount_ - 1, 0));
     else if (colCount_ > 0)
@@ -75,11 +69,9 @@ void StringGridModel::setDataRows(std::vector<QStringList> rows)
 {
     beginResetModel();
     rows_.resize(1);
-    for (QStringList& row : rows) {
-        if (row.size() > colCount_)
-            row.resize(colCount_);
-        rows_.push_back(std::move(row));
-    }
+    rows_.reserve(rows.size() + 1);
+    for (const QStringList& row : rows)
+        rows_.push_back(GridRow(row, colCount_));
     endResetModel();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/GridRow.h"
+
 #include <QAbstractTableModel>
 #include <QStringList>
 #include <QTableView>
@@ -32,7 +34,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    std::vector<QStringList> rows_;
+    std::vector<GridRow> rows_;
     int colCount_ = 0;
 };
 

@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "ui/GridRow.h"
 
 #include <QAccessible>
 #include <QAccessibleTableInterface>
@@ -133,4 +134,31 @@ TEST_F(GridTest, ScreenReadersSeeEveryCellWhereItIsShown)
     ASSERT_NE(pointed, nullptr);
     EXPECT_EQ(pointed->text(QAccessible::Name), "Second");
     EXPECT_FALSE(cells->cellAt(1, 121)->state().invisible);
+}
+
+// A row keeps its cells in one string: every edit must move the cells after it.
+TEST(GridRow, EditsKeepEveryOtherCellInPlace)
+{
+    GridRow row(QStringList{"Name", "0.080000", "", "0.045"}, 3);
+    EXPECT_EQ(row.size(), 3);  // cut to the grid's columns
+    EXPECT_EQ(row.at(0), "Name");
+    EXPECT_EQ(row.at(2), "");
+    EXPECT_EQ(row.at(3), "");  // beyond the row
+    EXPECT_EQ(row.at(-1), "");
+
+    row.set(1, "0.1");          // shorter, in the middle
+    row.set(2, "long text 2");  // the empty cell filled
+    row.set(0, "");             // the first emptied
+    row.set(5, "far");          // widens the row with empty cells
+    const QStringList expected{"", "0.1", "long text 2", "", "", "far"};
+    ASSERT_EQ(row.size(), 6);
+    for (int c = 0; c < row.size(); ++c)
+        EXPECT_EQ(row.at(c), expected[c]) << c;
+
+    row.truncate(2);
+    EXPECT_EQ(row.size(), 2);
+    EXPECT_EQ(row.at(1), "0.1");
+    EXPECT_EQ(row.at(2), "");
+    row.set(2, "again");
+    EXPECT_EQ(row.at(2), "again");
 }
