@@ -6,7 +6,6 @@
 #include "text/NarrowText.h"
 #include "text/NumberText.h"
 
-#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -105,24 +104,19 @@ private:
         pairLines(" ", end);
     }
 
-    // A comma in a title would start another field, so it becomes a blank.
+    // The time history function file MIDAS Gen/Civil documents for Import
+    // (.thd): "**" comment lines, the units (GRAV: values in g; the load unit
+    // is required but unused for an acceleration) and the type, then the
+    // "time, value" pairs after *DATA.
     void midas()
     {
         const char* end = "\r\n";
-        const auto withoutCommas = [](std::string text) {
-            std::replace(text.begin(), text.end(), ',', ' ');
-            return text;
-        };
-        line("*SGSw", end);
-        line("*TITLE, " + withoutCommas(name()), end);
-        line("*TITLE, " + withoutCommas(source()) + " step " + step() + " s peak " + peak() + " g", end);
-        line("*X-AXIS, Time (sec)", end);
-        line("*Y-AXIS, Ground Acceleration (g)", end);
-        line("*UNIT&TYPE, GRAV, ACCEL", end);
-        line("*FLAGS, 0, 0", end);
+        line("** Time history: " + name(), end);
+        line("** Source file: " + source() + ", step " + step() + " s, peak " + peak() + " g", end);
+        line("*UNIT, GRAV, KN", end);
+        line("*TYPE, ACCEL", end);
         line("*DATA", end);
         pairLines(", ", end);
-        line("*ENDDATA", end);
     }
 
     // Names are quoted so that no comment line ends in a backslash, which

@@ -15,9 +15,9 @@ struct GroundMotionRecord;
 //   csi       SAP2000/ETABS time history function from file: "$" comment
 //             lines (name, source file, step, unit g, peak), then "t a" lines
 //             with no blank line (a blank line ends the function);
-//   midas     MIDAS Gen/Civil time history function file (.thd): *SGSw,
-//             *TITLE lines, *X-AXIS, *Y-AXIS, *UNIT&TYPE, GRAV, ACCEL,
-//             *FLAGS, *DATA, "t, a" lines, *ENDDATA;
+//   midas     MIDAS Gen/Civil time history function file (.thd): "**"
+//             comment lines (name; source file, step, peak), *UNIT, GRAV, KN,
+//             *TYPE, ACCEL, *DATA, then "t, a" lines;
 //   staad     STAAD.Pro external time history file (DEFINE TIME HISTORY ...
 //             READ): one "t a" pair a line and nothing else;
 //   opensees  Tcl: "#" comments, then timeSeries Path TAG -dt DT -values {...}.

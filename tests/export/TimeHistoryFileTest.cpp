@@ -83,7 +83,7 @@ ReadFile readBack(AnalysisFormat format, const QByteArray& bytes)
     case AnalysisFormat::Csi:
         return readCsiFile(bytes);
     case AnalysisFormat::Midas:
-        return readMidasFile(bytes);
+        return readMidasHistory(bytes);
     case AnalysisFormat::Staad:
         return readStaadHistory(bytes);
     case AnalysisFormat::OpenSees:
@@ -145,8 +145,9 @@ TEST(TimeHistoryFile, HeadersNameTheRecordOnOneLineAndTimesAreExactDecimals)
     ASSERT_TRUE(peak.startsWith("Peak: ") && peak.endsWith(" g")) << peak.toStdString();
     EXPECT_EQ(peak.mid(6, peak.size() - 8).toDouble(), 0.31 * std::sin(1.4));
     options.format = AnalysisFormat::Midas;
-    const ReadFile midas = readMidasFile(buildTimeHistoryFile(record, options));
-    EXPECT_EQ(midas.titles.value(0), "Lushan  EW");
+    const ReadFile midas = readMidasHistory(buildTimeHistoryFile(record, options));
+    EXPECT_EQ(midas.comments.value(0), "Time history: Lushan, EW");
+    EXPECT_EQ(midas.comments.value(1), "Source file: ua0001.dat, step 0.005 s, peak " + peak.mid(6));
 
     options.format = AnalysisFormat::Table;
     EXPECT_TRUE(buildTimeHistoryFile(sampleRecord(0.005, 4), options).contains("\n0.015\t"));

@@ -7,6 +7,10 @@
 //     "period value" per line, stop at a blank line or the end of the file.
 //   MIDAS Gen/Civil .sgs: *SGSw, *TITLE, *X-AXIS, *Y-AXIS, *UNIT&TYPE,
 //     *FLAGS, *DATA, "period, value" lines, *ENDDATA.
+//   MIDAS Gen/Civil time history function .thd: "**" comment lines anywhere;
+//     optional *UNIT, LENGTH, LOAD (MM, CM, M, INCH, FEET or GRAV; KG, TON,
+//     KN, LBF or KIP) and *TYPE, ACCEL|FORCE|MOMENT; required *DATA, then
+//     "time, value" lines.
 //   STAAD.Pro spectrum data FILE: MDAMPCV NPOINTCV, the damping values, then
 //     per damping the points (as pairs when NPOINTCV is negative); values
 //     separated by blanks or commas over any lines, no comment lines, no
@@ -147,6 +151,56 @@ inline ReadFile readMidasFile(const QByteArray& bytes)
         file.error = "no *ENDDATA";
     else if (!units)
         file.error = "the values are not GRAV, ACCEL";
+    return file;
+}
+
+inline ReadFile readMidasHistory(const QByteArray& bytes)
+{
+    using namespace analysis_readers;
+    ReadFile file;
+    const auto fieldsOf = [](const QByteArray& text) {
+        QList<QByteArray> fields = text.split(',');
+        for (QByteArray& f : fields)
+            f = f.trimmed();
+        return fields;
+    };
+    bool inData = false;
+    QList<QByteArray> unit;
+    QByteArray type;
+    for (const QByteArray& raw : lines(bytes)) {
+        const QByteArray line = raw.trimmed();
+        if (line.startsWith("**")) {
+            file.comments << QString::fromUtf8(line.mid(2).trimmed());
+            continue;
+        }
+        const QList<QByteArray> fields = fieldsOf(line);
+        if (inData) {
+            double time = 0;
+            double value = 0;
+            if (fields.size() != 2 || !number(fields[0], time) || !number(fields[1], value)) {
+                file.error = "not \"time, value\": " + QString::fromUtf8(line);
+                return file;
+            }
+            file.points.emplace_back(time, value);
+        } else if (fields[0] == "*UNIT" && fields.size() == 3
+                   && QList<QByteArray>{"MM", "CM", "M", "INCH", "FEET", "GRAV"}.contains(fields[1])
+                   && QList<QByteArray>{"KG", "TON", "KN", "LBF", "KIP"}.contains(fields[2])) {
+            unit = fields;
+        } else if (fields[0] == "*TYPE" && fields.size() == 2
+                   && QList<QByteArray>{"ACCEL", "FORCE", "MOMENT"}.contains(fields[1])) {
+            type = fields[1];
+        } else if (line == "*DATA") {
+            inData = true;
+        } else {
+            file.error = "not a line of a .thd file: " + QString::fromUtf8(line);
+            return file;
+        }
+    }
+    if (!inData)
+        file.error = "no *DATA";
+    // Values in g of a ground acceleration.
+    else if (unit.value(1) != "GRAV" || type != "ACCEL")
+        file.error = "not an acceleration in g";
     return file;
 }
 
