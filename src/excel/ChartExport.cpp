@@ -16,6 +16,11 @@
 
 ExportChart::~ExportChart() = default;
 
+std::int32_t ExportChart::seriesDashStyle(int) const
+{
+    return xl::LineSolid;
+}
+
 namespace {
 
 std::string numberText(double value)
@@ -35,10 +40,11 @@ Variant selectChart(const Variant& chartObject, const Variant& app)
     return getProperty(app, "ActiveChart");
 }
 
-// Line colour, markers and line weight of one series, in this order.
-// `colour` is asked only when an option takes the curve's colour.
+// Line colour, markers, line weight and, for a curve that is not solid, its
+// dashes, in this order. `colour` is asked only when an option takes the
+// curve's colour.
 void formatSeries(const Variant& series, const ExcelOp& options, bool pointsOnly,
-                  const std::function<ExportChart::Colour()>& colour)
+                  const std::function<ExportChart::Colour()>& colour, std::int32_t dashStyle = xl::LineSolid)
 {
     if (options.lineColorMode == 1) {
         const ExportChart::Colour c = colour();
@@ -54,6 +60,8 @@ void formatSeries(const Variant& series, const ExcelOp& options, bool pointsOnly
         setSeriesMarker(series, xl::MarkerNone, 2);
     }
     setSeriesLineWeight(series, options.lineWeight);
+    if (dashStyle != xl::LineSolid && !pointsOnly)
+        setSeriesLineDash(series, dashStyle);
 }
 
 // One pair of columns and one series per curve.
@@ -81,7 +89,8 @@ void writeSeriesPerCurve(const ExportChart& chart, const ExcelOp& options, const
         const std::int32_t yColumn = 2 * i + 2;
         setSeriesData(series, sheetCellFormula(1, yColumn), rangeFormula(xColumn, chart.xValueCount(i) + 1),
                       rangeFormula(yColumn, chart.yValueCount(i) + 1));
-        formatSeries(series, options, chart.isPointsOnly(i), [&] { return chart.seriesColour(i); });
+        formatSeries(series, options, chart.isPointsOnly(i), [&] { return chart.seriesColour(i); },
+                     chart.seriesDashStyle(i));
         if (chart.isPointsOnly(i))
             putInt(series, "ChartType", xl::XYScatter);
     }

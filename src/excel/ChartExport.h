@@ -25,6 +25,10 @@ public:
     virtual Colour seriesColour(int series) const = 0;
     // Markers without a connecting line.
     virtual bool isPointsOnly(int series) const = 0;
+    // The line's dashes, an MsoLineDashStyle (xl::LineSolid, xl::LineDash,
+    // xl::LineDashDot): records and kept curves are told from code spectra
+    // in the workbook as on the screen.
+    virtual std::int32_t seriesDashStyle(int series) const;
 };
 
 // Writes every curve of `chart`, hidden ones included, into a new workbook of

@@ -77,4 +77,14 @@ constexpr double MinFontSize = 1.0;
 constexpr double MaxFontSize = 409.0;
 constexpr double MaxLineWeight = 1584.0;
 
+// MsoLineDashStyle: a line's dashes.
+constexpr std::int32_t LineSolid = 1;
+constexpr std::int32_t LineSquareDot = 2;
+constexpr std::int32_t LineRoundDot = 3;
+constexpr std::int32_t LineDash = 4;
+constexpr std::int32_t LineDashDot = 5;
+constexpr std::int32_t LineDashDotDot = 6;
+constexpr std::int32_t LineLongDash = 7;
+constexpr std::int32_t LineLongDashDot = 8;
+
 } // namespace xl

@@ -180,6 +180,11 @@ void setSeriesLineWeight(const Variant& series, float weight)
     putSingle(line, "Weight", weight);
 }
 
+void setSeriesLineDash(const Variant& series, std::int32_t dashStyle)
+{
+    putInt(getProperty(getProperty(series, "Format"), "Line"), "DashStyle", dashStyle);
+}
+
 void setSeriesMarker(const Variant& series, std::int32_t style, std::int32_t size)
 {
     putInt(series, "MarkerStyle", style);

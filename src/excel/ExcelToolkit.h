@@ -48,6 +48,8 @@ void setSeriesData(const Variant& series, const std::string& name, const std::st
 void setSeriesLineColor(const Variant& series, std::uint8_t red, std::uint8_t green, std::uint8_t blue);
 void setSeriesMarkerFill(const Variant& series, std::uint8_t red, std::uint8_t green, std::uint8_t blue);
 void setSeriesLineWeight(const Variant& series, float weight);
+// The series' line dashes, an MsoLineDashStyle (xl::LineDash ...).
+void setSeriesLineDash(const Variant& series, std::int32_t dashStyle);
 // Style -4142 (no marker) writes the style alone and leaves the size.
 void setSeriesMarker(const Variant& series, std::int32_t style, std::int32_t size);
 // Shows or hides the plot area's border; its theme colour is set only when shown.

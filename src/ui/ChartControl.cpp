@@ -1,6 +1,7 @@
 #include "ui/ChartControl.h"
 
 #include "chart/AxisScale.h"
+#include "excel/ExcelConstants.h"
 #include "text/NarrowText.h"
 #include "ui/CheckLegend.h"
 #include "ui/CurveLayer.h"
@@ -439,6 +440,18 @@ bool ChartControl::isPointsOnly(int series) const
 {
     const QLineSeries* curve = exported(series);
     return curve->pointsVisible() && curve->pen().style() == Qt::NoPen;
+}
+
+std::int32_t ChartControl::seriesDashStyle(int series) const
+{
+    switch (exported(series)->pen().style()) {
+    case Qt::DashLine:
+        return xl::LineDash;
+    case Qt::DashDotLine:
+        return xl::LineDashDot;
+    default:
+        return xl::LineSolid;
+    }
 }
 
 // The axis titles are read by people (and copied into the workbook's chart):

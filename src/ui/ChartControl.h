@@ -66,6 +66,7 @@ public:
     double yValue(int series, int index) const override;
     Colour seriesColour(int series) const override;
     bool isPointsOnly(int series) const override;
+    std::int32_t seriesDashStyle(int series) const override;
 
     // Left axis "desired increment": the smallest label step.
     void setLeftAxisIncrement(double increment);

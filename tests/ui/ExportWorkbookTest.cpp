@@ -1,4 +1,10 @@
 #include "MainWindowFixture.h"
+#include "export/SetFile.h"
+#include "records/RecordItem.h"
+#include "records/TabulatedCurveItem.h"
+#include "spectrum/KavrelSpectrum.h"
+#include "spectrum/SpectrumSet.h"
+#include "ui/SetDocument.h"
 
 #include "excel/workbook/WorkbookServer.h"
 #include "support/FakeDesktopOpener.h"
@@ -8,6 +14,7 @@
 
 #include <QFileInfo>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QRegularExpression>
 #include <QStatusBar>
 
@@ -67,6 +74,32 @@ TEST_F(ExportWorkbookTest, ThreeSpectraOneHiddenBecomeOneWorkbookWithThreeSeries
     EXPECT_TRUE(chart.contains("<c:f>Sheet1!$F$2:$F$602</c:f>"));
     EXPECT_TRUE(chart.contains("Period, T(s)"));
     EXPECT_TRUE(chart.contains("Spectral Accleration,Sa (g)"));
+    EXPECT_FALSE(chart.contains("prstDash"));  // code spectra are drawn solid
+    form->excelOptions().excelApp.clear();
+}
+
+TEST_F(ExportWorkbookTest, RecordsAndKeptCurvesKeepTheirDashesInTheWorkbook)
+{
+    SpectrumSet set;
+    set.add(std::make_unique<KavrelSpectrum>("A", 0.08, 0.35, 0.05, 0));
+    auto record = std::make_shared<GroundMotionRecord>();
+    record->step = 0.01;
+    record->accelerationG.assign(200, 0.1);
+    set.add(std::make_unique<RecordItem>("R", record, RecordScaling{}));
+    set.add(std::make_unique<TabulatedCurveItem>("M", std::vector<double>{0, 6}, std::vector<double>{0.1, 0.1}, 0.05,
+                                                 std::vector<std::string>{"R"}));
+    QTemporaryDir folder;
+    const QString path = folder.filePath("mixed.kspect");
+    saveSetFile(path, setContentsOf(set));
+    form->document().openSetFile(path);
+    ASSERT_EQ(form->spectra().size(), 3);
+
+    exportChart();
+    ASSERT_EQ(dialogs.openedDocuments.size(), 1);
+    const QString chart = zipEntry(dialogs.openedDocuments[0], "xl/charts/chart1.xml");
+    EXPECT_EQ(chart.count("<c:ser>"), 3);
+    EXPECT_EQ(chart.count("<a:prstDash val=\"dash\"/>"), 1);
+    EXPECT_EQ(chart.count("<a:prstDash val=\"dashDot\"/>"), 1);
     form->excelOptions().excelApp.clear();
 }
 

@@ -28,6 +28,7 @@ struct LineData {
     std::optional<bool> visible;
     ColorData color;
     std::optional<double> weight;
+    std::optional<std::int32_t> dashStyle;  // an MsoLineDashStyle
 };
 
 struct FillData {

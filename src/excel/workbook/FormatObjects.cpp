@@ -62,6 +62,7 @@ const std::vector<Member<LineFormat>>& LineFormat::members()
         {"Visible", Get | Put, 0, 0, &LineFormat::visible},
         {"ForeColor", Get, 0, 0, &LineFormat::foreColor},
         {"Weight", Get | Put, 0, 0, &LineFormat::weight},
+        {"DashStyle", Get | Put, 0, 0, &LineFormat::dashStyle},
     };
     return table;
 }
@@ -90,6 +91,21 @@ void LineFormat::weight(const Call& call)
         fail(QStringLiteral("A line weight must lie from 0 to %1 points, not %2.")
                  .arg(numberText(xl::MaxLineWeight), numberText(weight)));
     line_.weight = weight;
+}
+
+void LineFormat::dashStyle(const Call& call)
+{
+    if (!call.isPut()) {
+        call.answer(Variant::fromInt32(line_.dashStyle.value_or(xl::LineSolid)));
+        return;
+    }
+    const std::int32_t style = call.intValue();
+    if (style < xl::LineSolid || style > xl::LineLongDashDot)
+        fail(QStringLiteral("A line's dash style must be an MsoLineDashStyle from %1 to %2, not %3.")
+                 .arg(xl::LineSolid)
+                 .arg(xl::LineLongDashDot)
+                 .arg(style));
+    line_.dashStyle = style;
 }
 
 const std::vector<Member<FillFormat>>& FillFormat::members()

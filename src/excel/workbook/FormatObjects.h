@@ -35,6 +35,7 @@ private:
     void visible(const Call& call);
     void foreColor(const Call& call);
     void weight(const Call& call);
+    void dashStyle(const Call& call);
 
     LineData& line_;
 };

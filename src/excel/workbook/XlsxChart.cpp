@@ -96,7 +96,29 @@ lxw_color_t fileColor(const ColorData& color)
 
 bool lineStyled(const LineData& line)
 {
-    return line.color.kind != ColorData::Kind::Automatic || line.weight;
+    return line.color.kind != ColorData::Kind::Automatic || line.weight || line.dashStyle;
+}
+
+std::uint8_t fileDashType(std::int32_t style)
+{
+    switch (style) {
+    case xl::LineSquareDot:
+        return LXW_CHART_LINE_DASH_SQUARE_DOT;
+    case xl::LineRoundDot:
+        return LXW_CHART_LINE_DASH_ROUND_DOT;
+    case xl::LineDash:
+        return LXW_CHART_LINE_DASH_DASH;
+    case xl::LineDashDot:
+        return LXW_CHART_LINE_DASH_DASH_DOT;
+    case xl::LineDashDotDot:
+        return LXW_CHART_LINE_DASH_SYSTEM_DASH_DOT_DOT;
+    case xl::LineLongDash:
+        return LXW_CHART_LINE_DASH_LONG_DASH;
+    case xl::LineLongDashDot:
+        return LXW_CHART_LINE_DASH_LONG_DASH_DOT;
+    default:
+        return LXW_CHART_LINE_DASH_SOLID;
+    }
 }
 
 bool lineChanged(const LineData& line)
@@ -115,6 +137,8 @@ lxw_chart_line fileLine(const LineData& line, bool shownByDefault)
         out.color = fileColor(line.color);
     if (line.weight)
         out.width = static_cast<float>(*line.weight);
+    if (line.dashStyle)
+        out.dash_type = fileDashType(*line.dashStyle);
     return out;
 }
 

@@ -52,12 +52,15 @@ TEST_F(WorkbookChart, SeriesFormattingReadsBack)
     const Variant series = newSeries();
     setSeriesLineColor(series, 255, 128, 0);
     setSeriesLineWeight(series, 1.5f);
+    const Variant line = getProperty(getProperty(series, "Format"), "Line");
+    EXPECT_EQ(number(getProperty(line, "DashStyle")), 1);  // solid until set
+    setSeriesLineDash(series, 5);
     setSeriesMarker(series, 8, 4);
     setSeriesMarkerFill(series, 0, 0, 255);
 
-    const Variant line = getProperty(getProperty(series, "Format"), "Line");
     EXPECT_EQ(number(getProperty(getProperty(line, "ForeColor"), "RGB")), 255 + 256 * 128);
     EXPECT_EQ(number(getProperty(line, "Weight")), 1.5);
+    EXPECT_EQ(number(getProperty(line, "DashStyle")), 5);
     EXPECT_EQ(number(getProperty(series, "MarkerStyle")), 8);
     EXPECT_EQ(number(getProperty(series, "MarkerSize")), 4);
     const Variant fill = getProperty(getProperty(series, "Format"), "Fill");

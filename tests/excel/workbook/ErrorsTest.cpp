@@ -158,6 +158,8 @@ TEST_F(WorkbookErrors, ValuesTheApplicationDoesNotKnowAreRefusedAndChangeNothing
     refusal([&] { putInt(getProperty(getProperty(getProperty(series, "Format"), "Line"), "ForeColor"), "ObjectThemeColor", 17); });
     refusal([&] { putColor(getProperty(getProperty(getProperty(series, "Format"), "Line"), "ForeColor"), "RGB", 0x1000000); });
     refusal([&] { putSingle(getProperty(getProperty(series, "Format"), "Line"), "Weight", -1.0f); });
+    refusal([&] { putInt(getProperty(getProperty(series, "Format"), "Line"), "DashStyle", 0); });
+    refusal([&] { putInt(getProperty(getProperty(series, "Format"), "Line"), "DashStyle", 9); });
     refusal([&] { putInt(getProperty(getProperty(callWithInt(chart, "Axes", 1), "TickLabels"), "Font"), "Size", 0); });
     refusal([&] { putInt(callWithInts(chart, "Axes", 1, 1), "MajorTickMark", 1); });
     refusal([&] { putInt(chartObject, "Width", -5); });
