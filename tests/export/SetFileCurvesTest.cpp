@@ -2,6 +2,7 @@
 #include "export/SetAsFiles.h"
 #include "export/SetFile.h"
 #include "export/SpectrumCsv.h"
+#include "support/SetFileChecks.h"
 #include "spectrum/KavrelSpectrum.h"
 #include "spectrum/SpectrumSet.h"
 #include "records/TabulatedCurveItem.h"
@@ -46,20 +47,7 @@ QByteArray withCurve(const std::function<void(QJsonObject& root, QJsonObject& cu
 
 QString refusalOf(const QByteArray& bytes)
 {
-    try {
-        parseSetFile(bytes, "mean.kspect");
-    } catch (const SetFileError& error) {
-        return error.message();
-    }
-    return "accepted";
-}
-
-std::vector<const SetItem*> itemsOf(const SpectrumSet& set)
-{
-    std::vector<const SetItem*> items;
-    for (int i = 0; i < set.size(); ++i)
-        items.push_back(&set.item(i));
-    return items;
+    return setFileRefusal(bytes, "mean.kspect");
 }
 
 } // namespace

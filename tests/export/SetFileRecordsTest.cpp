@@ -1,5 +1,6 @@
 #include "export/SetFile.h"
 #include "export/SpectrumCsv.h"
+#include "support/SetFileChecks.h"
 #include "spectrum/KavrelSpectrum.h"
 #include "spectrum/SpectrumSet.h"
 
@@ -38,14 +39,6 @@ QByteArray mixedSetFile()
     return buildSetFile(setContentsOf(set));
 }
 
-std::vector<const SetItem*> itemsOf(const SpectrumSet& set)
-{
-    std::vector<const SetItem*> items;
-    for (int i = 0; i < set.size(); ++i)
-        items.push_back(&set.item(i));
-    return items;
-}
-
 // The mixed set's file with its record entry (the second) changed.
 QByteArray withRecord(const std::function<void(QJsonObject&)>& change)
 {
@@ -60,12 +53,7 @@ QByteArray withRecord(const std::function<void(QJsonObject&)>& change)
 
 QString refusalOf(const QByteArray& bytes)
 {
-    try {
-        parseSetFile(bytes, "mixed.kspect");
-    } catch (const SetFileError& error) {
-        return error.message();
-    }
-    return "accepted";
+    return setFileRefusal(bytes, "mixed.kspect");
 }
 
 } // namespace
