@@ -8,6 +8,7 @@
 #include "ui/ChartControl.h"
 #include "ui/ClipboardContent.h"
 #include "ui/KavrelApplication.h"
+#include "ui/LanguageSwitch.h"
 #include "ui/PrintDialogs.h"
 #include "ui/ReportPrinter.h"
 
@@ -615,7 +616,13 @@ void CheckRecordsWindow::copySheet()
     finishPendingCheck();
     if (!haveCheckOrSay())
         return;
-    QGuiApplication::clipboard()->setMimeData(tableMimeData(checkSheetRows(*shown_.check, QLocale(), shownPeriodTexts_), true));
+    // The sheet goes into a calculation report: in English it is the sheet
+    // kspect prints; in another language, the tables as the window shows and
+    // prints them.
+    const QList<QStringList> rows = installedLanguage() == Language::English
+                                        ? checkSheetRows(*shown_.check, QLocale(), shownPeriodTexts_)
+                                        : shownRecordRows() + QList<QStringList>{QStringList()} + shownVerdictRows();
+    QGuiApplication::clipboard()->setMimeData(tableMimeData(rows, true));
 }
 
 namespace {

@@ -154,9 +154,10 @@ TEST_F(CoreMessagesLanguageTest, RefusalsComposedByTheCoreFollowTheLanguage)
     EXPECT_EQ(form->spectra().size(), 1) << "every refusal left the set as it was";
 }
 
-// The check window's figure column reads in the window's language; the sheet
-// that Copy puts on the clipboard keeps its own words, as kspect prints it.
-TEST_F(CoreMessagesLanguageTest, CheckFiguresFollowTheWindowAndTheCopiedSheetKeepsItsWords)
+// The check window's figure column reads in the window's language, and so
+// does the sheet Copy puts on the clipboard; in English Copy gives the sheet
+// as kspect prints it.
+TEST_F(CoreMessagesLanguageTest, CheckFiguresAndTheCopiedSheetFollowTheWindowsLanguage)
 {
     const QString english = "3 records, at least 3; with 3 to 6 the envelope of the results governs";
     installLanguage(Language::SimplifiedChinese);
@@ -167,11 +168,18 @@ TEST_F(CoreMessagesLanguageTest, CheckFiguresFollowTheWindowAndTheCopiedSheetKee
     EXPECT_EQ(verdicts->item(0, 0)->text(), "记录数量");
     EXPECT_EQ(verdicts->item(0, 2)->text(), "3 条记录，至少 3 条；3 至 6 条时取时程分析结果的包络值");
     window->findChild<QPushButton*>("btnCopy")->click();
-    EXPECT_TRUE(QGuiApplication::clipboard()->mimeData()->text().contains(english));
+    const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+    EXPECT_TRUE(copied->text().contains("记录数量\t"));
+    EXPECT_TRUE(copied->text().contains("3 条记录，至少 3 条；3 至 6 条时取时程分析结果的包络值"));
+    EXPECT_TRUE(copied->html().contains("天然波"));
+    EXPECT_FALSE(copied->text().contains("peak_cm_s2"));
 
     installLanguage(Language::English);
     QCoreApplication::processEvents();  // Qt posts the change to the windows
     EXPECT_EQ(verdicts->item(0, 2)->text(), english) << "retranslated with the window";
+    window->findChild<QPushButton*>("btnCopy")->click();
+    EXPECT_TRUE(QGuiApplication::clipboard()->mimeData()->text().startsWith("record\tkind\tpeak_cm_s2\t"));
+    EXPECT_TRUE(QGuiApplication::clipboard()->mimeData()->text().contains("count\tpass\t" + english));
 }
 
 // A refusal made in a worker thread (Add Records, the check) is worded in the
