@@ -26,6 +26,14 @@ public:
         }
     }
 
+    // Runs the benchmarks the command line selects, reporting here.
+    void runAll(int& argc, char** argv)
+    {
+        benchmark::Initialize(&argc, argv);
+        benchmark::RunSpecifiedBenchmarks(this);
+        benchmark::Shutdown();
+    }
+
     // times[a] / times[b], or 0 when either did not run (a filter may run
     // only some).
     static double ratio(const std::map<std::string, double>& times, const std::string& a, const std::string& b)

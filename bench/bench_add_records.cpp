@@ -2,7 +2,8 @@
 // from plain-column files, each scaled, its spectrum computed at the chart's
 // 601 and the grid's 121 periods and drawn as a dashed curve. Goal: under
 // 0.5 s for the 7. Run offscreen: QT_QPA_PLATFORM=offscreen bench_add_records
-#include "common/UserDialogs.h"
+#include "BenchTimes.h"
+#include "SilentDialogs.h"
 #include "ui/ChartControl.h"
 #include "ui/KavrelApplication.h"
 #include "ui/MainWindow.h"
@@ -25,18 +26,6 @@ constexpr int recordCount = 7;
 constexpr int sampleCount = 16000;
 constexpr double step = 0.005;
 constexpr double goalSeconds = 0.5;
-
-class SilentDialogs final : public UserDialogs {
-public:
-    void warning(const QString& text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
-    void information(const QString&) override {}
-    void error(const QString& text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
-    void messageBox(const QString&, const QString&, int) override {}
-    std::optional<QString> askSaveFileName(const SaveFileRequest&) override { return std::nullopt; }
-    void openUrl(const QString&) override {}
-    bool question(const QString&) override { return false; }
-    bool openDocument(const QString&) override { return true; }
-};
 
 // A broadband shaking in g, one value a line, each record a little different.
 QStringList writeRecords(const QTemporaryDir& folder)
@@ -61,8 +50,6 @@ QStringList writeRecords(const QTemporaryDir& folder)
     }
     return paths;
 }
-
-double worstSeconds = 0;
 
 void BM_AddSevenRecords(benchmark::State& state)
 {
@@ -91,28 +78,18 @@ void BM_AddSevenRecords(benchmark::State& state)
 }
 BENCHMARK(BM_AddSevenRecords)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
-class GoalReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            worstSeconds = std::max(worstSeconds, run.GetAdjustedRealTime() / 1000.0);
-    }
-};
-
 } // namespace
 
 int main(int argc, char** argv)
 {
     KavrelApplication app(argc, argv);
-    SilentDialogs dialogs;
-    UserDialogs* previous = setUserDialogs(&dialogs);
-    benchmark::Initialize(&argc, argv);
-    GoalReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    setUserDialogs(previous);
+    BenchTimes reporter;
+    {
+        SilentDialogs dialogs;
+        reporter.runAll(argc, argv);
+    }
+    // Milliseconds per run, averaged over the iterations.
+    const double worstSeconds = reporter.real["BM_AddSevenRecords"] / 1000.0;
     std::printf("Add Records of %d x %d samples: %.3f s (goal: under %.1f s) %s\n", recordCount, sampleCount,
                 worstSeconds, goalSeconds, worstSeconds < goalSeconds ? "met" : "NOT MET");
     return worstSeconds < goalSeconds ? 0 : 1;

@@ -151,10 +151,8 @@ BENCHMARK(BM_SnprintfFloor)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
     BenchTimes reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    reporter.runAll(argc, argv);
     if (const double ratio = BenchTimes::ratio(reporter.real, "BM_AnalysisWriter", "BM_SnprintfFloor"))
         std::printf("writer / floor: %.2f (goal: at most 2)\n", ratio);
     return 0;

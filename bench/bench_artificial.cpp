@@ -48,10 +48,8 @@ BENCHMARK(BM_OneSpectrum)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
     BenchTimes reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    reporter.runAll(argc, argv);
     if (const double ratio = BenchTimes::ratio(reporter.cpu, "BM_Generate", "BM_OneSpectrum"))
         std::printf("generation / one spectrum: %.1f (goal: at most 25); largest deviation %.1f %%, mean %.2f %%\n",
                     ratio, record().match.largestDeviation * 100, record().match.meanDeviation * 100);

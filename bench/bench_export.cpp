@@ -1,7 +1,7 @@
 // The spreadsheet export of 100 curves of 601 points through the call layer
 // into the built-in workbook server and its file, against writing the same
 // cells and chart directly with libxlsxwriter.
-#include "common/UserDialogs.h"
+#include "SilentDialogs.h"
 #include "excel/ChartExport.h"
 #include "excel/ExcelOperation.h"
 #include "excel/workbook/WorkbookServer.h"
@@ -33,23 +33,10 @@ public:
 };
 
 // Opens nothing and prints nothing while the benchmark runs.
-class SilentDialogs final : public UserDialogs {
-public:
-    void warning(const QString&) override {}
-    void information(const QString&) override {}
-    void error(const QString&) override {}
-    void messageBox(const QString&, const QString&, int) override {}
-    std::optional<QString> askSaveFileName(const SaveFileRequest&) override { return std::nullopt; }
-    void openUrl(const QString&) override {}
-    bool question(const QString&) override { return false; }
-    bool openDocument(const QString&) override { return true; }
-};
-
 void BM_ExportThroughServer(benchmark::State& state)
 {
     TemporaryHome home;  // the workbooks go with it, not into the user's documents
     SilentDialogs dialogs;
-    UserDialogs* previous = setUserDialogs(&dialogs);
     registerWorkbookServer();
     const Curves chart;
     for (auto _ : state) {
@@ -57,7 +44,6 @@ void BM_ExportThroughServer(benchmark::State& state)
         options.setDefaults();
         exportChartToExcel(chart, options);  // the file is written as the handles go
     }
-    setUserDialogs(previous);
 }
 BENCHMARK(BM_ExportThroughServer)->Unit(benchmark::kMillisecond);
 

@@ -115,10 +115,8 @@ BENCHMARK(BM_ScalarLoop)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTi
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
     BenchTimes reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    reporter.runAll(argc, argv);
     if (const double ratio = BenchTimes::ratio(reporter.real, "BM_RecordSpectrumEngine", "BM_ScalarLoop"))
         std::printf("engine / scalar loop: %.2f (goal: at most 0.5)\n", ratio);
     return 0;

@@ -3,7 +3,8 @@
 // 1,000 opened must not cost more than 1.2 times 1,000 Creates; and opening
 // and Delete All grow with the set's size: 4,000 spectra take at most 4.5
 // times as long as 1,000. Run offscreen: QT_QPA_PLATFORM=offscreen bench_sets
-#include "common/UserDialogs.h"
+#include "BenchTimes.h"
+#include "SilentDialogs.h"
 #include "export/SetFile.h"
 #include "spectrum/StartupDefaults.h"
 #include "ui/KavrelApplication.h"
@@ -14,7 +15,6 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QTemporaryDir>
-#include "BenchTimes.h"
 
 #include <benchmark/benchmark.h>
 
@@ -29,18 +29,6 @@ constexpr int spectrumCount = 1000;
 constexpr double allowedRatio = 1.2;
 // Four times the spectra; a little more than four times the time for noise.
 constexpr double allowedGrowth = 4.5;
-
-class SilentDialogs final : public UserDialogs {
-public:
-    void warning(const QString&) override {}
-    void information(const QString&) override {}
-    void error(const QString&) override {}
-    void messageBox(const QString&, const QString&, int) override {}
-    std::optional<QString> askSaveFileName(const SaveFileRequest&) override { return std::nullopt; }
-    void openUrl(const QString&) override {}
-    bool question(const QString&) override { return false; }
-    bool openDocument(const QString&) override { return true; }
-};
 
 QString name(int i)
 {
@@ -134,13 +122,11 @@ BENCHMARK(BM_DeleteAll)->Arg(spectrumCount)->Arg(4000)->Unit(benchmark::kMillise
 int main(int argc, char** argv)
 {
     KavrelApplication app(argc, argv);
-    SilentDialogs dialogs;
-    UserDialogs* previous = setUserDialogs(&dialogs);
-    benchmark::Initialize(&argc, argv);
     BenchTimes reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    setUserDialogs(previous);
+    {
+        SilentDialogs dialogs;
+        reporter.runAll(argc, argv);
+    }
 
     // Each limit is checked when both of its benchmarks ran (a filter may
     // run only some).
