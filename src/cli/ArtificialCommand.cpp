@@ -87,7 +87,7 @@ ArtificialCommandOutput prepareArtificialCommand(const QStringList& arguments)
     }
     if (parser.isSet(help)) {
         result.help = true;
-        result.bytes = (artificialCommandUsage() + description + "\n\nOptions:\n" + optionsHelp(all)).toUtf8();
+        result.bytes = commandHelp(artificialCommandUsage(), description, all);
         return result;
     }
     if (!parser.positionalArguments().isEmpty()) {

@@ -147,7 +147,7 @@ CheckCommandOutput prepareCheckCommand(const QStringList& arguments)
     }
     if (parser.isSet(help)) {
         result.help = true;
-        result.bytes = (checkCommandUsage() + description + "\n\nOptions:\n" + optionsHelp(all)).toUtf8();
+        result.bytes = commandHelp(checkCommandUsage(), description, all);
         return result;
     }
 

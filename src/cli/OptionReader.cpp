@@ -143,6 +143,11 @@ QString quoted(const QString& text)
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
+QByteArray commandHelp(const QString& usage, const QString& description, const QList<QCommandLineOption>& options)
+{
+    return (usage + description + QStringLiteral("\n\nOptions:\n") + optionsHelp(options)).toLocal8Bit();
+}
+
 QString optionsHelp(const QList<QCommandLineOption>& options)
 {
     QString text;

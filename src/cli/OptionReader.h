@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QList>
@@ -73,3 +74,7 @@ QString quoted(const QString& text);
 // The option list of a help text: each option's names and value, then its
 // description on the next line.
 QString optionsHelp(const QList<QCommandLineOption>& options);
+
+// A command's --help as written: its usage lines, its description, then its
+// options.
+QByteArray commandHelp(const QString& usage, const QString& description, const QList<QCommandLineOption>& options);

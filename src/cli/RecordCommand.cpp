@@ -173,7 +173,7 @@ RecordCommandOutput prepareRecordCommand(const QStringList& arguments)
     }
     if (parser.isSet(help)) {
         result.help = true;
-        result.bytes = (recordCommandUsage() + description + "\n\nOptions:\n" + optionsHelp(all)).toLocal8Bit();
+        result.bytes = commandHelp(recordCommandUsage(), description, all);
         return result;
     }
 
