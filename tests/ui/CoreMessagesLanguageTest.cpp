@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "support/FolderFiles.h"
 #include "UiTestHelpers.h"
 
 #include "records/RecordReader.h"
@@ -32,7 +33,7 @@ bool holdsChinese(const QString& text)
 
 // Texts composed by core code (the record reader, the artificial records'
 // generator, the record check, the safe writer), as the windows show them.
-class CoreMessagesLanguageTest : public MainWindowTest {
+class CoreMessagesLanguageTest : public MainWindowTest, protected FolderFiles {
 protected:
     void SetUp() override
     {
@@ -44,21 +45,6 @@ protected:
     {
         installLanguage(Language::English);
         MainWindowTest::TearDown();
-    }
-
-    QString path(const QString& name) const { return folder.filePath(name); }
-
-    void write(const QString& name, const QByteArray& bytes)
-    {
-        QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
-    QByteArray read(const QString& name) const
-    {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     QString lastBox() const { return dialogs.boxes.empty() ? QString() : dialogs.boxes.back().text; }
@@ -76,7 +62,6 @@ protected:
     }
 
     FakeUserDialogs dialogs;
-    QTemporaryDir folder;
     const KavrelSpectrum checkTarget{"Target", 0.16, 0.4, 0.05, 0};
 };
 
@@ -226,7 +211,7 @@ TEST_F(CoreMessagesLanguageTest, SaveForAnalysisFindsTheFormatByItsPlaceInChines
         dialogs.saveAnswers = {path(c.file)};
         dialogs.filterAnswers = {c.filter};
         control<QAction>("SaveForAnalysis1")->trigger();
-        const QByteArray bytes = read(c.file);
+        const QByteArray bytes = read(path(c.file));
         EXPECT_TRUE(bytes.startsWith(c.start)) << c.filter.toStdString() << ": " << bytes.left(60).toStdString();
     }
     const SaveFileRequest& asked = dialogs.saveRequests.back();

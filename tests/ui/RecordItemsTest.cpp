@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "support/FolderFiles.h"
 
 #include "records/RecordItem.h"
 #include "records/ResponseSpectrum.h"
@@ -20,15 +21,13 @@ namespace {
 
 // Records typed out as plain columns (time, value in g), so that every
 // figure below follows from the samples themselves.
-class RecordItemsTest : public MainWindowTest {
+class RecordItemsTest : public MainWindowTest, protected FolderFiles {
 protected:
     void SetUp() override
     {
         MainWindowTest::SetUp();
         ASSERT_TRUE(folder.isValid());
     }
-
-    QString path(const QString& name) const { return folder.filePath(name); }
 
     // A decaying 2 Hz sine of `peak` g, 0.01 s apart.
     QString writeRecord(const QString& name, double peak, int count = 400)
@@ -41,19 +40,6 @@ protected:
         }
         write(name, text);
         return path(name);
-    }
-
-    void write(const QString& name, const QByteArray& bytes)
-    {
-        QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
-    QByteArray read(const QString& file) const
-    {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
     void addRecords(const QStringList& files)
@@ -71,7 +57,6 @@ protected:
         return read(path(name));
     }
 
-    QTemporaryDir folder;
 };
 
 } // namespace

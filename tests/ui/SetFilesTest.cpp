@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "support/FolderFiles.h"
 
 #include "ui/SetDocument.h"
 
@@ -24,7 +25,7 @@
 
 namespace {
 
-class SetFilesTest : public MainWindowTest {
+class SetFilesTest : public MainWindowTest, protected FolderFiles {
 protected:
     void SetUp() override
     {
@@ -32,21 +33,6 @@ protected:
         QSettings(QSettings::NativeFormat, QSettings::UserScope, "Kavrel_Spect", "Kavrel_Spect").clear();
         MainWindowTest::SetUp();
         ASSERT_TRUE(folder.isValid());
-    }
-
-    QString path(const QString& name) const { return folder.filePath(name); }
-
-    void write(const QString& name, const QByteArray& bytes)
-    {
-        QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
-    QByteArray read(const QString& file) const
-    {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
     QByteArray saveData(const QString& name)
@@ -116,7 +102,6 @@ protected:
         ASSERT_FALSE(form->spectra().isVisible(1));
     }
 
-    QTemporaryDir folder;
 };
 
 } // namespace
