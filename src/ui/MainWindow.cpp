@@ -394,9 +394,8 @@ void MainWindow::addArtificialRecords(const GeneratedRecords& generated)
                                                  std::make_shared<const GroundMotionRecord>(toGroundMotionRecord(made)),
                                                  scaling, figures);
         // A name taken since the dialog proposed it gets the next free one.
-        std::string name = made.name;
-        for (int n = 2; spectra_.contains(name); ++n)
-            name = made.name + "-" + std::to_string(n);
+        const std::string name = uniqueItemName(made.name, SpectrumSet::NameLimit,
+                                                [this](const std::string& n) { return spectra_.contains(n); });
         spectra_.add(name == made.name ? std::move(item) : item->renamed(name));
         names << fromNarrow(name);
     }
