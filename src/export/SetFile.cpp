@@ -209,6 +209,14 @@ std::int32_t codeTypeOf(const Refusal& refuse, int index, const QString& code)
 }
 
 
+QJsonArray numberList(const std::vector<double>& numbers)
+{
+    QJsonArray list;
+    for (const double value : numbers)
+        list.append(value);
+    return list;
+}
+
 // A record's entry: its record, its use and, for an artificial one, what made it.
 QJsonObject recordEntry(const SetSpectrum& item)
 {
@@ -237,10 +245,7 @@ QJsonObject recordEntry(const SetSpectrum& item)
                                                        {"largestDeviationPeriod", a.match.largestDeviationPeriod},
                                                        {"meanDeviation", a.match.meanDeviation}}}});
     }
-    QJsonArray samples;
-    for (const double value : r.record->accelerationG)
-        samples.append(value);
-    entry.insert("samples", samples);
+    entry.insert("samples", numberList(r.record->accelerationG));
     return entry;
 }
 
@@ -329,14 +334,6 @@ SetRecord readRecordEntry(const SpectrumReader& read)
         read.refuse(QCoreApplication::translate("SetFile", "has the unknown source %1 (natural or artificial)").arg(quoted(source)));
     r.record = std::move(record);
     return r;
-}
-
-QJsonArray numberList(const std::vector<double>& numbers)
-{
-    QJsonArray list;
-    for (const double value : numbers)
-        list.append(value);
-    return list;
 }
 
 // A curve's entry: its points and the records it was made from.
