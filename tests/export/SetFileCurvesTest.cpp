@@ -36,13 +36,7 @@ QByteArray setFileWithCurve()
 
 QByteArray withCurve(const std::function<void(QJsonObject& root, QJsonObject& curve)>& change)
 {
-    QJsonObject root = QJsonDocument::fromJson(setFileWithCurve()).object();
-    QJsonArray items = root.value("spectra").toArray();
-    QJsonObject curve = items.at(1).toObject();
-    change(root, curve);
-    items.replace(1, curve);
-    root.insert("spectra", items);
-    return QJsonDocument(root).toJson();
+    return withSetEntry(setFileWithCurve(), 1, change);
 }
 
 QString refusalOf(const QByteArray& bytes)

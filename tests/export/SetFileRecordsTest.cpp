@@ -42,13 +42,7 @@ QByteArray mixedSetFile()
 // The mixed set's file with its record entry (the second) changed.
 QByteArray withRecord(const std::function<void(QJsonObject&)>& change)
 {
-    QJsonObject root = QJsonDocument::fromJson(mixedSetFile()).object();
-    QJsonArray items = root.value("spectra").toArray();
-    QJsonObject record = items.at(1).toObject();
-    change(record);
-    items.replace(1, record);
-    root.insert("spectra", items);
-    return QJsonDocument(root).toJson();
+    return withSetEntry(mixedSetFile(), 1, [&change](QJsonObject&, QJsonObject& record) { change(record); });
 }
 
 QString refusalOf(const QByteArray& bytes)
