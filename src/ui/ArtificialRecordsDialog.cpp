@@ -5,7 +5,7 @@
 #include "common/UserDialogs.h"
 #include "export/ArtificialRecordFiles.h"
 #include "export/SpectrumFileName.h"
-#include "inputs/ArtificialInputs.h"
+#include "records/ArtificialInputs.h"
 #include "records/CodePeaks.h"
 #include "spectrum/KavrelSpectrum.h"
 #include "text/NarrowText.h"

@@ -1,4 +1,4 @@
-#include "inputs/ArtificialInputs.h"
+#include "records/ArtificialInputs.h"
 
 #include "records/CodePeaks.h"
 #include "spectrum/KavrelSpectrum.h"

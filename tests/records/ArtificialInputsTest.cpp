@@ -1,4 +1,4 @@
-#include "inputs/ArtificialInputs.h"
+#include "records/ArtificialInputs.h"
 #include "spectrum/KavrelSpectrum.h"
 
 #include <gtest/gtest.h>
