@@ -1,10 +1,19 @@
 #include "excel/ExcelOperation.h"
 
-#include "common/UserDialogs.h"
 #include "excel/AutomationCalls.h"
 #include "excel/ClassRegistry.h"
 
 #include <exception>
+
+ExcelStartError::ExcelStartError()
+    : KavrelError(QStringLiteral("创建Excel文件出错, 请确认本机是否安装了MS-EXCEL."))
+{
+}
+
+QString excelStartCaption()
+{
+    return QStringLiteral("错误");
+}
 
 Variant createExcelApplication(Variant& app)
 {
@@ -12,11 +21,8 @@ Variant createExcelApplication(Variant& app)
         app = classRegistry().createInstance("Excel.Application");
         return app;
     } catch (const std::exception&) {
-        // Whatever went wrong, the user is told the one likely cause.
-        userDialogs().messageBox(QStringLiteral("创建Excel文件出错, 请确认本机是否安装了MS-EXCEL."),
-                                 QStringLiteral("错误"), UserDialogs::IconInformation);
         app.clear();
-        return Variant();
+        throw ExcelStartError();
     }
 }
 

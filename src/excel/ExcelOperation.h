@@ -1,14 +1,24 @@
 #pragma once
 
+#include "common/KavrelError.h"
 #include "excel/ExcelConstants.h"
 #include "excel/Variant.h"
 
 // Starting and showing the spreadsheet application.
 
+// The application could not be started. Its message names the one likely
+// cause; the command that asked shows it in a box of its own, captioned
+// excelStartCaption(), as an information (the export then ends quietly).
+class ExcelStartError : public KavrelError {
+public:
+    ExcelStartError();
+};
+QString excelStartCaption();
+
 // Creates a new instance of "Excel.Application" from the class registry,
 // assigns it to `app` and returns a copy. Never attaches to an instance that
-// already exists. When it cannot be created, tells the user once, leaves
-// `app` empty and returns an empty value; no error leaves this function.
+// already exists. When it cannot be created, whatever the reason, leaves
+// `app` empty and throws ExcelStartError.
 Variant createExcelApplication(Variant& app);
 
 // Makes the application of `app` visible.

@@ -2,6 +2,7 @@
 
 #include "common/KavrelError.h"
 #include "common/UserDialogs.h"
+#include "excel/ExcelOperation.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -88,6 +89,9 @@ void runWithWorkbookHandOver(const std::function<void()>& command, const std::fu
 {
     try {
         command();
+    } catch (const ExcelStartError& error) {
+        // Nothing was started: the one likely cause, as an information.
+        userDialogs().messageBox(error.message(), excelStartCaption(), UserDialogs::IconInformation);
     } catch (...) {
         const std::exception_ptr error = std::current_exception();
         const std::vector<FinishedWorkbook> books = takeFinishedWorkbooks();

@@ -30,7 +30,8 @@ std::vector<FinishedWorkbook> takeFinishedWorkbooks();
 void handOverFinishedWorkbooks(const std::function<void(const QString&)>& status);
 
 // Runs `command`, a spreadsheet export, and then decides what the user sees.
-// After success, the hand-over above. After a failure nothing is opened or
+// After success, the hand-over above. When the application could not be
+// started (ExcelStartError), its information box, then the same hand-over. After a failure nothing is opened or
 // asked: the exception goes on (for the one error box of the command's
 // handler), as a KavrelError whose message also says where the part made so
 // far was kept, and `status` is told that place too.

@@ -276,3 +276,22 @@ TEST_F(WorkbookFile, AFileThatCannotBeWrittenIsReportedAndNotOpened)
         << dialogs.boxes[0].text.toStdString();
     EXPECT_FALSE(QFileInfo::exists(folder + QStringLiteral("/Book2.xlsx"))) << "the name it held is given back";
 }
+
+TEST_F(WorkbookFile, AnApplicationThatCannotStartIsOneInformationBoxAndNoError)
+{
+    ScopedClassRegistration noExcel("Excel.Application", nullptr);
+    FakeExportChart chart;
+    chart.curves = {spectrumCurve("A", 0.08)};
+
+    EXPECT_NO_THROW(runWithWorkbookHandOver([&] { exportChartToExcel(chart, options); },
+                                            [this](const QString& text) { status = text; }));
+
+    ASSERT_EQ(dialogs.boxes.size(), 1u) << dialogs.texts().join("; ").toStdString();
+    EXPECT_EQ(dialogs.boxes[0].kind, QStringLiteral("box"));
+    EXPECT_EQ(dialogs.boxes[0].text, QStringLiteral("创建Excel文件出错, 请确认本机是否安装了MS-EXCEL."));
+    EXPECT_EQ(dialogs.boxes[0].caption, QStringLiteral("错误"));
+    EXPECT_EQ(dialogs.boxes[0].flags, 64) << "an information, not an error";
+    EXPECT_TRUE(status.isEmpty());
+    EXPECT_TRUE(dialogs.openedDocuments.isEmpty());
+    EXPECT_TRUE(options.excelApp.isEmpty());
+}
