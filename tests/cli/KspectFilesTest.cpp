@@ -47,8 +47,10 @@ void putFile(const QByteArray& nativePath, const QByteArray& bytes)
     ::close(fd);
 }
 
-// Runs kspect with arguments as raw bytes (a name need not be valid text),
-// its output and errors into files of `folder`, and reports its peak memory.
+// Runs kspect with arguments as raw bytes (a name need not be valid text) in
+// `folder` as its working folder, its output and errors into files there, and
+// reports its peak memory. A file written where no path was given lands in
+// `folder`, never where the tests were started.
 Finished kspect(const QTemporaryDir& folder, const QByteArrayList& arguments)
 {
     const QByteArray out = QFile::encodeName(folder.filePath(".out")), err = QFile::encodeName(folder.filePath(".err"));
@@ -60,8 +62,11 @@ Finished kspect(const QTemporaryDir& folder, const QByteArrayList& arguments)
         argv.push_back(a.data());
     argv.push_back(nullptr);
 
+    const QByteArray working = QFile::encodeName(folder.path());
     const pid_t child = ::fork();
     if (child == 0) {
+        if (::chdir(working.constData()) != 0)
+            ::_exit(126);
         const int o = ::open(out.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         const int e = ::open(err.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         ::dup2(o, 1);
@@ -250,12 +255,15 @@ TEST_F(KspectFilesTest, ASetIsWrittenWholeOrNotAtAll)
     const qint64 sizeA = QFileInfo(path("A.txt")).size(), sizeB = QFileInfo(path("B.txt")).size();
     ASSERT_LT(sizeA, sizeB);
     const qint64 oneFile = sizeB;
+    const QByteArray set = native("three.kspect"), out = native("out"), err = native(".err");
+    const QByteArray working = QFile::encodeName(folder.path());
     const pid_t child = ::fork();
     if (child == 0) {
+        if (::chdir(working.constData()) != 0)
+            ::_exit(126);
         std::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{static_cast<rlim_t>(oneFile - 1), static_cast<rlim_t>(oneFile - 1)};
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        const QByteArray set = native("three.kspect"), out = native("out"), err = native(".err");
         const int e = ::open(err.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         ::dup2(e, 2);
         ::execl(KSPECT_PATH, KSPECT_PATH, "--set", set.constData(), "-o", out.constData(), nullptr);

@@ -14,6 +14,7 @@
 #include <cmath>
 #include <functional>
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -73,7 +74,7 @@ int occurrences(const std::vector<double>& periods, double period)
 }
 
 struct Case {
-    const char* what;
+    const char* name;
     double alphaMax;
     double tg;
     double damping;
@@ -82,47 +83,47 @@ struct Case {
 };
 
 const Case cases[] = {
-    {"defaults", 0.04, 0.2, 0.05, 0, 601},
-    {"GB/T 51408, 3 % damping", 0.9, 0.35, 0.03, 2, 601},
-    {"GB 50011-2001, Tg and 5 Tg off the grid", 2.43, 0.123, 0.05, 1, 603},
+    {"Defaults", 0.04, 0.2, 0.05, 0, 601},
+    {"Gbt51408Damping3Percent", 0.9, 0.35, 0.03, 2, 601},
+    {"Gb2001TgAndFiveTgOffTheGrid", 2.43, 0.123, 0.05, 1, 603},
 };
 
-class EveryFormat : public testing::TestWithParam<AnalysisFormat> {};
+const AnalysisFormat formats[] = {AnalysisFormat::Table, AnalysisFormat::Csv,   AnalysisFormat::Csi,
+                                  AnalysisFormat::Midas, AnalysisFormat::Staad, AnalysisFormat::OpenSees};
+
+class EveryFormat : public testing::TestWithParam<std::tuple<AnalysisFormat, Case>> {};
 
 TEST_P(EveryFormat, ReadsBackAsTheProgramReadsItWithEveryPairOnTheCurve)
 {
-    const AnalysisFormat format = GetParam();
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        const KavrelSpectrum spectrum("Spectrum-1", c.alphaMax, c.tg, c.damping, c.code);
-        AnalysisFileOptions options = optionsFor(format);
-        options.tag = 7;
-        const ReadFile file = readBack(format, buildAnalysisFile(spectrum, options));
-        ASSERT_EQ(file.error, QString());
-        ASSERT_EQ(file.points.size(), c.points);
-        EXPECT_EQ(file.points.front().first, 0.0);
-        EXPECT_EQ(file.points.back().first, 6.0);
-        expectTheSpectrum(spectrum, file.points);
+    const AnalysisFormat format = std::get<0>(GetParam());
+    const Case& c = std::get<1>(GetParam());
+    const KavrelSpectrum spectrum("Spectrum-1", c.alphaMax, c.tg, c.damping, c.code);
+    AnalysisFileOptions options = optionsFor(format);
+    options.tag = 7;
+    const ReadFile file = readBack(format, buildAnalysisFile(spectrum, options));
+    ASSERT_EQ(file.error, QString());
+    ASSERT_EQ(file.points.size(), c.points);
+    EXPECT_EQ(file.points.front().first, 0.0);
+    EXPECT_EQ(file.points.back().first, 6.0);
+    expectTheSpectrum(spectrum, file.points);
 
-        if (format == AnalysisFormat::Staad) {
-            EXPECT_EQ(file.damping, c.damping);
-        }
-        if (format == AnalysisFormat::OpenSees) {
-            EXPECT_EQ(file.tag, 7);
-        }
-        if (format == AnalysisFormat::Csi || format == AnalysisFormat::OpenSees || format == AnalysisFormat::Midas) {
-            const QString said = (file.comments + file.titles).join('\n');
-            EXPECT_TRUE(said.contains("Spectrum-1")) << said.toStdString();
-            EXPECT_TRUE(said.contains(QString::fromStdString(spectrum.codeName()))) << said.toStdString();
-        }
+    if (format == AnalysisFormat::Staad) {
+        EXPECT_EQ(file.damping, c.damping);
+    }
+    if (format == AnalysisFormat::OpenSees) {
+        EXPECT_EQ(file.tag, 7);
+    }
+    if (format == AnalysisFormat::Csi || format == AnalysisFormat::OpenSees || format == AnalysisFormat::Midas) {
+        const QString said = (file.comments + file.titles).join('\n');
+        EXPECT_TRUE(said.contains("Spectrum-1")) << said.toStdString();
+        EXPECT_TRUE(said.contains(QString::fromStdString(spectrum.codeName()))) << said.toStdString();
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AnalysisFile, EveryFormat,
-                         testing::Values(AnalysisFormat::Table, AnalysisFormat::Csv, AnalysisFormat::Csi,
-                                         AnalysisFormat::Midas, AnalysisFormat::Staad, AnalysisFormat::OpenSees),
-                         [](const testing::TestParamInfo<AnalysisFormat>& info) {
-                             return std::string(analysisFormatName(info.param));
+INSTANTIATE_TEST_SUITE_P(AnalysisFile, EveryFormat, testing::Combine(testing::ValuesIn(formats), testing::ValuesIn(cases)),
+                         [](const testing::TestParamInfo<EveryFormat::ParamType>& info) {
+                             return std::string(analysisFormatName(std::get<0>(info.param))) + "_"
+                                 + std::get<1>(info.param).name;
                          });
 
 // 0, 0.1 and 0.2 s of the default spectrum: alpha 0.45 x 0.04 (as the

@@ -46,31 +46,37 @@ void expectPromisesKept(const KavrelSpectrum& target, const ArtificialRecord& r,
     EXPECT_GT(r.effectiveDuration, 0.3 * (r.acceleration.size() - 1) * step);
 }
 
-TEST(ArtificialRecord, MatchesTheThreeCodesLongTgHighDampingAndEveryStep)
+// The three codes, a long Tg, high and low damping and every step.
+const Target matchedTargets[] = {
+    {"Gb2010SiteII", 0, 0.16, 0.35, 0.05, 12, 0.01, 1},
+    {"Gb2001SiteII", 1, 0.16, 0.35, 0.05, 12, 0.01, 3},
+    {"Gbt51408", 2, 0.16, 0.35, 0.05, 12, 0.01, 2},
+    {"SiteIVGroup3", 0, 0.16, 0.9, 0.05, 12, 0.01, 1},
+    {"Damping20Percent", 0, 0.16, 0.35, 0.2, 12, 0.01, 2},
+    {"RareDamping2PercentStep002", 0, 0.5, 0.45, 0.02, 12, 0.02, 1},
+    {"Step0005", 0, 0.08, 0.25, 0.05, 12, 0.005, 1},
+};
+
+class ArtificialRecordMatch : public testing::TestWithParam<Target> {};
+
+TEST_P(ArtificialRecordMatch, KeepsItsPromises)
 {
-    const Target targets[] = {
-        {"2010, site II", 0, 0.16, 0.35, 0.05, 12, 0.01, 1},
-        {"2001, site II", 1, 0.16, 0.35, 0.05, 12, 0.01, 3},
-        {"51408", 2, 0.16, 0.35, 0.05, 12, 0.01, 2},
-        {"site IV group 3", 0, 0.16, 0.9, 0.05, 12, 0.01, 1},
-        {"damping 0.2", 0, 0.16, 0.35, 0.2, 12, 0.01, 2},
-        {"rare, damping 0.02, step 0.02", 0, 0.5, 0.45, 0.02, 12, 0.02, 1},
-        {"step 0.005", 0, 0.08, 0.25, 0.05, 12, 0.005, 1},
-    };
-    for (const Target& t : targets) {
-        const KavrelSpectrum target("T", t.alphaMax, t.tg, t.damping, t.code);
-        ArtificialRequest request;
-        request.duration = t.duration;
-        request.step = t.step;
-        request.seed = t.seed;
-        const auto record = generateArtificialRecord(target, request);
-        ASSERT_TRUE(record) << t.label;
-        EXPECT_EQ(record->acceleration.size(), static_cast<std::size_t>(std::lround(t.duration / t.step)) + 1) << t.label;
-        EXPECT_EQ(record->seed, t.seed);
-        EXPECT_EQ(record->envelope, IntensityEnvelope::forDuration(t.duration));
-        expectPromisesKept(target, *record, t.step, t.label);
-    }
+    const Target& t = GetParam();
+    const KavrelSpectrum target("T", t.alphaMax, t.tg, t.damping, t.code);
+    ArtificialRequest request;
+    request.duration = t.duration;
+    request.step = t.step;
+    request.seed = t.seed;
+    const auto record = generateArtificialRecord(target, request);
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->acceleration.size(), static_cast<std::size_t>(std::lround(t.duration / t.step)) + 1);
+    EXPECT_EQ(record->seed, t.seed);
+    EXPECT_EQ(record->envelope, IntensityEnvelope::forDuration(t.duration));
+    expectPromisesKept(target, *record, t.step, t.label);
 }
+
+INSTANTIATE_TEST_SUITE_P(ArtificialRecord, ArtificialRecordMatch, testing::ValuesIn(matchedTargets),
+                         [](const testing::TestParamInfo<Target>& info) { return std::string(info.param.label); });
 
 TEST(ArtificialRecord, SameInputsSameBytesOtherSeedsUncorrelatedGivenPeakExact)
 {

@@ -1,5 +1,6 @@
 #include "records/CodePeaks.h"
 #include "records/RecordReader.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -87,31 +88,34 @@ std::vector<Readable> readableFiles()
     };
 }
 
-TEST(RecordReader, ReadsEveryLayoutAndHeaderVariantInG)
+class EveryLayout : public testing::TestWithParam<Readable> {};
+
+TEST_P(EveryLayout, ReadsTheFileAndItsHeaderInG)
 {
-    for (Readable file : readableFiles()) {
-        SCOPED_TRACE(file.what);
-        if (file.valuesG.empty()) {
-            // The old PEER count line with its 3930 values, 0.01 g apart.
-            for (int i = 0; i < 3930; ++i)
-                file.valuesG.push_back(i * 0.01);
-            for (int i = 0; i < 3930; i += 5) {
-                for (int k = i; k < i + 5; ++k)
-                    file.bytes += ' ' + QByteArray::number(k * 0.01, 'g', 17);
-                file.bytes += '\n';
-            }
+    Readable file = GetParam();
+    if (file.valuesG.empty()) {
+        // The old PEER count line with its 3930 values, 0.01 g apart.
+        for (int i = 0; i < 3930; ++i)
+            file.valuesG.push_back(i * 0.01);
+        for (int i = 0; i < 3930; i += 5) {
+            for (int k = i; k < i + 5; ++k)
+                file.bytes += ' ' + QByteArray::number(k * 0.01, 'g', 17);
+            file.bytes += '\n';
         }
-        const GroundMotionRecord record = parseRecord(file.bytes, "RSN1_record.AT2", file.options);
-        EXPECT_EQ(record.layout, file.layout);
-        EXPECT_EQ(record.unitAsRead, file.unit);
-        EXPECT_DOUBLE_EQ(record.step, file.step);
-        ASSERT_EQ(record.count(), file.valuesG.size());
-        for (std::size_t i = 0; i < file.valuesG.size(); ++i)
-            EXPECT_NEAR(record.accelerationG[i], file.valuesG[i], 1e-15 + 1e-14 * std::fabs(file.valuesG[i])) << i;
-        EXPECT_EQ(record.sourceFileName, "RSN1_record.AT2");
-        EXPECT_EQ(record.name, "RSN1_record");
     }
+    const GroundMotionRecord record = parseRecord(file.bytes, "RSN1_record.AT2", file.options);
+    EXPECT_EQ(record.layout, file.layout);
+    EXPECT_EQ(record.unitAsRead, file.unit);
+    EXPECT_DOUBLE_EQ(record.step, file.step);
+    ASSERT_EQ(record.count(), file.valuesG.size());
+    for (std::size_t i = 0; i < file.valuesG.size(); ++i)
+        EXPECT_NEAR(record.accelerationG[i], file.valuesG[i], 1e-15 + 1e-14 * std::fabs(file.valuesG[i])) << i;
+    EXPECT_EQ(record.sourceFileName, "RSN1_record.AT2");
+    EXPECT_EQ(record.name, "RSN1_record");
 }
+
+INSTANTIATE_TEST_SUITE_P(RecordReader, EveryLayout, testing::ValuesIn(readableFiles()),
+                         [](const testing::TestParamInfo<Readable>& info) { return caseName(info.param.what); });
 
 // The network's own example: 3920 gal for 6182761 counts.
 TEST(RecordReader, KnetCountsAreScaledByTheHeaderFactorLessTheirMean)

@@ -234,25 +234,43 @@ TEST(NarrowText, RoundTripsAndCountsBytes)
     EXPECT_EQ(narrowWide(u"X-Y"), "X-Y");
 }
 
-TEST(Parsing, ThePlainFormAndTheLocaleMachineryAgree)
+// The quick path takes the plain form; each text must read the same as the
+// locale reads it, in both decimal marks.
+struct PlainNumber {
+    const char* name;
+    const char* pointText;
+    double value;
+};
+
+const PlainNumber plainNumbers[] = {
+    {"Decimal", "0.1", 0.1},
+    {"NegativeWithExponent", "-2.5e3", -2500},
+    {"CapitalExponent", "7E-1", 0.7},
+    {"SignedExponent", "1e+2", 100},
+    {"TwentyDigits", "12345678901234567890", 1.2345678901234567e19},
+    {"SeventeenSignificantDigits", "0.30000000000000004", 0.1 + 0.2},
+    {"SmallestSubnormal", "4.9406564584124654e-324", 4.9406564584124654e-324},
+};
+
+class PlainForm : public testing::TestWithParam<PlainNumber> {};
+
+TEST_P(PlainForm, ReadsAsTheLocaleReadsItInBothDecimalMarks)
 {
-    // The quick path takes the plain form; each text must read the same as
-    // the locale reads it, in both decimal marks, and the path must still
-    // refuse what the locale refuses.
-    const struct {
-        const char* pointText;
-        double value;
-    } cases[] = {{"0.1", 0.1}, {"-2.5e3", -2500}, {"7E-1", 0.7}, {"1e+2", 100}, {"12345678901234567890", 1.2345678901234567e19},
-                 {"0.30000000000000004", 0.1 + 0.2}, {"4.9406564584124654e-324", 4.9406564584124654e-324}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.pointText);
-        double v = 0;
-        ASSERT_TRUE(parseLocaleDouble(QString::fromLatin1(c.pointText), v, point));
-        EXPECT_EQ(v, c.value);
-        const QString commaText = QString::fromLatin1(c.pointText).replace(u'.', u',');
-        ASSERT_TRUE(parseLocaleDouble(commaText, v, comma));
-        EXPECT_EQ(v, c.value);
-    }
+    const PlainNumber& c = GetParam();
+    double v = 0;
+    ASSERT_TRUE(parseLocaleDouble(QString::fromLatin1(c.pointText), v, point));
+    EXPECT_EQ(v, c.value);
+    v = 0;
+    const QString commaText = QString::fromLatin1(c.pointText).replace(u'.', u',');
+    ASSERT_TRUE(parseLocaleDouble(commaText, v, comma));
+    EXPECT_EQ(v, c.value);
+}
+
+INSTANTIATE_TEST_SUITE_P(Parsing, PlainForm, testing::ValuesIn(plainNumbers),
+                         [](const testing::TestParamInfo<PlainNumber>& info) { return std::string(info.param.name); });
+
+TEST(Parsing, TheQuickPathRefusesWhatTheLocaleRefuses)
+{
     double v = 42;
     for (const char* bad : {"1e", "1e+", "--1", "1e99999", "1 2", "0x10"})
         EXPECT_FALSE(parseLocaleDouble(bad, v, point)) << bad;

@@ -190,43 +190,48 @@ TEST_F(MainWindowTest, NamesAreTrimmedAndCountedInBytes)
     EXPECT_EQ(listTexts().size(), 3);
 }
 
-TEST_F(MainWindowTest, RefusedNumbersNameTheirFieldAndLeaveEverythingAsItWas)
+struct RefusedNumberCase {
+    const char* name;
+    const char* field;
+    QString text;
+    QString message;
+};
+
+const RefusedNumberCase refusedNumbers[] = {
+    {"AlphaMaxNotANumber", "edt1", "abc", "\"abc\" is not a valid floating number!"},
+    {"AlphaMaxNegative", "edt1", "-0.01", "AlphaMax must be postive."},
+    {"AlphaMaxNan", "edt1", "nan", "\"nan\" is not a valid floating number!"},
+    {"AlphaMaxBeyondDouble", "edt1", "1e999", "\"1e999\" is not a valid floating number!"},
+    {"TgInfinite", "edt2", "inf", "\"inf\" is not a valid floating number!"},
+    {"TgNegative", "edt2", "-1", "Characteristic Groud Period must be postive."},
+    {"TgDecimalComma", "edt2", "0,2", "\"0,2\" is not a valid floating number!"},
+    {"DampingEmpty", "edt5", "", "\"\" is not a valid floating number!"},
+    {"DampingNegative", "edt5", "-0.05", "Damping ratio must be postive."},
+};
+
+class RefusedNumber : public MainWindowTest, public testing::WithParamInterface<RefusedNumberCase> {};
+
+TEST_P(RefusedNumber, NamesItsFieldAndLeavesEverythingAsItWas)
 {
+    const RefusedNumberCase& c = GetParam();
     create("First");
     const QStringList gridBefore = gridRow(1);
-
-    struct Case {
-        const char* field;
-        QString text;
-        QString message;
-    };
-    const Case cases[] = {
-        {"edt1", "abc", "\"abc\" is not a valid floating number!"},
-        {"edt1", "-0.01", "AlphaMax must be postive."},
-        {"edt1", "nan", "\"nan\" is not a valid floating number!"},
-        {"edt1", "1e999", "\"1e999\" is not a valid floating number!"},
-        {"edt2", "inf", "\"inf\" is not a valid floating number!"},
-        {"edt2", "-1", "Characteristic Groud Period must be postive."},
-        {"edt2", "0,2", "\"0,2\" is not a valid floating number!"},
-        {"edt5", "", "\"\" is not a valid floating number!"},
-        {"edt5", "-0.05", "Damping ratio must be postive."},
-    };
-    int n = 0;
-    for (const Case& c : cases) {
-        form->inputPanel()->applyCodeParameters();
-        type("edt5", "0.05");
-        type(c.field, c.text);
-        create(QString("New%1").arg(n++));
-        ASSERT_EQ(dialogs.boxes.size(), static_cast<size_t>(n)) << c.field << " " << c.text.toStdString();
-        EXPECT_EQ(dialogs.boxes.back().text, c.message);
-        EXPECT_EQ(dialogs.boxes.back().kind, "warning");
-        EXPECT_EQ(focused(), control<QWidget>(c.field)) << c.message.toStdString();
-    }
+    type(c.field, c.text);
+    create("New");
+    ASSERT_EQ(dialogs.boxes.size(), 1u) << dialogs.texts().join("; ").toStdString();
+    EXPECT_EQ(dialogs.boxes[0].text, c.message);
+    EXPECT_EQ(dialogs.boxes[0].kind, "warning");
+    EXPECT_EQ(focused(), control<QWidget>(c.field));
     EXPECT_EQ(listTexts(), QStringList{"First"});
     EXPECT_EQ(curveTitles(), QStringList{"First"});
     EXPECT_EQ(form->grid()->rowCount(), 2);
     EXPECT_EQ(gridRow(1), gridBefore);
 }
+
+INSTANTIATE_TEST_SUITE_P(MainWindow, RefusedNumber, testing::ValuesIn(refusedNumbers),
+                         [](const testing::TestParamInfo<RefusedNumberCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST_F(MainWindowTest, ZeroInputsAreAccepted)
 {
@@ -293,37 +298,43 @@ private:
 
 } // namespace
 
-TEST_F(MainWindowTest, OnlyLackOfMemoryIsOutOfMemoryOtherFailuresKeepTheirWords)
+struct ViewFailure {
+    const char* name;
+    std::function<void()> fail;
+    QString kind;
+    QString text;
+};
+
+const ViewFailure viewFailures[] = {
+    {"LackOfMemory", [] { throw std::bad_alloc(); }, "warning", "Out of Memory."},
+    {"StandardException", [] { throw std::runtime_error("The grid cannot take another row."); }, "error",
+     "The grid cannot take another row."},
+    {"OwnError", [] { throw KavrelError("Stream write error"); }, "error", "Stream write error"},
+};
+
+// Only lack of memory is "Out of Memory."; other failures keep their words.
+class FailingCreate : public MainWindowTest, public testing::WithParamInterface<ViewFailure> {};
+
+TEST_P(FailingCreate, ShowsOneBoxAndIsUndoneEverywhere)
 {
-    const struct {
-        const char* failure;
-        std::function<void()> fail;
-        QString kind;
-        QString text;
-    } cases[] = {
-        {"memory", [] { throw std::bad_alloc(); }, "warning", "Out of Memory."},
-        {"standard", [] { throw std::runtime_error("The grid cannot take another row."); }, "error",
-         "The grid cannot take another row."},
-        {"own", [] { throw KavrelError("Stream write error"); }, "error", "Stream write error"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.failure);
-        FailingView view(c.fail);
-        // A stand-in for a view of the window that runs out of room; the set
-        // is the window's own and only readable from outside.
-        auto& set = const_cast<SpectrumSet&>(form->spectra());
-        set.addListener(&view);
-        dialogs.boxes.clear();
-        create("Failing");
-        set.removeListener(&view);
-        ASSERT_EQ(dialogs.boxes.size(), 1u);
-        EXPECT_EQ(dialogs.boxes[0].kind, c.kind);
-        EXPECT_EQ(dialogs.boxes[0].text, c.text);
-        // Undone everywhere, whatever the failure.
-        EXPECT_TRUE(form->spectra().empty());
-        EXPECT_EQ(form->chart()->curveCount(), 0);
-        EXPECT_EQ(form->checkList()->count(), 0);
-    }
+    const ViewFailure& c = GetParam();
+    FailingView view(c.fail);
+    // A stand-in for a view of the window that runs out of room; the set
+    // is the window's own and only readable from outside.
+    auto& set = const_cast<SpectrumSet&>(form->spectra());
+    set.addListener(&view);
     create("Failing");
+    set.removeListener(&view);
+    ASSERT_EQ(dialogs.boxes.size(), 1u) << dialogs.texts().join("; ").toStdString();
+    EXPECT_EQ(dialogs.boxes[0].kind, c.kind);
+    EXPECT_EQ(dialogs.boxes[0].text, c.text);
+    EXPECT_TRUE(form->spectra().empty());
+    EXPECT_EQ(form->chart()->curveCount(), 0);
+    EXPECT_EQ(form->checkList()->count(), 0);
+
+    create("Failing");  // the name was never taken
     EXPECT_EQ(form->spectra().size(), 1);
 }
+
+INSTANTIATE_TEST_SUITE_P(MainWindow, FailingCreate, testing::ValuesIn(viewFailures),
+                         [](const testing::TestParamInfo<ViewFailure>& info) { return std::string(info.param.name); });
