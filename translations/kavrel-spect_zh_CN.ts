@@ -89,10 +89,6 @@
         <translation>持续时间必须大于 0 s。</translation>
     </message>
     <message>
-        <source>The time step %1 s does not divide the duration %2 s.</source>
-        <translation>时间步长 %1 s 不能整除持续时间 %2 s。</translation>
-    </message>
-    <message>
         <source>The first seed must be a whole number from 0 to %1.</source>
         <translation>起始随机种子必须是 0 到 %1 之间的整数。</translation>
     </message>
@@ -130,10 +126,6 @@
     <message>
         <source>The duration is %1: at most %2.</source>
         <translation>持续时间为 %1：至多为 %2。</translation>
-    </message>
-    <message>
-        <source>The time step %1 does not divide the duration %2.</source>
-        <translation>时间步长 %1 不能整除持续时间 %2。</translation>
     </message>
     <message>
         <source>The envelope must rise until t1, stay until t2 and decay after it, with 0 &lt; t1 &lt;= t2 &lt; the duration and c above 0.</source>
@@ -706,14 +698,6 @@ Replace them?</source>
         <source>, rare earthquake</source>
         <translation>，罕遇地震</translation>
     </message>
-    <message>
-        <source>The target peak must be above 0 cm/s².</source>
-        <translation>目标峰值必须大于 0 cm/s²。</translation>
-    </message>
-    <message>
-        <source>The damping ratio of a record must be at least 0 and below 1.</source>
-        <translation>地震记录的阻尼比必须不小于 0 且小于 1。</translation>
-    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -920,17 +904,6 @@ Replace them?</source>
     </message>
 </context>
 <context>
-    <name>RecordItem</name>
-    <message>
-        <source>the target peak must be a number above 0</source>
-        <translation>目标峰值必须是大于 0 的数</translation>
-    </message>
-    <message>
-        <source>the damping ratio must be at least 0 and below 1</source>
-        <translation>阻尼比必须不小于 0 且小于 1</translation>
-    </message>
-</context>
-<context>
     <name>RecordLayout</name>
     <message>
         <source>plain columns</source>
@@ -1120,11 +1093,31 @@ Replace them?</source>
     </message>
 </context>
 <context>
-    <name>RecordSelectionCheck</name>
+    <name>RecordRules</name>
     <message>
-        <source>The target spectrum&apos;s damping ratio must be at least 0 and below 1.</source>
-        <translation>目标谱的阻尼比必须不小于 0 且小于 1。</translation>
+        <source>%1 must be at least 0 and below 1.</source>
+        <comment>the subject is a damping ratio</comment>
+        <translation>%1必须不小于 0 且小于 1。</translation>
     </message>
+    <message>
+        <source>The damping ratio</source>
+        <translation>阻尼比</translation>
+    </message>
+    <message>
+        <source>The target spectrum&apos;s damping ratio</source>
+        <translation>目标谱的阻尼比</translation>
+    </message>
+    <message>
+        <source>The time step %1 s does not divide the duration %2 s.</source>
+        <translation>时间步长 %1 s 不能整除持续时间 %2 s。</translation>
+    </message>
+    <message>
+        <source>The target peak must be a number above 0.</source>
+        <translation>目标峰值必须是大于 0 的数。</translation>
+    </message>
+</context>
+<context>
+    <name>RecordSelectionCheck</name>
     <message>
         <source>Give the fundamental period T1 and at most five more main periods.</source>
         <translation>请给出结构基本周期 T1 及至多五个其他主要周期。</translation>

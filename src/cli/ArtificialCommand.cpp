@@ -78,16 +78,10 @@ ArtificialCommandOutput prepareArtificialCommand(const QStringList& arguments)
                                           + QList<QCommandLineOption>{duration, dt, seed, pga, format, tag, verbose,
                                                                       output, help};
     QCommandLineParser parser;
-    parser.addOptions(all);
-
     ArtificialCommandOutput result;
-    if (!parser.parse(arguments)) {
-        result.error = parser.errorText();
-        return result;
-    }
-    if (parser.isSet(help)) {
-        result.help = true;
-        result.bytes = commandHelp(artificialCommandUsage(), description, all);
+    if (!startCommand(parser, all, arguments, Positionals::Taken, {artificialCommandUsage(), description}, result.error,
+                      result.bytes)) {
+        result.help = result.error.isEmpty();
         return result;
     }
     if (!parser.positionalArguments().isEmpty()) {

@@ -8,6 +8,7 @@
 #include "records/CodePeaks.h"
 #include "records/RecordSelectionCheck.h"
 #include "spectrum/KavrelSpectrum.h"
+#include "text/RecordRules.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -82,12 +83,8 @@ std::vector<RecordFile> recordFiles(const QStringList& arguments, const QCommand
 QString inputRefusal(const SelectionInputError& error)
 {
     static const char* const options[] = {"--damping", "--main-periods", "--check", "--base-shear"};
-    QString sentence = QString::fromStdString(error.what());
-    if (sentence.endsWith(QLatin1Char('.')))
-        sentence.chop(1);
-    if (!sentence.isEmpty())
-        sentence[0] = sentence[0].toLower();
-    return QString::fromLatin1(options[static_cast<int>(error.input)]) + ": " + sentence;
+    return QString::fromLatin1(options[static_cast<int>(error.input)]) + ": "
+           + refusalFragment(QString::fromStdString(error.what()));
 }
 
 const char* const description =
@@ -137,17 +134,11 @@ CheckCommandOutput prepareCheckCommand(const QStringList& arguments)
                                           + QList<QCommandLineOption>{pga, baseShear, artificial}
                                           + fileLayout.all() + QList<QCommandLineOption>{output, help};
     QCommandLineParser parser;
-    parser.addOptions(all);
     parser.addPositionalArgument("RECORD", "A recorded accelerogram.", "RECORD...");
-
     CheckCommandOutput result;
-    if (!parser.parse(arguments)) {
-        result.error = parser.errorText();
-        return result;
-    }
-    if (parser.isSet(help)) {
-        result.help = true;
-        result.bytes = commandHelp(checkCommandUsage(), description, all);
+    if (!startCommand(parser, all, arguments, Positionals::Taken, {checkCommandUsage(), description}, result.error,
+                      result.bytes)) {
+        result.help = result.error.isEmpty();
         return result;
     }
 

@@ -2,7 +2,9 @@
 
 #include "cli/OptionReader.h"
 #include "records/CodePeaks.h"
+#include "records/RecordItem.h"
 #include "records/RecordMeasures.h"
+#include "text/RecordRules.h"
 
 RecordFileOptions::RecordFileOptions()
     : layout("record-format", "The file's layout; auto (the default) detects it.", "auto|peer|csmnc|knet|columns"),
@@ -71,7 +73,7 @@ std::optional<double> readTargetPeak(const QCommandLineOption& pga, OptionReader
     double peak = 0;
     if (!reader.number(pga, peak))
         return std::nullopt;
-    if (!(peak > 0)) {
+    if (!isTargetPeak(peak)) {
         reader.refuse(pga, "the peak must be greater than 0 cm/s^2");
         return std::nullopt;
     }
@@ -80,9 +82,9 @@ std::optional<double> readTargetPeak(const QCommandLineOption& pga, OptionReader
 
 bool scaleToPeak(GroundMotionRecord& record, double peakCm)
 {
-    const double peak = peakAbsolute(record.accelerationG);
-    if (peak == 0)
+    const std::optional<double> factor = peakScaleFactor(peakCm, peakAbsolute(record.accelerationG));
+    if (!factor)
         return false;
-    record.accelerationG = scaled(record.accelerationG, peakCm / standardGravityCm / peak);
+    record.accelerationG = scaled(record.accelerationG, *factor);
     return true;
 }

@@ -8,6 +8,8 @@
 #include "records/ResponseSpectrum.h"
 #include "spectrum/KavrelSpectrum.h"
 
+#include "text/RecordRules.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -83,16 +85,14 @@ void checkRequest(const ArtificialRequest& request, const IntensityEnvelope& env
     if (!(duration <= longestDuration))
         refuse(translated(QT_TRANSLATE_NOOP("ArtificialRecord", "The duration is %1: at most %2."))
                    .arg(seconds(duration), seconds(longestDuration)));
-    const double steps = duration / step;
-    if (std::fabs(steps - std::round(steps)) > 1e-9 * steps)
-        refuse(translated(QT_TRANSLATE_NOOP("ArtificialRecord", "The time step %1 does not divide the duration %2."))
-                   .arg(seconds(step), seconds(duration)));
+    if (!stepDividesDuration(step, duration))
+        refuse(stepDurationRefusal(QString::number(step, 'g', 6), QString::number(duration, 'g', 6)));
     if (!(envelope.riseEnd > 0 && envelope.riseEnd <= envelope.strongEnd && envelope.strongEnd < duration
           && envelope.decay > 0 && std::isfinite(envelope.decay)))
         refuse(translated(QT_TRANSLATE_NOOP("ArtificialRecord", "The envelope must rise until t1, stay until t2 "
                                                                 "and decay after it, with 0 < t1 <= t2 < the "
                                                                 "duration and c above 0.")));
-    if (request.peak && !(*request.peak > 0 && std::isfinite(*request.peak)))
+    if (request.peak && !isTargetPeak(*request.peak))
         refuse(translated(QT_TRANSLATE_NOOP("ArtificialRecord", "The peak acceleration must be a number above 0.")));
 }
 

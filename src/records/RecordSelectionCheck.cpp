@@ -4,6 +4,7 @@
 #include "records/RecordMeasures.h"
 #include "records/ResponseSpectrum.h"
 #include "spectrum/KavrelSpectrum.h"
+#include "text/RecordRules.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -62,10 +63,8 @@ QString translated(const char* text)
 void refuseBadInput(const KavrelSpectrum& target, const SelectionCheckInput& input)
 {
     using Input = SelectionInputError::Input;
-    if (!(target.dampingRatio >= 0 && target.dampingRatio < 1))
-        throw SelectionInputError(Input::Damping, sentence(translated(QT_TRANSLATE_NOOP(
-                                      "RecordSelectionCheck",
-                                      "The target spectrum's damping ratio must be at least 0 and below 1."))));
+    if (!isOscillatorDamping(target.dampingRatio))
+        throw SelectionInputError(Input::Damping, sentence(targetDampingRangeRefusal()));
     if (input.mainPeriods.empty() || input.mainPeriods.size() > 6)
         throw SelectionInputError(Input::MainPeriods, sentence(translated(QT_TRANSLATE_NOOP(
                                       "RecordSelectionCheck",

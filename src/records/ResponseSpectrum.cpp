@@ -1,6 +1,7 @@
 #include "records/ResponseSpectrum.h"
 
 #include "records/RecordMeasures.h"
+#include "text/RecordRules.h"
 
 #include <algorithm>
 #include <array>
@@ -69,8 +70,8 @@ void checkArguments(double step, double damping)
 {
     if (!(step > 0) || !std::isfinite(step))
         throw std::invalid_argument("the step must be a positive number");
-    if (!(damping >= 0 && damping < 1))
-        throw std::invalid_argument("the damping ratio must be at least 0 and below 1");
+    if (!isOscillatorDamping(damping))
+        throw std::invalid_argument(dampingRangeRefusal().toStdString());
 }
 
 }  // namespace

@@ -472,10 +472,8 @@ void MainWindow::keepMeanCurve(const MeanCurveToKeep& curve)
     std::vector<std::string> recordNames;
     for (const QString& name : curve.recordNames)
         recordNames.push_back(toNarrow(name));
-    const std::string base = toNarrow(curve.name);
-    std::string name;
-    for (int number = 1; name.empty() || spectra_.contains(name); ++number)
-        name = base + " " + std::to_string(number);
+    const std::string name = firstFreeNumberedName(toNarrow(curve.name), nameNumbering::keptMean, 1,
+                                                   [this](const std::string& n) { return spectra_.contains(n); });
     spectra_.add(std::make_unique<TabulatedCurveItem>(name, std::vector<double>(curve.periods.begin(), curve.periods.end()),
                                                       std::vector<double>(curve.values.begin(), curve.values.end()),
                                                       curve.damping, std::move(recordNames)));

@@ -8,6 +8,7 @@
 #include "records/RecordReader.h"
 #include "spectrum/SpectrumSampling.h"
 #include "spectrum/SpectrumSet.h"
+#include "text/RecordRules.h"
 #include "ui/CheckListBox.h"
 #include "ui/InputPanel.h"
 #include "ui/KavrelApplication.h"
@@ -102,9 +103,8 @@ void RecordCommands::addRecordFiles(const QStringList& paths)
     double damping = 0;
     if (!inputs_->readAlphaMaxAndDamping(alphaMax, damping))
         return;
-    const InputRead<double> checked = readRecordDamping(QString::number(damping, 'g', 17), QLocale::c());
-    if (!checked.accepted()) {
-        userDialogs().warning(checked.refusal);
+    if (!isOscillatorDamping(damping)) {
+        userDialogs().warning(dampingRangeRefusal());
         return;
     }
     RecordScaling scaling;

@@ -4,6 +4,7 @@
 #include "common/UserDialogs.h"
 #include "export/SetFile.h"
 #include "spectrum/SpectrumSet.h"
+#include "text/NarrowText.h"
 #include "ui/KavrelApplication.h"
 
 #include <QFileInfo>
@@ -26,12 +27,6 @@ QSettings settings()
 bool isSetFile(const QString& path)
 {
     return path.endsWith(QLatin1Char('.') + QLatin1String(setFileSuffix), Qt::CaseInsensitive);
-}
-
-
-QString quoted(const QString& text)
-{
-    return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
 } // namespace
