@@ -1,6 +1,7 @@
 #include "cli/LibraryCommand.h"
 
 #include "cli/OptionReader.h"
+#include "common/Language.h"
 #include "library/LibraryCatalogue.h"
 #include "library/LibraryError.h"
 #include "library/LibraryIndex.h"
@@ -10,6 +11,7 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QLocale>
 
@@ -64,6 +66,9 @@ QString libraryCommandUsage()
 
 LibraryCommandOutput runLibraryCommand(const QStringList& arguments)
 {
+    // kspect has no application object to name the data folder: the window's
+    // name, so that both find the same index.
+    QCoreApplication::setApplicationName(settingsApplication());
     const QCommandLineOption library("library", "A folder or zip archive of record files; may be repeated.",
                                      "DIR|ZIP");
     const QCommandLineOption index("index", "The index file. Default: library.sqlite in the user's data folder ("

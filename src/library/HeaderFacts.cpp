@@ -49,9 +49,9 @@ HeaderFacts peerFacts(const QStringList& lines)
         part = part.trimmed();
     if (parts.size() < 4)
         return facts;
-    facts.event = parts[0];
-    facts.year = yearIn(parts[1]);
-    facts.station = parts[2];
+    facts.metadata.event = parts[0];
+    facts.metadata.year = yearIn(parts[1]);
+    facts.metadata.station = parts[2];
     facts.componentWord = parts.back();
     parts.removeLast();
     facts.recordingKey = parts.join(QLatin1Char(','));
@@ -65,12 +65,12 @@ HeaderFacts knetFacts(const QStringList& lines)
     for (const QString& line : lines) {
         const QString value = line.mid(knetLabelWidth).trimmed();
         if (line.startsWith(QLatin1String("Origin Time"))) {
-            facts.event = value;
-            facts.year = yearIn(value);
+            facts.metadata.event = value;
+            facts.metadata.year = yearIn(value);
         } else if (line.startsWith(QLatin1String("Mag."))) {
-            facts.magnitude = numberIn(value);
+            facts.metadata.magnitude = numberIn(value);
         } else if (line.startsWith(QLatin1String("Station Code"))) {
-            facts.station = value;
+            facts.metadata.station = value;
         } else if (line.startsWith(QLatin1String("Station Lat."))) {
             latitude = value;
         } else if (line.startsWith(QLatin1String("Station Long."))) {
@@ -88,9 +88,9 @@ HeaderFacts csmncFacts(const QStringList& lines)
     if (lines.size() < 3)
         return facts;
     facts.code = lines[0];
-    facts.station = lines[0].left(6);
-    facts.year = yearIn(lines[1]);
-    facts.event = lines[2];
+    facts.metadata.station = lines[0].left(6);
+    facts.metadata.year = yearIn(lines[1]);
+    facts.metadata.event = lines[2];
     facts.recordingKey = lines[0] + QLatin1Char('|') + lines[2];
     static const QRegularExpression component(QStringLiteral("^COMP\\.?\\s*(\\S+)"),
                                               QRegularExpression::CaseInsensitiveOption);

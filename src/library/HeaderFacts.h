@@ -1,5 +1,6 @@
 #pragma once
 
+#include "library/RecordingMetadata.h"
 #include "records/GroundMotionRecord.h"
 
 #include <QByteArray>
@@ -15,10 +16,7 @@
 //             station's), line 2 the time ("2013-04-20 8:2:46"), line 3 the
 //             event, "COMP. EW" the component
 struct HeaderFacts {
-    QString event;
-    std::optional<int> year;
-    QString station;
-    std::optional<double> magnitude;
+    RecordingMetadata metadata;  // event, year, station, magnitude
     QString place;
     // The same for every component of one recording (PEER and CSMNC), empty
     // where the header gives none; with `code`, the recording's name.

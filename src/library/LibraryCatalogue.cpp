@@ -41,22 +41,8 @@ void addLocation(const LibraryIndex& index, const LibraryLocation& location, Cat
         c.measures = file.measures;
         c.recording = place.recording;
         c.component = place.component;
-        c.event = file.facts.event;
-        c.year = file.facts.year;
-        c.station = file.facts.station;
-        c.magnitude = file.facts.magnitude;
         c.place = file.facts.place;
-        if (const SearchResultsRow* row = place.row) {
-            c.event = row->event;
-            c.year = row->year;
-            c.station = row->station;
-            c.magnitude = row->magnitude;
-            c.mechanism = row->mechanism;
-            c.rjbKm = row->rjbKm;
-            c.rrupKm = row->rrupKm;
-            c.vs30 = row->vs30;
-            c.lowestUsableFrequencyHz = row->lowestUsableFrequencyHz;
-        }
+        c.metadata = place.row ? place.row->metadata : file.facts.metadata;
         // Recordings of the same name in different folders are different.
         const qsizetype slash = file.path.lastIndexOf(QLatin1Char('/'));
         recordings.insert(file.path.left(slash < 0 ? 0 : slash) + QLatin1Char('|') + place.recording);

@@ -2,6 +2,7 @@
 
 #include "library/ComponentMeasures.h"
 #include "library/LibrarySources.h"
+#include "library/SearchResults.h"
 #include "records/GroundMotionRecord.h"
 
 #include <QString>
@@ -24,15 +25,7 @@ struct CatalogueComponent {
     ComponentMeasures measures;  // spectrum empty: see componentSpectrum
     QString recording;
     QString component;
-    QString event;
-    std::optional<int> year;
-    QString station;
-    std::optional<double> magnitude;
-    QString mechanism;
-    std::optional<double> rjbKm;
-    std::optional<double> rrupKm;
-    std::optional<double> vs30;
-    std::optional<double> lowestUsableFrequencyHz;
+    RecordingMetadata metadata;
     QString place;
 };
 

@@ -349,8 +349,8 @@ void LibraryIndex::write(const std::vector<IndexEntry>& entries, const std::vect
         if (entry.kind == EntryKind::Record) {
             const HeaderFacts& f = entry.facts;
             const ComponentMeasures& m = entry.measures;
-            insert.bind(9, static_cast<std::int64_t>(entry.layout)).bindText(10, f.event).bind(11, f.year)
-                .bindText(12, f.station).bind(13, f.magnitude).bindText(14, f.place).bindText(15, f.recordingKey)
+            insert.bind(9, static_cast<std::int64_t>(entry.layout)).bindText(10, f.metadata.event).bind(11, f.metadata.year)
+                .bindText(12, f.metadata.station).bind(13, f.metadata.magnitude).bindText(14, f.place).bindText(15, f.recordingKey)
                 .bindText(16, f.code).bindText(17, f.componentWord).bind(18, static_cast<std::int64_t>(m.points))
                 .bind(19, m.step).bind(20, m.duration).bind(21, m.pgaG).bind(22, m.pgvCmPerS).bind(23, m.pgdCm)
                 .bind(24, m.effectiveDuration).bind(25, m.d5_95).bind(26, m.ariasMetresPerSecond);
@@ -365,9 +365,9 @@ void LibraryIndex::write(const std::vector<IndexEntry>& entries, const std::vect
         std::int64_t ordinal = 0;
         for (const SearchResultsRow& r : entry.rows) {
             row.bind(1, id).bind(2, ordinal++).bind(3, static_cast<std::int64_t>(r.sequenceNumber))
-                .bindText(4, r.event).bind(5, r.year).bindText(6, r.station).bind(7, r.magnitude)
-                .bindText(8, r.mechanism).bind(9, r.rjbKm).bind(10, r.rrupKm).bind(11, r.vs30)
-                .bind(12, r.lowestUsableFrequencyHz).bind(13, r.d5_95).bind(14, r.ariasMetresPerSecond)
+                .bindText(4, r.metadata.event).bind(5, r.metadata.year).bindText(6, r.metadata.station).bind(7, r.metadata.magnitude)
+                .bindText(8, r.metadata.mechanism).bind(9, r.metadata.rjbKm).bind(10, r.metadata.rrupKm).bind(11, r.metadata.vs30)
+                .bind(12, r.metadata.lowestUsableFrequencyHz).bind(13, r.d5_95).bind(14, r.ariasMetresPerSecond)
                 .bindText(15, r.horizontal1).bindText(16, r.horizontal2).bindText(17, r.vertical).run();
         }
     }
@@ -402,10 +402,10 @@ std::vector<StoredFile> LibraryIndex::storedFiles(const std::vector<LibraryLocat
             file.error = statement.text(4);
             file.layout = static_cast<RecordLayout>(statement.integer(5));
             HeaderFacts& f = file.facts;
-            f.event = statement.text(6);
-            f.year = statement.optionalInteger(7);
-            f.station = statement.text(8);
-            f.magnitude = statement.optionalReal(9);
+            f.metadata.event = statement.text(6);
+            f.metadata.year = statement.optionalInteger(7);
+            f.metadata.station = statement.text(8);
+            f.metadata.magnitude = statement.optionalReal(9);
             f.place = statement.text(10);
             f.recordingKey = statement.text(11);
             f.code = statement.text(12);
@@ -437,15 +437,15 @@ std::vector<SearchResultsRow> LibraryIndex::tableRows(std::int64_t id) const
     while (statement.step()) {
         SearchResultsRow r;
         r.sequenceNumber = static_cast<int>(statement.integer(0));
-        r.event = statement.text(1);
-        r.year = statement.optionalInteger(2);
-        r.station = statement.text(3);
-        r.magnitude = statement.optionalReal(4);
-        r.mechanism = statement.text(5);
-        r.rjbKm = statement.optionalReal(6);
-        r.rrupKm = statement.optionalReal(7);
-        r.vs30 = statement.optionalReal(8);
-        r.lowestUsableFrequencyHz = statement.optionalReal(9);
+        r.metadata.event = statement.text(1);
+        r.metadata.year = statement.optionalInteger(2);
+        r.metadata.station = statement.text(3);
+        r.metadata.magnitude = statement.optionalReal(4);
+        r.metadata.mechanism = statement.text(5);
+        r.metadata.rjbKm = statement.optionalReal(6);
+        r.metadata.rrupKm = statement.optionalReal(7);
+        r.metadata.vs30 = statement.optionalReal(8);
+        r.metadata.lowestUsableFrequencyHz = statement.optionalReal(9);
         r.d5_95 = statement.optionalReal(10);
         r.ariasMetresPerSecond = statement.optionalReal(11);
         r.horizontal1 = statement.text(12);

@@ -70,11 +70,11 @@ QStringList listingFields(const CatalogueComponent& c)
             number(m.effectiveDuration),
             number(m.d5_95),
             number(m.ariasMetresPerSecond),
-            optionalNumber(c.magnitude),
-            optionalNumber(c.rjbKm),
-            optionalNumber(c.vs30),
-            c.event,
-            c.station};
+            optionalNumber(c.metadata.magnitude),
+            optionalNumber(c.metadata.rjbKm),
+            optionalNumber(c.metadata.vs30),
+            c.metadata.event,
+            c.metadata.station};
 }
 
 QByteArray buildListing(const Catalogue& catalogue, ListingFormat format)

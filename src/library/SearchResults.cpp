@@ -126,16 +126,16 @@ std::vector<SearchResultsRow> parseSearchResults(const QByteArray& bytes, const 
         if (!ok || row.sequenceNumber <= 0)
             refuse(translated(QT_TRANSLATE_NOOP("SearchResults", "line %1: no record sequence number"))
                        .arg(i + 1));
-        row.event = columns.text(fields, "Earthquake Name");
+        row.metadata.event = columns.text(fields, "Earthquake Name");
         if (const auto year = figure(columns.text(fields, "Year")))
-            row.year = static_cast<int>(*year);
-        row.station = columns.text(fields, "Station Name");
-        row.magnitude = figure(columns.text(fields, "Magnitude"));
-        row.mechanism = columns.text(fields, "Mechanism");
-        row.rjbKm = figure(columns.text(fields, "Rjb (km)"));
-        row.rrupKm = figure(columns.text(fields, "Rrup (km)"));
-        row.vs30 = figure(columns.text(fields, "Vs30 (m/sec)"));
-        row.lowestUsableFrequencyHz = figure(columns.text(fields, "Lowest Useable Frequency (Hz)"));
+            row.metadata.year = static_cast<int>(*year);
+        row.metadata.station = columns.text(fields, "Station Name");
+        row.metadata.magnitude = figure(columns.text(fields, "Magnitude"));
+        row.metadata.mechanism = columns.text(fields, "Mechanism");
+        row.metadata.rjbKm = figure(columns.text(fields, "Rjb (km)"));
+        row.metadata.rrupKm = figure(columns.text(fields, "Rrup (km)"));
+        row.metadata.vs30 = figure(columns.text(fields, "Vs30 (m/sec)"));
+        row.metadata.lowestUsableFrequencyHz = figure(columns.text(fields, "Lowest Useable Frequency (Hz)"));
         row.d5_95 = figure(columns.text(fields, "5-95% Duration (sec)"));
         row.ariasMetresPerSecond = figure(columns.text(fields, "Arias Intensity (m/sec)"));
         row.horizontal1 = fileNameField(columns.text(fields, "Horizontal-1 Acc. Filename"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "library/RecordingMetadata.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -21,15 +23,7 @@ bool isSearchResultsName(const QString& fileName);
 
 struct SearchResultsRow {
     int sequenceNumber = 0;  // the record sequence number, RSN
-    QString event;
-    std::optional<int> year;
-    QString station;
-    std::optional<double> magnitude;
-    QString mechanism;
-    std::optional<double> rjbKm;
-    std::optional<double> rrupKm;
-    std::optional<double> vs30;
-    std::optional<double> lowestUsableFrequencyHz;
+    RecordingMetadata metadata;
     // Published figures, for comparison with the program's own.
     std::optional<double> d5_95;
     std::optional<double> ariasMetresPerSecond;

@@ -158,8 +158,8 @@ TEST_F(LibraryIndexTest, ZipMembersAreReadInPlace)
     EXPECT_EQ(list.components[0].component, QStringLiteral("V"));
     EXPECT_EQ(list.components[1].component, QStringLiteral("H1"));
     // The table's metadata reached the members.
-    EXPECT_EQ(list.components[1].event, QStringLiteral("Imperial Valley-02"));
-    EXPECT_EQ(list.components[1].vs30, 213.44);
+    EXPECT_EQ(list.components[1].metadata.event, QStringLiteral("Imperial Valley-02"));
+    EXPECT_EQ(list.components[1].metadata.vs30, 213.44);
     EXPECT_EQ(QDir(library()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
               QStringList{QStringLiteral("PEER_download.zip")});
     // Another damping: the member is read again from the archive.

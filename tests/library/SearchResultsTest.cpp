@@ -33,14 +33,14 @@ TEST(SearchResults, CurrentDialectGivesEveryRowWithItsFilesAndFigures)
     ASSERT_EQ(rows.size(), 30u);
     const SearchResultsRow& first = rows.front();
     EXPECT_EQ(first.sequenceNumber, 6);
-    EXPECT_EQ(first.event, QStringLiteral("Imperial Valley-02"));
-    EXPECT_EQ(first.year, 1940);
-    EXPECT_EQ(first.station, QStringLiteral("El Centro Array #9"));
-    EXPECT_EQ(first.magnitude, 6.95);
-    EXPECT_EQ(first.mechanism, QStringLiteral("strike slip"));
-    EXPECT_EQ(first.rjbKm, 6.09);
-    EXPECT_EQ(first.vs30, 213.44);
-    EXPECT_EQ(first.lowestUsableFrequencyHz, 0.25);
+    EXPECT_EQ(first.metadata.event, QStringLiteral("Imperial Valley-02"));
+    EXPECT_EQ(first.metadata.year, 1940);
+    EXPECT_EQ(first.metadata.station, QStringLiteral("El Centro Array #9"));
+    EXPECT_EQ(first.metadata.magnitude, 6.95);
+    EXPECT_EQ(first.metadata.mechanism, QStringLiteral("strike slip"));
+    EXPECT_EQ(first.metadata.rjbKm, 6.09);
+    EXPECT_EQ(first.metadata.vs30, 213.44);
+    EXPECT_EQ(first.metadata.lowestUsableFrequencyHz, 0.25);
     EXPECT_EQ(first.d5_95, 24.2);
     EXPECT_EQ(first.ariasMetresPerSecond, 1.6);
     EXPECT_EQ(first.horizontal1, QStringLiteral("RSN6_IMPVALL.I_I-ELC180.AT2"));
@@ -56,16 +56,16 @@ TEST(SearchResults, OlderDialectLosesItsPaddingAndDoubledQuotes)
     const std::vector<SearchResultsRow> rows = parseSearchResults(olderDialect, QStringLiteral("old.csv"));
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0].sequenceNumber, 848);
-    EXPECT_EQ(rows[0].event, QStringLiteral("Landers"));
-    EXPECT_EQ(rows[0].station, QStringLiteral("Coolwater"));
+    EXPECT_EQ(rows[0].metadata.event, QStringLiteral("Landers"));
+    EXPECT_EQ(rows[0].metadata.station, QStringLiteral("Coolwater"));
     EXPECT_EQ(rows[0].horizontal1, QStringLiteral("RSN848_LANDERS_CLW-LN.AT2"));
     EXPECT_EQ(rows[0].vertical, QStringLiteral("RSN848_LANDERS_CLW-UP.AT2"));
     // A comma inside the quotes stays in the name; "-" and -999 are unknown.
-    EXPECT_EQ(rows[1].event, QStringLiteral("Helena, Montana-01"));
+    EXPECT_EQ(rows[1].metadata.event, QStringLiteral("Helena, Montana-01"));
     EXPECT_FALSE(rows[1].d5_95.has_value());
     EXPECT_FALSE(rows[1].ariasMetresPerSecond.has_value());
-    EXPECT_FALSE(rows[1].lowestUsableFrequencyHz.has_value());
-    EXPECT_EQ(rows[1].magnitude, 6.0);
+    EXPECT_FALSE(rows[1].metadata.lowestUsableFrequencyHz.has_value());
+    EXPECT_EQ(rows[1].metadata.magnitude, 6.0);
     EXPECT_TRUE(rows[1].horizontal2.isEmpty());
 }
 
