@@ -557,12 +557,40 @@ Replace them?</source>
         <translation>峰值加速度 %1 cm/s^2，表中取值 %2 cm/s^2</translation>
     </message>
     <message>
-        <source>V/V0 %1, %2 to %3</source>
-        <translation>V/V0 为 %1，应在 %2 至 %3 之间</translation>
+        <source>, at least %1</source>
+        <translation>，应不小于 %1</translation>
     </message>
     <message>
-        <source>mean V/V0 %1, %2 to %3</source>
-        <translation>平均 V/V0 为 %1，应在 %2 至 %3 之间</translation>
+        <source>, %1 to %2</source>
+        <translation>，应在 %1 至 %2 之间</translation>
+    </message>
+    <message>
+        <source>V0 %1 kN by CQC of %2 modes, mass ratio sum %3</source>
+        <translation>V0 = %1 kN，按 CQC 组合 %2 个振型，质量参与系数之和 %3</translation>
+    </message>
+    <message>
+        <source>V0 %1 kN by SRSS of %2 modes, mass ratio sum %3</source>
+        <translation>V0 = %1 kN，按 SRSS 组合 %2 个振型，质量参与系数之和 %3</translation>
+    </message>
+    <message>
+        <source>; below %1: the modes taken should carry at least 90 % of the mass</source>
+        <translation>；小于 %1：所取振型的质量参与系数之和应不小于 90%</translation>
+    </message>
+    <message>
+        <source>; %1 modes above %2 s take alpha at %2 s</source>
+        <translation>；%1 个振型周期大于 %2 s，按 %2 s 取地震影响系数</translation>
+    </message>
+    <message>
+        <source>V/V0 %1 (%2 kN / %3 kN)</source>
+        <translation>V/V0 为 %1（%2 kN / %3 kN）</translation>
+    </message>
+    <message>
+        <source>V/V0 %1</source>
+        <translation>V/V0 为 %1</translation>
+    </message>
+    <message>
+        <source>mean V/V0 %1</source>
+        <translation>平均 V/V0 为 %1</translation>
     </message>
 </context>
 <context>
@@ -848,6 +876,17 @@ Replace them?</source>
     <message>
         <source>Mean curve added: %1</source>
         <translation>已添加平均谱曲线：%1</translation>
+    </message>
+</context>
+<context>
+    <name>ModeTable</name>
+    <message>
+        <source>Line %1: give two columns, the period and the mass ratio, not %2.</source>
+        <translation>第 %1 行：应为周期和质量参与系数两列，而不是 %2 列。</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a number.</source>
+        <translation>第 %1 行：“%2”不是数字。</translation>
     </message>
 </context>
 <context>
@@ -1160,6 +1199,10 @@ Replace them?</source>
     <message>
         <source>Every base shear must be a positive number.</source>
         <translation>每个基底剪力都必须是正数。</translation>
+    </message>
+    <message>
+        <source>Give the base shears or the structure&apos;s modes, not both.</source>
+        <translation>请输入基底剪力或结构的振型，不能同时输入两者。</translation>
     </message>
 </context>
 <context>
@@ -1475,6 +1518,33 @@ Replace them?</source>
     <message>
         <source>is too large to be a set file</source>
         <translation>过大，不是反应谱组文件</translation>
+    </message>
+</context>
+<context>
+    <name>StructureModes</name>
+    <message>
+        <source>Give at least one mode.</source>
+        <translation>请至少输入一个振型。</translation>
+    </message>
+    <message>
+        <source>Give at most %1 modes, not %2.</source>
+        <translation>最多输入 %1 个振型，而不是 %2 个。</translation>
+    </message>
+    <message>
+        <source>Mode %1: the period %2 s must be above 0 and at most %3 s.</source>
+        <translation>振型 %1：周期 %2 s 应大于 0 且不大于 %3 s。</translation>
+    </message>
+    <message>
+        <source>Mode %1: the mass ratio %2 must be above 0 and at most 1.</source>
+        <translation>振型 %1：质量参与系数 %2 应大于 0 且不大于 1。</translation>
+    </message>
+    <message>
+        <source>The mass ratios of the modes sum to %1, more than the whole mass.</source>
+        <translation>各振型质量参与系数之和为 %1，超过了结构总质量。</translation>
+    </message>
+    <message>
+        <source>The representative value of gravity load G must be a positive number of kN.</source>
+        <translation>重力荷载代表值 G 应为正数（kN）。</translation>
     </message>
 </context>
 <context>
