@@ -110,8 +110,8 @@ QString checkCommandUsage()
     return QStringLiteral(
         "Usage: kspect --check --main-periods T1[,T2,...] [the spectrum options] [--pga GAL]\n"
         "              [--base-shear V0,V1,V2,... | --modes T1:R1,... | --modes-file FILE]\n"
-        "              [--weight G] [--combine cqc|srss] [--record-format F] [--dt S] [--unit U] [-o FILE]\n"
-        "              RECORD... [--artificial-record FILE]...\n");
+        "              [--weight G] [--combine cqc|srss] [--inelastic] [--record-format F] [--dt S]\n"
+        "              [--unit U] [-o FILE] RECORD... [--artificial-record FILE]...\n");
 }
 
 CheckCommandOutput prepareCheckCommand(const QStringList& arguments)
@@ -131,13 +131,16 @@ CheckCommandOutput prepareCheckCommand(const QStringList& arguments)
                                        "order given (any one unit), for the base-shear checks.",
                                        "V0,V1,...");
     const ModeOptions modeOptions;
+    const QCommandLineOption inelastic("inelastic",
+                                       "The records are for an inelastic analysis: the base shears are held to "
+                                       "their lower limits only (65 % each, 80 % their mean).");
     const QCommandLineOption artificial("artificial-record", "An artificial accelerogram; may be repeated.", "FILE");
     const RecordFileOptions fileLayout;
     const QCommandLineOption output = outputOption(QStringLiteral("the sheet"));
     const QCommandLineOption help = helpOption();
     const QList<QCommandLineOption> all = QList<QCommandLineOption>{check, mainPeriods} + spectrum.all()
                                           + QList<QCommandLineOption>{pga, baseShear} + modeOptions.all()
-                                          + QList<QCommandLineOption>{artificial}
+                                          + QList<QCommandLineOption>{inelastic, artificial}
                                           + fileLayout.all() + QList<QCommandLineOption>{output, help};
     QCommandLineParser parser;
     parser.addOptions(all);
@@ -186,6 +189,7 @@ CheckCommandOutput prepareCheckCommand(const QStringList& arguments)
     input.mainPeriods = periods;
     input.baseShears = baseShears;
     input.structure = structure;
+    input.shearUpperLimits = !parser.isSet(inelastic);
     for (const RecordFile& file : files) {
         std::optional<GroundMotionRecord> record =
             readCommandRecord(file.path, readOptions, fileLayout, parser, result.error);

@@ -353,4 +353,32 @@ INSTANTIATE_TEST_SUITE_P(
                      "--modes-file: \"none.txt\": cannot be read: No such file or directory"}),
     [](const testing::TestParamInfo<ModesRefusal>& info) { return std::string(info.param.name); });
 
+struct LimitsCase {
+    const char* name;
+    QStringList options;
+    QStringList lines;
+};
+
+class CheckShearLimits : public CheckCommandTest, public testing::WithParamInterface<LimitsCase> {};
+
+TEST_P(CheckShearLimits, UpperLimitsHoldOnlyForElasticAnalyses)
+{
+    const KspectRun run = runKspect(QStringList{"--check", "--main-periods", "0.5", "--base-shear", "1000,1400"} + target
+                                    + GetParam().options + QStringList{path("n1.txt")});
+    const QStringList lines = QString::fromUtf8(run.out).split('\n');
+    EXPECT_EQ(lines.mid(lines.size() - 3, 2), GetParam().lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CheckCommand, CheckShearLimits,
+    testing::Values(LimitsCase{"Elastic",
+                               {},
+                               {"base-shear:n1.txt\tfail\tV/V0 1.4, 0.65 to 1.35",
+                                "base-shear-mean\tfail\tmean V/V0 1.4, 0.8 to 1.2"}},
+                    LimitsCase{"Inelastic",
+                               {"--inelastic"},
+                               {"base-shear:n1.txt\tpass\tV/V0 1.4, at least 0.65",
+                                "base-shear-mean\tpass\tmean V/V0 1.4, at least 0.8"}}),
+    [](const testing::TestParamInfo<LimitsCase>& info) { return std::string(info.param.name); });
+
 } // namespace
