@@ -25,7 +25,9 @@ QStringList headerLines(const QByteArray& bytes)
 
 std::optional<int> yearIn(const QString& text)
 {
-    static const QRegularExpression fourDigits(QStringLiteral("(?:^|\\D)(\\d{4})(?:\\D|$)"));
+    // One a call: the workers read headers side by side, and a shared
+    // expression is not safe across threads.
+    const QRegularExpression fourDigits(QStringLiteral("(?:^|\\D)(\\d{4})(?:\\D|$)"));
     const QRegularExpressionMatch match = fourDigits.match(text);
     if (!match.hasMatch())
         return std::nullopt;
@@ -92,7 +94,7 @@ HeaderFacts csmncFacts(const QStringList& lines)
     facts.metadata.year = yearIn(lines[1]);
     facts.metadata.event = lines[2];
     facts.recordingKey = lines[0] + QLatin1Char('|') + lines[2];
-    static const QRegularExpression component(QStringLiteral("^COMP\\.?\\s*(\\S+)"),
+    const QRegularExpression component(QStringLiteral("^COMP\\.?\\s*(\\S+)"),
                                               QRegularExpression::CaseInsensitiveOption);
     for (const QString& line : lines) {
         const QRegularExpressionMatch match = component.match(line);

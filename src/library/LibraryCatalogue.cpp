@@ -34,14 +34,9 @@ void addLocation(const LibraryIndex& index, const LibraryLocation& location, Cat
         const StoredFile& file = *records[i];
         const ComponentPlace& place = places[i];
         CatalogueComponent c;
-        c.id = file.id;
-        c.root = file.root;
-        c.path = file.path;
-        c.layout = file.layout;
-        c.measures = file.measures;
+        static_cast<StoredFile&>(c) = file;
         c.recording = place.recording;
         c.component = place.component;
-        c.place = file.facts.place;
         c.metadata = place.row ? place.row->metadata : file.facts.metadata;
         // Recordings of the same name in different folders are different.
         const qsizetype slash = file.path.lastIndexOf(QLatin1Char('/'));

@@ -1,32 +1,23 @@
 #pragma once
 
-#include "library/ComponentMeasures.h"
+#include "library/LibraryIndex.h"
 #include "library/LibrarySources.h"
-#include "library/SearchResults.h"
-#include "records/GroundMotionRecord.h"
+#include "library/RecordingMetadata.h"
 
 #include <QString>
 
-#include <cstdint>
-#include <optional>
 #include <utility>
 #include <vector>
 
-class LibraryIndex;
-
-// The components of the libraries as an index holds them, each with its
-// recording and what is known of it: from the PEER table where one names it,
-// else from the file's header. Unknown stays empty, never 0.
-struct CatalogueComponent {
-    std::int64_t id = 0;
-    QString root;
-    QString path;
-    RecordLayout layout = RecordLayout::Columns;
-    ComponentMeasures measures;  // spectrum empty: see componentSpectrum
+// The components of the libraries as an index holds them: each stored
+// file's entry (measures without the spectrum: see componentSpectrum) with
+// its recording and what is known of it, from the PEER table where one names
+// it, else from the file's header (the place, too, is the header's). Unknown
+// stays empty, never 0.
+struct CatalogueComponent : StoredFile {
     QString recording;
     QString component;
     RecordingMetadata metadata;
-    QString place;
 };
 
 struct Catalogue {

@@ -145,8 +145,9 @@ std::vector<ComponentPlace> groupComponents(const std::vector<ComponentFile>& fi
         }
     }
 
-    static const QRegularExpression peerName(QStringLiteral("^RSN(\\d+)_"), QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression knetName(QStringLiteral("^(.+)\\.(NS|EW|UD)([12]?)$"),
+    // One a call, so that two threads may group at once.
+    const QRegularExpression peerName(QStringLiteral("^RSN(\\d+)_"), QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpression knetName(QStringLiteral("^(.+)\\.(NS|EW|UD)([12]?)$"),
                                              QRegularExpression::CaseInsensitiveOption);
     std::vector<ComponentPlace> places(files.size());
     Groups groups(places);
