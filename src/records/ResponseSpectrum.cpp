@@ -164,13 +164,23 @@ void runBlock(const std::vector<double>& a, const std::vector<double>& periods, 
     for (std::size_t l = 0; l < count; ++l) {
         const double omega = 2 * M_PI / periods[block.index[l]];
         result[block.index[l]] = omega * omega * peaks[l];
-        if (where) {
-            std::size_t at = 0;
-            for (std::size_t i = 1; i < n; ++i)
-                if (std::fabs(history[i * count + l]) > std::fabs(history[at * count + l]))
-                    at = i;
-            (*where)[block.index[l]] = OscillatorPeak{n > 0 ? history[at * count + l] : 0.0, at};
+    }
+    if (where && n > 0) {
+        // Sample by sample, in the order the history is kept: the first
+        // sample of the largest |u| of each oscillator.
+        std::vector<std::size_t> at(count, 0);
+        std::vector<double> largest(count, 0.0);
+        for (std::size_t i = 1; i < n; ++i) {
+            const double* row = history.data() + i * count;
+            for (std::size_t l = 0; l < count; ++l) {
+                if (std::fabs(row[l]) > largest[l]) {
+                    largest[l] = std::fabs(row[l]);
+                    at[l] = i;
+                }
+            }
         }
+        for (std::size_t l = 0; l < count; ++l)
+            (*where)[block.index[l]] = OscillatorPeak{history[at[l] * count + l], at[l]};
     }
 }
 
