@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/OscillatorKernel.h"
+
 #include <cstddef>
 #include <memory>
 #include <vector>
@@ -15,15 +17,7 @@
 // interval is split into the fewest equal sub-steps of at most T / 10, so that
 // the peak between samples is not missed at short periods.
 
-// The oscillator's exact step over `step` seconds, as
-//   u1 = uu u0 + uv v0 + ua a0 + ub a1,
-//   v1 = vu u0 + vv v0 + va a0 + vb a1,
-// for a ground acceleration going linearly from a0 to a1.
-struct OscillatorStep {
-    double uu, uv, ua, ub;
-    double vu, vv, va, vb;
-};
-
+// The exact step of one oscillator (OscillatorStep, records/OscillatorKernel.h).
 OscillatorStep oscillatorStep(double period, double damping, double step);
 
 // The most sub-steps one step of the record is split into.
