@@ -4,6 +4,7 @@
 #include "records/CodePeaks.h"
 #include "records/RecordItem.h"
 #include "records/RecordMeasures.h"
+#include "text/NumberText.h"
 #include "text/RecordRules.h"
 
 RecordFileOptions::RecordFileOptions()
@@ -68,6 +69,11 @@ std::optional<GroundMotionRecord> readCommandRecord(const QString& path, const R
     return record;
 }
 
+QString targetPeakTooLarge()
+{
+    return "the peak must be at most " + QString::fromStdString(shortestText(largestTargetPeakCm)) + " cm/s^2 (10 g)";
+}
+
 std::optional<double> readTargetPeak(const QCommandLineOption& pga, OptionReader& reader)
 {
     double peak = 0;
@@ -75,6 +81,10 @@ std::optional<double> readTargetPeak(const QCommandLineOption& pga, OptionReader
         return std::nullopt;
     if (!isTargetPeak(peak)) {
         reader.refuse(pga, "the peak must be greater than 0 cm/s^2");
+        return std::nullopt;
+    }
+    if (peak > largestTargetPeakCm) {
+        reader.refuse(pga, targetPeakTooLarge());
         return std::nullopt;
     }
     return peak;
