@@ -569,12 +569,40 @@ Replace them?</source>
         <translation>峰值加速度 %1 cm/s^2，表中取值 %2 cm/s^2</translation>
     </message>
     <message>
-        <source>V/V0 %1, %2 to %3</source>
-        <translation>V/V0 为 %1，应在 %2 至 %3 之间</translation>
+        <source>, at least %1</source>
+        <translation>，应不小于 %1</translation>
     </message>
     <message>
-        <source>mean V/V0 %1, %2 to %3</source>
-        <translation>平均 V/V0 为 %1，应在 %2 至 %3 之间</translation>
+        <source>, %1 to %2</source>
+        <translation>，应在 %1 至 %2 之间</translation>
+    </message>
+    <message>
+        <source>V0 %1 kN by CQC of %2 modes, mass ratio sum %3</source>
+        <translation>V0 = %1 kN，按 CQC 组合 %2 个振型，质量参与系数之和 %3</translation>
+    </message>
+    <message>
+        <source>V0 %1 kN by SRSS of %2 modes, mass ratio sum %3</source>
+        <translation>V0 = %1 kN，按 SRSS 组合 %2 个振型，质量参与系数之和 %3</translation>
+    </message>
+    <message>
+        <source>; below %1: the modes taken should carry at least 90 % of the mass</source>
+        <translation>；小于 %1：所取振型的质量参与系数之和应不小于 90%</translation>
+    </message>
+    <message>
+        <source>; %1 modes above %2 s take alpha at %2 s</source>
+        <translation>；%1 个振型周期大于 %2 s，按 %2 s 取地震影响系数</translation>
+    </message>
+    <message>
+        <source>V/V0 %1 (%2 kN / %3 kN)</source>
+        <translation>V/V0 为 %1（%2 kN / %3 kN）</translation>
+    </message>
+    <message>
+        <source>V/V0 %1</source>
+        <translation>V/V0 为 %1</translation>
+    </message>
+    <message>
+        <source>mean V/V0 %1</source>
+        <translation>平均 V/V0 为 %1</translation>
     </message>
 </context>
 <context>
@@ -1200,6 +1228,10 @@ Replace them?</source>
     <message>
         <source>The main period %1 s is given twice.</source>
         <translation>主要周期 %1 s 重复给出。</translation>
+    </message>
+    <message>
+        <source>Give the base shears or the structure&apos;s modes, not both.</source>
+        <translation>请输入基底剪力或结构的振型，不能同时输入两者。</translation>
     </message>
 </context>
 <context>

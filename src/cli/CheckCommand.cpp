@@ -1,5 +1,6 @@
 #include "cli/CheckCommand.h"
 
+#include "cli/CheckCommandModes.h"
 #include "cli/KspectOptions.h"
 #include "cli/OptionReader.h"
 #include "cli/RecordFileOptions.h"
@@ -85,9 +86,10 @@ std::vector<RecordFile> recordFiles(const QStringList& arguments, const QCommand
 // other refusals: "--base-shear: give the response-spectrum base shear ...".
 QString inputRefusal(const SelectionInputError& error)
 {
-    static const char* const options[] = {"--damping", "--main-periods", "--check", "--base-shear"};
+    static const char* const options[] = {"--damping", "--main-periods", "--check", "--base-shear", "--modes",
+                                          "--weight"};
     return QString::fromLatin1(options[static_cast<int>(error.input)]) + ": "
-           + afterOption(QString::fromStdString(error.what()));
+           + complaintTail(QString::fromStdString(error.what()));
 }
 
 const char* const description =
@@ -95,6 +97,8 @@ const char* const description =
     "spectrum options choose. RECORD files are recorded accelerograms, each FILE after --artificial-record an "
     "artificial one; every one is scaled to --pga first. Prints the check sheet as tab-separated lines: one per "
     "record and their mean (alpha_r/alpha at each main period), a blank line, then check<TAB>verdict<TAB>figure. "
+    "With the structure's modes (--modes or --modes-file, --weight) the base shears are computed: the "
+    "response-spectrum method's V0 and each record's elastic modal time history, in kN. "
     "Numbers are read and written with \".\". Exit status: 0 nothing fails (warnings allowed), 1 the output could "
     "not be written, 2 a refused option or record, 3 a check fails.";
 
@@ -109,8 +113,9 @@ QString checkCommandUsage()
 {
     return QStringLiteral(
         "Usage: kspect --check --main-periods T1[,T2,...] [the spectrum options] [--pga GAL]\n"
-        "              [--base-shear V0,V1,V2,...] [--record-format F] [--dt S] [--unit U] [-o FILE]\n"
-        "              RECORD... [--artificial-record FILE]...\n");
+        "              [--base-shear V0,V1,V2,... | --modes T1:R1,... | --modes-file FILE]\n"
+        "              [--weight G] [--combine cqc|srss] [--inelastic] [--record-format F] [--dt S]\n"
+        "              [--unit U] [-o FILE] RECORD... [--artificial-record FILE]...\n");
 }
 
 CheckCommandOutput prepareCheckCommand(const QStringList& arguments)
@@ -129,12 +134,17 @@ CheckCommandOutput prepareCheckCommand(const QStringList& arguments)
                                        "The response-spectrum method's base shear V0, then one per record in the "
                                        "order given (any one unit), for the base-shear checks.",
                                        "V0,V1,...");
+    const ModeOptions modeOptions;
+    const QCommandLineOption inelastic("inelastic",
+                                       "The records are for an inelastic analysis: the base shears are held to "
+                                       "their lower limits only (65 % each, 80 % their mean).");
     const QCommandLineOption artificial("artificial-record", "An artificial accelerogram; may be repeated.", "FILE");
     const RecordFileOptions fileLayout;
     const QCommandLineOption output = outputOption(QStringLiteral("the sheet"));
     const QCommandLineOption help = helpOption();
     const QList<QCommandLineOption> all = QList<QCommandLineOption>{check, mainPeriods} + spectrum.all()
-                                          + QList<QCommandLineOption>{pga, baseShear, artificial}
+                                          + QList<QCommandLineOption>{pga, baseShear} + modeOptions.all()
+                                          + QList<QCommandLineOption>{inelastic, artificial}
                                           + fileLayout.all() + QList<QCommandLineOption>{output, help};
     QCommandLineParser parser;
     parser.addOptions(all);
@@ -162,6 +172,8 @@ CheckCommandOutput prepareCheckCommand(const QStringList& arguments)
     std::optional<double> targetPeak = readTargetPeak(pga, read);
     std::vector<double> baseShears;
     read.numbers(baseShear, baseShears);
+    const std::optional<StructureModel> structure =
+        readModeOptions(modeOptions, parser, read, parser.isSet(baseShear));
     const RecordReadOptions readOptions = readRecordFileOptions(fileLayout, parser, read);
     result.toFile = read.path(output, result.outputPath);
     const std::vector<RecordFile> files = recordFiles(arguments, parser, all, artificial);
@@ -198,6 +210,8 @@ CheckCommandOutput prepareCheckCommand(const QStringList& arguments)
     input.actionIndex = target.actionIndex;
     input.mainPeriods = periods;
     input.baseShears = baseShears;
+    input.structure = structure;
+    input.shearUpperLimits = !parser.isSet(inelastic);
     for (const RecordFile& file : files) {
         std::optional<GroundMotionRecord> record =
             readCommandRecord(file.path, readOptions, fileLayout, parser, result.error);

@@ -332,3 +332,95 @@ std::vector<double> relativeDisplacement(const std::vector<double>& acceleration
     }
     return u;
 }
+
+namespace {
+
+// Up to eight oscillators of one sub-step count, each with the weight times
+// omega^2 that turns its u into its share of the sum.
+struct WeightedBlock {
+    int subSteps = 1;
+    OscillatorStep step[8] = {};
+    double omega2[8] = {};
+    double weight[8] = {};
+};
+
+std::vector<WeightedBlock> weightedBlocks(const std::vector<double>& periods, const std::vector<double>& weights,
+                                          double step, double damping)
+{
+    std::vector<std::size_t> order(periods.size());
+    for (std::size_t j = 0; j < order.size(); ++j)
+        order[j] = j;
+    std::vector<int> subSteps(periods.size());
+    for (std::size_t j = 0; j < periods.size(); ++j)
+        subSteps[j] = subStepsFor(periods[j], step);
+    std::stable_sort(order.begin(), order.end(),
+                     [&subSteps](std::size_t x, std::size_t y) { return subSteps[x] < subSteps[y]; });
+    std::vector<WeightedBlock> blocks;
+    int used = 0;
+    for (const std::size_t j : order) {
+        if (blocks.empty() || used == 8 || blocks.back().subSteps != subSteps[j]) {
+            blocks.emplace_back();
+            blocks.back().subSteps = subSteps[j];
+            used = 0;
+        }
+        WeightedBlock& block = blocks.back();
+        block.step[used] = oscillatorStep(periods[j], damping, step / block.subSteps);
+        // omega^2 exactly as the spectrum works it out, so that one oscillator
+        // of weight 1 gives the spectrum's own figure at its peak.
+        const double omega = 2 * M_PI / periods[j];
+        block.omega2[used] = omega * omega;
+        block.weight[used] = weights[j];
+        ++used;
+    }
+    return blocks;
+}
+
+// Adds the block's weighted pseudo-accelerations to `sum` at every sample.
+void addWeightedBlock(const std::vector<double>& a, const WeightedBlock& block, std::vector<double>& sum)
+{
+    double uu[8], uv[8], ua[8], ub[8], vu[8], vv[8], va[8], vb[8];
+    for (int l = 0; l < 8; ++l) {
+        const OscillatorStep& c = block.step[l];
+        uu[l] = c.uu, uv[l] = c.uv, ua[l] = c.ua, ub[l] = c.ub;
+        vu[l] = c.vu, vv[l] = c.vv, va[l] = c.va, vb[l] = c.vb;
+    }
+    double u[8] = {}, v[8] = {};
+    const int subSteps = block.subSteps;
+    for (std::size_t i = 0; i + 1 < a.size(); ++i) {
+        const double rise = (a[i + 1] - a[i]) / subSteps;
+        for (int k = 0; k < subSteps; ++k) {
+            const double a0 = subSteps == 1 ? a[i] : a[i] + rise * k;
+            const double a1 = k + 1 == subSteps ? a[i + 1] : a[i] + rise * (k + 1);
+            for (int l = 0; l < 8; ++l) {
+                const double u1 = uu[l] * u[l] + uv[l] * v[l] + ua[l] * a0 + ub[l] * a1;
+                v[l] = vu[l] * u[l] + vv[l] * v[l] + va[l] * a0 + vb[l] * a1;
+                u[l] = u1;
+            }
+        }
+        double s = 0;
+        for (int l = 0; l < 8; ++l)
+            s += block.weight[l] * (block.omega2[l] * u[l]);
+        sum[i + 1] += s;
+    }
+}
+
+}  // namespace
+
+std::vector<double> weightedPseudoAcceleration(const std::vector<double>& acceleration, double step,
+                                               const std::vector<double>& periods,
+                                               const std::vector<double>& weights, double damping)
+{
+    checkArguments(step, damping);
+    if (weights.size() != periods.size())
+        throw std::invalid_argument("give one weight per period");
+    for (std::size_t j = 0; j < periods.size(); ++j) {
+        if (!(periods[j] > 0) || !std::isfinite(periods[j]))
+            throw std::invalid_argument("the period must be a positive number");
+        if (!std::isfinite(weights[j]))
+            throw std::invalid_argument("a weight must be a number");
+    }
+    std::vector<double> sum(acceleration.size(), 0.0);
+    for (const WeightedBlock& block : weightedBlocks(periods, weights, step, damping))
+        addWeightedBlock(acceleration, block, sum);
+    return sum;
+}

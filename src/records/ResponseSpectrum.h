@@ -85,3 +85,13 @@ private:
 // generator's corrections at the time of a peak.
 std::vector<double> relativeDisplacement(const std::vector<double>& acceleration, double step, double period,
                                          double damping);
+
+// The weighted sum of the oscillators' pseudo-accelerations at every sample,
+//     s(t_i) = sum_j weights[j] omega_j^2 u_j(t_i),
+// from rest, by the same steps and sub-steps as the spectrum: a structure's
+// base shear from its modes when the weights are the modes' effective masses.
+// Periods must be > 0, one weight per period; otherwise, and for what
+// pseudoSpectralAcceleration refuses, std::invalid_argument.
+std::vector<double> weightedPseudoAcceleration(const std::vector<double>& acceleration, double step,
+                                               const std::vector<double>& periods,
+                                               const std::vector<double>& weights, double damping);
