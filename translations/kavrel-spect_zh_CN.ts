@@ -891,6 +891,17 @@ Replace them?</source>
     </message>
 </context>
 <context>
+    <name>ModeTable</name>
+    <message>
+        <source>Line %1: give two columns, the period and the mass ratio, not %2.</source>
+        <translation>第 %1 行：应为周期和质量参与系数两列，而不是 %2 列。</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a number.</source>
+        <translation>第 %1 行：“%2”不是数字。</translation>
+    </message>
+</context>
+<context>
     <name>PictureFormat</name>
     <message>
         <source>PNG Pictures (*.png)</source>
@@ -1226,12 +1237,12 @@ Replace them?</source>
         <translation>每个基底剪力都必须是正数。</translation>
     </message>
     <message>
-        <source>The main period %1 s is given twice.</source>
-        <translation>主要周期 %1 s 重复给出。</translation>
-    </message>
-    <message>
         <source>Give the base shears or the structure&apos;s modes, not both.</source>
         <translation>请输入基底剪力或结构的振型，不能同时输入两者。</translation>
+    </message>
+    <message>
+        <source>The main period %1 s is given twice.</source>
+        <translation>主要周期 %1 s 重复给出。</translation>
     </message>
 </context>
 <context>
@@ -1555,6 +1566,33 @@ Replace them?</source>
     <message>
         <source>is too large to be a set file</source>
         <translation>过大，不是反应谱组文件</translation>
+    </message>
+</context>
+<context>
+    <name>StructureModes</name>
+    <message>
+        <source>Give at least one mode.</source>
+        <translation>请至少输入一个振型。</translation>
+    </message>
+    <message>
+        <source>Give at most %1 modes, not %2.</source>
+        <translation>最多输入 %1 个振型，而不是 %2 个。</translation>
+    </message>
+    <message>
+        <source>Mode %1: the period %2 s must be above 0 and at most %3 s.</source>
+        <translation>振型 %1：周期 %2 s 应大于 0 且不大于 %3 s。</translation>
+    </message>
+    <message>
+        <source>Mode %1: the mass ratio %2 must be above 0 and at most 1.</source>
+        <translation>振型 %1：质量参与系数 %2 应大于 0 且不大于 1。</translation>
+    </message>
+    <message>
+        <source>The mass ratios of the modes sum to %1, more than the whole mass.</source>
+        <translation>各振型质量参与系数之和为 %1，超过了结构总质量。</translation>
+    </message>
+    <message>
+        <source>The representative value of gravity load G must be a positive number of kN.</source>
+        <translation>重力荷载代表值 G 应为正数（kN）。</translation>
     </message>
 </context>
 <context>
