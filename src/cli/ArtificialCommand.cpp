@@ -147,7 +147,7 @@ ArtificialCommandOutput prepareArtificialCommand(const QStringList& arguments)
             {Input::Damping, &spectrum.damping},
             {Input::Step, &dt},             {Input::Duration, &duration},          {Input::Envelope, &artificial},
             {Input::Peak, &pga},            {Input::Match, &artificial}};
-        read.refuse(*options.at(refusal.input), complaintTail(refusal.message()));
+        read.refuse(*options.at(refusal.input), afterOption(refusal.message()));
         result.error = read.error();
     } catch (const KavrelError& error) {
         result.error = QStringLiteral("--artificial: ") + error.message();

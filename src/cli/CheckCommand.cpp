@@ -89,7 +89,7 @@ QString inputRefusal(const SelectionInputError& error)
     static const char* const options[] = {"--damping", "--main-periods", "--check", "--base-shear", "--modes",
                                           "--weight"};
     return QString::fromLatin1(options[static_cast<int>(error.input)]) + ": "
-           + complaintTail(QString::fromStdString(error.what()));
+           + afterOption(QString::fromStdString(error.what()));
 }
 
 const char* const description =

@@ -111,7 +111,7 @@ bool OptionReader::refuse(const QCommandLineOption& option, const QString& what)
     return false;
 }
 
-QString complaintTail(QString sentence)
+QString afterOption(QString sentence)
 {
     if (sentence.endsWith(QLatin1Char('.')))
         sentence.chop(1);
