@@ -16,16 +16,20 @@ class QValueAxis;
 // The main window's chart: titled line curves that can be shown and hidden, a
 // legend with a check box per curve, a bottom axis of periods and a left axis
 // from 0 up to the highest shown value, zoom by dragging a rectangle, a hint,
-// and a double-click signal. `tag` records where the chart sits (0 at home,
-// 1 in the graph panel).
+// and a double-click signal. The chart knows where it sits: at home in the
+// main window or out in the graph panel.
+// Where the chart sits: in the main window's chart group, or out in the
+// always-on-top graph panel.
+enum class ChartPlace { Home, GraphPanel };
+
 class ChartControl : public QChartView, public ExportChart {
     Q_OBJECT
 public:
     explicit ChartControl(QWidget* parent = nullptr);
     ~ChartControl() override;
 
-    int tag() const { return tag_; }
-    void setTag(int tag) { tag_ = tag; }
+    ChartPlace place() const { return place_; }
+    void setPlace(ChartPlace place) { place_ = place; }
 
     QString hint() const { return toolTip(); }
     void setHint(const QString& hint) { setToolTip(hint); }
@@ -99,7 +103,7 @@ private:
     // Labels on the left axis at the most, however tall the window.
     static constexpr int maxLabelsEver = 50;
 
-    int tag_ = 0;
+    ChartPlace place_ = ChartPlace::Home;
     QList<QLineSeries*> curves_;
     QList<QLineSeries*> temporaryCurves_;
     QHash<const QLineSeries*, double> curveMaximum_;

@@ -191,7 +191,7 @@ void MainWindow::buildLayout()
     chart_ = new ChartControl(chartGroup_);
     chart_->setObjectName("cht1");
     // Whether it is home or out in the graph panel.
-    texts_.add([this] { chart_->setHint(GraphPanel::chartHint(chart_->tag() != 0)); });
+    texts_.add([this] { chart_->setHint(GraphPanel::chartHint(chart_->place() == ChartPlace::GraphPanel)); });
     auto* chartLayout = new QVBoxLayout(chartGroup_);
     chartLayout->setContentsMargins(2, 2, 2, 2);
     chartLayout->addWidget(chart_);
@@ -372,8 +372,8 @@ void MainWindow::generateArtificialRecords()
     if (targets.size() == 1)
         focused = 0;
     const auto taken = [this](const std::string& name) { return spectra_.contains(name); };
-    if (artificialSave_.initialDir.isEmpty())
-        artificialSave_.initialDir = files_->analysisDialog().initialDir;
+    if (artificialSave_.folder.isEmpty())
+        artificialSave_.folder = files_->analysisDialog().folder;
     ArtificialRecordsDialog dialog(std::move(targets), focused, taken, artificialSave_, this);
     if (dialog.exec() == QDialog::Accepted && dialog.generated())
         addArtificialRecords(*dialog.generated());
@@ -510,7 +510,7 @@ void MainWindow::exportToExcel()
 // Out into a new graph panel, or back home, closing the panel.
 void MainWindow::toggleGraphPanel()
 {
-    if (chart_->tag() == 0) {
+    if (chart_->place() == ChartPlace::Home) {
         graphPanel_ = new GraphPanel(this, chart_, chartGroup_);
         graphPanel_->addActions(chartActions_);
         graphPanel_->show();

@@ -38,9 +38,9 @@ QString quoted(const QString& text)
 
 SetDocument::SetDocument(SpectrumSet& set, const QString& initialDir, QObject* parent) : QObject(parent), set_(set)
 {
-    setSaveDialog_.initialDir = initialDir;
+    setSaveDialog_.folder = initialDir;
     showDialogTexts();
-    setSaveDialog_.defaultExt = setFileSuffix;
+    setSaveDialog_.defaultSuffix = setFileSuffix;
     setSaveDialog_.confirmOverwrite = true;
 }
 
@@ -101,7 +101,7 @@ void SetDocument::markSaved(const QString& path)
 {
     setPath_ = QFileInfo(path).absoluteFilePath();
     savedRevision_ = set_.revision();
-    setSaveDialog_.initialDir = QFileInfo(setPath_).absolutePath() + u'/';
+    setSaveDialog_.folder = QFileInfo(setPath_).absolutePath() + u'/';
     rememberRecentSet(setPath_);
 }
 
@@ -111,7 +111,7 @@ void SetDocument::openSet()
     showDialogTexts();
     request.title = tr("Open Set");
     request.filter = setSaveDialog_.filter;
-    request.initialDir = setSaveDialog_.initialDir;
+    request.initialDir = setSaveDialog_.folder;
     const std::optional<QString> chosen = userDialogs().askOpenFileName(request);
     if (chosen && !chosen->isEmpty())
         openSetFile(*chosen);
@@ -149,7 +149,7 @@ bool SetDocument::saveSet()
     }
     showDialogTexts();
     setSaveDialog_.fileName = setPath_.isEmpty() ? QStringLiteral("Spectra") : QFileInfo(setPath_).fileName();
-    if (!setSaveDialog_.execute())
+    if (!setSaveDialog_.ask())
         return false;
     saveSetFile(setSaveDialog_.fileName, setContentsOf(set_));
     markSaved(setSaveDialog_.fileName);

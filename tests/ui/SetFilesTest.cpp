@@ -80,7 +80,7 @@ protected:
             s.ticks << form->checkList()->isChecked(i);
         for (QLineSeries* curve : form->chart()->curves())
             s.drawn << curve->isVisible();
-        for (int r = 0; r < form->grid()->rowCount(); ++r)
+        for (int r = 0; r < form->grid()->rowsWithHeader(); ++r)
             s.rows << gridRow(r);
         return s;
     }
@@ -360,7 +360,7 @@ TEST_F(SetFilesTest, ALargeSetOpensWholeAndDeleteAllEmptiesEveryView)
     ASSERT_EQ(chart->curveCount(), count);
     EXPECT_EQ(form->checkList()->count(), count);
     EXPECT_EQ(chart->checkLegend()->rowCount(), count);
-    EXPECT_EQ(form->grid()->rowCount(), count + 1);
+    EXPECT_EQ(form->grid()->rowsWithHeader(), count + 1);
     EXPECT_EQ(form->checkList()->entryText(count - 1), "L599");
     EXPECT_EQ(gridRow(count).at(0), "L599");
     EXPECT_FALSE(chart->curve(3)->isVisible());
@@ -382,7 +382,7 @@ TEST_F(SetFilesTest, ALargeSetOpensWholeAndDeleteAllEmptiesEveryView)
     EXPECT_EQ(form->checkList()->count(), 0);
     EXPECT_EQ(chart->checkLegend()->rowCount(), 0);
     EXPECT_FALSE(chart->checkLegend()->isVisible());
-    EXPECT_EQ(form->grid()->rowCount(), 2);
+    EXPECT_EQ(form->grid()->rowsWithHeader(), 2);
     EXPECT_EQ(gridRow(1).join(""), "");
 
     create("After");
