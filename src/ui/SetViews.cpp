@@ -13,6 +13,8 @@
 namespace {
 constexpr int gridColumns = gridPeriodCount + 1;
 constexpr int nameColumnWidth = 85;
+// Room beside a name for the cell's margins.
+constexpr int namePadding = 12;
 
 Qt::PenStyle penStyleOf(SetItem::LineStyle style)
 {
@@ -43,7 +45,8 @@ QList<QPointF> ChartFollowsSet::curvePoints(const SetItem& item)
 
 void ChartFollowsSet::spectrumAdded(int index, const SetItem& item)
 {
-    QLineSeries* curve = chart_->addCurve(fromNarrow(item.name()), curvePoints(item), penStyleOf(item.lineStyle()));
+    const CurveKind kind = codeSpectrumOf(item) ? CurveKind::CodeSpectrum : CurveKind::Record;
+    QLineSeries* curve = chart_->addCurve(fromNarrow(item.name()), curvePoints(item), penStyleOf(item.lineStyle()), kind);
     // A spectrum opened from a set file may come unticked.
     if (!set_.isVisible(index))
         curve->setVisible(false);
@@ -125,7 +128,18 @@ void GridFollowsSet::spectrumAdded(int index, const SetItem& item)
 {
     const int row = index + 1;
     grid_->setRowsWithHeader(set_.size() + 1);
-    grid_->textModel()->setRow(row, rowTexts(item));
+    const QStringList texts = rowTexts(item);
+    grid_->textModel()->setRow(row, texts);
+    widenNameColumnFor(texts.front());
+}
+
+// The name column grows to show every name in full, and never shrinks
+// while names are shown: a removal does not make the grid jump.
+void GridFollowsSet::widenNameColumnFor(const QString& name)
+{
+    const int needed = grid_->fontMetrics().horizontalAdvance(name) + namePadding;
+    if (needed > grid_->columnWidth(0))
+        grid_->setColumnWidth(0, needed);
 }
 
 void GridFollowsSet::itemChanged(int index, const SetItem& item)
@@ -150,6 +164,7 @@ void GridFollowsSet::rebuild()
     if (n == 0) {
         grid_->setRowsWithHeader(2);
         grid_->textModel()->setRow(1, QStringList(gridColumns, QString()));
+        grid_->setColumnWidth(0, nameColumnWidth);
         return;
     }
     grid_->setRowsWithHeader(n + 1);
