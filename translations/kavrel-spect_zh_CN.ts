@@ -746,6 +746,10 @@ Replace them?</source>
         <translation>Kavrel 规范反应谱 (20210912)</translation>
     </message>
     <message>
+        <source>Kavrel_Spect authors</source>
+        <translation>Kavrel_Spect 作者</translation>
+    </message>
+    <message>
         <source>Create</source>
         <translation>生成</translation>
     </message>

@@ -14,7 +14,7 @@ Variant createExcelApplication(Variant& app)
     } catch (const std::exception&) {
         // Whatever went wrong, the user is told the one likely cause.
         userDialogs().messageBox(QStringLiteral("创建Excel文件出错, 请确认本机是否安装了MS-EXCEL."),
-                                 QStringLiteral("错误"), UserDialogs::IconInformation);
+                                 QStringLiteral("错误"), MessageIcon::Information);
         app.clear();
         return Variant();
     }

@@ -298,11 +298,11 @@ void ArtificialRecordsDialog::saveRecords()
                                 : tr("Save Artificial Record");
     // In the language installed now, the type chosen last kept by its place.
     saveDialog_.offerFilters(timeHistoryFormatFilters());
-    saveDialog_.defaultExt = filterSuffix(saveDialog_.filter);
+    saveDialog_.defaultSuffix = filterSuffix(saveDialog_.filter);
     saveDialog_.fileName = spectrumFileBase(records.front().name);
     // Several files: asked below about all of them at once.
     saveDialog_.confirmOverwrite = !several;
-    if (!saveDialog_.execute())
+    if (!saveDialog_.ask())
         return;
     const AnalysisFormat format = analysisFormatAtFilter(saveDialog_.chosenFilterIndex());
     const std::vector<FileContent> files = artificialRecordFiles(records, saveDialog_.fileName, format);

@@ -38,7 +38,7 @@ protected:
         EXPECT_EQ(dialogs.boxes[0].kind, "box");
         EXPECT_EQ(dialogs.boxes[0].text, StartFailure);
         EXPECT_EQ(dialogs.boxes[0].caption, QStringLiteral("错误"));
-        EXPECT_EQ(dialogs.boxes[0].flags, 64);
+        EXPECT_EQ(dialogs.boxes[0].icon, MessageIcon::Information);
     }
 
     CallRecorder recorder;

@@ -346,7 +346,7 @@ TEST_F(CheckRecordsMenuTest, TheMeanCurveGoesWithTheWindowOrJoinsTheSetWhenKept)
     EXPECT_EQ(kept->recordNames(), (std::vector<std::string>{"R1", "R2", "R3"}));
     EXPECT_DOUBLE_EQ(kept->damping(), 0.05);
     EXPECT_EQ(form->checkList()->item(1)->text(), "Mean of records 1");
-    EXPECT_EQ(form->grid()->cells(0, 2), "Mean of records 1");
+    EXPECT_EQ(form->grid()->text(2, 0), "Mean of records 1");
     EXPECT_EQ(curveTitles(), (QStringList{"A", "Mean of records 1"}));
     EXPECT_EQ(form->chart()->curve(1)->pen().style(), Qt::DashDotLine);
     EXPECT_NEAR(form->chart()->curve(1)->at(100).y(), expected, 5e-4 * 0.1);
