@@ -9,6 +9,7 @@
 #include "cli/ArtificialCommand.h"
 #include "cli/CheckCommand.h"
 #include "cli/KspectOptions.h"
+#include "cli/LibraryCommand.h"
 #include "cli/RecordCommand.h"
 #include "common/KavrelError.h"
 #include "export/AnalysisFile.h"
@@ -107,6 +108,14 @@ int main(int argc, char* argv[])
         const int status = writeCommandOutput(check);
         return status == exitWritten && check.checkFails ? exitCheckFails : status;
     }
+    if (asksForLibrary(arguments)) {
+        const LibraryCommandOutput indexed = runLibraryCommand(arguments);
+        for (const QString& message : indexed.messages)
+            complain(message);
+        if (!indexed.bytes.isEmpty() && !writeStandardOutput(indexed.bytes))
+            return exitWriteFailed;
+        return indexed.exitStatus;
+    }
     if (asksForRecord(arguments))
         return writeCommandOutput(prepareRecordCommand(arguments));
     if (asksForArtificial(arguments)) {
@@ -125,7 +134,7 @@ int main(int argc, char* argv[])
     const KspectRequest& request = parsed.request;
     switch (request.action) {
     case KspectRequest::Action::Help:
-        return writeStandardOutput((parsed.helpText + "\n" + recordCommandUsage() + artificialCommandUsage() + checkCommandUsage()).toLocal8Bit())
+        return writeStandardOutput((parsed.helpText + "\n" + recordCommandUsage() + artificialCommandUsage() + checkCommandUsage() + libraryCommandUsage()).toLocal8Bit())
                    ? exitWritten
                    : exitWriteFailed;
     case KspectRequest::Action::Version:
