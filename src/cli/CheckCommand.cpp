@@ -7,11 +7,15 @@
 
 #include "export/CheckSheet.h"
 #include "records/CodePeaks.h"
+#include "records/DistinguishingNames.h"
 #include "records/RecordSelectionCheck.h"
+#include "records/RepeatedRecords.h"
 #include "spectrum/KavrelSpectrum.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QFileInfo>
+#include <QHash>
 #include <QLocale>
 
 #include <optional>
@@ -85,7 +89,7 @@ QString inputRefusal(const SelectionInputError& error)
     static const char* const options[] = {"--damping", "--main-periods", "--check", "--base-shear", "--modes",
                                           "--weight"};
     return QString::fromLatin1(options[static_cast<int>(error.input)]) + ": "
-           + complaintTail(QString::fromStdString(error.what()));
+           + afterOption(QString::fromStdString(error.what()));
 }
 
 const char* const description =
@@ -183,6 +187,24 @@ CheckCommandOutput prepareCheckCommand(const QStringList& arguments)
     if (!targetPeak)
         targetPeak = defaultTargetPeak(target.codeType, target.intensityIndex, target.actionIndex, target.alphaMax);
 
+    // One file given twice (or once as recorded and once as artificial)
+    // would count twice.
+    QStringList paths;
+    QHash<QString, QString> seen;  // the file itself, to the path first given for it
+    for (const RecordFile& file : files) {
+        const QFileInfo info(file.path);
+        const QString itself = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
+        if (seen.contains(itself)) {
+            result.error = "--check: " + quoted(file.path) + " is given twice"
+                           + (seen.value(itself) == file.path ? QString() : " (as " + quoted(seen.value(itself)) + ")")
+                           + "; a record counts once";
+            return result;
+        }
+        seen.insert(itself, file.path);
+        paths << file.path;
+    }
+    const QStringList names = distinguishingNames(paths);
+
     SelectionCheckInput input;
     input.intensityIndex = target.intensityIndex;
     input.actionIndex = target.actionIndex;
@@ -200,8 +222,15 @@ CheckCommandOutput prepareCheckCommand(const QStringList& arguments)
                            "cannot be scaled to a peak";
             return result;
         }
-        input.records.push_back(
-            {record->sourceFileName, file.artificial, std::move(record->accelerationG), record->step});
+        input.records.push_back({names[static_cast<qsizetype>(input.records.size())].toStdString(), file.artificial,
+                                 std::move(record->accelerationG), record->step});
+    }
+
+    if (const auto repeated = repeatedRecords(input.records)) {
+        result.error = "--check: " + quoted(names[static_cast<qsizetype>(repeated->first)]) + " and "
+                       + quoted(names[static_cast<qsizetype>(repeated->second)])
+                       + " hold the same samples; a record counts once";
+        return result;
     }
 
     const KavrelSpectrum spectrumOfCode("target", target.alphaMax, target.tg, target.dampingRatio, target.codeType);

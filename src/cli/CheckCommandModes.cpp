@@ -45,21 +45,12 @@ bool readFile(const QCommandLineOption& option, const QString& path, OptionReade
     }
     const ModeTableReading table = readModeTable(QString::fromUtf8(bytes), QLocale::c());
     if (!table.accepted())
-        return read.refuse(option, quoted(QFileInfo(path).fileName()) + ": " + complaintTail(table.refusal));
+        return read.refuse(option, quoted(QFileInfo(path).fileName()) + ": " + afterOption(table.refusal));
     modes = table.modes;
     return true;
 }
 
 }  // namespace
-
-QString complaintTail(QString sentence)
-{
-    if (sentence.endsWith(QLatin1Char('.')))
-        sentence.chop(1);
-    if (!sentence.isEmpty())
-        sentence[0] = sentence[0].toLower();
-    return sentence;
-}
 
 std::optional<StructureModel> readModeOptions(const ModeOptions& options, const QCommandLineParser& parser,
                                               OptionReader& read, bool baseShearsTyped)
@@ -95,7 +86,7 @@ std::optional<StructureModel> readModeOptions(const ModeOptions& options, const 
         return std::nullopt;
     if (const auto fault = structureFault(structure)) {
         const bool weight = fault->input == StructureFault::Input::Weight;
-        read.refuse(weight ? options.weight : source, complaintTail(QString::fromStdString(fault->sentence)));
+        read.refuse(weight ? options.weight : source, afterOption(QString::fromStdString(fault->sentence)));
         return std::nullopt;
     }
     return structure;

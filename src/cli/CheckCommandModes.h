@@ -36,6 +36,3 @@ struct ModeOptions {
 std::optional<StructureModel> readModeOptions(const ModeOptions& options, const QCommandLineParser& parser,
                                               OptionReader& read, bool baseShearsTyped);
 
-// A sentence of the core as the tail of a complaint, "--modes: mode 2: ...":
-// its first letter small, its full stop dropped.
-QString complaintTail(QString sentence);

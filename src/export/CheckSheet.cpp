@@ -1,6 +1,7 @@
 #include "export/CheckSheet.h"
 
 #include "export/TableText.h"
+#include "text/FigureText.h"
 #include "text/NumberText.h"
 
 #include <QCoreApplication>
@@ -144,12 +145,9 @@ QString checkFigureText(const SelectionCheck& check, const CheckVerdict& v, cons
 
 QString checkFigureNumber(double value, const QLocale& locale)
 {
-    if (value == 0 || !std::isfinite(value))
-        return formatGeneral(value, locale);
-    const int decimals = 3 - static_cast<int>(std::floor(std::log10(std::fabs(value))));
-    const double scale = std::pow(10.0, std::abs(decimals));
-    const double rounded = decimals >= 0 ? std::round(value * scale) / scale : std::round(value / scale) * scale;
-    return formatGeneral(rounded, locale);
+    // Four significant digits; a millionth of a ratio, a second or a cm/s^2
+    // is 0.
+    return formatFigure(value, 4, 6, locale);
 }
 
 QString verdictWord(Verdict verdict)

@@ -87,6 +87,16 @@ void refuseBadInput(const KavrelSpectrum& target, const SelectionCheckInput& inp
                                                                             "compared with it."))
                                                    .arg(periodText)));
     }
+    // A period twice would be checked, and counted, twice. Their order is the
+    // user's: T1 first, the others as the structure's modes and directions come.
+    for (std::size_t k = 0; k < input.mainPeriods.size(); ++k) {
+        const auto later = input.mainPeriods.begin() + static_cast<std::ptrdiff_t>(k) + 1;
+        if (std::find(later, input.mainPeriods.end(), input.mainPeriods[k]) != input.mainPeriods.end())
+            throw SelectionInputError(Input::MainPeriods,
+                                      sentence(translated(QT_TRANSLATE_NOOP("RecordSelectionCheck",
+                                                                            "The main period %1 s is given twice."))
+                                                   .arg(QString::fromStdString(numberText(input.mainPeriods[k])))));
+    }
     if (input.records.empty())
         throw SelectionInputError(Input::Records, sentence(translated(QT_TRANSLATE_NOOP(
                                                       "RecordSelectionCheck",

@@ -131,10 +131,10 @@ public:
 };
 
 // Runs every check. Refused input (no records, a record without samples or
-// with a bad step or value, no main period or more than six, one outside
-// (0, 6] s or where the target is 0, base shears of the wrong number or not
-// positive, both base shears and modes, a structure that structureFault
-// refuses, a target damping of 1 or more) throws SelectionInputError
+// with a bad step or value, no main period or more than six, one given
+// twice, one outside (0, 6] s or where the target is 0, base shears of the
+// wrong number or not positive, both base shears and modes, a structure that
+// structureFault refuses, a target damping of 1 or more) throws SelectionInputError
 // with a sentence for the user.
 SelectionCheck checkRecordSelection(const KavrelSpectrum& target, const SelectionCheckInput& input);
 

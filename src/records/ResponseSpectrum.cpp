@@ -104,14 +104,21 @@ OscillatorStep oscillatorStep(double period, double damping, double step)
     return c;
 }
 
+bool followsTheGround(double period, double step)
+{
+    return !(period / 10 * maxSubSteps >= step);
+}
+
 int subStepsFor(double period, double step)
 {
     const double limit = period / 10;
     if (step <= limit)
         return 1;
+    if (followsTheGround(period, step))
+        return maxSubSteps;
     // The fewest n with step / n <= T / 10; the small allowance keeps a step
     // that is T / 10 up to rounding from taking one more.
-    return static_cast<int>(std::ceil(step / limit * (1 - 1e-12)));
+    return std::min(maxSubSteps, static_cast<int>(std::ceil(step / limit * (1 - 1e-12))));
 }
 
 namespace {
@@ -191,12 +198,13 @@ void runBlock(const std::vector<double>& a, const std::vector<double>& periods, 
     }
 }
 
-// The periods above 0 in blocks of equal sub-step counts, with their steps.
+// The periods that do not follow the ground, in blocks of equal sub-step
+// counts, with their steps.
 std::vector<PeriodBlock> blocksOf(const std::vector<double>& periods, double step, double damping)
 {
     std::vector<std::size_t> order;
     for (std::size_t j = 0; j < periods.size(); ++j) {
-        if (periods[j] > 0)
+        if (!followsTheGround(periods[j], step))
             order.push_back(j);
     }
     std::vector<int> subSteps(periods.size(), 1);
@@ -227,7 +235,7 @@ struct SpectrumOscillators::Blocks {
 };
 
 SpectrumOscillators::SpectrumOscillators(std::vector<double> periods, double step, double damping)
-    : periods_(std::move(periods))
+    : periods_(std::move(periods)), step_(step)
 {
     checkArguments(step, damping);
     for (double period : periods_)
@@ -243,7 +251,7 @@ std::vector<double> SpectrumOscillators::run(const std::vector<double>& accelera
     std::vector<double> result(periods_.size());
     const double pga = peakAbsolute(acceleration);
     for (std::size_t j = 0; j < periods_.size(); ++j) {
-        if (periods_[j] == 0)
+        if (followsTheGround(periods_[j], step_))
             result[j] = pga;
     }
     const std::vector<PeriodBlock>& blocks = blocks_->list;
@@ -300,9 +308,16 @@ std::vector<double> relativeDisplacement(const std::vector<double>& acceleration
     checkArguments(step, damping);
     if (!(period > 0) || !std::isfinite(period))
         throw std::invalid_argument("the period must be a positive number");
+    std::vector<double> u(acceleration.size(), 0.0);
+    if (followsTheGround(period, step)) {
+        // u = -a / omega^2: the oscillator moves with the ground.
+        const double omega = 2 * M_PI / period;
+        for (std::size_t i = 0; i < acceleration.size(); ++i)
+            u[i] = -acceleration[i] / (omega * omega);
+        return u;
+    }
     const int subSteps = subStepsFor(period, step);
     const OscillatorStep c = oscillatorStep(period, damping, step / subSteps);
-    std::vector<double> u(acceleration.size(), 0.0);
     double x = 0, v = 0;
     for (std::size_t i = 0; i + 1 < acceleration.size(); ++i) {
         const double rise = (acceleration[i + 1] - acceleration[i]) / subSteps;

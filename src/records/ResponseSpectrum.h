@@ -26,13 +26,23 @@ struct OscillatorStep {
 
 OscillatorStep oscillatorStep(double period, double damping, double step);
 
+// The most sub-steps one step of the record is split into.
+constexpr int maxSubSteps = 1000;
+
+// Whether an oscillator of `period` is so stiff against the record's step
+// (T < step / 100, T = 0 included) that it moves with the ground: its
+// omega^2 |u| is the ground's acceleration, and Sa(T) the peak acceleration
+// (within about T / (pi step) of the peak, below 0.3 %).
+bool followsTheGround(double period, double step);
+
 // How many equal sub-steps of at most period / 10 one step of the record
-// takes (1 where the step is short enough).
+// takes (1 where the step is short enough), at most maxSubSteps.
 int subStepsFor(double period, double step);
 
 // Pseudo-spectral acceleration omega^2 max|u(t)| at each period, over the
 // record's duration, in the unit of `acceleration`; a period of 0 gives the
-// peak ground acceleration. Periods must be >= 0, damping in [0, 1), step > 0;
+// peak ground acceleration, as does any period that follows the ground.
+// Periods must be >= 0, damping in [0, 1), step > 0;
 // otherwise std::invalid_argument. Periods are independent: they are worked
 // on together and spread over the processor's cores.
 std::vector<double> pseudoSpectralAcceleration(const std::vector<double>& acceleration, double step,
@@ -55,7 +65,7 @@ public:
     SpectrumOscillators(std::vector<double> periods, double step, double damping);
 
     std::vector<double> pseudoSpectralAcceleration(const std::vector<double>& acceleration) const;
-    // Also each period's peak in `peaks` (a period of 0 gets none), for
+    // Also each period's peak in `peaks` (a period that follows the ground gets none), for
     // corrections made at the time of each peak.
     std::vector<double> pseudoSpectralAcceleration(const std::vector<double>& acceleration,
                                                    std::vector<OscillatorPeak>& peaks) const;
@@ -66,6 +76,7 @@ private:
 
     struct Blocks;
     std::vector<double> periods_;
+    double step_ = 0;
     std::shared_ptr<const Blocks> blocks_;
 };
 
