@@ -879,6 +879,33 @@ Replace them?</source>
     </message>
 </context>
 <context>
+    <name>ModeContributions</name>
+    <message>
+        <source>Mode</source>
+        <translation>振型</translation>
+    </message>
+    <message>
+        <source>Period (s)</source>
+        <translation>周期 (s)</translation>
+    </message>
+    <message>
+        <source>Mass ratio</source>
+        <translation>质量参与系数</translation>
+    </message>
+    <message>
+        <source>V0 part (kN)</source>
+        <translation>V0 分量 (kN)</translation>
+    </message>
+    <message>
+        <source>%1 (kN)</source>
+        <translation>%1 (kN)</translation>
+    </message>
+    <message>
+        <source>Combined</source>
+        <translation>组合</translation>
+    </message>
+</context>
+<context>
     <name>ModeTable</name>
     <message>
         <source>Line %1: give two columns, the period and the mass ratio, not %2.</source>
@@ -887,6 +914,18 @@ Replace them?</source>
     <message>
         <source>Line %1: &quot;%2&quot; is not a number.</source>
         <translation>第 %1 行：“%2”不是数字。</translation>
+    </message>
+    <message>
+        <source>Mode %1: the period &quot;%2&quot; is not a number.</source>
+        <translation>振型 %1：周期“%2”不是数字。</translation>
+    </message>
+    <message>
+        <source>Mode %1: the mass ratio &quot;%2&quot; is not a number.</source>
+        <translation>振型 %1：质量参与系数“%2”不是数字。</translation>
+    </message>
+    <message>
+        <source>G &quot;%1&quot; is not a number.</source>
+        <translation>G“%1”不是数字。</translation>
     </message>
 </context>
 <context>

@@ -59,3 +59,42 @@ ModeTableReading readModeTable(const QString& text, const QLocale& locale)
         reading.modes.clear();
     return reading;
 }
+
+StructureReading readStructureCells(const std::vector<std::pair<QString, QString>>& rows, const QString& weight,
+                                    ModeCombination combination, const QLocale& locale)
+{
+    StructureReading reading;
+    reading.structure.combination = combination;
+    const auto refuse = [&reading](const QString& sentence) {
+        reading.refusal = sentence;
+        reading.structure.modes.clear();
+        return reading;
+    };
+    for (std::size_t j = 0; j < rows.size(); ++j) {
+        const QString period = rows[j].first.trimmed(), ratio = rows[j].second.trimmed();
+        if (period.isEmpty() && ratio.isEmpty())
+            continue;
+        reading.given = true;
+        StructureMode mode;
+        const auto number = static_cast<qulonglong>(reading.structure.modes.size() + 1);
+        if (!parseLocaleDouble(period, mode.period, locale))
+            return refuse(translated(QT_TRANSLATE_NOOP("ModeTable", "Mode %1: the period \"%2\" is not a number."))
+                              .arg(number)
+                              .arg(period));
+        if (!parseLocaleDouble(ratio, mode.massRatio, locale))
+            return refuse(
+                translated(QT_TRANSLATE_NOOP("ModeTable", "Mode %1: the mass ratio \"%2\" is not a number."))
+                    .arg(number)
+                    .arg(ratio));
+        reading.structure.modes.push_back(mode);
+    }
+    const QString weightText = weight.trimmed();
+    if (!reading.given && weightText.isEmpty())
+        return reading;
+    reading.given = true;
+    if (!weightText.isEmpty() && !parseLocaleDouble(weightText, reading.structure.weight, locale))
+        return refuse(translated(QT_TRANSLATE_NOOP("ModeTable", "G \"%1\" is not a number.")).arg(weightText));
+    if (const auto fault = structureFault(reading.structure))
+        return refuse(QString::fromStdString(fault->sentence));
+    return reading;
+}

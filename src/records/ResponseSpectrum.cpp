@@ -377,6 +377,9 @@ void addWeightedBlock(const std::vector<double>& a, const WeightedBlock& block, 
         uu[l] = c.uu, uv[l] = c.uv, ua[l] = c.ua, ub[l] = c.ub;
         vu[l] = c.vu, vv[l] = c.vv, va[l] = c.va, vb[l] = c.vb;
     }
+    double weight[8], omega2[8];
+    for (int l = 0; l < 8; ++l)
+        weight[l] = block.weight[l], omega2[l] = block.omega2[l];
     double u[8] = {}, v[8] = {};
     const int subSteps = block.subSteps;
     for (std::size_t i = 0; i + 1 < a.size(); ++i) {
@@ -390,10 +393,12 @@ void addWeightedBlock(const std::vector<double>& a, const WeightedBlock& block, 
                 u[l] = u1;
             }
         }
-        double s = 0;
+        // Summed as a tree, not lane after lane: a chain of eight additions
+        // would cost more than the step itself. Unused lanes add exact zeros.
+        double p[8];
         for (int l = 0; l < 8; ++l)
-            s += block.weight[l] * (block.omega2[l] * u[l]);
-        sum[i + 1] += s;
+            p[l] = weight[l] * (omega2[l] * u[l]);
+        sum[i + 1] += ((p[0] + p[1]) + (p[2] + p[3])) + ((p[4] + p[5]) + (p[6] + p[7]));
     }
 }
 

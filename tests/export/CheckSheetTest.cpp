@@ -170,3 +170,24 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<ModalSheetCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+#include "export/ModeContributions.h"
+
+namespace {
+
+// Two modes and two records: each mode's own part, then the combined line
+// (V0 by its combination, each record's V_TH, not the sum of its parts).
+TEST(ModeContributions, OneRowPerModeThenTheCombinedFigures)
+{
+    const StructureModel structure{{{1.8, 0.7}, {0.45, 0.2}}, 10000, ModeCombination::Cqc};
+    const ModalShears shears{ModeCombination::Cqc, 2, 0.9, 0, 294.108, {261.995, 86.3633}, {250.5, 301.25}};
+    const QList<QStringList> rows =
+        modeContributionRows(structure, shears, {"n1", "n2"}, {{240.1, 70.02}, {280.7, 60.9}}, QLocale::c());
+    ASSERT_EQ(rows.size(), 4);
+    EXPECT_EQ(rows[0], (QStringList{"Mode", "Period (s)", "Mass ratio", "V0 part (kN)", "n1 (kN)", "n2 (kN)"}));
+    EXPECT_EQ(rows[1], (QStringList{"1", "1.8", "0.7", "262", "240.1", "280.7"}));
+    EXPECT_EQ(rows[2], (QStringList{"2", "0.45", "0.2", "86.36", "70.02", "60.9"}));
+    EXPECT_EQ(rows[3], (QStringList{"Combined", "", "0.9", "294.1", "250.5", "301.3"}));
+}
+
+}  // namespace

@@ -47,3 +47,47 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<TableCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+namespace {
+
+struct CellsCase {
+    const char* name;
+    std::vector<std::pair<QString, QString>> rows;
+    QString weight;
+    bool given;
+    std::size_t modes;
+    const char* refusal;
+};
+
+class StructureCells : public testing::TestWithParam<CellsCase> {};
+
+TEST_P(StructureCells, GiveTheStructureOrNoneOrOneReason)
+{
+    const CellsCase& c = GetParam();
+    const StructureReading reading = readStructureCells(c.rows, c.weight, ModeCombination::Srss, QLocale::c());
+    EXPECT_EQ(reading.refusal, QString::fromUtf8(c.refusal));
+    EXPECT_EQ(reading.given, c.given);
+    EXPECT_EQ(reading.structure.modes.size(), c.modes);
+    if (c.modes > 0) {
+        EXPECT_EQ(reading.structure.combination, ModeCombination::Srss);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ModeTable, StructureCells,
+    testing::Values(
+        CellsCase{"NothingTyped", {{"", ""}, {" ", ""}}, "", false, 0, ""},
+        CellsCase{"BlankRowsSkipped", {{"1.2", "0.6"}, {"", ""}, {"0.4", "0.3"}}, "5e4", true, 2, ""},
+        CellsCase{"ModesWithoutG", {{"1.2", "0.6"}}, "", true, 0,
+                  "The representative value of gravity load G must be a positive number of kN."},
+        CellsCase{"GWithoutModes", {}, "5e4", true, 0, "Give at least one mode."},
+        CellsCase{"ARatioMissing", {{"1.2", "0.6"}, {"", ""}, {"0.4", ""}}, "5e4", true, 0,
+                  "Mode 2: the mass ratio \"\" is not a number."},
+        CellsCase{"APeriodThatIsNoNumber", {{"1,2", "0.6"}}, "5e4", true, 0,
+                  "Mode 1: the period \"1,2\" is not a number."},
+        CellsCase{"GThatIsNoNumber", {{"1.2", "0.6"}}, "lots", true, 0, "G \"lots\" is not a number."},
+        CellsCase{"AModeTheCoreRefuses", {{"1.2", "0.6"}, {"25", "0.1"}}, "5e4", true, 0,
+                  "Mode 2: the period 25 s must be above 0 and at most 20 s."}),
+    [](const testing::TestParamInfo<CellsCase>& info) { return std::string(info.param.name); });
+
+}  // namespace
