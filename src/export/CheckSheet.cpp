@@ -50,6 +50,14 @@ QString figureTemplate(const char* text, FigureWords words)
                                             : QString::fromLatin1(text);
 }
 
+// A template with a symbol or unit: in plain ASCII as written, in its own
+// typography (alpha_r as "αr", "cm/s²") in a window.
+QString figureTemplate(const char* written, const char* shown, FigureWords words)
+{
+    return words == FigureWords::Translated ? QCoreApplication::translate("CheckSheet", shown)
+                                            : QString::fromLatin1(written);
+}
+
 QString countFigure(const SelectionCheck& check, const CheckVerdict& v, const QLocale& locale, FigureWords words)
 {
     const char* text = nullptr;
@@ -57,11 +65,11 @@ QString countFigure(const SelectionCheck& check, const CheckVerdict& v, const QL
         text = v.value == 1 ? QT_TRANSLATE_NOOP("CheckSheet", "%1 record, at least %2")
                             : QT_TRANSLATE_NOOP("CheckSheet", "%1 records, at least %2");
     else if (check.meanGoverns)
-        text = QT_TRANSLATE_NOOP("CheckSheet",
-                                 "%1 records, at least %2; with 7 or more the mean of the results governs");
+        text = QT_TRANSLATE_NOOP("CheckSheet", "%1 records, at least %2; with 7 or more the larger of the mean of "
+                                               "the results and the response-spectrum result governs");
     else
-        text = QT_TRANSLATE_NOOP("CheckSheet",
-                                 "%1 records, at least %2; with 3 to 6 the envelope of the results governs");
+        text = QT_TRANSLATE_NOOP("CheckSheet", "%1 records, at least %2; with 3 to 6 the larger of the envelope of "
+                                               "the results and the response-spectrum result governs");
     return figureTemplate(text, words)
         .arg(checkFigureNumber(v.value, locale), checkFigureNumber(limits::minimumCount, locale));
 }
@@ -72,6 +80,9 @@ QString checkFigureText(const SelectionCheck& check, const CheckVerdict& v, cons
 {
     const auto n = [&locale](double value) { return checkFigureNumber(value, locale); };
     const auto text = [words](const char* source) { return figureTemplate(source, words); };
+    const auto symbols = [words](const char* written, const char* shown) {
+        return figureTemplate(written, shown, words);
+    };
     switch (v.kind) {
     case CheckKind::Count:
         return countFigure(check, v, locale, words);
@@ -85,19 +96,22 @@ QString checkFigureText(const SelectionCheck& check, const CheckVerdict& v, cons
                  v.value + v.second > 0 ? n(v.value / (v.value + v.second)) : n(0));
     case CheckKind::Spectrum: {
         const auto k = static_cast<std::size_t>(v.period);
-        return text(QT_TRANSLATE_NOOP("CheckSheet", "mean alpha_r/alpha %1 (%2 g / %3 g), %4 to %5"))
+        return symbols("mean alpha_r/alpha %1 (%2 g / %3 g), %4 to %5",
+                       QT_TRANSLATE_NOOP("CheckSheet", "mean αr/α %1 (%2 g / %3 g), %4 to %5"))
             .arg(n(v.value), n(check.meanAlpha[k]), n(check.targetAlpha[k]),
                  n(1 - limits::spectrumTolerance), n(1 + limits::spectrumTolerance));
     }
     case CheckKind::Duration:
-        return text(QT_TRANSLATE_NOOP("CheckSheet", "%1 s = %2 T1, %3 to %4 T1"))
-            .arg(n(v.value), n(v.second), n(limits::durationMinimum), n(limits::durationMaximum));
+        return text(QT_TRANSLATE_NOOP("CheckSheet", "%1 s = %2 T1, at least %3 T1 (%3 to %4 T1 is the usual range)"))
+            .arg(n(v.value), n(v.second), n(limits::durationMinimum), n(limits::durationUsualUpTo));
     case CheckKind::Peak:
         if (!v.hasLimit)
-            return text(QT_TRANSLATE_NOOP("CheckSheet",
-                                          "peak %1 cm/s^2; the table has no value for this intensity and action"))
+            return symbols("peak %1 cm/s^2; the table has no value for this intensity and action",
+                           QT_TRANSLATE_NOOP("CheckSheet",
+                                             "peak %1 cm/s²; the table has no value for this intensity and action"))
                 .arg(n(v.value));
-        return text(QT_TRANSLATE_NOOP("CheckSheet", "peak %1 cm/s^2, table %2 cm/s^2")).arg(n(v.value), n(v.second));
+        return symbols("peak %1 cm/s^2, table %2 cm/s^2", QT_TRANSLATE_NOOP("CheckSheet", "peak %1 cm/s², table %2 cm/s²"))
+            .arg(n(v.value), n(v.second));
     case CheckKind::BaseShear:
         return text(QT_TRANSLATE_NOOP("CheckSheet", "V/V0 %1, %2 to %3"))
             .arg(n(v.value), n(limits::shearEachMinimum), n(limits::shearEachMaximum));

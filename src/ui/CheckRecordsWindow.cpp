@@ -552,17 +552,24 @@ QString CheckRecordsWindow::summary() const
         fails += v.verdict == Verdict::Fail;
         warnings += v.verdict == Verdict::Warning;
     }
+    // Two source texts each, so that English says "1 check fails" without
+    // a translation of its own.
+    const QString failText = fails == 1 ? tr("%n check fails", nullptr, fails) : tr("%n checks fail", nullptr, fails);
+    const QString warningText =
+        warnings == 1 ? tr("%n warning", nullptr, warnings) : tr("%n warnings", nullptr, warnings);
     QString text;
     if (fails > 0)
-        text = tr("Against %1: %2 checks fail, %3 warnings.").arg(shownTarget_).arg(fails).arg(warnings);
+        text = tr("Against %1: %2, %3.").arg(shownTarget_, failText, warningText);
     else if (warnings > 0)
-        text = tr("Against %1: every check passes, with %2 warnings.").arg(shownTarget_).arg(warnings);
+        text = tr("Against %1: every check passes, with %2.").arg(shownTarget_, warningText);
     else
         text = tr("Against %1: every check passes.").arg(shownTarget_);
-    text += QLatin1Char(' ');
-    text += check.meanGoverns ? tr("With 7 or more records the mean of the results governs the design.")
-                              : tr("With 3 to 6 records the envelope of the results governs the design.");
-    return text;
+    // Chinese runs its sentences together without a space.
+    return tr("%1 %2", "the verdicts' count, then what governs the design")
+        .arg(text, check.meanGoverns ? tr("With 7 or more records the design takes the larger of the mean of the "
+                                   "time-history results and the response-spectrum result.")
+                              : tr("With 3 to 6 records the design takes the larger of the envelope of the "
+                                   "time-history results and the response-spectrum result."));
 }
 
 void CheckRecordsWindow::fillTables()
@@ -630,7 +637,8 @@ namespace {
 void prepareCheckPrinter(QPrinter& printer)
 {
     printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setDocName(QStringLiteral("Record selection check"));
+    // The print preview's title and the document's name.
+    printer.setDocName(CheckRecordsWindow::tr("Record selection check"));
     printer.setCreator(QStringLiteral("Kavrel_Spect"));
 }
 

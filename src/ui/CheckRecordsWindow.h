@@ -2,6 +2,7 @@
 
 #include "records/SelectionCheckRun.h"
 #include "ui/Retranslator.h"
+#include "ui/TargetChoice.h"
 
 #include <QDialog>
 #include <QFutureWatcher>
@@ -23,15 +24,9 @@ class QListWidget;
 class QPushButton;
 class QTableWidget;
 
-// A code spectrum the selection may be checked against, with the selection
-// indices it came from (-1 when not known: the peaks then have no table
-// value). The window keeps its own copy of the spectrum.
-struct CheckTargetChoice {
-    QString name;
-    const KavrelSpectrum* spectrum = nullptr;
-    int intensityIndex = -1;
-    int actionIndex = -1;
-};
+// A code spectrum the selection may be checked against. The window keeps its
+// own copy of the spectrum.
+using CheckTargetChoice = TargetChoice;
 
 // A record that may be chosen: already scaled, in g.
 struct CheckRecordChoice {

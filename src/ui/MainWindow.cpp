@@ -362,7 +362,9 @@ void MainWindow::generateArtificialRecords()
         if (const KavrelSpectrum* spectrum = spectra_.spectrumAt(i)) {
             if (i == current)
                 focused = static_cast<int>(targets.size());
-            targets.emplace_back(fromNarrow(spectrum->responseName), spectrum);
+            const SpectrumOrigin& origin = spectra_.origin(i);
+            targets.push_back({fromNarrow(spectrum->responseName), spectrum, intensityIndexOf(origin),
+                               actionIndexOf(origin)});
         }
     }
     if (targets.empty()) {

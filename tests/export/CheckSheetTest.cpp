@@ -55,8 +55,8 @@ TEST(CheckSheet, TabSeparatedLinesAsScriptsReadThem)
         "natural-share\tfail\t1 of 2 recorded (0.5), at least 2/3\n"
         "spectrum@1.20\tpass\tmean alpha_r/alpha 1 (0.05 g / 0.05 g), 0.8 to 1.2\n"
         "spectrum@.4\tpass\tmean alpha_r/alpha 1 (0.08 g / 0.08 g), 0.8 to 1.2\n"
-        "duration:El Centro.txt\twarning\t24.5 s = 20.42 T1, 5 to 10 T1\n"
-        "duration:art-1\tpass\t7.25 s = 6.042 T1, 5 to 10 T1\n"
+        "duration:El Centro.txt\tpass\t24.5 s = 20.42 T1, at least 5 T1 (5 to 10 T1 is the usual range)\n"
+        "duration:art-1\tpass\t7.25 s = 6.042 T1, at least 5 T1 (5 to 10 T1 is the usual range)\n"
         "peak:El Centro.txt\twarning\tpeak 341.7 cm/s^2, table 70 cm/s^2\n"
         "peak:art-1\tpass\tpeak 70 cm/s^2, table 70 cm/s^2\n"
         "base-shear:El Centro.txt\tpass\tV/V0 0.65, 0.65 to 1.35\n"
@@ -74,7 +74,7 @@ TEST(CheckSheet, PeriodsWithoutTypedTextsAndTheUsersDecimalComma)
     EXPECT_TRUE(rows[4].isEmpty());
     EXPECT_EQ(rows[7][0], "spectrum@1,2");
     EXPECT_EQ(rows[8][0], "spectrum@0,4");
-    EXPECT_EQ(rows[9][2], "24,5 s = 20,42 T1, 5 to 10 T1");
+    EXPECT_EQ(rows[9][2], "24,5 s = 20,42 T1, at least 5 T1 (5 to 10 T1 is the usual range)");
     // Typed texts only count when there is one per period.
     EXPECT_EQ(checkSheetVerdictRows(check, QLocale::c(), {"1.20"})[2][0], "spectrum@1.2");
 }
@@ -87,14 +87,14 @@ TEST(CheckSheet, FiguresOfEachKindSayWhatDecided)
     check.meanGoverns = true;
     check.verdicts[6].hasLimit = false;
     auto rows = checkSheetVerdictRows(check);
-    EXPECT_EQ(rows[0][2], "7 records, at least 3; with 7 or more the mean of the results governs");
+    EXPECT_EQ(rows[0][2], "7 records, at least 3; with 7 or more the larger of the mean of the results and the response-spectrum result governs");
     EXPECT_EQ(rows[6][2], "peak 341.7 cm/s^2; the table has no value for this intensity and action");
     check.verdicts[0].value = 4;
     check.meanGoverns = false;
     check.codeType = 1;
     check.verdicts[1].value = 2;
     rows = checkSheetVerdictRows(check);
-    EXPECT_EQ(rows[0][2], "4 records, at least 3; with 3 to 6 the envelope of the results governs");
+    EXPECT_EQ(rows[0][2], "4 records, at least 3; with 3 to 6 the larger of the envelope of the results and the response-spectrum result governs");
     EXPECT_EQ(rows[1][2], "2 recorded, 1 artificial; at least 2 recorded and 1 artificial");
     // Four significant digits in the figures: 2/3 and a large shear ratio.
     check.codeType = 0;
