@@ -334,18 +334,6 @@ Replace them?</source>
 <context>
     <name>CheckRecordsWindow</name>
     <message>
-        <source>pass</source>
-        <translation>满足</translation>
-    </message>
-    <message>
-        <source>fail</source>
-        <translation>不满足</translation>
-    </message>
-    <message>
-        <source>warning</source>
-        <translation>警告</translation>
-    </message>
-    <message>
         <source>Check Records</source>
         <translation>地震记录检验</translation>
     </message>
@@ -416,66 +404,6 @@ Replace them?</source>
     <message>
         <source>No code spectrum in the set: create one to check the records against.</source>
         <translation>集合中没有规范反应谱：请先生成一条作为检验目标。</translation>
-    </message>
-    <message>
-        <source>Record</source>
-        <translation>地震记录</translation>
-    </message>
-    <message>
-        <source>Kind</source>
-        <translation>类型</translation>
-    </message>
-    <message>
-        <source>Peak (cm/s²)</source>
-        <translation>峰值 (cm/s²)</translation>
-    </message>
-    <message>
-        <source>Effective duration (s)</source>
-        <translation>有效持续时间 (s)</translation>
-    </message>
-    <message>
-        <source>αr/α at T%1 = %2 s</source>
-        <translation>T%1 = %2 s 处 αr/α</translation>
-    </message>
-    <message>
-        <source>artificial</source>
-        <translation>人工波</translation>
-    </message>
-    <message>
-        <source>natural</source>
-        <translation>天然波</translation>
-    </message>
-    <message>
-        <source>Mean</source>
-        <translation>平均值</translation>
-    </message>
-    <message>
-        <source>Number of records</source>
-        <translation>记录数量</translation>
-    </message>
-    <message>
-        <source>Recorded and artificial</source>
-        <translation>天然波与人工波</translation>
-    </message>
-    <message>
-        <source>Spectrum at T%1 = %2 s</source>
-        <translation>T%1 = %2 s 处反应谱</translation>
-    </message>
-    <message>
-        <source>Effective duration: %1</source>
-        <translation>有效持续时间：%1</translation>
-    </message>
-    <message>
-        <source>Peak: %1</source>
-        <translation>峰值：%1</translation>
-    </message>
-    <message>
-        <source>Base shear: %1</source>
-        <translation>基底剪力：%1</translation>
-    </message>
-    <message>
-        <source>Mean base shear</source>
-        <translation>平均基底剪力</translation>
     </message>
     <message>
         <source>Against %1: every check passes.</source>
@@ -596,6 +524,134 @@ Replace them?</source>
     <message>
         <source>peak %1 cm/s², table %2 cm/s²</source>
         <translation>峰值加速度 %1 cm/s²，表中取值 %2 cm/s²</translation>
+    </message>
+    <message>
+        <source>Number of records</source>
+        <translation>记录数量</translation>
+    </message>
+    <message>
+        <source>Recorded and artificial</source>
+        <translation>天然波与人工波</translation>
+    </message>
+    <message>
+        <source>Spectrum at T%1 = %2 s</source>
+        <translation>T%1 = %2 s 处反应谱</translation>
+    </message>
+    <message>
+        <source>Effective duration: %1</source>
+        <translation>有效持续时间：%1</translation>
+    </message>
+    <message>
+        <source>Peak: %1</source>
+        <translation>峰值：%1</translation>
+    </message>
+    <message>
+        <source>Base shear: %1</source>
+        <translation>基底剪力：%1</translation>
+    </message>
+    <message>
+        <source>Mean base shear</source>
+        <translation>平均基底剪力</translation>
+    </message>
+    <message>
+        <source>pass</source>
+        <translation>满足</translation>
+    </message>
+    <message>
+        <source>fail</source>
+        <translation>不满足</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>地震记录</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Peak (cm/s²)</source>
+        <translation>峰值 (cm/s²)</translation>
+    </message>
+    <message>
+        <source>Effective duration (s)</source>
+        <translation>有效持续时间 (s)</translation>
+    </message>
+    <message>
+        <source>αr/α at T%1 = %2 s</source>
+        <translation>T%1 = %2 s 处 αr/α</translation>
+    </message>
+    <message>
+        <source>artificial</source>
+        <translation>人工波</translation>
+    </message>
+    <message>
+        <source>natural</source>
+        <translation>天然波</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>平均值</translation>
+    </message>
+    <message>
+        <source>frequent earthquake</source>
+        <translation>多遇地震</translation>
+    </message>
+    <message>
+        <source>design-basis earthquake</source>
+        <translation>设防地震</translation>
+    </message>
+    <message>
+        <source>rare earthquake</source>
+        <translation>罕遇地震</translation>
+    </message>
+    <message>
+        <source>very rare earthquake</source>
+        <translation>极罕遇地震</translation>
+    </message>
+    <message>
+        <source>intensity %1</source>
+        <translation>抗震设防烈度 %1</translation>
+    </message>
+    <message>
+        <source>site class %1</source>
+        <translation>场地类别 %1</translation>
+    </message>
+    <message>
+        <source>design group %1</source>
+        <translation>设计地震分组第 %1 组</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>，</translation>
+    </message>
+    <message>
+        <source>Record selection check (GB 50011 §5.1.2)</source>
+        <translation>地震记录选择验算（GB 50011 第 5.1.2 条）</translation>
+    </message>
+    <message>
+        <source>Target spectrum: %1 (%2)</source>
+        <translation>目标反应谱：%1（%2）</translation>
+    </message>
+    <message>
+        <source>AlphaMax %1, Tg %2 s, damping ratio %3</source>
+        <translation>αmax = %1，Tg = %2 s，阻尼比 %3</translation>
+    </message>
+    <message>
+        <source>file %1</source>
+        <translation>文件 %1</translation>
+    </message>
+    <message>
+        <source>scale factor %1</source>
+        <translation>调幅系数 %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>

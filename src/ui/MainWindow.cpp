@@ -119,6 +119,9 @@ void MainWindow::followSet()
     spectra_.addListener(gridView_.get());
     // An open record check offers the set's spectra as they are now.
     checkTargetsView_ = std::make_unique<SetChangeNotifier>([this] {
+        // The check's inputs belong to the set: an emptied set forgets them.
+        if (spectra_.empty())
+            checkInputs_ = CheckWindowInputs();
         if (checkWindow_)
             offerCheckTargets();
     });
@@ -364,7 +367,7 @@ void MainWindow::generateArtificialRecords()
                 focused = static_cast<int>(targets.size());
             const SpectrumOrigin& origin = spectra_.origin(i);
             targets.push_back({fromNarrow(spectrum->responseName), spectrum, intensityIndexOf(origin),
-                               actionIndexOf(origin)});
+                               actionIndexOf(origin), origin});
         }
     }
     if (targets.empty()) {
@@ -411,7 +414,8 @@ void MainWindow::deleteAllSpectra()
 
 void MainWindow::openCheckRecords()
 {
-    if (!checkWindow_) {
+    const bool opening = !checkWindow_;
+    if (opening) {
         checkWindow_ = new CheckRecordsWindow(this);
         CheckRecordsWindow* window = checkWindow_;
         connect(window, &CheckRecordsWindow::meanCurveChanged, this,
@@ -425,6 +429,7 @@ void MainWindow::openCheckRecords()
         connect(window, &CheckRecordsWindow::keepMeanCurve, this,
                 [this](const MeanCurveToKeep& curve) { guarded([&] { keepMeanCurve(curve); })(); });
         connect(window, &CheckRecordsWindow::closed, this, [this, window] {
+            checkInputs_ = window->inputs();
             chart_->removeTemporaryCurve(CheckRecordsWindow::meanCurveName());
             // Forgotten at once: the next Check Records opens a new window.
             if (checkWindow_ == window)
@@ -433,6 +438,8 @@ void MainWindow::openCheckRecords()
         });
     }
     offerCheckTargets();
+    if (opening)
+        checkWindow_->restoreInputs(checkInputs_);
     checkWindow_->show();
     checkWindow_->raise();
     checkWindow_->activateWindow();
@@ -449,7 +456,7 @@ void MainWindow::offerCheckTargets()
         if (const KavrelSpectrum* spectrum = spectra_.spectrumAt(i)) {
             const SpectrumOrigin& origin = spectra_.origin(i);
             targets << CheckTargetChoice{fromNarrow(spectrum->responseName), spectrum, intensityIndexOf(origin),
-                                         actionIndexOf(origin)};
+                                         actionIndexOf(origin), origin};
         }
     };
     if (focused >= 0 && focused < spectra_.size())
@@ -460,7 +467,9 @@ void MainWindow::offerCheckTargets()
         if (const auto* record = dynamic_cast<const RecordItem*>(&spectra_.item(i))) {
             const GroundMotionRecord scaled = record->scaledRecord();
             records << CheckRecordChoice{fromNarrow(record->name()), !record->artificial().has_value(),
-                                         scaled.accelerationG, scaled.step, spectra_.isVisible(i)};
+                                         scaled.accelerationG, scaled.step, spectra_.isVisible(i),
+                                         QString::fromStdString(record->record().sourceFileName),
+                                         record->scaleFactor()};
         }
     }
     checkWindow_->setTargets(targets);

@@ -4,6 +4,7 @@
 #include "excel/ExcelOperation.h"
 #include "records/ArtificialBatch.h"
 #include "spectrum/SpectrumSet.h"
+#include "ui/CheckRecordsWindow.h"
 #include "ui/Retranslator.h"
 
 #include <QMainWindow>
@@ -114,6 +115,8 @@ private:
     QPointer<DonationDialog> donationDialog_;
     QPointer<CheckRecordsWindow> checkWindow_;
     std::unique_ptr<SetChangeNotifier> checkTargetsView_;
+    // The check window's inputs while it is closed.
+    CheckWindowInputs checkInputs_;
 
     std::unique_ptr<ChartFollowsSet> chartView_;
     std::unique_ptr<CheckListFollowsSet> checkListView_;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "spectrum/SpectrumOrigin.h"
+
 #include <QString>
 
 class KavrelSpectrum;
@@ -12,4 +14,5 @@ struct TargetChoice {
     const KavrelSpectrum* spectrum = nullptr;
     int intensityIndex = -1;
     int actionIndex = -1;
+    SpectrumOrigin origin;  // the selections in words, for the printed sheet
 };

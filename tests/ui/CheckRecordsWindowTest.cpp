@@ -4,11 +4,17 @@
 
 #include "records/ArtificialBatch.h"
 #include "records/CodePeaks.h"
+#include "records/RecordItem.h"
 #include "spectrum/KavrelSpectrum.h"
 #include "records/TabulatedCurveItem.h"
+#include "ui/ChartControl.h"
+#include "ui/CheckChartMarks.h"
 #include "ui/CheckRecordsWindow.h"
 
+#include <QChart>
 #include <QClipboard>
+#include <QGraphicsPathItem>
+#include <QPainterPath>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -298,6 +304,10 @@ TEST_F(CheckRecordsWindowTest, CopyGivesTheSheetAndPrintOnePage)
                                "results and the response-spectrum result governs"));
     EXPECT_TRUE(copied->text().contains("\nspectrum@1.0\tpass\t"));
     EXPECT_TRUE(copied->html().contains("<th>record</th>"));
+    // Pasted into a report, the HTML says what was checked against what.
+    EXPECT_TRUE(copied->html().contains("<h3>Record selection check (GB 50011"));
+    EXPECT_TRUE(copied->html().contains("<p>Target spectrum: Target (GB 50011-2010)</p>"));
+    EXPECT_FALSE(copied->text().contains("Target spectrum")) << "the text stays the sheet scripts read";
 
     QTemporaryDir folder;
     FakePrintDialogs printing;
@@ -306,7 +316,10 @@ TEST_F(CheckRecordsWindowTest, CopyGivesTheSheetAndPrintOnePage)
     EXPECT_EQ(printing.offeredOrientation, QPageLayout::Landscape);
     EXPECT_TRUE(pdfFileInfo(printing.printFile).contains(QRegularExpression("Pages:\\s+1\\n")));
     const QString text = pdfFileText(printing.printFile);
-    for (const char* expected : {"Number of records", "Spectrum at T1 = 1.0 s", "duration: R3", "Mean of records", "Mean"})
+    for (const char* expected : {"Record selection check (GB 50011", "Target spectrum: Target (GB 50011-2010)",
+                                 "AlphaMax 0.16, Tg 0.4 s, damping ratio 0", "R1: natural, scale factor 1",
+                                 "Number of records", "Spectrum at T1 = 1.0 s", "duration: R3", "Mean of records",
+                                 "Mean"})
         EXPECT_TRUE(text.contains(expected)) << expected;
 
     printing.previewFile = folder.filePath("preview.pdf");
@@ -444,4 +457,69 @@ TEST_F(CheckRecordsMenuTest, OffersTheSetsRecordsAsTheSetUsesThem)
     EXPECT_EQ(list->count(), 2);
     form->deleteAllSpectra();
     EXPECT_EQ(list->count(), 0);
+}
+
+// The chart shows what the spectrum check judges: the band of 0.8 to 1.2
+// times the target and a line at each main period.
+TEST_F(CheckRecordsWindowTest, ChartMarksTheBandAndTheMainPeriods)
+{
+    setRatios({1.0, 1.0, 1.0});
+    typePeriods("1.0, 0.5");
+    ASSERT_TRUE(window.check().has_value()) << window.refusal().toStdString();
+    auto* marks = window.findChild<CheckChartMarks*>();
+    ASSERT_NE(marks, nullptr);
+    EXPECT_EQ(marks->periodLineCount(), 2);
+    QChart* chart = window.findChild<ChartControl*>("chtCheck")->chart();
+    const double alpha = alphaOf(target, 1.0);
+    const QPainterPath band = marks->band()->path();
+    struct Probe {
+        double factor;
+        bool inside;
+    };
+    for (const Probe& p : {Probe{1.0, true}, Probe{1.15, true}, Probe{0.85, true}, Probe{1.3, false}, Probe{0.7, false}})
+        EXPECT_EQ(band.contains(chart->mapToPosition(QPointF(1.0, p.factor * alpha))), p.inside) << p.factor;
+    typePeriods("1.0");
+    EXPECT_EQ(marks->periodLineCount(), 1);
+}
+
+// Closed and opened again, the window has the user's main periods, base
+// shears and ticks back; an emptied set forgets them.
+TEST_F(CheckRecordsMenuTest, TheWindowKeepsItsInputsWithTheSet)
+{
+    create("A");
+    for (const char* name : {"R1", "R2", "R3"}) {
+        GroundMotionRecord record;
+        record.name = name;
+        record.step = 0.005;
+        record.accelerationG.assign(1601, 0.1);
+        form->spectra().add(std::make_unique<RecordItem>(name, std::make_shared<const GroundMotionRecord>(record),
+                                                         RecordScaling{}));
+    }
+    CheckRecordsWindow* window = open();
+    window->findChild<QLineEdit*>("edtMainPeriods")->setText("1.2, 0.4");
+    window->findChild<QListWidget*>("lstRecords")->item(1)->setCheckState(Qt::Unchecked);
+    auto* shears = window->findChild<QTableWidget*>("tblBaseShears");
+    ASSERT_EQ(shears->rowCount(), 3);  // V0, R1, R3
+    shears->item(0, 0)->setText("1000");
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    window = open();
+    EXPECT_EQ(window->findChild<QLineEdit*>("edtMainPeriods")->text(), "1.2, 0.4");
+    auto* list = window->findChild<QListWidget*>("lstRecords");
+    ASSERT_EQ(list->count(), 3);
+    EXPECT_EQ(list->item(0)->checkState(), Qt::Checked);
+    EXPECT_EQ(list->item(1)->checkState(), Qt::Unchecked);
+    shears = window->findChild<QTableWidget*>("tblBaseShears");
+    ASSERT_EQ(shears->rowCount(), 3);
+    EXPECT_EQ(shears->item(0, 0)->text(), "1000");
+    // A change of the set while open keeps the user's ticks.
+    create("B");
+    EXPECT_EQ(window->findChild<QListWidget*>("lstRecords")->item(1)->checkState(), Qt::Unchecked);
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    form->deleteAllSpectra();
+    window = open();
+    EXPECT_EQ(window->findChild<QLineEdit*>("edtMainPeriods")->text(), "");
 }

@@ -5,6 +5,7 @@
 #include "records/RecordItem.h"
 #include "spectrum/KavrelSpectrum.h"
 #include "ui/ArtificialRecordsDialog.h"
+#include "ui/CheckRecordsWindow.h"
 #include "ui/JobProgress.h"
 #include "ui/RecordCommands.h"
 
@@ -196,7 +197,8 @@ TEST_P(ArtificialStress, GeneratingAgainAndAgainUnderAScreenReaderLeavesNoWindow
     KavrelSpectrum target{"EQ", 0.16, 0.40, 0.05, 0};
     for (int round = 0; round < pace.rounds; ++round) {
         SCOPED_TRACE(round);
-        ArtificialRecordsDialog dialog({{"EQ", &target}}, 0, [](const std::string&) { return false; }, saveDialog);
+        ArtificialRecordsDialog dialog(std::vector<ArtificialRecordsDialog::Target>{{"EQ", &target}}, 0,
+                                       [](const std::string&) { return false; }, saveDialog);
         dialog.show();
         std::atomic<bool> waited{false};
         dialog.setGenerator([&](const KavrelSpectrum&, const ArtificialRequest& request, const ArtificialProgress& progress)
@@ -274,3 +276,36 @@ TEST_P(AddRecordsStress, AddingAgainAndAgainUnderAScreenReaderLeavesNoWindowBehi
 }
 
 INSTANTIATE_TEST_SUITE_P(Paces, AddRecordsStress, ::testing::ValuesIn(paceCases), paceName);
+
+// Check windows closed again and again, with a run asked for, finished or
+// still waiting for the pause: each goes with its worker, and the next one
+// starts afresh.
+TEST_F(MainWindowTest, CheckWindowsClosedWhileTheyCheckGoWithTheirWorker)
+{
+    ScreenReader reader;
+    create("Code");
+    GroundMotionRecord record;
+    record.step = 0.01;
+    for (int i = 0; i < 2000; ++i)
+        record.accelerationG.push_back(0.1 * std::sin(0.05 * i) * std::exp(-0.001 * i));
+    for (const char* name : {"q1", "q2", "q3"}) {
+        record.name = name;
+        form->spectra().add(std::make_unique<RecordItem>(name, std::make_shared<const GroundMotionRecord>(record),
+                                                         RecordScaling{}));
+    }
+    for (int round = 0; round < 10; ++round) {
+        SCOPED_TRACE(round);
+        control<QAction>("CheckRecords1")->trigger();
+        CheckRecordsWindow* window = form->checkRecordsWindow();
+        ASSERT_NE(window, nullptr);
+        window->findChild<QLineEdit*>("edtMainPeriods")->setText(round % 2 ? "1.2" : "0.8, 0.3");
+        if (round % 2) {
+            window->finishPendingCheck();
+            EXPECT_TRUE(window->check().has_value()) << window->refusal().toStdString();
+        }
+        window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(form->checkRecordsWindow(), nullptr);
+        EXPECT_TRUE(form->findChildren<CheckRecordsWindow*>().isEmpty());
+    }
+}
