@@ -14,6 +14,7 @@
 
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class ChartControl;
@@ -32,6 +33,14 @@ using CheckTargetChoice = TargetChoice;
 
 // A record that may be chosen: already scaled, in g.
 struct CheckRecordChoice {
+    CheckRecordChoice() = default;
+    CheckRecordChoice(QString name, bool natural, std::vector<double> acceleration, double step, bool checked = true,
+                      QString file = QString(), double scaleFactor = 1.0)
+        : name(std::move(name)), natural(natural), acceleration(std::move(acceleration)), step(step),
+          checked(checked), file(std::move(file)), scaleFactor(scaleFactor)
+    {
+    }
+
     QString name;
     bool natural = true;
     std::vector<double> acceleration;

@@ -18,7 +18,7 @@ const QString title = QString::fromUtf8("Record selection check (GB 50011 §5.1.
 // Intensity 8 (0.20 g), frequent, site II, group 2: AlphaMax 0.16, Tg 0.40 s.
 const HeadingCase headingCases[] = {
     {"EverySelectionKnown",
-     {"8 (0.20 g)", "frequent", "II", "2"},
+     {"8 (0.20 g)", "frequent", "II", "2", false, false},
      {{"RSN6", "RSN6_IMPVALL.I_I-ELC180.AT2", false, 1.23456}},
      {title, "Target spectrum: EQ (GB 50011-2010)",
       "intensity 8 (0.20 g), frequent earthquake, site class II, design group 2",
@@ -30,7 +30,7 @@ const HeadingCase headingCases[] = {
      {title, "Target spectrum: EQ (GB 50011-2010)", "AlphaMax 0.16, Tg 0.4 s, damping ratio 0.05",
       "EQ-A1: artificial, scale factor 0.5"}},
     {"RareActionAlone",
-     {"", "rare", "", ""},
+     {"", "rare", "", "", false, false},
      {},
      {title, "Target spectrum: EQ (GB 50011-2010)", "rare earthquake", "AlphaMax 0.16, Tg 0.4 s, damping ratio 0.05"}},
 };

@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "QuickArtificialRecord.h"
 #include "UiTestHelpers.h"
 
 #include "common/SaveDialog.h"
@@ -76,12 +77,7 @@ protected:
             ++generatorCalls;
             if (!progress(0, 1))
                 return std::nullopt;
-            ArtificialRecord record;
-            record.seed = request.seed;
-            record.step = request.step;
-            for (int i = 0; i <= 100; ++i)
-                record.acceleration.push_back(0.1 * std::sin(0.3 * i + static_cast<double>(request.seed)));
-            return record;
+            return quickArtificialRecord(request, 100);
         };
     }
 

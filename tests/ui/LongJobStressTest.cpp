@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "QuickArtificialRecord.h"
 #include "support/FolderFiles.h"
 
 #include "common/SaveDialog.h"
@@ -50,9 +51,9 @@ struct PaceCase {
 };
 
 const PaceCase paceCases[] = {
-    {"Fast", Pace::Fast, 25},
-    {"Shown", Pace::Shown, 8},
-    {"Stalled", Pace::Stalled, 8},
+    {"Fast", Pace::Fast, 12},
+    {"Shown", Pace::Shown, 5},
+    {"Stalled", Pace::Stalled, 5},
 };
 
 std::string paceName(const ::testing::TestParamInfo<PaceCase>& info)
@@ -209,12 +210,7 @@ TEST_P(ArtificialStress, GeneratingAgainAndAgainUnderAScreenReaderLeavesNoWindow
                 if (!progress(pass, 8))
                     return std::nullopt;
             }
-            ArtificialRecord record;
-            record.seed = request.seed;
-            record.step = request.step;
-            for (int i = 0; i <= 1200; ++i)
-                record.acceleration.push_back(0.1 * std::sin(0.3 * i + static_cast<double>(request.seed)));
-            return record;
+            return quickArtificialRecord(request, 1200);
         });
         dialog.findChild<QSpinBox*>("artificialCount")->setValue(2);
         dialog.findChild<QLineEdit*>("artificialDuration")->setText("12");
@@ -230,8 +226,9 @@ TEST_P(ArtificialStress, GeneratingAgainAndAgainUnderAScreenReaderLeavesNoWindow
         EXPECT_TRUE(dialog.findChildren<QProgressDialog*>().isEmpty());
         EXPECT_TRUE(dialog.findChildren<JobProgress*>().isEmpty());
     }
-    if (pace.pace != Pace::Fast)
+    if (pace.pace != Pace::Fast) {
         EXPECT_GT(reader.valueReads, 0) << "the progress windows were never read";
+    }
     EXPECT_TRUE(dialogs.boxes.empty()) << dialogs.texts().join("\n").toStdString();
 }
 
@@ -269,10 +266,11 @@ TEST_P(AddRecordsStress, AddingAgainAndAgainUnderAScreenReaderLeavesNoWindowBehi
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(form->findChildren<QProgressDialog*>().isEmpty());
         EXPECT_TRUE(form->findChildren<JobProgress*>().isEmpty());
-        form->spectra().clear();
+        form->deleteAllSpectra();
     }
-    if (pace.pace != Pace::Fast)
+    if (pace.pace != Pace::Fast) {
         EXPECT_GT(reader.valueReads, 0) << "the progress windows were never read";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Paces, AddRecordsStress, ::testing::ValuesIn(paceCases), paceName);
@@ -284,15 +282,16 @@ TEST_F(MainWindowTest, CheckWindowsClosedWhileTheyCheckGoWithTheirWorker)
 {
     ScreenReader reader;
     create("Code");
-    GroundMotionRecord record;
-    record.step = 0.01;
-    for (int i = 0; i < 2000; ++i)
-        record.accelerationG.push_back(0.1 * std::sin(0.05 * i) * std::exp(-0.001 * i));
+    GeneratedRecords generated;
     for (const char* name : {"q1", "q2", "q3"}) {
-        record.name = name;
-        form->spectra().add(std::make_unique<RecordItem>(name, std::make_shared<const GroundMotionRecord>(record),
-                                                         RecordScaling{}));
+        ArtificialRecord made;
+        made.step = 0.01;
+        for (int i = 0; i < 2000; ++i)
+            made.acceleration.push_back(0.1 * std::sin(0.05 * i) * std::exp(-0.001 * i));
+        made.peak = 0.1;
+        generated.records.push_back({name, "Code", made});
     }
+    form->addArtificialRecords(generated);
     for (int round = 0; round < 10; ++round) {
         SCOPED_TRACE(round);
         control<QAction>("CheckRecords1")->trigger();
