@@ -338,18 +338,6 @@ Replace them?</source>
 <context>
     <name>CheckRecordsWindow</name>
     <message>
-        <source>pass</source>
-        <translation>满足</translation>
-    </message>
-    <message>
-        <source>fail</source>
-        <translation>不满足</translation>
-    </message>
-    <message>
-        <source>warning</source>
-        <translation>警告</translation>
-    </message>
-    <message>
         <source>Check Records</source>
         <translation>地震记录检验</translation>
     </message>
@@ -379,11 +367,11 @@ Replace them?</source>
     </message>
     <message>
         <source>No records in the set: add records with File &gt; Add Records...</source>
-        <translation>集合中没有地震记录：请用“文件 &gt; 添加记录...”添加。</translation>
+        <translation>集合中没有地震记录：请用“文件 &gt; 添加地震记录...”添加。</translation>
     </message>
     <message>
         <source>&amp;Base shears (optional; V0 of the response-spectrum method, then each record&apos;s):</source>
-        <translation>基底剪力（可选；先填振型分解反应谱法的 V0，再填每条记录的）(&amp;B)：</translation>
+        <translation>基底剪力（可选；先填振型分解反应谱法的 V0，再填每条记录的基底剪力）(&amp;B)：</translation>
     </message>
     <message>
         <source>Base shear</source>
@@ -422,6 +410,166 @@ Replace them?</source>
         <translation>集合中没有规范反应谱：请先生成一条作为检验目标。</translation>
     </message>
     <message>
+        <source>Against %1: every check passes.</source>
+        <translation>以 %1 为目标：各项均满足。</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>检验项</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>结论</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>数值</translation>
+    </message>
+    <message>
+        <source>There is no check to copy, print or keep: %1</source>
+        <translation>没有可复制、打印或保留的检验结果：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n check fails</source>
+        <translation>
+            <numerusform>%n 项不满足</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n checks fail</source>
+        <translation>
+            <numerusform>%n 项不满足</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warning</source>
+        <translation>
+            <numerusform>%n 项警告</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warnings</source>
+        <translation>
+            <numerusform>%n 项警告</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Against %1: %2, %3.</source>
+        <translation>以 %1 为目标：%2，%3。</translation>
+    </message>
+    <message>
+        <source>Against %1: every check passes, with %2.</source>
+        <translation>以 %1 为目标：各项均满足，%2。</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>the verdicts&apos; count, then what governs the design</comment>
+        <translation>%1%2</translation>
+    </message>
+    <message>
+        <source>With 7 or more records the design takes the larger of the mean of the time-history results and the response-spectrum result.</source>
+        <translation>记录不少于 7 条时，取时程法的平均值和振型分解反应谱法计算结果的较大值。</translation>
+    </message>
+    <message>
+        <source>With 3 to 6 records the design takes the larger of the envelope of the time-history results and the response-spectrum result.</source>
+        <translation>记录为 3 至 6 条时，取时程法的包络值和振型分解反应谱法计算结果的较大值。</translation>
+    </message>
+    <message>
+        <source>Record selection check</source>
+        <translation>地震记录选择验算</translation>
+    </message>
+</context>
+<context>
+    <name>CheckSheet</name>
+    <message>
+        <source>%1 record, at least %2</source>
+        <translation>%1 条记录，至少 %2 条</translation>
+    </message>
+    <message>
+        <source>%1 records, at least %2</source>
+        <translation>%1 条记录，至少 %2 条</translation>
+    </message>
+    <message>
+        <source>%1 recorded, %2 artificial; at least 2 recorded and 1 artificial</source>
+        <translation>天然波 %1 条，人工波 %2 条；至少天然波 2 条、人工波 1 条</translation>
+    </message>
+    <message>
+        <source>%1 of %2 recorded (%3), at least 2/3</source>
+        <translation>%2 条中天然波 %1 条（%3），不少于 2/3</translation>
+    </message>
+    <message>
+        <source>V/V0 %1, %2 to %3</source>
+        <translation>V/V0 为 %1，应在 %2 至 %3 之间</translation>
+    </message>
+    <message>
+        <source>mean V/V0 %1, %2 to %3</source>
+        <translation>平均 V/V0 为 %1，应在 %2 至 %3 之间</translation>
+    </message>
+    <message>
+        <source>%1 records, at least %2; with 7 or more the larger of the mean of the results and the response-spectrum result governs</source>
+        <translation>%1 条记录，至少 %2 条；不少于 7 条时取时程法的平均值和振型分解反应谱法的较大值</translation>
+    </message>
+    <message>
+        <source>%1 records, at least %2; with 3 to 6 the larger of the envelope of the results and the response-spectrum result governs</source>
+        <translation>%1 条记录，至少 %2 条；3 至 6 条时取时程法的包络值和振型分解反应谱法的较大值</translation>
+    </message>
+    <message>
+        <source>mean αr/α %1 (%2 g / %3 g), %4 to %5</source>
+        <translation>平均 αr/α 为 %1（%2 g / %3 g），应在 %4 至 %5 之间</translation>
+    </message>
+    <message>
+        <source>%1 s = %2 T1, at least %3 T1 (%3 to %4 T1 is the usual range)</source>
+        <translation>%1 s = %2 T1，不应小于 %3 T1（一般为 %3 至 %4 T1）</translation>
+    </message>
+    <message>
+        <source>peak %1 cm/s²; the table has no value for this intensity and action</source>
+        <translation>峰值加速度 %1 cm/s²；表中无此抗震设防烈度与地震作用的取值</translation>
+    </message>
+    <message>
+        <source>peak %1 cm/s², table %2 cm/s²</source>
+        <translation>峰值加速度 %1 cm/s²，表中取值 %2 cm/s²</translation>
+    </message>
+    <message>
+        <source>Number of records</source>
+        <translation>记录数量</translation>
+    </message>
+    <message>
+        <source>Recorded and artificial</source>
+        <translation>天然波与人工波</translation>
+    </message>
+    <message>
+        <source>Spectrum at T%1 = %2 s</source>
+        <translation>T%1 = %2 s 处反应谱</translation>
+    </message>
+    <message>
+        <source>Effective duration: %1</source>
+        <translation>有效持续时间：%1</translation>
+    </message>
+    <message>
+        <source>Peak: %1</source>
+        <translation>峰值：%1</translation>
+    </message>
+    <message>
+        <source>Base shear: %1</source>
+        <translation>基底剪力：%1</translation>
+    </message>
+    <message>
+        <source>Mean base shear</source>
+        <translation>平均基底剪力</translation>
+    </message>
+    <message>
+        <source>pass</source>
+        <translation>满足</translation>
+    </message>
+    <message>
+        <source>fail</source>
+        <translation>不满足</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
         <source>Record</source>
         <translation>地震记录</translation>
     </message>
@@ -454,56 +602,60 @@ Replace them?</source>
         <translation>平均值</translation>
     </message>
     <message>
-        <source>Number of records</source>
-        <translation>记录数量</translation>
+        <source>frequent earthquake</source>
+        <translation>多遇地震</translation>
     </message>
     <message>
-        <source>Recorded and artificial</source>
-        <translation>天然波与人工波</translation>
+        <source>design-basis earthquake</source>
+        <translation>设防地震</translation>
     </message>
     <message>
-        <source>Spectrum at T%1 = %2 s</source>
-        <translation>T%1 = %2 s 处反应谱</translation>
+        <source>rare earthquake</source>
+        <translation>罕遇地震</translation>
     </message>
     <message>
-        <source>Effective duration: %1</source>
-        <translation>有效持续时间：%1</translation>
+        <source>very rare earthquake</source>
+        <translation>极罕遇地震</translation>
     </message>
     <message>
-        <source>Peak: %1</source>
-        <translation>峰值：%1</translation>
+        <source>intensity %1</source>
+        <translation>抗震设防烈度 %1</translation>
     </message>
     <message>
-        <source>Base shear: %1</source>
-        <translation>基底剪力：%1</translation>
+        <source>site class %1</source>
+        <translation>场地类别 %1</translation>
     </message>
     <message>
-        <source>Mean base shear</source>
-        <translation>平均基底剪力</translation>
+        <source>design group %1</source>
+        <translation>设计地震分组第 %1 组</translation>
     </message>
     <message>
-        <source>Against %1: %2 checks fail, %3 warnings.</source>
-        <translation>以 %1 为目标：%2 项不满足，%3 项警告。</translation>
+        <source>, </source>
+        <translation>，</translation>
     </message>
     <message>
-        <source>Against %1: every check passes, with %2 warnings.</source>
-        <translation>以 %1 为目标：各项均满足，%2 项警告。</translation>
+        <source>Record selection check (GB 50011 §5.1.2)</source>
+        <translation>地震记录选择验算（GB 50011 第 5.1.2 条）</translation>
     </message>
     <message>
-        <source>Against %1: every check passes.</source>
-        <translation>以 %1 为目标：各项均满足。</translation>
+        <source>Target spectrum: %1 (%2)</source>
+        <translation>目标反应谱：%1（%2）</translation>
     </message>
     <message>
-        <source>With 7 or more records the mean of the results governs the design.</source>
-        <translation>记录不少于 7 条时，取时程分析结果的平均值。</translation>
+        <source>AlphaMax %1, Tg %2 s, damping ratio %3</source>
+        <translation>αmax = %1，Tg = %2 s，阻尼比 %3</translation>
     </message>
     <message>
-        <source>With 3 to 6 records the envelope of the results governs the design.</source>
-        <translation>记录为 3 至 6 条时，取时程分析结果的包络值。</translation>
+        <source>file %1</source>
+        <translation>文件 %1</translation>
     </message>
     <message>
-        <source>Check</source>
-        <translation>检验项</translation>
+        <source>scale factor %1</source>
+        <translation>调幅系数 %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
     </message>
     <message>
         <source>Verdict</source>
@@ -737,6 +889,13 @@ Replace them?</source>
     <message>
         <source>, rare earthquake</source>
         <translation>，罕遇地震</translation>
+    </message>
+</context>
+<context>
+    <name>JobProgress</name>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -981,10 +1140,6 @@ Replace them?</source>
         <translation>正在读取地震记录并计算其反应谱...</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
         <source>This file could not be added as a record:</source>
         <translation>此文件不能作为地震记录添加：</translation>
     </message>
@@ -1081,6 +1236,10 @@ Replace them?</source>
     <message>
         <source>&amp;Damping ratio:</source>
         <translation>阻尼比(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>none: generated with Edit &gt; Artificial Records...</source>
+        <translation>无：由“编辑 &gt; 人工波...”生成</translation>
     </message>
 </context>
 <context>

@@ -68,8 +68,10 @@ InputRead<ArtificialBatchRequest> readArtificialTexts(const ArtificialTexts& tex
     return read;
 }
 
-double proposedArtificialPeak(const KavrelSpectrum& target)
+double proposedArtificialPeak(const KavrelSpectrum& target, int intensityIndex, int actionIndex)
 {
+    if (const auto table = codeTablePeak(target.codeType, intensityIndex, actionIndex))
+        return *table;
     double alpha0 = 0;
     if (target.alphaAt(0.0, alpha0) != 0)
         return 0;

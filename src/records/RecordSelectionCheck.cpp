@@ -257,12 +257,10 @@ SelectionCheck checkRecordSelection(const KavrelSpectrum& target, const Selectio
     for (std::size_t r = 0; r < recordCount; ++r) {
         const double duration = check.records[r].effectiveDuration;
         const double multiple = duration / t1;
-        Verdict verdict = Verdict::Pass;
-        if (!atLeast(multiple, limits::durationMinimum))
-            verdict = Verdict::Fail;
-        else if (!atMost(multiple, limits::durationMaximum))
-            verdict = Verdict::Warning;
-        add(CheckKind::Duration, verdict, duration, multiple).record = static_cast<int>(r);
+        // A long record is no fault: the code asks for at least 5 T1, and
+        // the usual range up to 10 T1 is only told.
+        add(CheckKind::Duration, passOrFail(atLeast(multiple, limits::durationMinimum)), duration, multiple).record =
+            static_cast<int>(r);
     }
     const auto tablePeak = codeTablePeak(target.codeType, input.intensityIndex, input.actionIndex);
     for (std::size_t r = 0; r < recordCount; ++r) {

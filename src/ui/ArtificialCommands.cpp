@@ -46,7 +46,9 @@ void ArtificialCommands::generateArtificialRecords()
         if (const KavrelSpectrum* spectrum = set_.spectrumAt(i)) {
             if (i == current)
                 focused = static_cast<int>(targets.size());
-            targets.emplace_back(fromNarrow(spectrum->responseName), spectrum);
+            const SpectrumOrigin& origin = set_.origin(i);
+            targets.push_back({fromNarrow(spectrum->responseName), spectrum, intensityIndexOf(origin),
+                               actionIndexOf(origin), origin});
         }
     }
     if (targets.empty()) {

@@ -29,6 +29,8 @@ QList<QPointF> curvePoints(const QList<double>& periods, const QList<double>& va
 CheckCommands::CheckCommands(SpectrumSet& set, ChartControl* chart, const CheckListBox* list, QWidget* window,
                              std::function<void(const QString&)> tell)
     : set_(set), chart_(chart), list_(list), owner_(window), tell_(std::move(tell)), setChanged_([this] {
+          if (set_.empty())
+              inputs_ = CheckWindowInputs();
           if (window_)
               offerTargets();
       })
@@ -43,7 +45,8 @@ CheckCommands::~CheckCommands()
 
 void CheckCommands::openCheckRecords()
 {
-    if (!window_) {
+    const bool opening = !window_;
+    if (opening) {
         window_ = new CheckRecordsWindow(owner_);
         CheckRecordsWindow* window = window_;
         // A record has the same colour in the check window as on the main chart.
@@ -60,6 +63,7 @@ void CheckCommands::openCheckRecords()
         connect(window, &CheckRecordsWindow::keepMeanCurve, this,
                 [this](const MeanCurveToKeep& curve) { guarded([&] { keepMeanCurve(curve); })(); });
         connect(window, &CheckRecordsWindow::closed, this, [this, window] {
+            inputs_ = window->inputs();
             chart_->removeTemporaryCurve(CheckRecordsWindow::meanCurveName());
             // Forgotten at once: the next Check Records opens a new window.
             if (window_ == window)
@@ -68,6 +72,8 @@ void CheckCommands::openCheckRecords()
         });
     }
     offerTargets();
+    if (opening)
+        window_->restoreInputs(inputs_);
     window_->show();
     window_->raise();
     window_->activateWindow();
@@ -84,7 +90,7 @@ void CheckCommands::offerTargets()
         if (const KavrelSpectrum* spectrum = set_.spectrumAt(i)) {
             const SpectrumOrigin& origin = set_.origin(i);
             targets << CheckTargetChoice{fromNarrow(spectrum->responseName), spectrum, intensityIndexOf(origin),
-                                         actionIndexOf(origin)};
+                                         actionIndexOf(origin), origin};
         }
     };
     if (focused >= 0 && focused < set_.size())
@@ -95,7 +101,9 @@ void CheckCommands::offerTargets()
         if (const auto* record = dynamic_cast<const RecordItem*>(&set_.item(i))) {
             const GroundMotionRecord scaled = record->scaledRecord();
             records << CheckRecordChoice{fromNarrow(record->name()), !record->artificial().has_value(),
-                                         scaled.accelerationG, scaled.step, set_.isVisible(i)};
+                                         scaled.accelerationG, scaled.step, set_.isVisible(i),
+                                         QString::fromStdString(record->record().sourceFileName),
+                                         record->scaleFactor()};
         }
     }
     window_->setTargets(targets);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/CheckRecordsWindow.h"
 #include "ui/SetViews.h"
 
 #include <QObject>
@@ -41,6 +42,8 @@ private:
     QWidget* owner_;
     std::function<void(const QString&)> tell_;
     QPointer<CheckRecordsWindow> window_;
+    // The window's inputs while it is closed; an emptied set forgets them.
+    CheckWindowInputs inputs_;
     // An open window offers the set's spectra as they are now.
     SetChangeNotifier setChanged_;
 };

@@ -3,6 +3,7 @@
 #include "common/SaveDialog.h"
 #include "excel/ExcelOperation.h"
 #include "spectrum/SpectrumSet.h"
+#include "ui/CheckRecordsWindow.h"
 #include "ui/Retranslator.h"
 
 #include <QHash>
