@@ -147,6 +147,18 @@
         <source>The record could not be matched to the target within 10 % at every period from 0.1 s to 6 s (largest deviation %1 % at %2, peak %3 % off); try a longer duration or another seed.</source>
         <translation>人工波未能在 0.1 s 至 6 s 的各周期点上与目标谱相差均不超过 10 %（最大偏差 %1 %，位于 %2；峰值偏差 %3 %）；请加长持续时间或更换随机种子。</translation>
     </message>
+    <message>
+        <source>The target spectrum&apos;s AlphaMax is %1: its peak acceleration, 0.45 AlphaMax, would be beyond any ground motion (at most %2 g).</source>
+        <translation>目标谱的水平地震影响系数最大值 αmax 为 %1：其峰值加速度 0.45 αmax 将超出任何地震动（至多 %2 g）。</translation>
+    </message>
+    <message>
+        <source>The record could not be matched to the target within 10 % at every period from 0.1 s to 6 s (largest deviation %1 % at %2, peak %3 % off): at the damping ratio %4 the code curve&apos;s damping factor eta2 is held at its least, 0.55, so the curve stops falling with damping while a record&apos;s spectrum goes on falling; another duration or seed will not match it.</source>
+        <translation>人工波未能在 0.1 s 至 6 s 的各周期点上与目标谱相差均不超过 10 %（最大偏差 %1 %，位于 %2；峰值偏差 %3 %）：阻尼比为 %4 时，规范反应谱的阻尼调整系数 η2 取其下限 0.55，曲线不再随阻尼增大而降低，而记录的反应谱仍随之降低；更换持续时间或随机种子也无法拟合。</translation>
+    </message>
+    <message>
+        <source>The target&apos;s Tg is %1: below %2 the code curve drops at 0.1 s from its peak straight to its descent, a step that no record&apos;s spectrum can follow.</source>
+        <translation>目标谱的特征周期 Tg 为 %1：小于 %2 时，规范反应谱曲线在 0.1 s 处由峰值直接跌落到下降段，任何记录的反应谱都无法跟随这样的突变。</translation>
+    </message>
 </context>
 <context>
     <name>ArtificialRecordsDialog</name>
@@ -557,12 +569,40 @@ Replace them?</source>
         <translation>峰值加速度 %1 cm/s^2，表中取值 %2 cm/s^2</translation>
     </message>
     <message>
-        <source>V/V0 %1, %2 to %3</source>
-        <translation>V/V0 为 %1，应在 %2 至 %3 之间</translation>
+        <source>, at least %1</source>
+        <translation>，应不小于 %1</translation>
     </message>
     <message>
-        <source>mean V/V0 %1, %2 to %3</source>
-        <translation>平均 V/V0 为 %1，应在 %2 至 %3 之间</translation>
+        <source>, %1 to %2</source>
+        <translation>，应在 %1 至 %2 之间</translation>
+    </message>
+    <message>
+        <source>V0 %1 kN by CQC of %2 modes, mass ratio sum %3</source>
+        <translation>V0 = %1 kN，按 CQC 组合 %2 个振型，质量参与系数之和 %3</translation>
+    </message>
+    <message>
+        <source>V0 %1 kN by SRSS of %2 modes, mass ratio sum %3</source>
+        <translation>V0 = %1 kN，按 SRSS 组合 %2 个振型，质量参与系数之和 %3</translation>
+    </message>
+    <message>
+        <source>; below %1: the modes taken should carry at least 90 % of the mass</source>
+        <translation>；小于 %1：所取振型的质量参与系数之和应不小于 90%</translation>
+    </message>
+    <message>
+        <source>; %1 modes above %2 s take alpha at %2 s</source>
+        <translation>；%1 个振型周期大于 %2 s，按 %2 s 取地震影响系数</translation>
+    </message>
+    <message>
+        <source>V/V0 %1 (%2 kN / %3 kN)</source>
+        <translation>V/V0 为 %1（%2 kN / %3 kN）</translation>
+    </message>
+    <message>
+        <source>V/V0 %1</source>
+        <translation>V/V0 为 %1</translation>
+    </message>
+    <message>
+        <source>mean V/V0 %1</source>
+        <translation>平均 V/V0 为 %1</translation>
     </message>
 </context>
 <context>
@@ -851,6 +891,17 @@ Replace them?</source>
     </message>
 </context>
 <context>
+    <name>ModeTable</name>
+    <message>
+        <source>Line %1: give two columns, the period and the mass ratio, not %2.</source>
+        <translation>第 %1 行：应为周期和质量参与系数两列，而不是 %2 列。</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a number.</source>
+        <translation>第 %1 行：“%2”不是数字。</translation>
+    </message>
+</context>
+<context>
     <name>PictureFormat</name>
     <message>
         <source>PNG Pictures (*.png)</source>
@@ -1118,6 +1169,30 @@ Replace them?</source>
         <source>holds fewer than 2 values</source>
         <translation>数据少于 2 个</translation>
     </message>
+    <message>
+        <source>one number, not the two columns &quot;time value&quot; (a file of values needs its step)</source>
+        <translation>只有 1 个数，而不是“时间 数值”两列（只有数值的文件需给出时间步长）</translation>
+    </message>
+    <message>
+        <source>the scale factor %1 is beyond the largest number this program holds</source>
+        <translation>比例系数 %1 超出本程序能表示的最大数</translation>
+    </message>
+    <message>
+        <source>value %1 overflows the largest number this program holds</source>
+        <translation>第 %1 个数值超出本程序能表示的最大数</translation>
+    </message>
+    <message>
+        <source>value %1 is %2 g, beyond any ground motion (at most %3 g): the record overflows</source>
+        <translation>第 %1 个数值为 %2 g，超出任何地震动（至多 %3 g）：记录溢出</translation>
+    </message>
+    <message>
+        <source>the step %1 s lies outside the steps of ground-motion records, %2 s to %3 s</source>
+        <translation>时间步长 %1 s 超出地震动记录的时间步长范围 %2 s 至 %3 s</translation>
+    </message>
+    <message>
+        <source>the sampling frequency %1 lies outside the frequencies of ground-motion records, %2 Hz to %3 Hz</source>
+        <translation>采样频率 %1 超出地震动记录的采样频率范围 %2 Hz 至 %3 Hz</translation>
+    </message>
 </context>
 <context>
     <name>RecordSelectionCheck</name>
@@ -1160,6 +1235,14 @@ Replace them?</source>
     <message>
         <source>Every base shear must be a positive number.</source>
         <translation>每个基底剪力都必须是正数。</translation>
+    </message>
+    <message>
+        <source>Give the base shears or the structure&apos;s modes, not both.</source>
+        <translation>请输入基底剪力或结构的振型，不能同时输入两者。</translation>
+    </message>
+    <message>
+        <source>The main period %1 s is given twice.</source>
+        <translation>主要周期 %1 s 重复给出。</translation>
     </message>
 </context>
 <context>
@@ -1210,6 +1293,14 @@ Replace them?</source>
     <message>
         <source>Stream write error</source>
         <translation>写入数据流出错</translation>
+    </message>
+    <message>
+        <source>It is a FIFO or a device, not a file: what goes into it cannot be taken back if a later file fails, so it cannot be one of several files written together.</source>
+        <translation>它是 FIFO 或设备，不是文件：写入其中的内容在后面的文件失败时无法收回，因此不能作为一同写入的多个文件之一。</translation>
+    </message>
+    <message>
+        <source>It is a symbolic link into the folder &quot;%1&quot;, which does not exist.</source>
+        <translation>它是指向文件夹“%1”的符号链接，而该文件夹不存在。</translation>
     </message>
 </context>
 <context>
@@ -1475,6 +1566,33 @@ Replace them?</source>
     <message>
         <source>is too large to be a set file</source>
         <translation>过大，不是反应谱组文件</translation>
+    </message>
+</context>
+<context>
+    <name>StructureModes</name>
+    <message>
+        <source>Give at least one mode.</source>
+        <translation>请至少输入一个振型。</translation>
+    </message>
+    <message>
+        <source>Give at most %1 modes, not %2.</source>
+        <translation>最多输入 %1 个振型，而不是 %2 个。</translation>
+    </message>
+    <message>
+        <source>Mode %1: the period %2 s must be above 0 and at most %3 s.</source>
+        <translation>振型 %1：周期 %2 s 应大于 0 且不大于 %3 s。</translation>
+    </message>
+    <message>
+        <source>Mode %1: the mass ratio %2 must be above 0 and at most 1.</source>
+        <translation>振型 %1：质量参与系数 %2 应大于 0 且不大于 1。</translation>
+    </message>
+    <message>
+        <source>The mass ratios of the modes sum to %1, more than the whole mass.</source>
+        <translation>各振型质量参与系数之和为 %1，超过了结构总质量。</translation>
+    </message>
+    <message>
+        <source>The representative value of gravity load G must be a positive number of kN.</source>
+        <translation>重力荷载代表值 G 应为正数（kN）。</translation>
     </message>
 </context>
 <context>

@@ -2,18 +2,21 @@
 
 #include "cli/KspectOptions.h"
 #include "cli/OptionReader.h"
+#include "cli/RecordFileOptions.h"
 #include "common/KavrelError.h"
 #include "export/TimeHistoryFile.h"
 #include "records/ArtificialRecord.h"
 #include "records/CodePeaks.h"
 #include "records/GroundMotionRecord.h"
 #include "spectrum/KavrelSpectrum.h"
+#include "text/FigureText.h"
 #include "text/NumberText.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 
 #include <climits>
+#include <map>
 #include <cmath>
 
 namespace {
@@ -27,7 +30,7 @@ const char* const description =
 
 QString figure(double value)
 {
-    return QString::fromStdString(shortestText(std::round(value * 1e4) / 1e4));
+    return formatFigure(value, 15, 4, QLocale::c());
 }
 
 QString matchReport(const ArtificialRecord& record)
@@ -105,10 +108,12 @@ ArtificialCommandOutput prepareArtificialCommand(const QStringList& arguments)
         request.seed = static_cast<std::uint64_t>(seedNumber);
     double peakCm = 0;
     if (read.number(pga, peakCm)) {
-        if (peakCm > 0)
-            request.peak = peakCm / standardGravityCm;
-        else
+        if (!(peakCm > 0))
             read.refuse(pga, quoted(QString::fromStdString(shortestText(peakCm))) + " is not a peak above 0");
+        else if (peakCm > largestTargetPeakCm)
+            read.refuse(pga, targetPeakTooLarge());
+        else
+            request.peak = peakCm / standardGravityCm;
     }
     TimeHistoryFileOptions fileOptions;
     read.analysisFormat(format, fileOptions.format);
@@ -134,6 +139,16 @@ ArtificialCommandOutput prepareArtificialCommand(const QStringList& arguments)
         result.bytes = buildTimeHistoryFile(record, fileOptions);
         if (parser.isSet(verbose))
             result.report = matchReport(*made);
+    } catch (const ArtificialRefusal& refusal) {
+        // Named after the option the refusal is about, as every refusal is.
+        using Input = ArtificialRefusal::Input;
+        const std::map<Input, const QCommandLineOption*> options = {
+            {Input::Target, &artificial},   {Input::AlphaMax, &spectrum.alphaMax}, {Input::Tg, &spectrum.tg},
+            {Input::Damping, &spectrum.damping},
+            {Input::Step, &dt},             {Input::Duration, &duration},          {Input::Envelope, &artificial},
+            {Input::Peak, &pga},            {Input::Match, &artificial}};
+        read.refuse(*options.at(refusal.input), afterOption(refusal.message()));
+        result.error = read.error();
     } catch (const KavrelError& error) {
         result.error = QStringLiteral("--artificial: ") + error.message();
     }

@@ -111,6 +111,15 @@ bool OptionReader::refuse(const QCommandLineOption& option, const QString& what)
     return false;
 }
 
+QString afterOption(QString sentence)
+{
+    if (sentence.endsWith(QLatin1Char('.')))
+        sentence.chop(1);
+    if (!sentence.isEmpty())
+        sentence[0] = sentence[0].toLower();
+    return sentence;
+}
+
 QCommandLineOption outputOption(const QString& what)
 {
     return QCommandLineOption(QStringList{"o", "output"},

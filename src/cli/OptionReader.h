@@ -71,6 +71,10 @@ QString analysisFormatList(const QString& separator);
 // "text" in double quotes, as the complaints quote what the user typed.
 QString quoted(const QString& text);
 
+// A sentence of the core ("The duration is 0 s: ...") as the part after
+// "--option: ": its first letter in lower case, without the final period.
+QString afterOption(QString sentence);
+
 // The option list of a help text: each option's names and value, then its
 // description on the next line.
 QString optionsHelp(const QList<QCommandLineOption>& options);

@@ -3,6 +3,7 @@
 #include "cli/OptionReader.h"
 #include "records/CodePeaks.h"
 #include "records/RecordMeasures.h"
+#include "text/NumberText.h"
 
 RecordFileOptions::RecordFileOptions()
     : layout("record-format", "The file's layout; auto (the default) detects it.", "auto|peer|csmnc|knet|columns"),
@@ -66,6 +67,11 @@ std::optional<GroundMotionRecord> readCommandRecord(const QString& path, const R
     return record;
 }
 
+QString targetPeakTooLarge()
+{
+    return "the peak must be at most " + QString::fromStdString(shortestText(largestTargetPeakCm)) + " cm/s^2 (10 g)";
+}
+
 std::optional<double> readTargetPeak(const QCommandLineOption& pga, OptionReader& reader)
 {
     double peak = 0;
@@ -73,6 +79,10 @@ std::optional<double> readTargetPeak(const QCommandLineOption& pga, OptionReader
         return std::nullopt;
     if (!(peak > 0)) {
         reader.refuse(pga, "the peak must be greater than 0 cm/s^2");
+        return std::nullopt;
+    }
+    if (peak > largestTargetPeakCm) {
+        reader.refuse(pga, targetPeakTooLarge());
         return std::nullopt;
     }
     return peak;

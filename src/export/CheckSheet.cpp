@@ -1,6 +1,7 @@
 #include "export/CheckSheet.h"
 
 #include "export/TableText.h"
+#include "text/FigureText.h"
 #include "text/NumberText.h"
 
 #include <QCoreApplication>
@@ -66,7 +67,37 @@ QString countFigure(const SelectionCheck& check, const CheckVerdict& v, const QL
         .arg(checkFigureNumber(v.value, locale), checkFigureNumber(limits::minimumCount, locale));
 }
 
+// ", 0.65 to 1.35", or ", at least 0.65" without the upper limits.
+QString shearLimits(double minimum, double maximum, const SelectionCheck& check, const QLocale& locale,
+                    FigureWords words)
+{
+    if (!check.shearUpperLimits)
+        return figureTemplate(QT_TRANSLATE_NOOP("CheckSheet", ", at least %1"), words)
+            .arg(checkFigureNumber(minimum, locale));
+    return figureTemplate(QT_TRANSLATE_NOOP("CheckSheet", ", %1 to %2"), words)
+        .arg(checkFigureNumber(minimum, locale), checkFigureNumber(maximum, locale));
+}
+
 }  // namespace
+
+QString modalShearsInfo(const ModalShears& shears, const QLocale& locale, FigureWords words)
+{
+    const auto n = [&locale](double value) { return checkFigureNumber(value, locale); };
+    const char* method = shears.combination == ModeCombination::Cqc
+                             ? QT_TRANSLATE_NOOP("CheckSheet", "V0 %1 kN by CQC of %2 modes, mass ratio sum %3")
+                             : QT_TRANSLATE_NOOP("CheckSheet", "V0 %1 kN by SRSS of %2 modes, mass ratio sum %3");
+    QString info = figureTemplate(method, words).arg(n(shears.responseSpectrum), n(shears.modeCount),
+                                                      n(shears.massRatioSum));
+    if (shears.massRatioSum < modeLimits::massRatioWanted)
+        info += figureTemplate(QT_TRANSLATE_NOOP("CheckSheet", "; below %1: the modes taken should carry at "
+                                                               "least 90 % of the mass"),
+                               words)
+                    .arg(n(modeLimits::massRatioWanted));
+    if (shears.beyondCurve > 0)
+        info += figureTemplate(QT_TRANSLATE_NOOP("CheckSheet", "; %1 modes above %2 s take alpha at %2 s"), words)
+                    .arg(n(shears.beyondCurve), n(modeLimits::curveEnd));
+    return info;
+}
 
 QString checkFigureText(const SelectionCheck& check, const CheckVerdict& v, const QLocale& locale, FigureWords words)
 {
@@ -98,24 +129,25 @@ QString checkFigureText(const SelectionCheck& check, const CheckVerdict& v, cons
                                           "peak %1 cm/s^2; the table has no value for this intensity and action"))
                 .arg(n(v.value));
         return text(QT_TRANSLATE_NOOP("CheckSheet", "peak %1 cm/s^2, table %2 cm/s^2")).arg(n(v.value), n(v.second));
-    case CheckKind::BaseShear:
-        return text(QT_TRANSLATE_NOOP("CheckSheet", "V/V0 %1, %2 to %3"))
-            .arg(n(v.value), n(limits::shearEachMinimum), n(limits::shearEachMaximum));
+    case CheckKind::BaseShear: {
+        const QString ratio = check.modalShears
+                                  ? text(QT_TRANSLATE_NOOP("CheckSheet", "V/V0 %1 (%2 kN / %3 kN)"))
+                                        .arg(n(v.value), n(v.second), n(check.modalShears->responseSpectrum))
+                                  : text(QT_TRANSLATE_NOOP("CheckSheet", "V/V0 %1")).arg(n(v.value));
+        return ratio + shearLimits(limits::shearEachMinimum, limits::shearEachMaximum, check, locale, words);
+    }
     case CheckKind::BaseShearMean:
-        return text(QT_TRANSLATE_NOOP("CheckSheet", "mean V/V0 %1, %2 to %3"))
-            .arg(n(v.value), n(limits::shearMeanMinimum), n(limits::shearMeanMaximum));
+        return text(QT_TRANSLATE_NOOP("CheckSheet", "mean V/V0 %1")).arg(n(v.value))
+               + shearLimits(limits::shearMeanMinimum, limits::shearMeanMaximum, check, locale, words);
     }
     return QString();
 }
 
 QString checkFigureNumber(double value, const QLocale& locale)
 {
-    if (value == 0 || !std::isfinite(value))
-        return formatGeneral(value, locale);
-    const int decimals = 3 - static_cast<int>(std::floor(std::log10(std::fabs(value))));
-    const double scale = std::pow(10.0, std::abs(decimals));
-    const double rounded = decimals >= 0 ? std::round(value * scale) / scale : std::round(value / scale) * scale;
-    return formatGeneral(rounded, locale);
+    // Four significant digits; a millionth of a ratio, a second or a cm/s^2
+    // is 0.
+    return formatFigure(value, 4, 6, locale);
 }
 
 QString verdictWord(Verdict verdict)
@@ -157,9 +189,13 @@ QList<QStringList> checkSheetVerdictRows(const SelectionCheck& check, const QLoc
                                          const QStringList& periodTexts)
 {
     QList<QStringList> rows;
-    for (const CheckVerdict& v : check.verdicts)
+    for (const CheckVerdict& v : check.verdicts) {
+        if (check.modalShears && v.kind == CheckKind::BaseShear && v.record == 0)
+            rows << QStringList{QStringLiteral("base-shear-rs"), QStringLiteral("info"),
+                                modalShearsInfo(*check.modalShears, locale, FigureWords::AsWritten)};
         rows << QStringList{checkName(check, v, locale, periodTexts), verdictWord(v.verdict),
                             checkFigureText(check, v, locale, FigureWords::AsWritten)};
+    }
     return rows;
 }
 

@@ -9,7 +9,8 @@
 
 // The check sheet of a record selection as cell texts: the table of the
 // records (kind, scaled peak, effective duration, alpha_r / alpha at each main
-// period) with its mean row, then one row per verdict. The same rows go to
+// period) with its mean row, then one row per verdict (and, before the base
+// shears computed from modes, the row `base-shear-rs, info, ...`). The same rows go to
 // kspect's standard output, the clipboard (tab-separated and HTML) and the
 // printed page.
 //
@@ -29,6 +30,11 @@ enum class FigureWords { AsWritten, Translated };
 // The figure column of `verdict`, e.g. "V/V0 0.9, 0.65 to 1.35".
 QString checkFigureText(const SelectionCheck& check, const CheckVerdict& verdict, const QLocale& locale,
                         FigureWords words);
+
+// The line before the base shears computed from modes, e.g. "V0 1234 kN by
+// CQC of 12 modes, mass ratio sum 0.93", with a note when the modes carry
+// less than 90 % of the mass or reach beyond the code's curve.
+QString modalShearsInfo(const ModalShears& shears, const QLocale& locale, FigureWords words);
 
 // "pass", "fail", "warning".
 QString verdictWord(Verdict verdict);

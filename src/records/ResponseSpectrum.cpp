@@ -117,14 +117,21 @@ OscillatorStep oscillatorStep(double period, double damping, double step)
     return c;
 }
 
+bool followsTheGround(double period, double step)
+{
+    return !(period / 10 * maxSubSteps >= step);
+}
+
 int subStepsFor(double period, double step)
 {
     const double limit = period / 10;
     if (step <= limit)
         return 1;
+    if (followsTheGround(period, step))
+        return maxSubSteps;
     // The fewest n with step / n <= T / 10; the small allowance keeps a step
     // that is T / 10 up to rounding from taking one more.
-    return static_cast<int>(std::ceil(step / limit * (1 - 1e-12)));
+    return std::min(maxSubSteps, static_cast<int>(std::ceil(step / limit * (1 - 1e-12))));
 }
 
 namespace {
@@ -177,14 +184,14 @@ void runBlock(const std::vector<double>& a, const std::vector<double>& periods, 
     }
 }
 
-// The periods above 0 in blocks of equal sub-step counts, with their steps;
-// the most sub-steps first, so that the longest blocks are started first when
-// threads share them.
+// The periods that do not follow the ground, in blocks of equal sub-step
+// counts, with their steps; the most sub-steps first, so that the longest
+// blocks are started first when threads share them.
 std::vector<PeriodBlock> blocksOf(const std::vector<double>& periods, double step, double damping)
 {
     std::vector<std::size_t> order;
     for (std::size_t j = 0; j < periods.size(); ++j) {
-        if (periods[j] > 0)
+        if (!followsTheGround(periods[j], step))
             order.push_back(j);
     }
     std::vector<int> subSteps(periods.size(), 1);
@@ -213,7 +220,7 @@ struct SpectrumOscillators::Blocks {
 };
 
 SpectrumOscillators::SpectrumOscillators(std::vector<double> periods, double step, double damping)
-    : periods_(std::move(periods))
+    : periods_(std::move(periods)), step_(step)
 {
     checkArguments(step, damping);
     for (double period : periods_)
@@ -229,7 +236,7 @@ std::vector<double> SpectrumOscillators::run(const std::vector<double>& accelera
     std::vector<double> result(periods_.size());
     const double pga = peakAbsolute(acceleration);
     for (std::size_t j = 0; j < periods_.size(); ++j) {
-        if (periods_[j] == 0)
+        if (followsTheGround(periods_[j], step_))
             result[j] = pga;
     }
     const std::vector<PeriodBlock>& blocks = blocks_->list;
@@ -286,10 +293,109 @@ std::vector<double> relativeDisplacement(const std::vector<double>& acceleration
     checkArguments(step, damping);
     if (!(period > 0) || !std::isfinite(period))
         throw std::invalid_argument("the period must be a positive number");
+    std::vector<double> u(acceleration.size(), 0.0);
+    if (followsTheGround(period, step)) {
+        // u = -a / omega^2: the oscillator moves with the ground.
+        const double omega = 2 * M_PI / period;
+        for (std::size_t i = 0; i < acceleration.size(); ++i)
+            u[i] = -acceleration[i] / (omega * omega);
+        return u;
+    }
     const int subSteps = subStepsFor(period, step);
     const OscillatorStep c = oscillatorStep(period, damping, step / subSteps);
-    std::vector<double> u(acceleration.size(), 0.0);
     double peak = 0;
     runOscillatorsOneByOne({acceleration.data(), acceleration.size(), subSteps, &c, 1, &peak, u.data()});
     return u;
+}
+
+namespace {
+
+// Up to eight oscillators of one sub-step count, each with the weight times
+// omega^2 that turns its u into its share of the sum.
+struct WeightedBlock {
+    int subSteps = 1;
+    OscillatorStep step[8] = {};
+    double omega2[8] = {};
+    double weight[8] = {};
+};
+
+std::vector<WeightedBlock> weightedBlocks(const std::vector<double>& periods, const std::vector<double>& weights,
+                                          double step, double damping)
+{
+    std::vector<std::size_t> order(periods.size());
+    for (std::size_t j = 0; j < order.size(); ++j)
+        order[j] = j;
+    std::vector<int> subSteps(periods.size());
+    for (std::size_t j = 0; j < periods.size(); ++j)
+        subSteps[j] = subStepsFor(periods[j], step);
+    std::stable_sort(order.begin(), order.end(),
+                     [&subSteps](std::size_t x, std::size_t y) { return subSteps[x] < subSteps[y]; });
+    std::vector<WeightedBlock> blocks;
+    int used = 0;
+    for (const std::size_t j : order) {
+        if (blocks.empty() || used == 8 || blocks.back().subSteps != subSteps[j]) {
+            blocks.emplace_back();
+            blocks.back().subSteps = subSteps[j];
+            used = 0;
+        }
+        WeightedBlock& block = blocks.back();
+        block.step[used] = oscillatorStep(periods[j], damping, step / block.subSteps);
+        // omega^2 exactly as the spectrum works it out, so that one oscillator
+        // of weight 1 gives the spectrum's own figure at its peak.
+        const double omega = 2 * M_PI / periods[j];
+        block.omega2[used] = omega * omega;
+        block.weight[used] = weights[j];
+        ++used;
+    }
+    return blocks;
+}
+
+// Adds the block's weighted pseudo-accelerations to `sum` at every sample.
+void addWeightedBlock(const std::vector<double>& a, const WeightedBlock& block, std::vector<double>& sum)
+{
+    double uu[8], uv[8], ua[8], ub[8], vu[8], vv[8], va[8], vb[8];
+    for (int l = 0; l < 8; ++l) {
+        const OscillatorStep& c = block.step[l];
+        uu[l] = c.uu, uv[l] = c.uv, ua[l] = c.ua, ub[l] = c.ub;
+        vu[l] = c.vu, vv[l] = c.vv, va[l] = c.va, vb[l] = c.vb;
+    }
+    double u[8] = {}, v[8] = {};
+    const int subSteps = block.subSteps;
+    for (std::size_t i = 0; i + 1 < a.size(); ++i) {
+        const double rise = (a[i + 1] - a[i]) / subSteps;
+        for (int k = 0; k < subSteps; ++k) {
+            const double a0 = subSteps == 1 ? a[i] : a[i] + rise * k;
+            const double a1 = k + 1 == subSteps ? a[i + 1] : a[i] + rise * (k + 1);
+            for (int l = 0; l < 8; ++l) {
+                const double u1 = uu[l] * u[l] + uv[l] * v[l] + ua[l] * a0 + ub[l] * a1;
+                v[l] = vu[l] * u[l] + vv[l] * v[l] + va[l] * a0 + vb[l] * a1;
+                u[l] = u1;
+            }
+        }
+        double s = 0;
+        for (int l = 0; l < 8; ++l)
+            s += block.weight[l] * (block.omega2[l] * u[l]);
+        sum[i + 1] += s;
+    }
+}
+
+}  // namespace
+
+std::vector<double> weightedPseudoAcceleration(const std::vector<double>& acceleration, double step,
+                                               const std::vector<double>& periods,
+                                               const std::vector<double>& weights, double damping)
+{
+    checkArguments(step, damping);
+    if (weights.size() != periods.size())
+        throw std::invalid_argument("give one weight per period");
+    for (std::size_t j = 0; j < periods.size(); ++j) {
+        if (!(periods[j] > 0) || !std::isfinite(periods[j]))
+            throw std::invalid_argument("the period must be a positive number");
+        if (!std::isfinite(weights[j]))
+            throw std::invalid_argument("a weight must be a number");
+    }
+    std::vector<double> sum(acceleration.size(), 0.0);
+    for (const WeightedBlock& block : weightedBlocks(periods, weights, step, damping))
+        addWeightedBlock(acceleration, block, sum);
+    return sum;
 }

@@ -118,3 +118,55 @@ TEST(CheckSheet, HtmlCopyHoldsTheSameCellsEscaped)
 }
 
 }  // namespace
+
+namespace {
+
+// The same sheet with its base shears computed from modes: the line of the
+// response-spectrum method before them and both values in kN on each.
+struct ModalSheetCase {
+    const char* name;
+    ModeCombination combination;
+    double massRatioSum;
+    int beyondCurve;
+    bool upperLimits;
+    QStringList lines;  // base-shear-rs, the two records, the mean
+};
+
+class ModalSheet : public testing::TestWithParam<ModalSheetCase> {};
+
+TEST_P(ModalSheet, CarriesTheComputedShears)
+{
+    const ModalSheetCase& c = GetParam();
+    SelectionCheck check = twoRecordsTwoPeriods();
+    check.modalShears = ModalShears{c.combination, 12, c.massRatioSum, c.beyondCurve, 4321.06, {}, {2808.7, 6049.5}};
+    check.verdicts[8].second = 2808.7;
+    check.verdicts[9].second = 6049.5;
+    check.shearUpperLimits = c.upperLimits;
+    const QStringList lines = checkSheetText(check).split('\n');
+    ASSERT_EQ(lines.size(), 4 + 1 + 12 + 1);
+    EXPECT_EQ(lines.mid(13, 4), c.lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CheckSheet, ModalSheet,
+    testing::Values(
+        ModalSheetCase{"Cqc", ModeCombination::Cqc, 0.93, 0, true,
+                       {"base-shear-rs\tinfo\tV0 4321 kN by CQC of 12 modes, mass ratio sum 0.93",
+                        "base-shear:El Centro.txt\tpass\tV/V0 0.65 (2809 kN / 4321 kN), 0.65 to 1.35",
+                        "base-shear:art-1\tfail\tV/V0 1.4 (6050 kN / 4321 kN), 0.65 to 1.35",
+                        "base-shear-mean\tpass\tmean V/V0 1.025, 0.8 to 1.2"}},
+        ModalSheetCase{"SrssShortOfMassInelastic", ModeCombination::Srss, 0.855, 0, false,
+                       {"base-shear-rs\tinfo\tV0 4321 kN by SRSS of 12 modes, mass ratio sum 0.855; below 0.9: the "
+                        "modes taken should carry at least 90 % of the mass",
+                        "base-shear:El Centro.txt\tpass\tV/V0 0.65 (2809 kN / 4321 kN), at least 0.65",
+                        "base-shear:art-1\tfail\tV/V0 1.4 (6050 kN / 4321 kN), at least 0.65",
+                        "base-shear-mean\tpass\tmean V/V0 1.025, at least 0.8"}},
+        ModalSheetCase{"ModesBeyondTheCurve", ModeCombination::Cqc, 0.9, 2, true,
+                       {"base-shear-rs\tinfo\tV0 4321 kN by CQC of 12 modes, mass ratio sum 0.9; 2 modes above 6 s "
+                        "take alpha at 6 s",
+                        "base-shear:El Centro.txt\tpass\tV/V0 0.65 (2809 kN / 4321 kN), 0.65 to 1.35",
+                        "base-shear:art-1\tfail\tV/V0 1.4 (6050 kN / 4321 kN), 0.65 to 1.35",
+                        "base-shear-mean\tpass\tmean V/V0 1.025, 0.8 to 1.2"}}),
+    [](const testing::TestParamInfo<ModalSheetCase>& info) { return std::string(info.param.name); });
+
+}  // namespace
