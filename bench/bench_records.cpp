@@ -52,25 +52,15 @@ std::vector<double> makePeriods()
     return periods;
 }
 
-// The same recurrence, one oscillator at a time.
+// The same recurrence, one oscillator at a time, in plain scalar code.
 double scalarPeak(const std::vector<double>& a, double period)
 {
     if (period == 0)
         return peakAbsolute(a);
     const int subSteps = subStepsFor(period, step);
     const OscillatorStep c = oscillatorStep(period, damping, step / subSteps);
-    double u = 0, v = 0, peak = 0;
-    for (std::size_t i = 0; i + 1 < a.size(); ++i) {
-        const double rise = (a[i + 1] - a[i]) / subSteps;
-        for (int k = 0; k < subSteps; ++k) {
-            const double a0 = a[i] + rise * k;
-            const double a1 = k + 1 == subSteps ? a[i + 1] : a[i] + rise * (k + 1);
-            const double u1 = c.uu * u + c.uv * v + c.ua * a0 + c.ub * a1;
-            v = c.vu * u + c.vv * v + c.va * a0 + c.vb * a1;
-            u = u1;
-            peak = std::max(peak, std::fabs(u));
-        }
-    }
+    double peak = 0;
+    runOscillatorsOneByOne({a.data(), a.size(), subSteps, &c, 1, &peak});
     const double omega = 2 * M_PI / period;
     return omega * omega * peak;
 }
@@ -131,14 +121,7 @@ void BM_KernelOneThread(benchmark::State& state, KernelTarget target)
     for (auto _ : state) {
         for (const auto& [subSteps, steps] : groups) {
             peaks.resize(steps.size());
-            OscillatorRun run;
-            run.acceleration = a.data();
-            run.samples = a.size();
-            run.subSteps = subSteps;
-            run.steps = steps.data();
-            run.count = steps.size();
-            run.peaks = peaks.data();
-            runOscillators(target, run);
+            runOscillators(target, {a.data(), a.size(), subSteps, steps.data(), steps.size(), peaks.data()});
             benchmark::DoNotOptimize(peaks.data());
         }
     }

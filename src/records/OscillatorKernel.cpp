@@ -2,6 +2,8 @@
 
 #include "records/OscillatorKernelLoop.h"
 
+#include <algorithm>
+#include <cmath>
 #include <stdexcept>
 #include <string>
 
@@ -92,6 +94,32 @@ std::size_t kernelWidth()
 void runOscillators(const OscillatorRun& run)
 {
     runOscillators(best(), run);
+}
+
+void runOscillatorsOneByOne(const OscillatorRun& run)
+{
+    const double* a = run.acceleration;
+    const int subSteps = run.subSteps;
+    for (std::size_t j = 0; j < run.count; ++j) {
+        const OscillatorStep& c = run.steps[j];
+        double u = 0, v = 0, peak = 0;
+        if (run.history && run.samples > 0)
+            run.history[j] = 0;
+        for (std::size_t i = 0; i + 1 < run.samples; ++i) {
+            const double rise = (a[i + 1] - a[i]) / subSteps;
+            for (int k = 0; k < subSteps; ++k) {
+                const double a0 = a[i] + rise * k;
+                const double a1 = k + 1 == subSteps ? a[i + 1] : a[i] + rise * (k + 1);
+                const double u1 = c.uu * u + c.uv * v + c.ua * a0 + c.ub * a1;
+                v = c.vu * u + c.vv * v + c.va * a0 + c.vb * a1;
+                u = u1;
+                peak = std::max(peak, std::fabs(u));
+            }
+            if (run.history)
+                run.history[(i + 1) * run.count + j] = u;
+        }
+        run.peaks[j] = peak;
+    }
 }
 
 void runOscillators(KernelTarget target, const OscillatorRun& run)

@@ -27,13 +27,13 @@ struct OscillatorStep {
 // into `subSteps` equal parts (the ground acceleration read along the straight
 // line between the samples, as subStepsFor's callers do).
 struct OscillatorRun {
-    const double* acceleration = nullptr;
-    std::size_t samples = 0;
-    int subSteps = 1;
-    const OscillatorStep* steps = nullptr;
-    std::size_t count = 0;
+    const double* acceleration;
+    std::size_t samples;
+    int subSteps;
+    const OscillatorStep* steps;
+    std::size_t count;
     // Out: max |u| of each oscillator over every step and sub-step (count).
-    double* peaks = nullptr;
+    double* peaks;
     // Out, if not null: u of every oscillator at every sample, sample after
     // sample (samples x count; the first row 0).
     double* history = nullptr;
@@ -54,5 +54,8 @@ KernelTarget chosenKernelTarget();
 std::size_t kernelWidth();
 
 void runOscillators(const OscillatorRun& run);
+// The same, one oscillator after the other in plain scalar code: the loop the
+// vector targets are measured and tested against.
+void runOscillatorsOneByOne(const OscillatorRun& run);
 // On the given target, which must be one of availableKernelTargets().
 void runOscillators(KernelTarget target, const OscillatorRun& run);

@@ -160,15 +160,8 @@ void runBlock(const std::vector<double>& a, const std::vector<double>& periods, 
     // With peaks asked for, u at every sample is kept and searched afterwards:
     // a search inside the loop would take the lanes out of vector registers.
     std::vector<double> history(where ? n * count : 0);
-    OscillatorRun run;
-    run.acceleration = a.data();
-    run.samples = n;
-    run.subSteps = block.subSteps;
-    run.steps = block.steps.data();
-    run.count = count;
-    run.peaks = peaks.data();
-    run.history = where ? history.data() : nullptr;
-    runOscillators(run);
+    runOscillators({a.data(), n, block.subSteps, block.steps.data(), count, peaks.data(),
+                    where ? history.data() : nullptr});
     for (std::size_t l = 0; l < count; ++l) {
         const double omega = 2 * M_PI / periods[block.index[l]];
         result[block.index[l]] = omega * omega * peaks[l];
@@ -311,18 +304,8 @@ std::vector<double> relativeDisplacement(const std::vector<double>& acceleration
     }
     const int subSteps = subStepsFor(period, step);
     const OscillatorStep c = oscillatorStep(period, damping, step / subSteps);
-    double x = 0, v = 0;
-    for (std::size_t i = 0; i + 1 < acceleration.size(); ++i) {
-        const double rise = (acceleration[i + 1] - acceleration[i]) / subSteps;
-        for (int k = 0; k < subSteps; ++k) {
-            const double a0 = acceleration[i] + rise * k;
-            const double a1 = k + 1 == subSteps ? acceleration[i + 1] : acceleration[i] + rise * (k + 1);
-            const double x1 = c.uu * x + c.uv * v + c.ua * a0 + c.ub * a1;
-            v = c.vu * x + c.vv * v + c.va * a0 + c.vb * a1;
-            x = x1;
-        }
-        u[i + 1] = x;
-    }
+    double peak = 0;
+    runOscillatorsOneByOne({acceleration.data(), acceleration.size(), subSteps, &c, 1, &peak, u.data()});
     return u;
 }
 
