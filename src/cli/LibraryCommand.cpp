@@ -89,7 +89,7 @@ LibraryCommandOutput runLibraryCommand(const QStringList& arguments)
     if (!parser.parse(arguments))
         return refused(parser.errorText());
     if (parser.isSet(help)) {
-        result.bytes = commandHelp(libraryCommandUsage(), description, all);
+        result.bytes = commandHelp(libraryCommandUsage(), description, all).toLocal8Bit();
         return result;
     }
     if (!parser.positionalArguments().isEmpty())

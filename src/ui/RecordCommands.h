@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/RecordItem.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -11,7 +13,6 @@ class CheckListBox;
 class InputPanel;
 class QMimeData;
 class QWidget;
-class RecordItem;
 struct RecordScaling;
 class SpectrumSet;
 
