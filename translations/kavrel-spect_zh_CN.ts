@@ -498,14 +498,6 @@ Replace them?</source>
         <translation>%2 条中天然波 %1 条（%3），不少于 2/3</translation>
     </message>
     <message>
-        <source>V/V0 %1, %2 to %3</source>
-        <translation>V/V0 为 %1，应在 %2 至 %3 之间</translation>
-    </message>
-    <message>
-        <source>mean V/V0 %1, %2 to %3</source>
-        <translation>平均 V/V0 为 %1，应在 %2 至 %3 之间</translation>
-    </message>
-    <message>
         <source>%1 records, at least %2; with 7 or more the larger of the mean of the results and the response-spectrum result governs</source>
         <translation>%1 条记录，至少 %2 条；不少于 7 条时取时程法的平均值和振型分解反应谱法的较大值</translation>
     </message>
@@ -656,61 +648,6 @@ Replace them?</source>
     <message>
         <source>%1: %2</source>
         <translation>%1：%2</translation>
-    </message>
-    <message>
-        <source>Verdict</source>
-        <translation>结论</translation>
-    </message>
-    <message>
-        <source>Figure</source>
-        <translation>数值</translation>
-    </message>
-    <message>
-        <source>There is no check to copy, print or keep: %1</source>
-        <translation>没有可复制、打印或保留的检验结果：%1</translation>
-    </message>
-</context>
-<context>
-    <name>CheckSheet</name>
-    <message>
-        <source>%1 record, at least %2</source>
-        <translation>%1 条记录，至少 %2 条</translation>
-    </message>
-    <message>
-        <source>%1 records, at least %2</source>
-        <translation>%1 条记录，至少 %2 条</translation>
-    </message>
-    <message>
-        <source>%1 records, at least %2; with 7 or more the mean of the results governs</source>
-        <translation>%1 条记录，至少 %2 条；不少于 7 条时取时程分析结果的平均值</translation>
-    </message>
-    <message>
-        <source>%1 records, at least %2; with 3 to 6 the envelope of the results governs</source>
-        <translation>%1 条记录，至少 %2 条；3 至 6 条时取时程分析结果的包络值</translation>
-    </message>
-    <message>
-        <source>%1 recorded, %2 artificial; at least 2 recorded and 1 artificial</source>
-        <translation>天然波 %1 条，人工波 %2 条；至少天然波 2 条、人工波 1 条</translation>
-    </message>
-    <message>
-        <source>%1 of %2 recorded (%3), at least 2/3</source>
-        <translation>%2 条中天然波 %1 条（%3），不少于 2/3</translation>
-    </message>
-    <message>
-        <source>mean alpha_r/alpha %1 (%2 g / %3 g), %4 to %5</source>
-        <translation>平均 αr/α 为 %1（%2 g / %3 g），应在 %4 至 %5 之间</translation>
-    </message>
-    <message>
-        <source>%1 s = %2 T1, %3 to %4 T1</source>
-        <translation>%1 s = %2 T1，应在 %3 至 %4 T1 之间</translation>
-    </message>
-    <message>
-        <source>peak %1 cm/s^2; the table has no value for this intensity and action</source>
-        <translation>峰值加速度 %1 cm/s^2；表中无此抗震设防烈度与地震作用的取值</translation>
-    </message>
-    <message>
-        <source>peak %1 cm/s^2, table %2 cm/s^2</source>
-        <translation>峰值加速度 %1 cm/s^2，表中取值 %2 cm/s^2</translation>
     </message>
     <message>
         <source>, at least %1</source>
