@@ -5,6 +5,12 @@
 
 #include <string>
 
+// GCC 12 at -O3 takes the vectors of the aggregate cases below for
+// uninitialised (a known false alarm of -Wmaybe-uninitialized).
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
+
 namespace {
 
 // Undamped, a constant ground acceleration a swings every oscillator to
