@@ -311,7 +311,7 @@ void MainWindow::buildStatusBar()
     bar->setObjectName("rzstsbr1");
     auto* author = new QLabel(this);
     author->setObjectName("rzfldsts3");
-    texts_.add([author] { author->setText(tr("Kavrel_Spect authors")); });
+    texts_.add([author] { author->setText(tr(WebSite::authors)); });
     auto* welcome = new QLabel(this);
     welcome->setObjectName("rzfldsts1");
     texts_.add([welcome] { welcome->setText(tr("  Welcome to my Website :")); });
