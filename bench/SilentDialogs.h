@@ -16,7 +16,7 @@ public:
     void warning(const QString& text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
     void information(const QString&) override {}
     void error(const QString& text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
-    void messageBox(const QString&, const QString&, int) override {}
+    void messageBox(const QString&, const QString&, MessageIcon) override {}
     std::optional<QString> askSaveFileName(const SaveFileRequest&) override { return std::nullopt; }
     void openUrl(const QString&) override {}
     bool question(const QString&) override { return false; }

@@ -89,10 +89,6 @@
         <translation>持续时间必须大于 0 s。</translation>
     </message>
     <message>
-        <source>The time step %1 s does not divide the duration %2 s.</source>
-        <translation>时间步长 %1 s 不能整除持续时间 %2 s。</translation>
-    </message>
-    <message>
         <source>The first seed must be a whole number from 0 to %1.</source>
         <translation>起始随机种子必须是 0 到 %1 之间的整数。</translation>
     </message>
@@ -132,10 +128,6 @@
         <translation>持续时间为 %1：至多为 %2。</translation>
     </message>
     <message>
-        <source>The time step %1 does not divide the duration %2.</source>
-        <translation>时间步长 %1 不能整除持续时间 %2。</translation>
-    </message>
-    <message>
         <source>The envelope must rise until t1, stay until t2 and decay after it, with 0 &lt; t1 &lt;= t2 &lt; the duration and c above 0.</source>
         <translation>强度包络须在 t1 之前上升、至 t2 保持平稳、其后衰减，且 0 &lt; t1 &lt;= t2 &lt; 持续时间，c 大于 0。</translation>
     </message>
@@ -146,6 +138,18 @@
     <message>
         <source>The record could not be matched to the target within 10 % at every period from 0.1 s to 6 s (largest deviation %1 % at %2, peak %3 % off); try a longer duration or another seed.</source>
         <translation>人工波未能在 0.1 s 至 6 s 的各周期点上与目标谱相差均不超过 10 %（最大偏差 %1 %，位于 %2；峰值偏差 %3 %）；请加长持续时间或更换随机种子。</translation>
+    </message>
+    <message>
+        <source>The target spectrum&apos;s AlphaMax is %1: its peak acceleration, 0.45 AlphaMax, would be beyond any ground motion (at most %2 g).</source>
+        <translation>目标谱的水平地震影响系数最大值 αmax 为 %1：其峰值加速度 0.45 αmax 将超出任何地震动（至多 %2 g）。</translation>
+    </message>
+    <message>
+        <source>The record could not be matched to the target within 10 % at every period from 0.1 s to 6 s (largest deviation %1 % at %2, peak %3 % off): at the damping ratio %4 the code curve&apos;s damping factor eta2 is held at its least, 0.55, so the curve stops falling with damping while a record&apos;s spectrum goes on falling; another duration or seed will not match it.</source>
+        <translation>人工波未能在 0.1 s 至 6 s 的各周期点上与目标谱相差均不超过 10 %（最大偏差 %1 %，位于 %2；峰值偏差 %3 %）：阻尼比为 %4 时，规范反应谱的阻尼调整系数 η2 取其下限 0.55，曲线不再随阻尼增大而降低，而记录的反应谱仍随之降低；更换持续时间或随机种子也无法拟合。</translation>
+    </message>
+    <message>
+        <source>The target&apos;s Tg is %1: below %2 the code curve drops at 0.1 s from its peak straight to its descent, a step that no record&apos;s spectrum can follow.</source>
+        <translation>目标谱的特征周期 Tg 为 %1：小于 %2 时，规范反应谱曲线在 0.1 s 处由峰值直接跌落到下降段，任何记录的反应谱都无法跟随这样的突变。</translation>
     </message>
 </context>
 <context>
@@ -334,18 +338,6 @@ Replace them?</source>
 <context>
     <name>CheckRecordsWindow</name>
     <message>
-        <source>pass</source>
-        <translation>满足</translation>
-    </message>
-    <message>
-        <source>fail</source>
-        <translation>不满足</translation>
-    </message>
-    <message>
-        <source>warning</source>
-        <translation>警告</translation>
-    </message>
-    <message>
         <source>Check Records</source>
         <translation>地震记录检验</translation>
     </message>
@@ -375,11 +367,11 @@ Replace them?</source>
     </message>
     <message>
         <source>No records in the set: add records with File &gt; Add Records...</source>
-        <translation>集合中没有地震记录：请用“文件 &gt; 添加记录...”添加。</translation>
+        <translation>集合中没有地震记录：请用“文件 &gt; 添加地震记录...”添加。</translation>
     </message>
     <message>
         <source>&amp;Base shears (optional; V0 of the response-spectrum method, then each record&apos;s):</source>
-        <translation>基底剪力（可选；先填振型分解反应谱法的 V0，再填每条记录的）(&amp;B)：</translation>
+        <translation>基底剪力（可选；先填振型分解反应谱法的 V0，再填每条记录的基底剪力）(&amp;B)：</translation>
     </message>
     <message>
         <source>Base shear</source>
@@ -418,6 +410,158 @@ Replace them?</source>
         <translation>集合中没有规范反应谱：请先生成一条作为检验目标。</translation>
     </message>
     <message>
+        <source>Against %1: every check passes.</source>
+        <translation>以 %1 为目标：各项均满足。</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>检验项</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>结论</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>数值</translation>
+    </message>
+    <message>
+        <source>There is no check to copy, print or keep: %1</source>
+        <translation>没有可复制、打印或保留的检验结果：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n check fails</source>
+        <translation>
+            <numerusform>%n 项不满足</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n checks fail</source>
+        <translation>
+            <numerusform>%n 项不满足</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warning</source>
+        <translation>
+            <numerusform>%n 项警告</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warnings</source>
+        <translation>
+            <numerusform>%n 项警告</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Against %1: %2, %3.</source>
+        <translation>以 %1 为目标：%2，%3。</translation>
+    </message>
+    <message>
+        <source>Against %1: every check passes, with %2.</source>
+        <translation>以 %1 为目标：各项均满足，%2。</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>the verdicts&apos; count, then what governs the design</comment>
+        <translation>%1%2</translation>
+    </message>
+    <message>
+        <source>With 7 or more records the design takes the larger of the mean of the time-history results and the response-spectrum result.</source>
+        <translation>记录不少于 7 条时，取时程法的平均值和振型分解反应谱法计算结果的较大值。</translation>
+    </message>
+    <message>
+        <source>With 3 to 6 records the design takes the larger of the envelope of the time-history results and the response-spectrum result.</source>
+        <translation>记录为 3 至 6 条时，取时程法的包络值和振型分解反应谱法计算结果的较大值。</translation>
+    </message>
+    <message>
+        <source>Record selection check</source>
+        <translation>地震记录选择验算</translation>
+    </message>
+</context>
+<context>
+    <name>CheckSheet</name>
+    <message>
+        <source>%1 record, at least %2</source>
+        <translation>%1 条记录，至少 %2 条</translation>
+    </message>
+    <message>
+        <source>%1 records, at least %2</source>
+        <translation>%1 条记录，至少 %2 条</translation>
+    </message>
+    <message>
+        <source>%1 recorded, %2 artificial; at least 2 recorded and 1 artificial</source>
+        <translation>天然波 %1 条，人工波 %2 条；至少天然波 2 条、人工波 1 条</translation>
+    </message>
+    <message>
+        <source>%1 of %2 recorded (%3), at least 2/3</source>
+        <translation>%2 条中天然波 %1 条（%3），不少于 2/3</translation>
+    </message>
+    <message>
+        <source>%1 records, at least %2; with 7 or more the larger of the mean of the results and the response-spectrum result governs</source>
+        <translation>%1 条记录，至少 %2 条；不少于 7 条时取时程法的平均值和振型分解反应谱法的较大值</translation>
+    </message>
+    <message>
+        <source>%1 records, at least %2; with 3 to 6 the larger of the envelope of the results and the response-spectrum result governs</source>
+        <translation>%1 条记录，至少 %2 条；3 至 6 条时取时程法的包络值和振型分解反应谱法的较大值</translation>
+    </message>
+    <message>
+        <source>mean αr/α %1 (%2 g / %3 g), %4 to %5</source>
+        <translation>平均 αr/α 为 %1（%2 g / %3 g），应在 %4 至 %5 之间</translation>
+    </message>
+    <message>
+        <source>%1 s = %2 T1, at least %3 T1 (%3 to %4 T1 is the usual range)</source>
+        <translation>%1 s = %2 T1，不应小于 %3 T1（一般为 %3 至 %4 T1）</translation>
+    </message>
+    <message>
+        <source>peak %1 cm/s²; the table has no value for this intensity and action</source>
+        <translation>峰值加速度 %1 cm/s²；表中无此抗震设防烈度与地震作用的取值</translation>
+    </message>
+    <message>
+        <source>peak %1 cm/s², table %2 cm/s²</source>
+        <translation>峰值加速度 %1 cm/s²，表中取值 %2 cm/s²</translation>
+    </message>
+    <message>
+        <source>Number of records</source>
+        <translation>记录数量</translation>
+    </message>
+    <message>
+        <source>Recorded and artificial</source>
+        <translation>天然波与人工波</translation>
+    </message>
+    <message>
+        <source>Spectrum at T%1 = %2 s</source>
+        <translation>T%1 = %2 s 处反应谱</translation>
+    </message>
+    <message>
+        <source>Effective duration: %1</source>
+        <translation>有效持续时间：%1</translation>
+    </message>
+    <message>
+        <source>Peak: %1</source>
+        <translation>峰值：%1</translation>
+    </message>
+    <message>
+        <source>Base shear: %1</source>
+        <translation>基底剪力：%1</translation>
+    </message>
+    <message>
+        <source>Mean base shear</source>
+        <translation>平均基底剪力</translation>
+    </message>
+    <message>
+        <source>pass</source>
+        <translation>满足</translation>
+    </message>
+    <message>
+        <source>fail</source>
+        <translation>不满足</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
         <source>Record</source>
         <translation>地震记录</translation>
     </message>
@@ -450,119 +594,96 @@ Replace them?</source>
         <translation>平均值</translation>
     </message>
     <message>
-        <source>Number of records</source>
-        <translation>记录数量</translation>
+        <source>frequent earthquake</source>
+        <translation>多遇地震</translation>
     </message>
     <message>
-        <source>Recorded and artificial</source>
-        <translation>天然波与人工波</translation>
+        <source>design-basis earthquake</source>
+        <translation>设防地震</translation>
     </message>
     <message>
-        <source>Spectrum at T%1 = %2 s</source>
-        <translation>T%1 = %2 s 处反应谱</translation>
+        <source>rare earthquake</source>
+        <translation>罕遇地震</translation>
     </message>
     <message>
-        <source>Effective duration: %1</source>
-        <translation>有效持续时间：%1</translation>
+        <source>very rare earthquake</source>
+        <translation>极罕遇地震</translation>
     </message>
     <message>
-        <source>Peak: %1</source>
-        <translation>峰值：%1</translation>
+        <source>intensity %1</source>
+        <translation>抗震设防烈度 %1</translation>
     </message>
     <message>
-        <source>Base shear: %1</source>
-        <translation>基底剪力：%1</translation>
+        <source>site class %1</source>
+        <translation>场地类别 %1</translation>
     </message>
     <message>
-        <source>Mean base shear</source>
-        <translation>平均基底剪力</translation>
+        <source>design group %1</source>
+        <translation>设计地震分组第 %1 组</translation>
     </message>
     <message>
-        <source>Against %1: %2 checks fail, %3 warnings.</source>
-        <translation>以 %1 为目标：%2 项不满足，%3 项警告。</translation>
+        <source>, </source>
+        <translation>，</translation>
     </message>
     <message>
-        <source>Against %1: every check passes, with %2 warnings.</source>
-        <translation>以 %1 为目标：各项均满足，%2 项警告。</translation>
+        <source>Record selection check (GB 50011 §5.1.2)</source>
+        <translation>地震记录选择验算（GB 50011 第 5.1.2 条）</translation>
     </message>
     <message>
-        <source>Against %1: every check passes.</source>
-        <translation>以 %1 为目标：各项均满足。</translation>
+        <source>Target spectrum: %1 (%2)</source>
+        <translation>目标反应谱：%1（%2）</translation>
     </message>
     <message>
-        <source>With 7 or more records the mean of the results governs the design.</source>
-        <translation>记录不少于 7 条时，取时程分析结果的平均值。</translation>
+        <source>AlphaMax %1, Tg %2 s, damping ratio %3</source>
+        <translation>αmax = %1，Tg = %2 s，阻尼比 %3</translation>
     </message>
     <message>
-        <source>With 3 to 6 records the envelope of the results governs the design.</source>
-        <translation>记录为 3 至 6 条时，取时程分析结果的包络值。</translation>
+        <source>file %1</source>
+        <translation>文件 %1</translation>
     </message>
     <message>
-        <source>Check</source>
-        <translation>检验项</translation>
+        <source>scale factor %1</source>
+        <translation>调幅系数 %1</translation>
     </message>
     <message>
-        <source>Verdict</source>
-        <translation>结论</translation>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
     </message>
     <message>
-        <source>Figure</source>
-        <translation>数值</translation>
+        <source>, at least %1</source>
+        <translation>，应不小于 %1</translation>
     </message>
     <message>
-        <source>There is no check to copy, print or keep: %1</source>
-        <translation>没有可复制、打印或保留的检验结果：%1</translation>
-    </message>
-</context>
-<context>
-    <name>CheckSheet</name>
-    <message>
-        <source>%1 record, at least %2</source>
-        <translation>%1 条记录，至少 %2 条</translation>
+        <source>, %1 to %2</source>
+        <translation>，应在 %1 至 %2 之间</translation>
     </message>
     <message>
-        <source>%1 records, at least %2</source>
-        <translation>%1 条记录，至少 %2 条</translation>
+        <source>V0 %1 kN by CQC of %2 modes, mass ratio sum %3</source>
+        <translation>V0 = %1 kN，按 CQC 组合 %2 个振型，质量参与系数之和 %3</translation>
     </message>
     <message>
-        <source>%1 records, at least %2; with 7 or more the mean of the results governs</source>
-        <translation>%1 条记录，至少 %2 条；不少于 7 条时取时程分析结果的平均值</translation>
+        <source>V0 %1 kN by SRSS of %2 modes, mass ratio sum %3</source>
+        <translation>V0 = %1 kN，按 SRSS 组合 %2 个振型，质量参与系数之和 %3</translation>
     </message>
     <message>
-        <source>%1 records, at least %2; with 3 to 6 the envelope of the results governs</source>
-        <translation>%1 条记录，至少 %2 条；3 至 6 条时取时程分析结果的包络值</translation>
+        <source>; below %1: the modes taken should carry at least 90 % of the mass</source>
+        <translation>；小于 %1：所取振型的质量参与系数之和应不小于 90%</translation>
     </message>
     <message>
-        <source>%1 recorded, %2 artificial; at least 2 recorded and 1 artificial</source>
-        <translation>天然波 %1 条，人工波 %2 条；至少天然波 2 条、人工波 1 条</translation>
+        <source>; %1 modes above %2 s take alpha at %2 s</source>
+        <translation>；%1 个振型周期大于 %2 s，按 %2 s 取地震影响系数</translation>
     </message>
     <message>
-        <source>%1 of %2 recorded (%3), at least 2/3</source>
-        <translation>%2 条中天然波 %1 条（%3），不少于 2/3</translation>
+        <source>V/V0 %1 (%2 kN / %3 kN)</source>
+        <translation>V/V0 为 %1（%2 kN / %3 kN）</translation>
     </message>
     <message>
-        <source>mean alpha_r/alpha %1 (%2 g / %3 g), %4 to %5</source>
-        <translation>平均 αr/α 为 %1（%2 g / %3 g），应在 %4 至 %5 之间</translation>
+        <source>V/V0 %1</source>
+        <translation>V/V0 为 %1</translation>
     </message>
     <message>
-        <source>%1 s = %2 T1, %3 to %4 T1</source>
-        <translation>%1 s = %2 T1，应在 %3 至 %4 T1 之间</translation>
-    </message>
-    <message>
-        <source>peak %1 cm/s^2; the table has no value for this intensity and action</source>
-        <translation>峰值加速度 %1 cm/s^2；表中无此抗震设防烈度与地震作用的取值</translation>
-    </message>
-    <message>
-        <source>peak %1 cm/s^2, table %2 cm/s^2</source>
-        <translation>峰值加速度 %1 cm/s^2，表中取值 %2 cm/s^2</translation>
-    </message>
-    <message>
-        <source>V/V0 %1, %2 to %3</source>
-        <translation>V/V0 为 %1，应在 %2 至 %3 之间</translation>
-    </message>
-    <message>
-        <source>mean V/V0 %1, %2 to %3</source>
-        <translation>平均 V/V0 为 %1，应在 %2 至 %3 之间</translation>
+        <source>mean V/V0 %1</source>
+        <translation>平均 V/V0 为 %1</translation>
     </message>
 </context>
 <context>
@@ -706,13 +827,12 @@ Replace them?</source>
         <source>, rare earthquake</source>
         <translation>，罕遇地震</translation>
     </message>
+</context>
+<context>
+    <name>JobProgress</name>
     <message>
-        <source>The target peak must be above 0 cm/s².</source>
-        <translation>目标峰值必须大于 0 cm/s²。</translation>
-    </message>
-    <message>
-        <source>The damping ratio of a record must be at least 0 and below 1.</source>
-        <translation>地震记录的阻尼比必须不小于 0 且小于 1。</translation>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -720,6 +840,10 @@ Replace them?</source>
     <message>
         <source>Kavrel Response Spectrum (20210912)</source>
         <translation>Kavrel 规范反应谱 (20210912)</translation>
+    </message>
+    <message>
+        <source>Kavrel_Spect authors</source>
+        <translation>Kavrel_Spect 作者</translation>
     </message>
     <message>
         <source>Create</source>
@@ -851,6 +975,56 @@ Replace them?</source>
     </message>
 </context>
 <context>
+    <name>ModeContributions</name>
+    <message>
+        <source>Mode</source>
+        <translation>振型</translation>
+    </message>
+    <message>
+        <source>Period (s)</source>
+        <translation>周期 (s)</translation>
+    </message>
+    <message>
+        <source>Mass ratio</source>
+        <translation>质量参与系数</translation>
+    </message>
+    <message>
+        <source>V0 part (kN)</source>
+        <translation>V0 分量 (kN)</translation>
+    </message>
+    <message>
+        <source>%1 (kN)</source>
+        <translation>%1 (kN)</translation>
+    </message>
+    <message>
+        <source>Combined</source>
+        <translation>组合</translation>
+    </message>
+</context>
+<context>
+    <name>ModeTable</name>
+    <message>
+        <source>Line %1: give two columns, the period and the mass ratio, not %2.</source>
+        <translation>第 %1 行：应为周期和质量参与系数两列，而不是 %2 列。</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a number.</source>
+        <translation>第 %1 行：“%2”不是数字。</translation>
+    </message>
+    <message>
+        <source>Mode %1: the period &quot;%2&quot; is not a number.</source>
+        <translation>振型 %1：周期“%2”不是数字。</translation>
+    </message>
+    <message>
+        <source>Mode %1: the mass ratio &quot;%2&quot; is not a number.</source>
+        <translation>振型 %1：质量参与系数“%2”不是数字。</translation>
+    </message>
+    <message>
+        <source>G &quot;%1&quot; is not a number.</source>
+        <translation>G“%1”不是数字。</translation>
+    </message>
+</context>
+<context>
     <name>PictureFormat</name>
     <message>
         <source>PNG Pictures (*.png)</source>
@@ -903,10 +1077,6 @@ Replace them?</source>
         <translation>正在读取地震记录并计算其反应谱...</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
         <source>This file could not be added as a record:</source>
         <translation>此文件不能作为地震记录添加：</translation>
     </message>
@@ -917,17 +1087,6 @@ Replace them?</source>
     <message>
         <source>Click the record in the list first.</source>
         <translation>请先在列表中单击该地震记录。</translation>
-    </message>
-</context>
-<context>
-    <name>RecordItem</name>
-    <message>
-        <source>the target peak must be a number above 0</source>
-        <translation>目标峰值必须是大于 0 的数</translation>
-    </message>
-    <message>
-        <source>the damping ratio must be at least 0 and below 1</source>
-        <translation>阻尼比必须不小于 0 且小于 1</translation>
     </message>
 </context>
 <context>
@@ -1014,6 +1173,10 @@ Replace them?</source>
     <message>
         <source>&amp;Damping ratio:</source>
         <translation>阻尼比(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>none: generated with Edit &gt; Artificial Records...</source>
+        <translation>无：由“编辑 &gt; 人工波...”生成</translation>
     </message>
 </context>
 <context>
@@ -1118,13 +1281,57 @@ Replace them?</source>
         <source>holds fewer than 2 values</source>
         <translation>数据少于 2 个</translation>
     </message>
+    <message>
+        <source>one number, not the two columns &quot;time value&quot; (a file of values needs its step)</source>
+        <translation>只有 1 个数，而不是“时间 数值”两列（只有数值的文件需给出时间步长）</translation>
+    </message>
+    <message>
+        <source>the scale factor %1 is beyond the largest number this program holds</source>
+        <translation>比例系数 %1 超出本程序能表示的最大数</translation>
+    </message>
+    <message>
+        <source>value %1 overflows the largest number this program holds</source>
+        <translation>第 %1 个数值超出本程序能表示的最大数</translation>
+    </message>
+    <message>
+        <source>value %1 is %2 g, beyond any ground motion (at most %3 g): the record overflows</source>
+        <translation>第 %1 个数值为 %2 g，超出任何地震动（至多 %3 g）：记录溢出</translation>
+    </message>
+    <message>
+        <source>the step %1 s lies outside the steps of ground-motion records, %2 s to %3 s</source>
+        <translation>时间步长 %1 s 超出地震动记录的时间步长范围 %2 s 至 %3 s</translation>
+    </message>
+    <message>
+        <source>the sampling frequency %1 lies outside the frequencies of ground-motion records, %2 Hz to %3 Hz</source>
+        <translation>采样频率 %1 超出地震动记录的采样频率范围 %2 Hz 至 %3 Hz</translation>
+    </message>
+</context>
+<context>
+    <name>RecordRules</name>
+    <message>
+        <source>%1 must be at least 0 and below 1.</source>
+        <comment>the subject is a damping ratio</comment>
+        <translation>%1必须不小于 0 且小于 1。</translation>
+    </message>
+    <message>
+        <source>The damping ratio</source>
+        <translation>阻尼比</translation>
+    </message>
+    <message>
+        <source>The target spectrum&apos;s damping ratio</source>
+        <translation>目标谱的阻尼比</translation>
+    </message>
+    <message>
+        <source>The time step %1 s does not divide the duration %2 s.</source>
+        <translation>时间步长 %1 s 不能整除持续时间 %2 s。</translation>
+    </message>
+    <message>
+        <source>The target peak must be a number above 0.</source>
+        <translation>目标峰值必须是大于 0 的数。</translation>
+    </message>
 </context>
 <context>
     <name>RecordSelectionCheck</name>
-    <message>
-        <source>The target spectrum&apos;s damping ratio must be at least 0 and below 1.</source>
-        <translation>目标谱的阻尼比必须不小于 0 且小于 1。</translation>
-    </message>
     <message>
         <source>Give the fundamental period T1 and at most five more main periods.</source>
         <translation>请给出结构基本周期 T1 及至多五个其他主要周期。</translation>
@@ -1160,6 +1367,14 @@ Replace them?</source>
     <message>
         <source>Every base shear must be a positive number.</source>
         <translation>每个基底剪力都必须是正数。</translation>
+    </message>
+    <message>
+        <source>Give the base shears or the structure&apos;s modes, not both.</source>
+        <translation>请输入基底剪力或结构的振型，不能同时输入两者。</translation>
+    </message>
+    <message>
+        <source>The main period %1 s is given twice.</source>
+        <translation>主要周期 %1 s 重复给出。</translation>
     </message>
 </context>
 <context>
@@ -1210,6 +1425,14 @@ Replace them?</source>
     <message>
         <source>Stream write error</source>
         <translation>写入数据流出错</translation>
+    </message>
+    <message>
+        <source>It is a FIFO or a device, not a file: what goes into it cannot be taken back if a later file fails, so it cannot be one of several files written together.</source>
+        <translation>它是 FIFO 或设备，不是文件：写入其中的内容在后面的文件失败时无法收回，因此不能作为一同写入的多个文件之一。</translation>
+    </message>
+    <message>
+        <source>It is a symbolic link into the folder &quot;%1&quot;, which does not exist.</source>
+        <translation>它是指向文件夹“%1”的符号链接，而该文件夹不存在。</translation>
     </message>
 </context>
 <context>
@@ -1475,6 +1698,33 @@ Replace them?</source>
     <message>
         <source>is too large to be a set file</source>
         <translation>过大，不是反应谱组文件</translation>
+    </message>
+</context>
+<context>
+    <name>StructureModes</name>
+    <message>
+        <source>Give at least one mode.</source>
+        <translation>请至少输入一个振型。</translation>
+    </message>
+    <message>
+        <source>Give at most %1 modes, not %2.</source>
+        <translation>最多输入 %1 个振型，而不是 %2 个。</translation>
+    </message>
+    <message>
+        <source>Mode %1: the period %2 s must be above 0 and at most %3 s.</source>
+        <translation>振型 %1：周期 %2 s 应大于 0 且不大于 %3 s。</translation>
+    </message>
+    <message>
+        <source>Mode %1: the mass ratio %2 must be above 0 and at most 1.</source>
+        <translation>振型 %1：质量参与系数 %2 应大于 0 且不大于 1。</translation>
+    </message>
+    <message>
+        <source>The mass ratios of the modes sum to %1, more than the whole mass.</source>
+        <translation>各振型质量参与系数之和为 %1，超过了结构总质量。</translation>
+    </message>
+    <message>
+        <source>The representative value of gravity load G must be a positive number of kN.</source>
+        <translation>重力荷载代表值 G 应为正数（kN）。</translation>
     </message>
 </context>
 <context>

@@ -2,18 +2,22 @@
 
 #include "cli/KspectOptions.h"
 #include "cli/OptionReader.h"
+#include "cli/RecordFileOptions.h"
 #include "common/KavrelError.h"
 #include "export/TimeHistoryFile.h"
 #include "records/ArtificialRecord.h"
 #include "records/CodePeaks.h"
 #include "records/GroundMotionRecord.h"
 #include "spectrum/KavrelSpectrum.h"
+#include "text/FigureText.h"
 #include "text/NumberText.h"
+#include "text/RecordRules.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 
 #include <climits>
+#include <map>
 #include <cmath>
 
 namespace {
@@ -27,7 +31,7 @@ const char* const description =
 
 QString figure(double value)
 {
-    return QString::fromStdString(shortestText(std::round(value * 1e4) / 1e4));
+    return formatFigure(value, 15, 4, QLocale::c());
 }
 
 QString matchReport(const ArtificialRecord& record)
@@ -78,16 +82,10 @@ ArtificialCommandOutput prepareArtificialCommand(const QStringList& arguments)
                                           + QList<QCommandLineOption>{duration, dt, seed, pga, format, tag, verbose,
                                                                       output, help};
     QCommandLineParser parser;
-    parser.addOptions(all);
-
     ArtificialCommandOutput result;
-    if (!parser.parse(arguments)) {
-        result.error = parser.errorText();
-        return result;
-    }
-    if (parser.isSet(help)) {
-        result.help = true;
-        result.bytes = commandHelp(artificialCommandUsage(), description, all);
+    if (!startCommand(parser, all, arguments, Positionals::Taken, {artificialCommandUsage(), description}, result.error,
+                      result.bytes)) {
+        result.help = result.error.isEmpty();
         return result;
     }
     if (!parser.positionalArguments().isEmpty()) {
@@ -105,10 +103,12 @@ ArtificialCommandOutput prepareArtificialCommand(const QStringList& arguments)
         request.seed = static_cast<std::uint64_t>(seedNumber);
     double peakCm = 0;
     if (read.number(pga, peakCm)) {
-        if (peakCm > 0)
-            request.peak = peakCm / standardGravityCm;
-        else
+        if (!(peakCm > 0))
             read.refuse(pga, quoted(QString::fromStdString(shortestText(peakCm))) + " is not a peak above 0");
+        else if (peakCm > largestTargetPeakCm)
+            read.refuse(pga, targetPeakTooLarge());
+        else
+            request.peak = peakCm / standardGravityCm;
     }
     TimeHistoryFileOptions fileOptions;
     read.analysisFormat(format, fileOptions.format);
@@ -134,6 +134,16 @@ ArtificialCommandOutput prepareArtificialCommand(const QStringList& arguments)
         result.bytes = buildTimeHistoryFile(record, fileOptions);
         if (parser.isSet(verbose))
             result.report = matchReport(*made);
+    } catch (const ArtificialRefusal& refusal) {
+        // Named after the option the refusal is about, as every refusal is.
+        using Input = ArtificialRefusal::Input;
+        const std::map<Input, const QCommandLineOption*> options = {
+            {Input::Target, &artificial},   {Input::AlphaMax, &spectrum.alphaMax}, {Input::Tg, &spectrum.tg},
+            {Input::Damping, &spectrum.damping},
+            {Input::Step, &dt},             {Input::Duration, &duration},          {Input::Envelope, &artificial},
+            {Input::Peak, &pga},            {Input::Match, &artificial}};
+        read.refuse(*options.at(refusal.input), refusalFragment(refusal.message()));
+        result.error = read.error();
     } catch (const KavrelError& error) {
         result.error = QStringLiteral("--artificial: ") + error.message();
     }

@@ -1,16 +1,22 @@
 #include "cli/CheckCommand.h"
 
+#include "cli/CheckCommandModes.h"
 #include "cli/KspectOptions.h"
 #include "cli/OptionReader.h"
 #include "cli/RecordFileOptions.h"
 
 #include "export/CheckSheet.h"
 #include "records/CodePeaks.h"
+#include "records/DistinguishingNames.h"
 #include "records/RecordSelectionCheck.h"
+#include "records/RepeatedRecords.h"
 #include "spectrum/KavrelSpectrum.h"
+#include "text/RecordRules.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QFileInfo>
+#include <QHash>
 #include <QLocale>
 
 #include <optional>
@@ -81,13 +87,10 @@ std::vector<RecordFile> recordFiles(const QStringList& arguments, const QCommand
 // other refusals: "--base-shear: give the response-spectrum base shear ...".
 QString inputRefusal(const SelectionInputError& error)
 {
-    static const char* const options[] = {"--damping", "--main-periods", "--check", "--base-shear"};
-    QString sentence = QString::fromStdString(error.what());
-    if (sentence.endsWith(QLatin1Char('.')))
-        sentence.chop(1);
-    if (!sentence.isEmpty())
-        sentence[0] = sentence[0].toLower();
-    return QString::fromLatin1(options[static_cast<int>(error.input)]) + ": " + sentence;
+    static const char* const options[] = {"--damping", "--main-periods", "--check", "--base-shear", "--modes",
+                                          "--weight"};
+    return QString::fromLatin1(options[static_cast<int>(error.input)]) + ": "
+           + refusalFragment(QString::fromStdString(error.what()));
 }
 
 const char* const description =
@@ -95,6 +98,8 @@ const char* const description =
     "spectrum options choose. RECORD files are recorded accelerograms, each FILE after --artificial-record an "
     "artificial one; every one is scaled to --pga first. Prints the check sheet as tab-separated lines: one per "
     "record and their mean (alpha_r/alpha at each main period), a blank line, then check<TAB>verdict<TAB>figure. "
+    "With the structure's modes (--modes or --modes-file, --weight) the base shears are computed: the "
+    "response-spectrum method's V0 and each record's elastic modal time history, in kN. "
     "Numbers are read and written with \".\". Exit status: 0 nothing fails (warnings allowed), 1 the output could "
     "not be written, 2 a refused option or record, 3 a check fails.";
 
@@ -109,8 +114,9 @@ QString checkCommandUsage()
 {
     return QStringLiteral(
         "Usage: kspect --check --main-periods T1[,T2,...] [the spectrum options] [--pga GAL]\n"
-        "              [--base-shear V0,V1,V2,...] [--record-format F] [--dt S] [--unit U] [-o FILE]\n"
-        "              RECORD... [--artificial-record FILE]...\n");
+        "              [--base-shear V0,V1,V2,... | --modes T1:R1,... | --modes-file FILE]\n"
+        "              [--weight G] [--combine cqc|srss] [--inelastic] [--record-format F] [--dt S]\n"
+        "              [--unit U] [-o FILE] RECORD... [--artificial-record FILE]...\n");
 }
 
 CheckCommandOutput prepareCheckCommand(const QStringList& arguments)
@@ -129,25 +135,24 @@ CheckCommandOutput prepareCheckCommand(const QStringList& arguments)
                                        "The response-spectrum method's base shear V0, then one per record in the "
                                        "order given (any one unit), for the base-shear checks.",
                                        "V0,V1,...");
+    const ModeOptions modeOptions;
+    const QCommandLineOption inelastic("inelastic",
+                                       "The records are for an inelastic analysis: the base shears are held to "
+                                       "their lower limits only (65 % each, 80 % their mean).");
     const QCommandLineOption artificial("artificial-record", "An artificial accelerogram; may be repeated.", "FILE");
     const RecordFileOptions fileLayout;
     const QCommandLineOption output = outputOption(QStringLiteral("the sheet"));
     const QCommandLineOption help = helpOption();
     const QList<QCommandLineOption> all = QList<QCommandLineOption>{check, mainPeriods} + spectrum.all()
-                                          + QList<QCommandLineOption>{pga, baseShear, artificial}
+                                          + QList<QCommandLineOption>{pga, baseShear} + modeOptions.all()
+                                          + QList<QCommandLineOption>{inelastic, artificial}
                                           + fileLayout.all() + QList<QCommandLineOption>{output, help};
     QCommandLineParser parser;
-    parser.addOptions(all);
     parser.addPositionalArgument("RECORD", "A recorded accelerogram.", "RECORD...");
-
     CheckCommandOutput result;
-    if (!parser.parse(arguments)) {
-        result.error = parser.errorText();
-        return result;
-    }
-    if (parser.isSet(help)) {
-        result.help = true;
-        result.bytes = commandHelp(checkCommandUsage(), description, all);
+    if (!startCommand(parser, all, arguments, Positionals::Taken, {checkCommandUsage(), description}, result.error,
+                      result.bytes)) {
+        result.help = result.error.isEmpty();
         return result;
     }
 
@@ -162,6 +167,8 @@ CheckCommandOutput prepareCheckCommand(const QStringList& arguments)
     std::optional<double> targetPeak = readTargetPeak(pga, read);
     std::vector<double> baseShears;
     read.numbers(baseShear, baseShears);
+    const std::optional<StructureModel> structure =
+        readModeOptions(modeOptions, parser, read, parser.isSet(baseShear));
     const RecordReadOptions readOptions = readRecordFileOptions(fileLayout, parser, read);
     result.toFile = read.path(output, result.outputPath);
     const std::vector<RecordFile> files = recordFiles(arguments, parser, all, artificial);
@@ -175,11 +182,31 @@ CheckCommandOutput prepareCheckCommand(const QStringList& arguments)
     if (!targetPeak)
         targetPeak = defaultTargetPeak(target.codeType, target.intensityIndex, target.actionIndex, target.alphaMax);
 
+    // One file given twice (or once as recorded and once as artificial)
+    // would count twice.
+    QStringList paths;
+    QHash<QString, QString> seen;  // the file itself, to the path first given for it
+    for (const RecordFile& file : files) {
+        const QFileInfo info(file.path);
+        const QString itself = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
+        if (seen.contains(itself)) {
+            result.error = "--check: " + quoted(file.path) + " is given twice"
+                           + (seen.value(itself) == file.path ? QString() : " (as " + quoted(seen.value(itself)) + ")")
+                           + "; a record counts once";
+            return result;
+        }
+        seen.insert(itself, file.path);
+        paths << file.path;
+    }
+    const QStringList names = distinguishingNames(paths);
+
     SelectionCheckInput input;
     input.intensityIndex = target.intensityIndex;
     input.actionIndex = target.actionIndex;
     input.mainPeriods = periods;
     input.baseShears = baseShears;
+    input.structure = structure;
+    input.shearUpperLimits = !parser.isSet(inelastic);
     for (const RecordFile& file : files) {
         std::optional<GroundMotionRecord> record =
             readCommandRecord(file.path, readOptions, fileLayout, parser, result.error);
@@ -190,8 +217,15 @@ CheckCommandOutput prepareCheckCommand(const QStringList& arguments)
                            "cannot be scaled to a peak";
             return result;
         }
-        input.records.push_back(
-            {record->sourceFileName, file.artificial, std::move(record->accelerationG), record->step});
+        input.records.push_back({names[static_cast<qsizetype>(input.records.size())].toStdString(), file.artificial,
+                                 std::move(record->accelerationG), record->step});
+    }
+
+    if (const auto repeated = repeatedRecords(input.records)) {
+        result.error = "--check: " + quoted(names[static_cast<qsizetype>(repeated->first)]) + " and "
+                       + quoted(names[static_cast<qsizetype>(repeated->second)])
+                       + " hold the same samples; a record counts once";
+        return result;
     }
 
     const KavrelSpectrum spectrumOfCode("target", target.alphaMax, target.tg, target.dampingRatio, target.codeType);

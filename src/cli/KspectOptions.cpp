@@ -71,11 +71,6 @@ void readPeriods(OptionReader& reader, const QCommandLineOption& option, PeriodR
         reader.refuse(option, problem);
 }
 
-// The usage line, then every option with its value and its description.
-QString helpText(const QString& description, const QList<QCommandLineOption>& options)
-{
-    return "Usage: kspect [options]\n" + description + "\n\nOptions:\n" + optionsHelp(options);
-}
 
 } // namespace
 
@@ -166,23 +161,16 @@ KspectParse parseKspectArguments(const QStringList& arguments)
 
     const QList<QCommandLineOption> options =
         spectrum.all() + QList<QCommandLineOption>{name, format, periods, tag, output, set, help, version};
-    QCommandLineParser parser;
-    parser.addOptions(options);
-
     KspectParse result;
-    result.helpText = helpText("Writes a seismic design response spectrum of GB 50011-2010, GB 50011-2001 or "
+    result.helpText = commandHelp(QStringLiteral("Usage: kspect [options]\n"),
+                               "Writes a seismic design response spectrum of GB 50011-2010, GB 50011-2001 or "
                                "GB/T 51408-2021 as (period, alpha) pairs for a structural analysis program.\n"
                                "Numbers are read and written with \".\". Exit status: 0 written, 1 the output "
                                "could not be written, 2 a refused option.",
                                options);
-    if (!parser.parse(arguments)) {
-        result.error = parser.errorText();
+    QCommandLineParser parser;
+    if (!parseCommand(parser, options, arguments, Positionals::Refused, result.error))
         return result;
-    }
-    if (!parser.positionalArguments().isEmpty()) {
-        result.error = quoted(parser.positionalArguments().first()) + ": not an option";
-        return result;
-    }
     KspectRequest& request = result.request;
     if (parser.isSet(help)) {
         request.action = KspectRequest::Action::Help;

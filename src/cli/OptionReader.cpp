@@ -138,14 +138,35 @@ QString analysisFormatList(const QString& separator)
     return names.join(separator);
 }
 
-QString quoted(const QString& text)
+QString commandHelp(const QString& usage, const QString& description, const QList<QCommandLineOption>& options)
 {
-    return QLatin1Char('"') + text + QLatin1Char('"');
+    return usage + description + QStringLiteral("\n\nOptions:\n") + optionsHelp(options);
 }
 
-QByteArray commandHelp(const QString& usage, const QString& description, const QList<QCommandLineOption>& options)
+bool parseCommand(QCommandLineParser& parser, const QList<QCommandLineOption>& options,
+                  const QStringList& arguments, Positionals positionals, QString& error)
 {
-    return (usage + description + QStringLiteral("\n\nOptions:\n") + optionsHelp(options)).toLocal8Bit();
+    parser.addOptions(options);
+    if (!parser.parse(arguments)) {
+        error = parser.errorText();
+        return false;
+    }
+    if (positionals == Positionals::Refused && !parser.positionalArguments().isEmpty()) {
+        error = quoted(parser.positionalArguments().first()) + ": not an option";
+        return false;
+    }
+    return true;
+}
+
+bool startCommand(QCommandLineParser& parser, const QList<QCommandLineOption>& options, const QStringList& arguments,
+                  Positionals positionals, const CommandHelp& text, QString& error, QByteArray& help)
+{
+    if (!parseCommand(parser, options, arguments, positionals, error))
+        return false;
+    if (!parser.isSet(QStringLiteral("help")))
+        return true;
+    help = commandHelp(text.usage, text.description, options).toLocal8Bit();
+    return false;
 }
 
 QString optionsHelp(const QList<QCommandLineOption>& options)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/NarrowText.h"
+
 #include <QByteArray>
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -68,13 +70,27 @@ QCommandLineOption helpOption();
 // The formats' command-line names, joined by `separator`.
 QString analysisFormatList(const QString& separator);
 
-// "text" in double quotes, as the complaints quote what the user typed.
-QString quoted(const QString& text);
-
 // The option list of a help text: each option's names and value, then its
 // description on the next line.
 QString optionsHelp(const QList<QCommandLineOption>& options);
 
-// A command's --help as written: its usage lines, its description, then its
-// options.
-QByteArray commandHelp(const QString& usage, const QString& description, const QList<QCommandLineOption>& options);
+// A command's --help: its usage lines, its description, then its options.
+QString commandHelp(const QString& usage, const QString& description, const QList<QCommandLineOption>& options);
+
+// Takes `options` and parses `arguments`; false with the complaint in `error`
+// when the parser refuses them or, unless the command takes positional
+// arguments, when one is given ("\"x\": not an option").
+enum class Positionals { Refused, Taken };
+bool parseCommand(QCommandLineParser& parser, const QList<QCommandLineOption>& options,
+                  const QStringList& arguments, Positionals positionals, QString& error);
+
+// A command's usage lines and description, for its --help.
+struct CommandHelp {
+    QString usage;
+    QString description;
+};
+
+// parseCommand, then -h/--help: false with the complaint in `error`, or with
+// the command's help text in `help` when it is asked for.
+bool startCommand(QCommandLineParser& parser, const QList<QCommandLineOption>& options, const QStringList& arguments,
+                  Positionals positionals, const CommandHelp& text, QString& error, QByteArray& help);

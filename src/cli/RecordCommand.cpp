@@ -8,6 +8,7 @@
 #include "inputs/InputRules.h"
 #include "records/ResponseSpectrum.h"
 #include "text/NumberText.h"
+#include "text/RecordRules.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -160,20 +161,10 @@ RecordCommandOutput prepareRecordCommand(const QStringList& arguments)
                                           + QList<QCommandLineOption>{pga, damping, periods, history, format,
                                                                       tag, output, help};
     QCommandLineParser parser;
-    parser.addOptions(all);
-
     RecordCommandOutput result;
-    if (!parser.parse(arguments)) {
-        result.error = parser.errorText();
-        return result;
-    }
-    if (!parser.positionalArguments().isEmpty()) {
-        result.error = quoted(parser.positionalArguments().first()) + ": not an option";
-        return result;
-    }
-    if (parser.isSet(help)) {
-        result.help = true;
-        result.bytes = commandHelp(recordCommandUsage(), description, all);
+    if (!startCommand(parser, all, arguments, Positionals::Refused, {recordCommandUsage(), description}, result.error,
+                      result.bytes)) {
+        result.help = result.error.isEmpty();
         return result;
     }
 
@@ -185,8 +176,8 @@ RecordCommandOutput prepareRecordCommand(const QStringList& arguments)
     double number = 0;
     double dampingRatio = 0.05;
     if (read.number(damping, number)) {
-        if (!(number >= 0 && number < 1))
-            read.refuse(damping, "the damping ratio must be at least 0 and below 1");
+        if (!isOscillatorDamping(number))
+            read.refuse(damping, refusalFragment(dampingRangeRefusal()));
         dampingRatio = number;
     }
     std::vector<double> spectrumPeriods = periodGrid(0, 6, 0.01);

@@ -2,7 +2,10 @@
 
 #include "cli/OptionReader.h"
 #include "records/CodePeaks.h"
+#include "records/RecordItem.h"
 #include "records/RecordMeasures.h"
+#include "text/NumberText.h"
+#include "text/RecordRules.h"
 
 RecordFileOptions::RecordFileOptions()
     : layout("record-format", "The file's layout; auto (the default) detects it.", "auto|peer|csmnc|knet|columns"),
@@ -66,13 +69,22 @@ std::optional<GroundMotionRecord> readCommandRecord(const QString& path, const R
     return record;
 }
 
+QString targetPeakTooLarge()
+{
+    return "the peak must be at most " + QString::fromStdString(shortestText(largestTargetPeakCm)) + " cm/s^2 (10 g)";
+}
+
 std::optional<double> readTargetPeak(const QCommandLineOption& pga, OptionReader& reader)
 {
     double peak = 0;
     if (!reader.number(pga, peak))
         return std::nullopt;
-    if (!(peak > 0)) {
+    if (!isTargetPeak(peak)) {
         reader.refuse(pga, "the peak must be greater than 0 cm/s^2");
+        return std::nullopt;
+    }
+    if (peak > largestTargetPeakCm) {
+        reader.refuse(pga, targetPeakTooLarge());
         return std::nullopt;
     }
     return peak;
@@ -80,9 +92,9 @@ std::optional<double> readTargetPeak(const QCommandLineOption& pga, OptionReader
 
 bool scaleToPeak(GroundMotionRecord& record, double peakCm)
 {
-    const double peak = peakAbsolute(record.accelerationG);
-    if (peak == 0)
+    const std::optional<double> factor = peakScaleFactor(peakCm, peakAbsolute(record.accelerationG));
+    if (!factor)
         return false;
-    record.accelerationG = scaled(record.accelerationG, peakCm / standardGravityCm / peak);
+    record.accelerationG = scaled(record.accelerationG, *factor);
     return true;
 }

@@ -34,8 +34,10 @@ std::optional<GroundMotionRecord> readCommandRecord(const QString& path, const R
                                                     const RecordFileOptions& options,
                                                     const QCommandLineParser& parser, QString& error);
 
-// --pga: a peak in cm/s^2, greater than 0.
+// --pga: a peak in cm/s^2, greater than 0 and at most largestTargetPeakCm.
 std::optional<double> readTargetPeak(const QCommandLineOption& pga, OptionReader& reader);
+// The refusal of a --pga above largestTargetPeakCm.
+QString targetPeakTooLarge();
 
 // Scales the record so that its peak is `peakCm` cm/s^2; false, leaving it as
 // it is, when it holds only zeros.

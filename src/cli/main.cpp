@@ -4,11 +4,13 @@
 // Exit status: 0 written; 1 the file or the standard output could not be
 // written (an existing file is left as it was); 2 the command line was
 // refused, and nothing was written; 3 (--check only) the sheet was written
-// and a check fails. Every failure is one line on stderr.
+// and a check fails. Every failure is one line on stderr; one that no
+// command foresaw also ends with 1.
 #include "common/KavrelVersion.h"
 #include "cli/ArtificialCommand.h"
 #include "cli/CheckCommand.h"
 #include "cli/KspectOptions.h"
+#include "cli/LibraryCommand.h"
 #include "cli/RecordCommand.h"
 #include "common/KavrelError.h"
 #include "export/AnalysisFile.h"
@@ -21,6 +23,8 @@
 #include <QStringList>
 
 #include <cerrno>
+#include <exception>
+#include <new>
 #include <cstdio>
 #include <cstring>
 
@@ -86,9 +90,7 @@ int writeCommandOutput(const RecordCommandOutput& output)
     return exitWritten;
 }
 
-} // namespace
-
-int main(int argc, char* argv[])
+int run(int argc, char* argv[])
 {
     // No application object: nothing here needs an event loop, and Qt's
     // would change the process's locale and, where no UTF-8 locale is
@@ -106,6 +108,14 @@ int main(int argc, char* argv[])
         const CheckCommandOutput check = prepareCheckCommand(arguments);
         const int status = writeCommandOutput(check);
         return status == exitWritten && check.checkFails ? exitCheckFails : status;
+    }
+    if (asksForLibrary(arguments)) {
+        const LibraryCommandOutput indexed = runLibraryCommand(arguments);
+        for (const QString& message : indexed.messages)
+            complain(message);
+        if (!indexed.bytes.isEmpty() && !writeStandardOutput(indexed.bytes))
+            return exitWriteFailed;
+        return indexed.exitStatus;
     }
     if (asksForRecord(arguments))
         return writeCommandOutput(prepareRecordCommand(arguments));
@@ -125,7 +135,7 @@ int main(int argc, char* argv[])
     const KspectRequest& request = parsed.request;
     switch (request.action) {
     case KspectRequest::Action::Help:
-        return writeStandardOutput((parsed.helpText + "\n" + recordCommandUsage() + artificialCommandUsage() + checkCommandUsage()).toLocal8Bit())
+        return writeStandardOutput((parsed.helpText + "\n" + recordCommandUsage() + artificialCommandUsage() + checkCommandUsage() + libraryCommandUsage()).toLocal8Bit())
                    ? exitWritten
                    : exitWriteFailed;
     case KspectRequest::Action::Version:
@@ -173,4 +183,26 @@ int main(int argc, char* argv[])
         return exitWriteFailed;
     }
     return exitWritten;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    // A signal while files are written takes back what was done so far.
+    takeBackStagedFilesOnSignals();
+    // Nothing leaves unreported: a failure no command foresaw is one line and
+    // exit 1, nothing written, rather than an abort.
+    try {
+        return run(argc, argv);
+    } catch (const std::bad_alloc&) {
+        complain(QStringLiteral("out of memory; nothing was written"));
+    } catch (const KavrelError& error) {
+        complain(error.message());
+    } catch (const std::exception& error) {
+        complain(QStringLiteral("cannot go on: %1; nothing was written").arg(QString::fromLocal8Bit(error.what())));
+    } catch (...) {
+        complain(QStringLiteral("cannot go on: an unknown failure; nothing was written"));
+    }
+    return exitWriteFailed;
 }

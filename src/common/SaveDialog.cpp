@@ -21,14 +21,14 @@ QString withSeparator(const QString& folder)
 
 } // namespace
 
-bool SaveDialog::execute()
+bool SaveDialog::ask()
 {
     SaveFileRequest request;
     request.title = title;
     request.filter = filter;
     request.filters = filters;
-    request.defaultSuffix = defaultExt;
-    request.initialDir = initialDir;
+    request.defaultSuffix = defaultSuffix;
+    request.initialDir = folder;
     request.fileName = fileName;
     request.confirmOverwrite = confirmOverwrite;
     const auto chosen = userDialogs().askSaveFile(request);
@@ -38,7 +38,7 @@ bool SaveDialog::execute()
     if (!chosen->filter.isEmpty())
         filter = chosen->filter;
     // Next time the dialog starts where the user saved last.
-    initialDir = withSeparator(QFileInfo(fileName).absolutePath());
+    folder = withSeparator(QFileInfo(fileName).absolutePath());
     return true;
 }
 

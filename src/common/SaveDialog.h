@@ -4,21 +4,21 @@
 #include <QStringList>
 
 // A save dialog's settings, kept between runs of the dialog like a form's
-// dialog component; `execute` asks through the program's dialogs.
+// dialog component; `ask` asks through the program's dialogs.
 class SaveDialog {
 public:
     QString title;
     QString filter;       // the file type chosen, kept for the next time
     QStringList filters;  // every file type offered; empty: `filter` alone
-    QString defaultExt;
-    QString initialDir;  // with a final separator
+    QString defaultSuffix;  // added to a typed name without one
+    QString folder;         // where the dialog starts, with a final separator
     QString fileName;
     bool confirmOverwrite = true;
 
-    // Asks for a file name starting from `initialDir` and `fileName`. On OK,
-    // `fileName` is the chosen path, `initialDir` its folder, `filter` the
+    // Asks for a file name starting from `folder` and `fileName`. On OK,
+    // `fileName` is the chosen path, `folder` its folder, `filter` the
     // file type picked, and true is returned; on cancel nothing changes.
-    bool execute();
+    bool ask();
 
     // Offers `types`, the same file types in the same order as before (in
     // the language installed now), keeping the one chosen by its place in

@@ -37,7 +37,7 @@ public:
     void warning(const QString& text) override { print("warning", text); }
     void information(const QString& text) override { print("information", text); }
     void error(const QString& text) override { print("error", text); }
-    void messageBox(const QString& text, const QString& caption, int) override { print(caption, text); }
+    void messageBox(const QString& text, const QString& caption, MessageIcon) override { print(caption, text); }
     bool question(const QString& text) override
     {
         print("question", text);

@@ -32,13 +32,14 @@ struct OpenFileRequest {
     QStringList filters;
 };
 
+// The icon of a box with its own caption; the values are those of the
+// platform message box's icon flags.
+enum class MessageIcon { None = 0, Error = 0x10, Question = 0x20, Warning = 0x30, Information = 0x40 };
+
 class UserDialogs {
 public:
     // The answers to "save the changes first?".
     enum class SaveChoice { Save, Discard, Cancel };
-
-    // Flags of MessageBox-style boxes that the program uses.
-    static constexpr int IconInformation = 64;
 
     virtual ~UserDialogs();
 
@@ -48,8 +49,8 @@ public:
     virtual void information(const QString& text) = 0;
     // The general error handler's box for an error that ended a command.
     virtual void error(const QString& text) = 0;
-    // A box with its own caption and MessageBox flags (icon, buttons).
-    virtual void messageBox(const QString& text, const QString& caption, int flags) = 0;
+    // A box with its own caption and icon, and one OK button.
+    virtual void messageBox(const QString& text, const QString& caption, MessageIcon icon) = 0;
     // A question with Yes and No, captioned with the application title;
     // true when the user answers Yes.
     virtual bool question(const QString& text) = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // The program's web site. Its host is kept here and nowhere else; a reserved
@@ -7,6 +8,10 @@
 namespace WebSite {
 
 inline constexpr char host[] = "kavrel-spect.example.com";
+
+// Who makes the program, as the About window and the status bar name them
+// (the status bar translates it in the main window's context).
+inline constexpr char authors[] = QT_TRANSLATE_NOOP("MainWindow", "Kavrel_Spect authors");
 
 // The home page is handed over as the bare host, without a scheme.
 QString homePageAddress();

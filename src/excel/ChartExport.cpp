@@ -21,6 +21,11 @@ std::int32_t ExportChart::seriesDashStyle(int) const
     return xl::LineSolid;
 }
 
+bool ExportChart::coloursTellCurvesApart() const
+{
+    return false;
+}
+
 namespace {
 
 std::string numberText(double value)
@@ -41,12 +46,13 @@ Variant selectChart(const Variant& chartObject, const Variant& app)
 }
 
 // Line colour, markers, line weight and, for a curve that is not solid, its
-// dashes, in this order. `colour` is asked only when an option takes the
-// curve's colour.
+// dashes, in this order. `colour` is asked only when an option, or the
+// chart's need to tell its curves apart, takes the curve's colour.
 void formatSeries(const Variant& series, const ExcelOp& options, bool pointsOnly,
-                  const std::function<ExportChart::Colour()>& colour, std::int32_t dashStyle = xl::LineSolid)
+                  const std::function<ExportChart::Colour()>& colour, std::int32_t dashStyle = xl::LineSolid,
+                  bool keepColour = false)
 {
-    if (options.lineColorMode == 1) {
+    if (options.lineColorMode == 1 || keepColour) {
         const ExportChart::Colour c = colour();
         setSeriesLineColor(series, c.red, c.green, c.blue);
     }
@@ -69,6 +75,7 @@ void writeSeriesPerCurve(const ExportChart& chart, const ExcelOp& options, const
                          const Variant& chartObject, const Variant& app, Variant& activeChart)
 {
     const int curves = chart.seriesCount();
+    const bool keepColours = chart.coloursTellCurvesApart();
     for (int i = 0; i < curves; ++i) {
         const std::int32_t xColumn = 2 * i + 1;
         const std::int32_t yColumn = 2 * i + 2;
@@ -90,7 +97,7 @@ void writeSeriesPerCurve(const ExportChart& chart, const ExcelOp& options, const
         setSeriesData(series, sheetCellFormula(1, yColumn), rangeFormula(xColumn, chart.xValueCount(i) + 1),
                       rangeFormula(yColumn, chart.yValueCount(i) + 1));
         formatSeries(series, options, chart.isPointsOnly(i), [&] { return chart.seriesColour(i); },
-                     chart.seriesDashStyle(i));
+                     chart.seriesDashStyle(i), keepColours);
         if (chart.isPointsOnly(i))
             putInt(series, "ChartType", xl::XYScatter);
     }

@@ -29,6 +29,10 @@ public:
     // xl::LineDashDot): records and kept curves are told from code spectra
     // in the workbook as on the screen.
     virtual std::int32_t seriesDashStyle(int series) const;
+    // Whether each series line must take its curve's colour whatever the
+    // options say, so that the workbook tells the curves apart as the screen
+    // does (records among code spectra). Unless overridden: no.
+    virtual bool coloursTellCurvesApart() const;
 };
 
 // Writes every curve of `chart`, hidden ones included, into a new workbook of

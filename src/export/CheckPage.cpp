@@ -4,38 +4,59 @@
 
 namespace {
 
-// The tables may take this share of the page before their rows get lower.
-constexpr qreal tableShare = 0.6;
+// The chart keeps at least this share of the page's height.
+constexpr qreal chartShare = 1.0 / 3.0;
+
+// The largest rectangle of `ratio` (width / height) within `width` x `height`,
+// centred at the top of `area`.
+QRectF fitChart(const QRectF& area, const QSizeF& chartSize)
+{
+    if (chartSize.width() <= 0 || chartSize.height() <= 0 || area.width() <= 0 || area.height() <= 0)
+        return QRectF(area.center().x(), area.top(), 0, 0);
+    qreal width = area.width();
+    qreal height = width * chartSize.height() / chartSize.width();
+    if (height > area.height()) {
+        height = area.height();
+        width = height * chartSize.width() / chartSize.height();
+    }
+    return QRectF(area.left() + (area.width() - width) / 2, area.top(), width, height);
+}
 
 } // namespace
 
-CheckPageLayout layoutCheckPage(const QRectF& page, const QSizeF& chartSize, int recordRows, int verdictRows,
-                                qreal rowHeight, qreal gap)
+CheckPageLayout layoutCheckPage(const QRectF& page, const QSizeF& chartSize, int headingLines, int recordRows,
+                                int verdictRows, qreal rowHeight, qreal gap)
 {
     CheckPageLayout layout;
-    const int rows = std::max(recordRows, 0) + std::max(verdictRows, 0);
+    headingLines = std::max(headingLines, 0);
+    recordRows = std::max(recordRows, 0);
+    verdictRows = std::max(verdictRows, 0);
     layout.rowHeight = rowHeight;
-    const qreal limit = std::max<qreal>(page.height() * tableShare - gap, 0);
-    if (rows > 0 && rows * rowHeight > limit)
-        layout.rowHeight = limit / rows;
-    const qreal tablesHeight = rows * layout.rowHeight + gap;
-
-    qreal chartWidth = 0;
-    qreal chartHeight = 0;
-    if (chartSize.width() > 0 && chartSize.height() > 0) {
-        chartWidth = page.width();
-        chartHeight = chartWidth * chartSize.height() / chartSize.width();
-        const qreal room = std::max<qreal>(page.height() - tablesHeight - gap, 0);
-        if (chartHeight > room) {
-            chartHeight = room;
-            chartWidth = chartHeight * chartSize.width() / chartSize.height();
-        }
+    const qreal minimumChart = page.height() * chartShare;
+    const qreal below = [&] {
+        // The room under the heading and the chart's least height.
+        const qreal heading = headingLines * rowHeight + (headingLines > 0 ? gap : 0);
+        return std::max<qreal>(page.height() - heading - minimumChart - gap, 0);
+    }();
+    const qreal bothTables = (recordRows + verdictRows) * rowHeight + (verdictRows > 0 ? gap : 0);
+    if (bothTables > below) {
+        layout.verdictsOnSecondPage = verdictRows > 0;
+        // Lower rows only where a table is too long even so.
+        if (recordRows > 0 && recordRows * layout.rowHeight > below)
+            layout.rowHeight = below / recordRows;
+        if (verdictRows > 0 && verdictRows * layout.rowHeight > page.height())
+            layout.rowHeight = page.height() / verdictRows;
     }
-    layout.chart = QRectF(page.left() + (page.width() - chartWidth) / 2, page.top(), chartWidth, chartHeight);
-    layout.records = QRectF(page.left(), layout.chart.bottom() + gap, page.width(),
-                            std::max(recordRows, 0) * layout.rowHeight);
-    layout.verdicts = QRectF(page.left(), layout.records.bottom() + gap, page.width(),
-                             std::max(verdictRows, 0) * layout.rowHeight);
+    const qreal row = layout.rowHeight;
+    layout.heading = QRectF(page.left(), page.top(), page.width(), headingLines * row);
+    const qreal chartTop = layout.heading.bottom() + (headingLines > 0 ? gap : 0);
+    const qreal tablesBelow =
+        recordRows * row + (layout.verdictsOnSecondPage || verdictRows == 0 ? 0 : gap + verdictRows * row);
+    const qreal chartRoom = std::max<qreal>(page.bottom() - chartTop - gap - tablesBelow, 0);
+    layout.chart = fitChart(QRectF(page.left(), chartTop, page.width(), chartRoom), chartSize);
+    layout.records = QRectF(page.left(), layout.chart.bottom() + gap, page.width(), recordRows * row);
+    const qreal verdictsTop = layout.verdictsOnSecondPage ? page.top() : layout.records.bottom() + gap;
+    layout.verdicts = QRectF(page.left(), verdictsTop, page.width(), verdictRows * row);
     return layout;
 }
 

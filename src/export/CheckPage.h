@@ -4,24 +4,30 @@
 #include <QRectF>
 #include <QSizeF>
 
-// The printed check sheet of a record selection, one landscape page: the
-// chart (target, records and their mean) across the top, below it the table
-// of the records with its mean row, below that the verdicts.
+// The printed check sheet of a record selection, landscape: the heading
+// lines (what is checked, against what) at the top, the chart (target, its
+// +-20 % band, the main periods, the records and their mean) below them, then
+// the table of the records with its mean row, then the verdicts.
 
 struct CheckPageLayout {
+    QRectF heading;   // the heading's lines
     QRectF chart;
     QRectF records;   // the records' table, its header row included
-    QRectF verdicts;  // the verdicts' table
-    qreal rowHeight = 0;  // of every row of both tables
+    QRectF verdicts;  // the verdicts' table; on the second page when asked
+    qreal rowHeight = 0;  // of every row of both tables and of the heading
+    // The verdicts start a second page, at its top, when both tables and a
+    // chart of a readable size do not fit on one.
+    bool verdictsOnSecondPage = false;
 };
 
-// Lays out `page` (device units) for a chart of `chartSize` and tables of
-// `recordRows` and `verdictRows` rows. The tables keep `rowHeight` while they
-// take at most 60 % of the page and get lower rows beyond that; the chart
-// takes the rest, its width-to-height ratio kept, centred; `gap` parts the
-// three.
-CheckPageLayout layoutCheckPage(const QRectF& page, const QSizeF& chartSize, int recordRows, int verdictRows,
-                                qreal rowHeight, qreal gap);
+// Lays out `page` (device units) for a chart of `chartSize`, `headingLines`
+// lines and tables of `recordRows` and `verdictRows` rows. Rows keep
+// `rowHeight` (type read at 100 %); the chart takes the room left, its
+// width-to-height ratio kept, centred, and at least a third of the page's
+// height, for which the verdicts move to a second page. Only tables too long
+// for that get lower rows. `gap` parts the parts.
+CheckPageLayout layoutCheckPage(const QRectF& page, const QSizeF& chartSize, int headingLines, int recordRows,
+                                int verdictRows, qreal rowHeight, qreal gap);
 
 // Column shares of the records' table for `columns` columns: the name column
 // twice as wide as each other one.

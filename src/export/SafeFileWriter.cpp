@@ -9,10 +9,14 @@
 #include <QFileDevice>
 #include <QRandomGenerator>
 
+#include <atomic>
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
+#include <set>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -24,6 +28,12 @@ namespace {
 // reason, in the installed language (the command line installs none).
 const char* const cannotCreateText = QT_TRANSLATE_NOOP("SafeFileWriter", "Cannot create file \"%1\". %2");
 const char* const cannotWriteText = QT_TRANSLATE_NOOP("SafeFileWriter", "Stream write error: \"%1\". %2");
+const char* const streamAmongSeveralText =
+    QT_TRANSLATE_NOOP("SafeFileWriter", "It is a FIFO or a device, not a file: what goes into it cannot be taken "
+                                        "back if a later file fails, so it cannot be one of several files written "
+                                        "together.");
+const char* const missingLinkFolderText =
+    QT_TRANSLATE_NOOP("SafeFileWriter", "It is a symbolic link into the folder \"%1\", which does not exist.");
 
 QString failure(const char* text, const QString& fullPath, const QString& reason)
 {
@@ -48,6 +58,14 @@ QString fullPathOf(const QString& path)
 [[noreturn]] void cannotCreate(const QString& path, int error)
 {
     throw KavrelError(failure(cannotCreateText, fullPathOf(path), systemText(error)));
+}
+
+[[noreturn]] void cannotCreate(const QString& path, const char* reason, const QString& argument = QString())
+{
+    QString text = QCoreApplication::translate("SafeFileWriter", reason);
+    if (!argument.isNull())
+        text = text.arg(argument);
+    throw KavrelError(failure(cannotCreateText, fullPathOf(path), text));
 }
 
 [[noreturn]] void cannotWrite(const QString& path, int error)
@@ -84,7 +102,6 @@ void writeAllTo(int fd, const QString& path, const QByteArray& bytes)
 struct Target {
     QString path;           // as given, for messages
     QByteArray native;      // where it goes: the file a symbolic link points to
-    const QByteArray* bytes = nullptr;
     bool stream = false;    // an existing device or FIFO, written into
     bool existed = false;
     mode_t mode = 0;
@@ -109,11 +126,33 @@ QByteArray besideName(const QByteArray& target, const char* suffix)
         + suffix;
 }
 
-Target resolve(const QString& path, const QByteArray& bytes)
+// Where a symbolic link that names no existing file leads: the file is
+// created there, as a shell's redirection does, but only into a folder that
+// exists (else the link would be replaced by a file of its own).
+QByteArray throughDanglingLink(const QString& path, QByteArray native)
+{
+    for (int depth = 0; depth < 40; ++depth) {
+        struct stat status {};
+        if (::lstat(native.constData(), &status) != 0 || !S_ISLNK(status.st_mode))
+            break;
+        char buffer[PATH_MAX];
+        const ssize_t length = ::readlink(native.constData(), buffer, sizeof buffer);
+        if (length < 0 || static_cast<std::size_t>(length) >= sizeof buffer)
+            cannotCreate(path, length < 0 ? errno : ENAMETOOLONG);
+        const QByteArray to(buffer, length);
+        native = to.startsWith('/') ? to : folderOf(native) + '/' + to;
+    }
+    const QByteArray folder = folderOf(native);
+    struct stat status {};
+    if (::stat(folder.constData(), &status) != 0 || !S_ISDIR(status.st_mode))
+        cannotCreate(path, missingLinkFolderText, fullPathOf(QFile::decodeName(folder)));
+    return native;
+}
+
+Target resolve(const QString& path)
 {
     Target target;
     target.path = path;
-    target.bytes = &bytes;
     if (path.isEmpty())
         cannotCreate(path, ENOENT);
     // The system takes a file name only up to its first NUL, so a name holding
@@ -125,6 +164,9 @@ Target resolve(const QString& path, const QByteArray& bytes)
     if (::stat(target.native.constData(), &status) != 0) {
         if (errno != ENOENT)
             cannotCreate(path, errno);
+        struct stat link {};
+        if (::lstat(target.native.constData(), &link) == 0 && S_ISLNK(link.st_mode))
+            target.native = throughDanglingLink(path, target.native);
         return target;  // a new file (a missing folder shows when it is made)
     }
     if (S_ISDIR(status.st_mode))
@@ -146,7 +188,72 @@ Target resolve(const QString& path, const QByteArray& bytes)
     return target;
 }
 
-void stage(Target& target)
+// What a signal handler takes back of the batch being written: plain
+// pointers into the targets' names and atomic flags only, since a handler may
+// do nothing but async-signal-safe calls (unlink, rename).
+struct SignalUndo {
+    std::atomic<const char*> staged{nullptr};
+    std::atomic<const char*> kept{nullptr};
+    std::atomic<const char*> placedAt{nullptr};  // set just before the rename
+};
+
+std::atomic<bool> undoOnSignals{false};
+std::atomic<SignalUndo*> signalUndo{nullptr};
+std::atomic<std::size_t> signalUndoCount{0};
+
+void takeBackAndDie(int signalNumber)
+{
+    SignalUndo* undo = signalUndo.load();
+    const std::size_t count = signalUndoCount.load();
+    for (std::size_t i = 0; undo != nullptr && i < count; ++i) {
+        const char* staged = undo[i].staged.load();
+        const char* kept = undo[i].kept.load();
+        const char* placedAt = undo[i].placedAt.load();
+        if (placedAt != nullptr) {
+            if (kept != nullptr)
+                ::rename(kept, placedAt);
+            else
+                ::unlink(placedAt);
+        }
+        if (staged != nullptr)
+            ::unlink(staged);
+        if (kept != nullptr)
+            ::unlink(kept);
+    }
+    ::signal(signalNumber, SIG_DFL);
+    ::raise(signalNumber);
+}
+
+// The batch's undo list for the signal handler while it is written.
+class SignalGuard {
+public:
+    explicit SignalGuard(std::size_t count)
+    {
+        if (!undoOnSignals.load())
+            return;
+        undo_ = std::make_unique<SignalUndo[]>(count);
+        signalUndo.store(undo_.get());
+        signalUndoCount.store(count);
+    }
+    ~SignalGuard()
+    {
+        if (!undo_)
+            return;
+        signalUndoCount.store(0);
+        signalUndo.store(nullptr);
+    }
+    SignalGuard(const SignalGuard&) = delete;
+    SignalGuard& operator=(const SignalGuard&) = delete;
+
+    SignalUndo* at(std::size_t i) const { return undo_ ? &undo_[i] : nullptr; }
+
+private:
+    std::unique_ptr<SignalUndo[]> undo_;
+};
+
+// Writes the new content beside the target; synced here when `sync`, else
+// by the caller for the whole batch at once.
+void stage(Target& target, const QByteArray& bytes, bool sync, SignalUndo* undo)
 {
     int fd = -1;
     for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
@@ -160,12 +267,14 @@ void stage(Target& target)
         target.staged.clear();
         cannotCreate(target.path, error);
     }
+    if (undo != nullptr)
+        undo->staged.store(target.staged.constData());
     try {
         if (target.existed && ::fchmod(fd, target.mode) != 0)
             cannotCreate(target.path, errno);
-        writeAllTo(fd, target.path, *target.bytes);
+        writeAllTo(fd, target.path, bytes);
         // Only a file whose bytes are on the disk may replace the old one.
-        if (::fsync(fd) != 0)
+        if (sync && ::fsync(fd) != 0)
             cannotWrite(target.path, errno);
     } catch (...) {
         ::close(fd);
@@ -175,9 +284,28 @@ void stage(Target& target)
         cannotWrite(target.path, errno);
 }
 
+// One sync of each file system that holds staged files, instead of one per
+// file: a hundred thousand fsyncs take minutes, one syncfs seconds.
+void syncStagedFiles(const std::vector<Target>& targets)
+{
+    std::set<QByteArray> folders;
+    for (const Target& target : targets) {
+        if (!target.stream && folders.insert(folderOf(target.staged)).second) {
+            const int fd = openRetrying(folderOf(target.staged), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            if (fd < 0)
+                cannotWrite(target.path, errno);
+            const bool synced = ::syncfs(fd) == 0;
+            const int error = errno;
+            ::close(fd);
+            if (!synced)
+                cannotWrite(target.path, error);
+        }
+    }
+}
+
 // Puts the staged file in place; the old one stays reachable under `kept`
 // until the whole batch is in place.
-void place(Target& target)
+void place(Target& target, SignalUndo* undo)
 {
     if (target.existed) {
         target.kept = besideName(target.native, ".old");
@@ -185,14 +313,23 @@ void place(Target& target)
             target.kept.clear();
             cannotCreate(target.path, errno);
         }
+        if (undo != nullptr)
+            undo->kept.store(target.kept.constData());
     }
-    if (::rename(target.staged.constData(), target.native.constData()) != 0)
+    if (undo != nullptr)
+        undo->placedAt.store(target.native.constData());
+    if (::rename(target.staged.constData(), target.native.constData()) != 0) {
+        if (undo != nullptr)
+            undo->placedAt.store(nullptr);
         cannotCreate(target.path, errno);
+    }
+    if (undo != nullptr)
+        undo->staged.store(nullptr);
     target.staged.clear();
     target.placed = true;
 }
 
-void writeInto(const Target& target, StreamOpening opening)
+void writeInto(const Target& target, const QByteArray& bytes, StreamOpening opening)
 {
     int flags = O_WRONLY | O_NOCTTY | O_CLOEXEC;
     if (opening == StreamOpening::Immediately)
@@ -203,7 +340,7 @@ void writeInto(const Target& target, StreamOpening opening)
     if (opening == StreamOpening::Immediately)
         ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     try {
-        writeAllTo(fd, target.path, *target.bytes);
+        writeAllTo(fd, target.path, bytes);
     } catch (...) {
         ::close(fd);
         throw;
@@ -224,6 +361,46 @@ void undo(std::vector<Target>& targets)
         if (!target.staged.isEmpty())
             ::unlink(target.staged.constData());
         if (!target.kept.isEmpty() && !target.placed)
+            ::unlink(target.kept.constData());
+    }
+}
+
+void writeTogether(const QStringList& paths, const std::function<QByteArray(qsizetype)>& contentOf,
+                   StreamOpening opening)
+{
+    std::vector<Target> targets;
+    targets.reserve(static_cast<std::size_t>(paths.size()));
+    for (const QString& path : paths) {
+        targets.push_back(resolve(path));
+        // A FIFO may wait for its reader for ever, and neither it nor a
+        // device gives back what it took: among several files it is refused
+        // before anything is written.
+        if (targets.back().stream && paths.size() > 1)
+            cannotCreate(path, streamAmongSeveralText);
+    }
+    const SignalGuard guard(targets.size());
+    const bool several = targets.size() > 1;
+    try {
+        for (std::size_t i = 0; i < targets.size(); ++i) {
+            if (!targets[i].stream)
+                stage(targets[i], contentOf(static_cast<qsizetype>(i)), !several, guard.at(i));
+        }
+        if (several)
+            syncStagedFiles(targets);
+        for (std::size_t i = 0; i < targets.size(); ++i) {
+            if (!targets[i].stream)
+                place(targets[i], guard.at(i));
+        }
+        for (std::size_t i = 0; i < targets.size(); ++i) {
+            if (targets[i].stream)
+                writeInto(targets[i], contentOf(static_cast<qsizetype>(i)), opening);
+        }
+    } catch (...) {
+        undo(targets);
+        throw;
+    }
+    for (const Target& target : targets) {
+        if (!target.kept.isEmpty())
             ::unlink(target.kept.constData());
     }
 }
@@ -260,36 +437,34 @@ void writeAllBytes(QIODevice* device, const QByteArray& bytes)
 
 void writeFilesTogether(const std::vector<FileContent>& files, StreamOpening opening)
 {
-    std::vector<Target> targets;
-    targets.reserve(files.size());
-    for (const auto& [path, bytes] : files)
-        targets.push_back(resolve(path, bytes));
-    try {
-        for (Target& target : targets) {
-            if (!target.stream)
-                stage(target);
-        }
-        for (Target& target : targets) {
-            if (!target.stream)
-                place(target);
-        }
-        for (const Target& target : targets) {
-            if (target.stream)
-                writeInto(target, opening);
-        }
-    } catch (...) {
-        undo(targets);
-        throw;
-    }
-    for (const Target& target : targets) {
-        if (!target.kept.isEmpty())
-            ::unlink(target.kept.constData());
-    }
+    QStringList paths;
+    paths.reserve(static_cast<qsizetype>(files.size()));
+    for (const FileContent& file : files)
+        paths << file.first;
+    writeTogether(paths, [&files](qsizetype i) { return files[static_cast<std::size_t>(i)].second; }, opening);
+}
+
+void writeFilesTogether(const QStringList& paths, const std::function<QByteArray(qsizetype)>& contentOf,
+                        StreamOpening opening)
+{
+    writeTogether(paths, contentOf, opening);
+}
+
+void takeBackStagedFilesOnSignals()
+{
+    undoOnSignals.store(true);
+    struct sigaction action {};
+    action.sa_handler = takeBackAndDie;
+    sigemptyset(&action.sa_mask);
+    for (int signalNumber : {SIGINT, SIGTERM, SIGHUP})
+        sigaddset(&action.sa_mask, signalNumber);
+    for (int signalNumber : {SIGINT, SIGTERM, SIGHUP})
+        ::sigaction(signalNumber, &action, nullptr);
 }
 
 void writeFileAtomically(const QString& path, const QByteArray& bytes, StreamOpening opening)
 {
-    writeFilesTogether({{path, bytes}}, opening);
+    writeTogether({path}, [&bytes](qsizetype) { return bytes; }, opening);
 }
 
 void writeFileAtomically(const QString& path, const std::function<void(QIODevice*)>& write, StreamOpening opening)

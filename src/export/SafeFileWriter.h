@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -14,7 +15,9 @@ class QIODevice;
 //
 // A target that exists and is not a regular file (a device, a FIFO, the
 // terminal) is never replaced: the content is written into it, as a shell's
-// redirection does.
+// redirection does. A symbolic link is written through: the file it names is
+// replaced or created; a link into a folder that does not exist is refused,
+// naming that folder.
 //
 // Failures are thrown as KavrelError with the texts the user sees, each
 // naming the file and the system's reason:
@@ -52,7 +55,19 @@ void writeFileAtomically(const QString& path, const QByteArray& bytes,
 // Several files, all or none: every regular file is staged beside its target
 // first; only when all are on the disk do they replace their targets
 // together. On any failure every file that existed keeps its old bytes and
-// every new one is removed. Targets that are devices or FIFOs are written
-// last (what went into a device cannot be taken back).
+// every new one is removed. A device or FIFO among several targets is refused
+// before anything is written (what went into it cannot be taken back).
 using FileContent = std::pair<QString, QByteArray>;
 void writeFilesTogether(const std::vector<FileContent>& files, StreamOpening opening = StreamOpening::Immediately);
+
+// The same for files whose contents are made one at a time by `contentOf`
+// (the index of the path), as each is staged: only one file's bytes are in
+// memory at once, however many files there are.
+void writeFilesTogether(const QStringList& paths, const std::function<QByteArray(qsizetype)>& contentOf,
+                        StreamOpening opening = StreamOpening::Immediately);
+
+// From now on, SIGINT, SIGTERM and SIGHUP during a write take back what the
+// write had done (staged files removed, replaced files given back their old
+// bytes) before the process ends of the signal. For a command-line program,
+// which has no other use for those signals.
+void takeBackStagedFilesOnSignals();

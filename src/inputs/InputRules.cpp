@@ -2,6 +2,7 @@
 
 #include "text/NarrowText.h"
 #include "text/NumberText.h"
+#include "text/RecordRules.h"
 
 #include <QCoreApplication>
 
@@ -24,11 +25,6 @@ QString translated(const char* text)
     QT_TRANSLATE_NOOP("SelectionChoices", "2nd Group"),
     QT_TRANSLATE_NOOP("SelectionChoices", "3th Group"),
 };
-
-QString quoted(const QString& text)
-{
-    return QLatin1Char('"') + text + QLatin1Char('"');
-}
 
 QString seconds(double value, const QLocale& locale)
 {
@@ -145,8 +141,8 @@ InputRead<std::optional<double>> readTargetPeak(const QString& text, bool asReco
     double value = 0;
     if (!parseLocaleDouble(text.trimmed(), value, locale))
         return {std::nullopt, notANumberMessage(text)};
-    if (!(value > 0) || !std::isfinite(value))
-        return {std::nullopt, QCoreApplication::translate("InputRules", "The target peak must be above 0 cm/s².")};
+    if (!isTargetPeak(value))
+        return {std::nullopt, targetPeakRefusal()};
     return {value, {}};
 }
 
@@ -155,8 +151,7 @@ InputRead<double> readRecordDamping(const QString& text, const QLocale& locale)
     double value = 0;
     if (!parseLocaleDouble(text.trimmed(), value, locale))
         return {0, notANumberMessage(text)};
-    if (!(value >= 0 && value < 1))
-        return {0, QCoreApplication::translate("InputRules",
-                                               "The damping ratio of a record must be at least 0 and below 1.")};
+    if (!isOscillatorDamping(value))
+        return {0, dampingRangeRefusal()};
     return {value == 0 ? 0.0 : value, {}};
 }

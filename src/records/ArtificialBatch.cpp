@@ -2,26 +2,11 @@
 
 #include "common/KavrelError.h"
 #include "spectrum/KavrelSpectrum.h"
-#include "spectrum/SpectrumSet.h"
-#include "text/NarrowText.h"
+#include "spectrum/ItemName.h"
 
 #include <QCoreApplication>
 
 namespace {
-
-// The target's name with `suffix`, the name cut a whole character at a time
-// until the whole is short enough for an item.
-std::string nameWithSuffix(const std::string& targetName, const std::string& suffix)
-{
-    QString base = fromNarrow(targetName);
-    while (!base.isEmpty() && SpectrumSet::checkNameForm(toNarrow(base) + suffix) == SpectrumSet::NameCheck::TooLong) {
-        base.chop(1);
-        // Never half of a surrogate pair.
-        if (!base.isEmpty() && base.back().isHighSurrogate())
-            base.chop(1);
-    }
-    return toNarrow(base) + suffix;
-}
 
 QString seedsText(const std::vector<SkippedSeed>& skipped)
 {
@@ -38,7 +23,7 @@ std::vector<std::string> artificialRecordNames(const std::string& targetName, in
 {
     std::vector<std::string> names;
     for (int number = 1; static_cast<int>(names.size()) < count; ++number) {
-        std::string name = nameWithSuffix(targetName, "-A" + std::to_string(number));
+        std::string name = numberedName(targetName, nameNumbering::artificial, number);
         if (!taken(name))
             names.push_back(std::move(name));
     }

@@ -42,8 +42,7 @@ struct GeneratedRecords {
 };
 
 // `count` names "<target>-A<n>" for the numbers 1, 2, ... that `taken` does
-// not refuse, in order. The target's name is cut at a whole character so
-// that each name stays within SpectrumSet's length rule.
+// not refuse, in order, each under the set's length rule (spectrum/ItemName).
 std::vector<std::string> artificialRecordNames(const std::string& targetName, int count,
                                                const std::function<bool(const std::string&)>& taken);
 

@@ -3,6 +3,7 @@
 #include "records/CodePeaks.h"
 #include "spectrum/KavrelSpectrum.h"
 #include "text/NumberText.h"
+#include "text/RecordRules.h"
 
 #include <QCoreApplication>
 
@@ -41,10 +42,8 @@ InputRead<ArtificialBatchRequest> readArtificialTexts(const ArtificialTexts& tex
         read.refusal = duration.refusal;
         return read;
     }
-    const double steps = duration.value / texts.step;
-    if (std::fabs(steps - std::round(steps)) > 1e-9 * steps) {
-        read.refusal = translated(QT_TRANSLATE_NOOP("ArtificialInputs", "The time step %1 s does not divide the duration %2 s."))
-                           .arg(locale.toString(texts.step), locale.toString(duration.value));
+    if (!stepDividesDuration(texts.step, duration.value)) {
+        read.refusal = stepDurationRefusal(locale.toString(texts.step), locale.toString(duration.value));
         return read;
     }
     request.record.duration = duration.value;
@@ -69,8 +68,10 @@ InputRead<ArtificialBatchRequest> readArtificialTexts(const ArtificialTexts& tex
     return read;
 }
 
-double proposedArtificialPeak(const KavrelSpectrum& target)
+double proposedArtificialPeak(const KavrelSpectrum& target, int intensityIndex, int actionIndex)
 {
+    if (const auto table = codeTablePeak(target.codeType, intensityIndex, actionIndex))
+        return *table;
     double alpha0 = 0;
     if (target.alphaAt(0.0, alpha0) != 0)
         return 0;

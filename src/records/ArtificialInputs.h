@@ -28,6 +28,8 @@ constexpr std::uint64_t maxFirstSeed = 999999999;
 // divide the duration, a seed that is no whole number from 0 to maxFirstSeed.
 InputRead<ArtificialBatchRequest> readArtificialTexts(const ArtificialTexts& texts, const QLocale& locale = QLocale());
 
-// The peak proposed for `target`: its alpha(0) x g in cm/s^2, rounded to
-// 1 cm/s^2 (0.45 AlphaMax g for the codes' curves).
-double proposedArtificialPeak(const KavrelSpectrum& target);
+// The peak proposed for records matched to `target`, in cm/s^2: the peak of
+// Table 5.1.2-2 where it has one for the target's intensity and action
+// indices (-1: not known), as records are scaled; else its alpha(0) x g,
+// rounded to 1 cm/s^2 (0.45 AlphaMax g for the codes' curves).
+double proposedArtificialPeak(const KavrelSpectrum& target, int intensityIndex, int actionIndex);

@@ -4,9 +4,12 @@
 #include "records/BaselineCorrection.h"
 #include "records/CodePeaks.h"
 #include "records/FourierTransform.h"
+#include "records/GroundMotionRecord.h"
 #include "records/RecordMeasures.h"
 #include "records/ResponseSpectrum.h"
 #include "spectrum/KavrelSpectrum.h"
+
+#include "text/RecordRules.h"
 
 #include <QCoreApplication>
 
@@ -28,10 +31,17 @@ constexpr double allowedPeakDeviation = 0.15;
 // the rest add wavelets at the time of each stray peak.
 constexpr int fourierPasses = 4;
 constexpr int passesPerAttempt = 12;
+// The least damping factor eta2 of the codes (KavrelSpectrum holds eta2 at
+// it): from a damping ratio of about 0.31 on, the curve stops falling.
+constexpr double leastEta2 = 0.55;
+// The curve's rise ends at 0.1 s, where its plateau must begin.
+constexpr double shortestTg = 0.1;
 
-[[noreturn]] void refuse(const QString& reason)
+using Input = ArtificialRefusal::Input;
+
+[[noreturn]] void refuse(Input input, const QString& reason)
 {
-    throw KavrelError(reason);
+    throw ArtificialRefusal(input, reason);
 }
 
 // A refusal's words in the installed language; the command line installs
@@ -49,51 +59,72 @@ QString seconds(double value)
 void checkTarget(const KavrelSpectrum& target)
 {
     if (target.codeType == KavrelSpectrum::InvalidCodeType)
-        refuse(translated(QT_TRANSLATE_NOOP("ArtificialRecord", "The target spectrum has no design code.")));
+        refuse(Input::Target,
+               translated(QT_TRANSLATE_NOOP("ArtificialRecord", "The target spectrum has no design code.")));
     if (!(target.alphaMax > 0) || !std::isfinite(target.alphaMax))
-        refuse(translated(QT_TRANSLATE_NOOP("ArtificialRecord", "The target spectrum's AlphaMax is %1: "
+        refuse(Input::AlphaMax,
+               translated(QT_TRANSLATE_NOOP("ArtificialRecord", "The target spectrum's AlphaMax is %1: "
                                                                 "an accelerogram needs an AlphaMax above 0."))
                    .arg(target.alphaMax));
+    if (0.45 * target.alphaMax * standardGravityCm > largestTargetPeakCm)
+        refuse(Input::AlphaMax, translated(QT_TRANSLATE_NOOP("ArtificialRecord", "The target spectrum's AlphaMax is "
+                                                                               "%1: its peak acceleration, 0.45 "
+                                                                               "AlphaMax, would be beyond any ground "
+                                                                               "motion (at most %2 g)."))
+                                    .arg(target.alphaMax)
+                                    .arg(largestTargetPeakCm / standardGravityCm));
     if (!(target.dampingRatio >= 0.01 && target.dampingRatio < 1))
-        refuse(translated(QT_TRANSLATE_NOOP("ArtificialRecord", "The target's damping ratio is %1: records are "
+        refuse(Input::Damping,
+               translated(QT_TRANSLATE_NOOP("ArtificialRecord", "The target's damping ratio is %1: records are "
                                                                 "matched at damping ratios from 0.01 to below 1."))
                    .arg(target.dampingRatio));
     const std::vector<double>& periods = matchCheckPeriods();
     const std::vector<double> alphas = targetAlphas(target, periods);
     for (std::size_t i = 0; i < periods.size(); ++i)
         if (!(alphas[i] > 0) || !std::isfinite(alphas[i]))
-            refuse(translated(QT_TRANSLATE_NOOP("ArtificialRecord", "The target spectrum is not above 0 at %1: a "
+            refuse(Input::Target,
+                   translated(QT_TRANSLATE_NOOP("ArtificialRecord", "The target spectrum is not above 0 at %1: a "
                                                                     "record can only match a curve above 0 from "
                                                                     "0.1 s to 6 s."))
                        .arg(seconds(periods[i])));
+    // Below 0.1 s the curve has no plateau: it rises to eta2 AlphaMax at 0.1 s
+    // and drops at once to its descent, a step no record's spectrum follows.
+    if (!(target.tg >= shortestTg))
+        refuse(Input::Tg, translated(QT_TRANSLATE_NOOP("ArtificialRecord", "The target's Tg is %1: below %2 the code "
+                                                                         "curve drops at 0.1 s from its peak "
+                                                                         "straight to its descent, a step that no "
+                                                                         "record's spectrum can follow."))
+                              .arg(seconds(target.tg), seconds(shortestTg)));
 }
 
 void checkRequest(const ArtificialRequest& request, const IntensityEnvelope& envelope)
 {
     const double step = request.step;
     if (step != 0.005 && step != 0.01 && step != 0.02)
-        refuse(translated(QT_TRANSLATE_NOOP("ArtificialRecord", "The time step is %1: it must be 0.005 s, 0.01 s "
+        refuse(Input::Step,
+               translated(QT_TRANSLATE_NOOP("ArtificialRecord", "The time step is %1: it must be 0.005 s, 0.01 s "
                                                                 "or 0.02 s."))
                    .arg(seconds(step)));
     const double duration = request.duration;
     if (!(duration >= shortestDuration))
-        refuse(translated(QT_TRANSLATE_NOOP("ArtificialRecord", "The duration is %1: matching periods up to 6 s "
+        refuse(Input::Duration,
+               translated(QT_TRANSLATE_NOOP("ArtificialRecord", "The duration is %1: matching periods up to 6 s "
                                                                 "takes at least %2."))
                    .arg(seconds(duration), seconds(shortestDuration)));
     if (!(duration <= longestDuration))
-        refuse(translated(QT_TRANSLATE_NOOP("ArtificialRecord", "The duration is %1: at most %2."))
+        refuse(Input::Duration, translated(QT_TRANSLATE_NOOP("ArtificialRecord", "The duration is %1: at most %2."))
                    .arg(seconds(duration), seconds(longestDuration)));
-    const double steps = duration / step;
-    if (std::fabs(steps - std::round(steps)) > 1e-9 * steps)
-        refuse(translated(QT_TRANSLATE_NOOP("ArtificialRecord", "The time step %1 does not divide the duration %2."))
-                   .arg(seconds(step), seconds(duration)));
+    if (!stepDividesDuration(step, duration))
+        refuse(Input::Duration, stepDurationRefusal(QString::number(step, 'g', 6), QString::number(duration, 'g', 6)));
     if (!(envelope.riseEnd > 0 && envelope.riseEnd <= envelope.strongEnd && envelope.strongEnd < duration
           && envelope.decay > 0 && std::isfinite(envelope.decay)))
-        refuse(translated(QT_TRANSLATE_NOOP("ArtificialRecord", "The envelope must rise until t1, stay until t2 "
+        refuse(Input::Envelope,
+               translated(QT_TRANSLATE_NOOP("ArtificialRecord", "The envelope must rise until t1, stay until t2 "
                                                                 "and decay after it, with 0 < t1 <= t2 < the "
                                                                 "duration and c above 0.")));
-    if (request.peak && !(*request.peak > 0 && std::isfinite(*request.peak)))
-        refuse(translated(QT_TRANSLATE_NOOP("ArtificialRecord", "The peak acceleration must be a number above 0.")));
+    if (request.peak && !isTargetPeak(*request.peak))
+        refuse(Input::Peak,
+               translated(QT_TRANSLATE_NOOP("ArtificialRecord", "The peak acceleration must be a number above 0.")));
 }
 
 // Everything the inputs fix before the first pass.
@@ -561,11 +592,26 @@ std::optional<ArtificialRecord> generateArtificialRecord(const KavrelSpectrum& t
             bringToRestAtEnd(a, s.step, s.envelope);
         }
     }
-    refuse(translated(QT_TRANSLATE_NOOP("ArtificialRecord", "The record could not be matched to the target within "
-                                                            "10 % at every period from 0.1 s to 6 s (largest "
-                                                            "deviation %1 % at %2, peak %3 % off); try a longer "
-                                                            "duration or another seed."))
-               .arg(match.largestDeviation * 100, 0, 'f', 1)
-               .arg(seconds(match.largestDeviationPeriod))
-               .arg((peak / s.targetPeak - 1) * 100, 0, 'f', 1));
+    // Where the code holds eta2 at its least the curve no longer falls with
+    // damping, while a record's spectrum does: there another duration or seed
+    // is no help.
+    const char* const advice =
+        target.eta2 <= leastEta2
+            ? QT_TRANSLATE_NOOP("ArtificialRecord", "The record could not be matched to the target within 10 % at "
+                                                    "every period from 0.1 s to 6 s (largest deviation %1 % at %2, "
+                                                    "peak %3 % off): at the damping ratio %4 the code curve's "
+                                                    "damping factor eta2 is held at its least, 0.55, so the curve "
+                                                    "stops falling with damping while a record's spectrum goes on "
+                                                    "falling; another duration or seed will not match it.")
+            : QT_TRANSLATE_NOOP("ArtificialRecord", "The record could not be matched to the target within "
+                                                    "10 % at every period from 0.1 s to 6 s (largest "
+                                                    "deviation %1 % at %2, peak %3 % off); try a longer "
+                                                    "duration or another seed.");
+    QString reason = translated(advice)
+                         .arg(match.largestDeviation * 100, 0, 'f', 1)
+                         .arg(seconds(match.largestDeviationPeriod))
+                         .arg((peak / s.targetPeak - 1) * 100, 0, 'f', 1);
+    if (target.eta2 <= leastEta2)
+        reason = reason.arg(target.dampingRatio);
+    refuse(Input::Match, reason);
 }

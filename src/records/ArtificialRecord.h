@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/KavrelError.h"
 #include "records/IntensityEnvelope.h"
 #include "records/SpectrumMatch.h"
 
@@ -44,12 +45,21 @@ struct ArtificialRecord {
     double peakDisplacement = 0, endDisplacement = 0;  // cm
 };
 
+// A refusal of generateArtificialRecord with the input at fault, so that a
+// command line can name its option.
+class ArtificialRefusal : public KavrelError {
+public:
+    enum class Input { Target, AlphaMax, Tg, Damping, Step, Duration, Envelope, Peak, Match };
+    ArtificialRefusal(Input input, const QString& reason) : KavrelError(reason), input(input) {}
+    Input input;
+};
+
 // Called before each correction pass with the pass (0-based) and the most
 // passes there may be; returning false stops the generation.
 using ArtificialProgress = std::function<bool(int pass, int passes)>;
 
 // The record for `target` and `request`; the same inputs give the same bytes.
-// Throws KavrelError (with the reason) for a target or request it cannot
+// Throws ArtificialRefusal (with the reason) for a target or request it cannot
 // meet, and when the match is not reached; nothing when stopped through
 // `progress`.
 std::optional<ArtificialRecord> generateArtificialRecord(const KavrelSpectrum& target,

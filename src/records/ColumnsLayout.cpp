@@ -82,6 +82,10 @@ Values readColumns(std::string_view text, const RecordReadOptions& options, bool
                 if (!parseNumber(field, ignored))
                     refuse.line(lines.number(), notANumber(field));
             }
+            if (fields.size() == 1)
+                refuse.line(lines.number(),
+                            translated(QT_TRANSLATE_NOOP("RecordReader", "one number, not the two columns \"time "
+                                                                         "value\" (a file of values needs its step)")));
             refuse.line(lines.number(),
                         translated(QT_TRANSLATE_NOOP("RecordReader", "%1 numbers, not the two columns \"time value\" "
                                                                      "(a file of values needs its step)"))

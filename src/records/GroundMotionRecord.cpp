@@ -1,6 +1,7 @@
 #include "records/GroundMotionRecord.h"
 
 #include "records/CodePeaks.h"
+#include "spectrum/ItemName.h"
 
 #include <QtGlobal>
 
@@ -49,8 +50,6 @@ const UnitInfo& infoOf(AccelerationUnit unit)
     }
     return units[0];
 }
-
-constexpr std::size_t longestName = 19;
 
 } // namespace
 
@@ -107,13 +106,7 @@ std::string recordNameFromFileName(std::string_view fileName)
     std::string name;
     for (char c : fileName)
         name += static_cast<unsigned char>(c) < 0x20 || c == 0x7f ? ' ' : c;
-    // Cut before a continuation byte, so that no character is split.
-    if (name.size() > longestName) {
-        std::size_t cut = longestName;
-        while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80)
-            --cut;
-        name.resize(cut);
-    }
+    name = cutAtCharacter(name, itemNameLimit - 1);
     const auto first = name.find_first_not_of(' ');
     const auto last = name.find_last_not_of(' ');
     name = first == std::string::npos ? std::string() : name.substr(first, last - first + 1);

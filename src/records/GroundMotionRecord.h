@@ -36,6 +36,18 @@ bool accelerationUnitFromName(std::string_view name, AccelerationUnit& unit);
 // What one of the unit is in g: 1, 1 / 980.665, 1 / 9.80665.
 double gravityPerUnit(AccelerationUnit unit);
 
+// The steps a ground-motion record may have, in seconds: instruments sample
+// at 10 Hz to 100 kHz. A step outside is a damaged or wrong file, whose
+// spectrum would be all peaks or take hours.
+constexpr double shortestRecordStep = 1e-5;
+constexpr double longestRecordStep = 1.0;
+// The largest acceleration a record may hold, in g. The strongest ground
+// motions recorded reach about 4 g: a million g is a file in another unit or
+// a damaged one, and the squares and sums of much larger values overflow.
+constexpr double largestRecordValueG = 1e6;
+// The largest peak a record is scaled to, in cm/s^2 (10 g).
+constexpr double largestTargetPeakCm = 9806.65;
+
 struct GroundMotionRecord {
     std::string name;            // the item's name: the file's base name, fewer than 20 bytes
     std::string sourceFileName;  // the file's name without its folder, as UTF-8

@@ -1,5 +1,6 @@
 #include "records/RecordLayouts.h"
 
+#include <cmath>
 #include <cstddef>
 #include <string_view>
 
@@ -54,6 +55,15 @@ Values readKnet(std::string_view text, const RecordReadOptions&, bool, const Ref
         refuse.line(frequencyNumber, translated(QT_TRANSLATE_NOOP("RecordReader",
                 "%1 is not a sampling frequency")).arg(quoted(knetValue(frequencyLine))));
 
+    // The step's range as frequencies, so that the refusal names what the
+    // file says.
+    if (!(1.0 / frequency >= shortestRecordStep && 1.0 / frequency <= longestRecordStep))
+        refuse.line(frequencyNumber, translated(QT_TRANSLATE_NOOP("RecordReader",
+                "the sampling frequency %1 lies outside the frequencies of ground-motion records, %2 Hz to %3 Hz"))
+                                         .arg(quoted(knetValue(frequencyLine)),
+                                              fixedNumber(std::round(1.0 / longestRecordStep)),
+                                              fixedNumber(std::round(1.0 / shortestRecordStep))));
+
     // "3920(gal)/6182761": gal per count.
     const std::string_view scaleText = knetValue(scaleLine);
     const std::size_t open = scaleText.find("(gal)/");
@@ -70,12 +80,22 @@ Values readKnet(std::string_view text, const RecordReadOptions&, bool, const Ref
     result.step = 1.0 / frequency;
     result.values = std::move(values.values());
     const double factor = numerator / denominator;
+    if (!std::isfinite(factor))
+        refuse.line(scaleNumber, translated(QT_TRANSLATE_NOOP("RecordReader",
+                "the scale factor %1 is beyond the largest number this program holds")).arg(quoted(scaleText)));
     double sum = 0;
     for (double& value : result.values) {
         value *= factor;
         sum += value;
     }
-    const double mean = result.values.empty() ? 0.0 : sum / static_cast<double>(result.values.size());
+    const double count = static_cast<double>(result.values.size());
+    double mean = result.values.empty() ? 0.0 : sum / count;
+    if (!std::isfinite(sum)) {
+        // Values near the largest number: their shares cannot overflow.
+        mean = 0;
+        for (const double value : result.values)
+            mean += value / count;
+    }
     for (double& value : result.values)
         value -= mean;
     return result;

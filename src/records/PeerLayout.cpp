@@ -36,6 +36,10 @@ bool looksLikePeer(std::string_view text)
 {
     LineCursor lines(text);
     std::string_view line;
+    // The database's first line: a file cut short is still told as one.
+    if (lines.next(line) && startsWith(upper(line), "PEER NGA"))
+        return true;
+    lines = LineCursor(text);
     for (int i = 0; i < peerHeaderLines; ++i) {
         if (!lines.next(line))
             return false;

@@ -3,8 +3,7 @@
 #include "records/CodePeaks.h"
 #include "records/RecordMeasures.h"
 #include "records/ResponseSpectrum.h"
-
-#include <QCoreApplication>
+#include "text/RecordRules.h"
 
 #include <cmath>
 #include <stdexcept>
@@ -18,8 +17,8 @@ RecordItem::RecordItem(std::string name, std::shared_ptr<const GroundMotionRecor
     if (const std::optional<std::string> fault = scalingFault(scaling_))
         throw std::invalid_argument(*fault);
     recordedPeakG_ = peakAbsolute(record_->accelerationG);
-    if (scaling_.targetPeakGal && recordedPeakG_ > 0)
-        factor_ = *scaling_.targetPeakGal / standardGravityCm / recordedPeakG_;
+    if (scaling_.targetPeakGal)
+        factor_ = peakScaleFactor(*scaling_.targetPeakGal, recordedPeakG_).value_or(1.0);
     // The spectrum is that of the scaled history itself, the one written
     // for the analysis programs.
     scaled_ = factor_ == 1 ? record_->accelerationG : scaled(record_->accelerationG, factor_);
@@ -30,11 +29,10 @@ RecordItem::~RecordItem() = default;
 std::optional<std::string> RecordItem::scalingFault(const RecordScaling& scaling)
 {
     // In the installed language (the command line installs none), as UTF-8.
-    const auto fault = [](const char* text) { return QCoreApplication::translate("RecordItem", text).toStdString(); };
-    if (scaling.targetPeakGal && !(std::isfinite(*scaling.targetPeakGal) && *scaling.targetPeakGal > 0))
-        return fault(QT_TRANSLATE_NOOP("RecordItem", "the target peak must be a number above 0"));
-    if (!(scaling.damping >= 0 && scaling.damping < 1))
-        return fault(QT_TRANSLATE_NOOP("RecordItem", "the damping ratio must be at least 0 and below 1"));
+    if (scaling.targetPeakGal && !isTargetPeak(*scaling.targetPeakGal))
+        return refusalFragment(targetPeakRefusal()).toStdString();
+    if (!isOscillatorDamping(scaling.damping))
+        return refusalFragment(dampingRangeRefusal()).toStdString();
     return std::nullopt;
 }
 
@@ -103,31 +101,9 @@ std::unique_ptr<RecordItem> RecordItem::renamed(std::string name) const
     return item;
 }
 
-namespace {
-
-// The longest start of `text` of at most `bytes` bytes that ends at a whole
-// UTF-8 character.
-std::string cutAtCharacter(const std::string& text, std::size_t bytes)
+std::optional<double> peakScaleFactor(double targetPeakGal, double recordedPeakG)
 {
-    if (text.size() <= bytes)
-        return text;
-    std::size_t end = bytes;
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-        --end;
-    return text.substr(0, end);
-}
-
-} // namespace
-
-std::string uniqueItemName(const std::string& base, std::size_t limit,
-                           const std::function<bool(const std::string&)>& taken)
-{
-    if (!taken(base))
-        return base;
-    for (int n = 2;; ++n) {
-        const std::string suffix = "-" + std::to_string(n);
-        const std::string name = cutAtCharacter(base, limit - 1 - suffix.size()) + suffix;
-        if (!taken(name))
-            return name;
-    }
+    if (!(recordedPeakG > 0))
+        return std::nullopt;
+    return targetPeakGal / standardGravityCm / recordedPeakG;
 }

@@ -3,6 +3,7 @@
 #include "records/GroundMotionRecord.h"
 #include "records/IntensityEnvelope.h"
 #include "records/SpectrumMatch.h"
+#include "spectrum/ItemName.h"
 #include "spectrum/SetItem.h"
 
 #include <cstdint>
@@ -94,11 +95,10 @@ private:
     mutable std::unordered_map<double, double> cache_;
 };
 
+// The factor that scales a record whose peak is `recordedPeakG` (g) to
+// `targetPeakGal` (cm/s^2); nothing for a record of zeros, which no factor
+// brings to a peak.
+std::optional<double> peakScaleFactor(double targetPeakGal, double recordedPeakG);
+
 // The record item of an item, or null for an item of another kind.
 const RecordItem* recordItemOf(const SetItem& item);
-
-// `base` if it is free, else base-2, base-3, ... (the base cut at a whole
-// UTF-8 character so that the name stays under `limit` bytes): the name of a
-// record item that joins a set where `taken` names are in use.
-std::string uniqueItemName(const std::string& base, std::size_t limit,
-                           const std::function<bool(const std::string&)>& taken);

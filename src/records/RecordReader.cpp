@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cmath>
 #include <string_view>
 #include <vector>
 
@@ -33,15 +34,38 @@ RecordLayout detectLayout(std::string_view text)
 // wait in open()), never more than the limit in memory.
 QByteArray readRecordBytes(const QString& path, qint64 limit, const Refusal& refuse)
 {
+    const auto tooLarge = [&] {
+        refuse.file(translated(QT_TRANSLATE_NOOP("RecordReader",
+                "is larger than %1 MiB, too large for a record")).arg(limit / (1024 * 1024)));
+    };
+    // A regular file says its size: one too large is refused before a byte is read.
+    const QFileInfo info(path);
+    if (info.isFile() && info.size() > limit)
+        tooLarge();
     try {
         return readBoundedFile(path, limit, ReadSource::RegularFileOnly);
     } catch (const FileReadError& error) {
         if (error.fault() == FileReadError::Fault::TooLarge)
-            refuse.file(translated(QT_TRANSLATE_NOOP("RecordReader",
-                    "is larger than %1 MiB, too large for a record")).arg(limit / (1024 * 1024)));
+            tooLarge();
         refuse.file(error.reason());
     }
     return {};
+}
+
+// Every value as the program keeps it, in g, finite and within what any
+// ground motion could be, so that nothing computed from it overflows.
+void refuseOverflow(const std::vector<double>& values, const Refusal& refuse)
+{
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (!std::isfinite(values[i]))
+            refuse.file(translated(QT_TRANSLATE_NOOP("RecordReader",
+                    "value %1 overflows the largest number this program holds")).arg(static_cast<qulonglong>(i + 1)));
+        if (!(std::fabs(values[i]) <= largestRecordValueG))
+            refuse.file(translated(QT_TRANSLATE_NOOP("RecordReader",
+                    "value %1 is %2 g, beyond any ground motion (at most %3 g): the record overflows"))
+                            .arg(static_cast<qulonglong>(i + 1))
+                            .arg(number(values[i]), fixedNumber(largestRecordValueG)));
+    }
 }
 
 } // namespace
@@ -70,6 +94,7 @@ GroundMotionRecord parseRecord(const QByteArray& bytes, const QString& fileName,
         for (double& value : read.values)
             value *= factor;
     }
+    refuseOverflow(read.values, refuse);
     record.accelerationG = std::move(read.values);
     return record;
 }

@@ -4,6 +4,7 @@
 #include "records/RecordMeasures.h"
 #include "records/ResponseSpectrum.h"
 #include "spectrum/KavrelSpectrum.h"
+#include "text/RecordRules.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -62,10 +63,8 @@ QString translated(const char* text)
 void refuseBadInput(const KavrelSpectrum& target, const SelectionCheckInput& input)
 {
     using Input = SelectionInputError::Input;
-    if (!(target.dampingRatio >= 0 && target.dampingRatio < 1))
-        throw SelectionInputError(Input::Damping, sentence(translated(QT_TRANSLATE_NOOP(
-                                      "RecordSelectionCheck",
-                                      "The target spectrum's damping ratio must be at least 0 and below 1."))));
+    if (!isOscillatorDamping(target.dampingRatio))
+        throw SelectionInputError(Input::Damping, sentence(targetDampingRangeRefusal()));
     if (input.mainPeriods.empty() || input.mainPeriods.size() > 6)
         throw SelectionInputError(Input::MainPeriods, sentence(translated(QT_TRANSLATE_NOOP(
                                       "RecordSelectionCheck",
@@ -86,6 +85,16 @@ void refuseBadInput(const KavrelSpectrum& target, const SelectionCheckInput& inp
                                                                             "period %1 s, so no record can be "
                                                                             "compared with it."))
                                                    .arg(periodText)));
+    }
+    // A period twice would be checked, and counted, twice. Their order is the
+    // user's: T1 first, the others as the structure's modes and directions come.
+    for (std::size_t k = 0; k < input.mainPeriods.size(); ++k) {
+        const auto later = input.mainPeriods.begin() + static_cast<std::ptrdiff_t>(k) + 1;
+        if (std::find(later, input.mainPeriods.end(), input.mainPeriods[k]) != input.mainPeriods.end())
+            throw SelectionInputError(Input::MainPeriods,
+                                      sentence(translated(QT_TRANSLATE_NOOP("RecordSelectionCheck",
+                                                                            "The main period %1 s is given twice."))
+                                                   .arg(QString::fromStdString(numberText(input.mainPeriods[k])))));
     }
     if (input.records.empty())
         throw SelectionInputError(Input::Records, sentence(translated(QT_TRANSLATE_NOOP(
@@ -109,6 +118,16 @@ void refuseBadInput(const KavrelSpectrum& target, const SelectionCheckInput& inp
                                                                             "The record %1 has a value that is not "
                                                                             "a number."))
                                                    .arg(name)));
+    }
+    if (input.structure) {
+        if (!input.baseShears.empty())
+            throw SelectionInputError(Input::BaseShears,
+                                      sentence(translated(QT_TRANSLATE_NOOP("RecordSelectionCheck",
+                                                                            "Give the base shears or the "
+                                                                            "structure's modes, not both."))));
+        if (const auto fault = structureFault(*input.structure))
+            throw SelectionInputError(fault->input == StructureFault::Input::Weight ? Input::Weight : Input::Modes,
+                                      fault->sentence);
     }
     if (!input.baseShears.empty()) {
         if (input.baseShears.size() != input.records.size() + 1)
@@ -135,6 +154,24 @@ Verdict naturalShareVerdict(int codeType, int natural, int artificial)
         return passOrFail(natural >= 2 && artificial >= 1);
     // Whole numbers: 3 n >= 2 N is exactly n / N >= 2/3.
     return passOrFail(3 * natural >= 2 * (natural + artificial));
+}
+
+ModalShears modalShearsOf(const KavrelSpectrum& target, const StructureModel& structure,
+                          const std::vector<CheckedRecord>& records)
+{
+    const ResponseSpectrumShear method = responseSpectrumShear(target, structure);
+    ModalShears shears;
+    shears.combination = structure.combination;
+    shears.modeCount = static_cast<int>(structure.modes.size());
+    shears.massRatioSum = method.massRatioSum;
+    shears.beyondCurve = method.beyondCurve;
+    shears.responseSpectrum = method.total;
+    shears.modal = method.modal;
+    for (const CheckedRecord& record : records)
+        shears.records.push_back(
+            peakShear(timeHistoryShear(record.acceleration, record.step, structure, target.dampingRatio), record.step)
+                .value);
+    return shears;
 }
 
 }  // namespace
@@ -220,12 +257,10 @@ SelectionCheck checkRecordSelection(const KavrelSpectrum& target, const Selectio
     for (std::size_t r = 0; r < recordCount; ++r) {
         const double duration = check.records[r].effectiveDuration;
         const double multiple = duration / t1;
-        Verdict verdict = Verdict::Pass;
-        if (!atLeast(multiple, limits::durationMinimum))
-            verdict = Verdict::Fail;
-        else if (!atMost(multiple, limits::durationMaximum))
-            verdict = Verdict::Warning;
-        add(CheckKind::Duration, verdict, duration, multiple).record = static_cast<int>(r);
+        // A long record is no fault: the code asks for at least 5 T1, and
+        // the usual range up to 10 T1 is only told.
+        add(CheckKind::Duration, passOrFail(atLeast(multiple, limits::durationMinimum)), duration, multiple).record =
+            static_cast<int>(r);
     }
     const auto tablePeak = codeTablePeak(target.codeType, input.intensityIndex, input.actionIndex);
     for (std::size_t r = 0; r < recordCount; ++r) {
@@ -235,19 +270,30 @@ SelectionCheck checkRecordSelection(const KavrelSpectrum& target, const Selectio
         v.record = static_cast<int>(r);
         v.hasLimit = tablePeak.has_value();
     }
-    if (!input.baseShears.empty()) {
-        const double v0 = input.baseShears.front();
+    std::vector<double> shears = input.baseShears;
+    if (input.structure) {
+        check.modalShears = modalShearsOf(target, *input.structure, input.records);
+        shears = {check.modalShears->responseSpectrum};
+        shears.insert(shears.end(), check.modalShears->records.begin(), check.modalShears->records.end());
+    }
+    check.shearUpperLimits = input.shearUpperLimits;
+    if (!shears.empty()) {
+        const double v0 = shears.front();
+        const bool capped = input.shearUpperLimits;
         double sum = 0;
         for (std::size_t r = 0; r < recordCount; ++r) {
-            const double shear = input.baseShears[r + 1];
+            const double shear = shears[r + 1];
             sum += shear;
             const double ratio = shear / v0;
-            const bool inside = atLeast(ratio, limits::shearEachMinimum) && atMost(ratio, limits::shearEachMaximum);
-            add(CheckKind::BaseShear, passOrFail(inside), ratio).record = static_cast<int>(r);
+            const bool inside =
+                atLeast(ratio, limits::shearEachMinimum) && (!capped || atMost(ratio, limits::shearEachMaximum));
+            add(CheckKind::BaseShear, passOrFail(inside), ratio, input.structure ? shear : 0.0).record =
+                static_cast<int>(r);
         }
         const double mean = sum / static_cast<double>(recordCount) / v0;
         add(CheckKind::BaseShearMean,
-            passOrFail(atLeast(mean, limits::shearMeanMinimum) && atMost(mean, limits::shearMeanMaximum)), mean);
+            passOrFail(atLeast(mean, limits::shearMeanMinimum) && (!capped || atMost(mean, limits::shearMeanMaximum))),
+            mean);
     }
     return check;
 }

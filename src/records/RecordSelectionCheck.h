@@ -1,5 +1,8 @@
 #pragma once
 
+#include "records/StructureModes.h"
+
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -32,6 +35,13 @@ struct SelectionCheckInput {
     // Empty, or the response-spectrum method's base shear V0 followed by one
     // per record, in the records' order (any one unit).
     std::vector<double> baseShears;
+    // Or the structure's modes, from which the base shears are computed
+    // (V0 by the response-spectrum method, each record's by its modal time
+    // history); not both.
+    std::optional<StructureModel> structure;
+    // Off for records of an inelastic analysis: the base shears are then held
+    // to their lower limits only.
+    bool shearUpperLimits = true;
 };
 
 enum class Verdict { Pass, Fail, Warning };
@@ -42,7 +52,7 @@ enum class CheckKind {
     Spectrum,       // value: mean ratio alpha_r / alpha at mainPeriods[period]
     Duration,       // value: effective duration in seconds, second: in T1
     Peak,           // value: scaled peak in cm/s^2, second: table peak (hasLimit)
-    BaseShear,      // value: V / V0 of `record`
+    BaseShear,      // value: V / V0 of `record`; second: V in kN when computed from modes
     BaseShearMean,  // value: mean V / V0
 };
 
@@ -67,6 +77,17 @@ struct RecordFigures {
     std::vector<double> ratio;       // alpha_r / alpha at each main period
 };
 
+// The base shears computed from the structure's modes, in kN.
+struct ModalShears {
+    ModeCombination combination = ModeCombination::Cqc;
+    int modeCount = 0;
+    double massRatioSum = 0.0;
+    int beyondCurve = 0;  // modes longer than the code's curve
+    double responseSpectrum = 0.0;
+    std::vector<double> modal;    // each mode's V_j of the response-spectrum method
+    std::vector<double> records;  // each record's max |V(t)|
+};
+
 struct SelectionCheck {
     int codeType = 0;
     std::vector<double> mainPeriods;
@@ -74,10 +95,13 @@ struct SelectionCheck {
     std::vector<RecordFigures> records;
     std::vector<double> meanAlpha;  // mean of alpha_r at each main period
     std::vector<double> meanRatio;  // meanAlpha / targetAlpha
-    // Not a verdict: with 3 to 6 records the envelope of the results governs
-    // the design, with 7 or more their mean.
+    // Not a verdict: with 3 to 6 records the design takes the larger of the
+    // envelope of the results and the response-spectrum result, with 7 or
+    // more the larger of their mean and the response-spectrum result.
     bool meanGoverns = false;
     std::vector<CheckVerdict> verdicts;
+    std::optional<ModalShears> modalShears;  // when the base shears came from modes
+    bool shearUpperLimits = true;
 
     bool anyFails() const;
 };
@@ -90,7 +114,8 @@ constexpr int minimumCount = 3;
 constexpr int envelopeUpTo = 6;
 constexpr double spectrumTolerance = 0.20;
 constexpr double durationMinimum = 5.0;  // times T1
-constexpr double durationMaximum = 10.0;
+// Not a limit: the usual durations reach up to this many T1.
+constexpr double durationUsualUpTo = 10.0;
 constexpr double peakToleranceCm = 1.0;
 constexpr double shearEachMinimum = 0.65;
 constexpr double shearEachMaximum = 1.35;
@@ -102,15 +127,16 @@ constexpr double shearMeanMaximum = 1.20;
 // command line can name its option.
 class SelectionInputError : public std::invalid_argument {
 public:
-    enum class Input { Damping, MainPeriods, Records, BaseShears };
+    enum class Input { Damping, MainPeriods, Records, BaseShears, Modes, Weight };
     SelectionInputError(Input input, const std::string& sentence) : std::invalid_argument(sentence), input(input) {}
     Input input;
 };
 
 // Runs every check. Refused input (no records, a record without samples or
-// with a bad step or value, no main period or more than six, one outside
-// (0, 6] s or where the target is 0, base shears of the wrong number or not
-// positive, a target damping of 1 or more) throws SelectionInputError
+// with a bad step or value, no main period or more than six, one given
+// twice, one outside (0, 6] s or where the target is 0, base shears of the
+// wrong number or not positive, both base shears and modes, a structure that
+// structureFault refuses, a target damping of 1 or more) throws SelectionInputError
 // with a sentence for the user.
 SelectionCheck checkRecordSelection(const KavrelSpectrum& target, const SelectionCheckInput& input);
 

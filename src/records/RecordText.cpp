@@ -1,5 +1,7 @@
 #include "records/RecordText.h"
 
+#include "text/NumberText.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -31,6 +33,13 @@ QString number(double value)
     return QString::fromLatin1(buffer, static_cast<qsizetype>(result.ptr - buffer));
 }
 
+QString fixedNumber(double value)
+{
+    std::string text;
+    appendShortestFixed(text, value);
+    return QString::fromStdString(text);
+}
+
 void Refusal::file(const QString& what) const
 {
     throw RecordReadError(translated(QT_TRANSLATE_NOOP("RecordReader", "\"%1\": %2")).arg(fileName_, what));
@@ -45,11 +54,13 @@ bool LineCursor::next(std::string_view& line)
 {
     if (rest_.empty())
         return false;
-    const std::size_t end = rest_.find('\n');
+    // LF, CR LF, or CR alone as the old Macintosh files have it.
+    const std::size_t end = rest_.find_first_of("\r\n");
     line = rest_.substr(0, end);
-    rest_ = end == std::string_view::npos ? std::string_view() : rest_.substr(end + 1);
-    if (!line.empty() && line.back() == '\r')
-        line.remove_suffix(1);
+    std::size_t next = end == std::string_view::npos ? rest_.size() : end + 1;
+    if (end != std::string_view::npos && rest_[end] == '\r' && next < rest_.size() && rest_[next] == '\n')
+        ++next;
+    rest_ = rest_.substr(next);
     ++number_;
     return true;
 }
@@ -154,6 +165,10 @@ void checkStep(double step, const QString& text, const Refusal& refuse)
     if (!(step > 0) || !std::isfinite(step))
         refuse.file(translated(QT_TRANSLATE_NOOP("RecordReader",
                 "the step %1 is not a positive number of seconds")).arg(text));
+    if (step < shortestRecordStep || step > longestRecordStep)
+        refuse.file(translated(QT_TRANSLATE_NOOP("RecordReader",
+                "the step %1 s lies outside the steps of ground-motion records, %2 s to %3 s"))
+                        .arg(text, fixedNumber(shortestRecordStep), fixedNumber(longestRecordStep)));
 }
 
 void checkCount(std::size_t expected, std::size_t held, const Refusal& refuse)

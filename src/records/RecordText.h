@@ -23,6 +23,9 @@ QString quoted(std::string_view text);
 
 QString number(double value);
 
+// Without an exponent: "0.00001", "1000000".
+QString fixedNumber(double value);
+
 // Every refusal names the file first, as the message box shows it.
 class Refusal {
 public:
@@ -35,7 +38,7 @@ private:
     QString fileName_;
 };
 
-// The file's lines one after the other, without their line ends (LF or CR LF),
+// The file's lines one after the other, without their line ends (LF, CR LF or CR),
 // numbered from 1, never all in memory at once.
 class LineCursor {
 public:

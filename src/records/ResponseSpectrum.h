@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/OscillatorKernel.h"
+
 #include <cstddef>
 #include <memory>
 #include <vector>
@@ -15,24 +17,26 @@
 // interval is split into the fewest equal sub-steps of at most T / 10, so that
 // the peak between samples is not missed at short periods.
 
-// The oscillator's exact step over `step` seconds, as
-//   u1 = uu u0 + uv v0 + ua a0 + ub a1,
-//   v1 = vu u0 + vv v0 + va a0 + vb a1,
-// for a ground acceleration going linearly from a0 to a1.
-struct OscillatorStep {
-    double uu, uv, ua, ub;
-    double vu, vv, va, vb;
-};
-
+// The exact step of one oscillator (OscillatorStep, records/OscillatorKernel.h).
 OscillatorStep oscillatorStep(double period, double damping, double step);
 
+// The most sub-steps one step of the record is split into.
+constexpr int maxSubSteps = 1000;
+
+// Whether an oscillator of `period` is so stiff against the record's step
+// (T < step / 100, T = 0 included) that it moves with the ground: its
+// omega^2 |u| is the ground's acceleration, and Sa(T) the peak acceleration
+// (within about T / (pi step) of the peak, below 0.3 %).
+bool followsTheGround(double period, double step);
+
 // How many equal sub-steps of at most period / 10 one step of the record
-// takes (1 where the step is short enough).
+// takes (1 where the step is short enough), at most maxSubSteps.
 int subStepsFor(double period, double step);
 
 // Pseudo-spectral acceleration omega^2 max|u(t)| at each period, over the
 // record's duration, in the unit of `acceleration`; a period of 0 gives the
-// peak ground acceleration. Periods must be >= 0, damping in [0, 1), step > 0;
+// peak ground acceleration, as does any period that follows the ground.
+// Periods must be >= 0, damping in [0, 1), step > 0;
 // otherwise std::invalid_argument. Periods are independent: they are worked
 // on together and spread over the processor's cores.
 std::vector<double> pseudoSpectralAcceleration(const std::vector<double>& acceleration, double step,
@@ -55,7 +59,7 @@ public:
     SpectrumOscillators(std::vector<double> periods, double step, double damping);
 
     std::vector<double> pseudoSpectralAcceleration(const std::vector<double>& acceleration) const;
-    // Also each period's peak in `peaks` (a period of 0 gets none), for
+    // Also each period's peak in `peaks` (a period that follows the ground gets none), for
     // corrections made at the time of each peak.
     std::vector<double> pseudoSpectralAcceleration(const std::vector<double>& acceleration,
                                                    std::vector<OscillatorPeak>& peaks) const;
@@ -66,6 +70,7 @@ private:
 
     struct Blocks;
     std::vector<double> periods_;
+    double step_ = 0;
     std::shared_ptr<const Blocks> blocks_;
 };
 
@@ -74,3 +79,13 @@ private:
 // generator's corrections at the time of a peak.
 std::vector<double> relativeDisplacement(const std::vector<double>& acceleration, double step, double period,
                                          double damping);
+
+// The weighted sum of the oscillators' pseudo-accelerations at every sample,
+//     s(t_i) = sum_j weights[j] omega_j^2 u_j(t_i),
+// from rest, by the same steps and sub-steps as the spectrum: a structure's
+// base shear from its modes when the weights are the modes' effective masses.
+// Periods must be > 0, one weight per period; otherwise, and for what
+// pseudoSpectralAcceleration refuses, std::invalid_argument.
+std::vector<double> weightedPseudoAcceleration(const std::vector<double>& acceleration, double step,
+                                               const std::vector<double>& periods,
+                                               const std::vector<double>& weights, double damping);

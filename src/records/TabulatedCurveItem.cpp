@@ -1,5 +1,7 @@
 #include "records/TabulatedCurveItem.h"
 
+#include "text/RecordRules.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -43,7 +45,7 @@ std::optional<std::string> TabulatedCurveItem::curveFault(const std::vector<doub
         if (text)
             return fault(text).arg(i + 1).toStdString();
     }
-    if (!(damping >= 0 && damping < 1))
+    if (!isOscillatorDamping(damping))
         return fault(QT_TRANSLATE_NOOP("TabulatedCurveItem", "has a damping ratio outside 0 to below 1")).toStdString();
     return std::nullopt;
 }

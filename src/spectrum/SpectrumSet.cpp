@@ -19,7 +19,7 @@ SpectrumSet::~SpectrumSet()
 
 SpectrumSet::NameCheck SpectrumSet::checkNameForm(const std::string& name)
 {
-    if (name.size() >= NameLimit)
+    if (!withinNameLimit(name))
         return NameCheck::TooLong;
     if (name.empty())
         return NameCheck::Empty;

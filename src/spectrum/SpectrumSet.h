@@ -1,5 +1,6 @@
 #pragma once
 
+#include "spectrum/ItemName.h"
 #include "spectrum/SetItem.h"
 #include "spectrum/SpectrumOrigin.h"
 
@@ -31,8 +32,8 @@ public:
 
     // Why a name cannot be given to a new spectrum.
     enum class NameCheck { Accepted, Empty, TooLong, Taken };
-    // Names are narrow strings of fewer than this many bytes.
-    static constexpr std::size_t NameLimit = 20;
+    // Names are narrow strings of fewer than this many bytes (spectrum/ItemName).
+    static constexpr std::size_t NameLimit = itemNameLimit;
 
     SpectrumSet();
     ~SpectrumSet();

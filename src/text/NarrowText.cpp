@@ -40,3 +40,8 @@ std::string oneLineText(const std::string& text)
     }
     return line;
 }
+
+QString quoted(const QString& text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}

@@ -21,3 +21,6 @@ QString trimControls(const QString& text);
 // A text as one line of a file: control characters (a pasted line break)
 // become blanks, so that a name cannot end its line early.
 std::string oneLineText(const std::string& text);
+
+// A text in double quotes, as a message names a file, a name or what was typed.
+QString quoted(const QString& text);

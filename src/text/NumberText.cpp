@@ -1,5 +1,7 @@
 #include "text/NumberText.h"
 
+#include "text/FigureText.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -149,6 +151,35 @@ QString withLocalePoint(const std::string& text, const QLocale& locale)
     return result;
 }
 
+// The general form of rounded digits: fixed notation for exponents from -4
+// up to 14, otherwise scientific; trailing zeros dropped.
+QString generalText(Digits d, bool negative, const QLocale& locale)
+{
+    while (d.digits.size() > 1 && d.digits.back() == '0')
+        d.digits.pop_back();
+
+    const QString point = locale.decimalPoint();
+    QString text = negative ? QStringLiteral("-") : QString();
+    const int n = static_cast<int>(d.digits.size());
+    if (d.exponent >= -4 && d.exponent < 15) {
+        if (d.exponent < 0) {
+            text += QStringLiteral("0") + point + QString(-d.exponent - 1, QLatin1Char('0'))
+                + QString::fromLatin1(d.digits.c_str());
+        } else if (n <= d.exponent + 1) {
+            text += QString::fromLatin1(d.digits.c_str()) + QString(d.exponent + 1 - n, QLatin1Char('0'));
+        } else {
+            text += QString::fromLatin1(d.digits.c_str(), d.exponent + 1) + point
+                + QString::fromLatin1(d.digits.c_str() + d.exponent + 1);
+        }
+    } else {
+        text += QLatin1Char(d.digits[0]);
+        if (n > 1)
+            text += point + QString::fromLatin1(d.digits.c_str() + 1);
+        text += QStringLiteral("E") + QString::number(d.exponent);
+    }
+    return text;
+}
+
 } // namespace
 
 void appendFixed(std::string& out, double value, int decimals, std::string_view point)
@@ -222,31 +253,19 @@ QString formatGeneral(double value, const QLocale& locale)
         return QString::fromLatin1(nonFinite(value));
     if (value == 0.0)
         return QStringLiteral("0");
+    return generalText(roundDigits(exactDigits(value), 15), value < 0, locale);
+}
 
-    Digits d = roundDigits(exactDigits(value), 15);
-    while (d.digits.size() > 1 && d.digits.back() == '0')
-        d.digits.pop_back();
-
-    const QString point = locale.decimalPoint();
-    QString text = value < 0 ? QStringLiteral("-") : QString();
-    const int n = static_cast<int>(d.digits.size());
-    if (d.exponent >= -4 && d.exponent < 15) {
-        if (d.exponent < 0) {
-            text += QStringLiteral("0") + point + QString(-d.exponent - 1, QLatin1Char('0'))
-                + QString::fromLatin1(d.digits.c_str());
-        } else if (n <= d.exponent + 1) {
-            text += QString::fromLatin1(d.digits.c_str()) + QString(d.exponent + 1 - n, QLatin1Char('0'));
-        } else {
-            text += QString::fromLatin1(d.digits.c_str(), d.exponent + 1) + point
-                + QString::fromLatin1(d.digits.c_str() + d.exponent + 1);
-        }
-    } else {
-        text += QLatin1Char(d.digits[0]);
-        if (n > 1)
-            text += point + QString::fromLatin1(d.digits.c_str() + 1);
-        text += QStringLiteral("E") + QString::number(d.exponent);
-    }
-    return text;
+QString formatFigure(double value, int significant, int decimals, const QLocale& locale)
+{
+    if (!std::isfinite(value) || value == 0.0)
+        return formatGeneral(value == 0.0 ? 0.0 : value, locale);
+    // On the exact digits: a scale of 10^313 for a tiny value would overflow.
+    const Digits exact = exactDigits(value);
+    const Digits d = roundDigits(exact, std::min(significant, exact.exponent + 1 + decimals));
+    if (allZero(d.digits))
+        return QStringLiteral("0");
+    return generalText(d, value < 0, locale);
 }
 
 QString formatFixed(double value, int decimals, const QLocale& locale)

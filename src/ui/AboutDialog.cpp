@@ -34,7 +34,7 @@ AboutDialog::AboutDialog(QWidget* owner)
     version = placeLabel(panel, "Version", tr("Version: %1").arg(QLatin1String(KAVREL_VERSION)), QPoint(138, 94));
 
     developerCaption = placeLabel(panel, "lbl2", tr("Developer : "), QPoint(18, 140));
-    developerName = placeLabel(panel, "lbl3", QStringLiteral("Kavrel_Spect authors"), QPoint());
+    developerName = placeLabel(panel, "lbl3", QString::fromLatin1(WebSite::authors), QPoint());
     QPalette navy = developerName->palette();
     navy.setColor(QPalette::WindowText, textNavy);
     developerName->setPalette(navy);

@@ -9,6 +9,7 @@
 #include "records/CodePeaks.h"
 #include "spectrum/KavrelSpectrum.h"
 #include "text/NarrowText.h"
+#include "ui/JobProgress.h"
 #include "ui/KavrelApplication.h"
 
 #include <QComboBox>
@@ -62,7 +63,7 @@ ArtificialRecordsDialog::~ArtificialRecordsDialog()
 
 QProgressDialog* ArtificialRecordsDialog::progressDialog() const
 {
-    return progress_;
+    return progress_ ? progress_->dialog() : nullptr;
 }
 
 void ArtificialRecordsDialog::buildInputs()
@@ -77,7 +78,7 @@ void ArtificialRecordsDialog::buildInputs()
     };
     targetBox_ = new QComboBox(this);
     for (const Target& target : targets_)
-        targetBox_->addItem(target.first);
+        targetBox_->addItem(target.name);
     addRow(targetBox_, "artificialTarget", tr("&Target spectrum:"));
     countBox_ = new QSpinBox(this);
     countBox_->setRange(1, maxArtificialRecords);
@@ -100,6 +101,11 @@ void ArtificialRecordsDialog::buildInputs()
     resultsList_->setHeaderLabels({tr("Name"), tr("Seed"), tr("Peak (cm/s²)"), tr("Largest deviation (%)"),
                                    tr("At period (s)"), tr("Mean deviation (%)"), tr("Effective duration (s)")});
     resultsList_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Room for every column's heading: none is cut when the records come.
+    int headings = 2 * resultsList_->frameWidth();
+    for (int c = 0; c < resultsList_->columnCount(); ++c)
+        headings += resultsList_->header()->sectionSizeHint(c);
+    resultsList_->setMinimumWidth(headings);
     auto* resultsLabel = new QLabel(tr("&Generated records:"), this);
     resultsLabel->setObjectName("artificialResultsLabel");
     resultsLabel->setBuddy(resultsList_);
@@ -154,14 +160,15 @@ void ArtificialRecordsDialog::buildButtons()
 
 const KavrelSpectrum& ArtificialRecordsDialog::target() const
 {
-    return *targets_.at(static_cast<std::size_t>(targetBox_->currentIndex())).second;
+    return *targets_.at(static_cast<std::size_t>(targetBox_->currentIndex())).spectrum;
 }
 
 void ArtificialRecordsDialog::followTarget()
 {
     if (peakTyped_ || targetBox_->currentIndex() < 0)
         return;
-    peakEdit_->setText(QLocale().toString(proposedArtificialPeak(target())));
+    const Target& chosen = targets_.at(static_cast<std::size_t>(targetBox_->currentIndex()));
+    peakEdit_->setText(QLocale().toString(proposedArtificialPeak(target(), chosen.intensityIndex, chosen.actionIndex)));
 }
 
 void ArtificialRecordsDialog::discardResult()
@@ -206,32 +213,21 @@ void ArtificialRecordsDialog::generate()
     discardResult();
     const std::vector<std::string> names = artificialRecordNames(spectrum.responseName, read.value.count, nameTaken_);
     const int passes = artificialMaxPasses;
-    progress_ = new QProgressDialog(this);
-    progress_->setObjectName("artificialProgress");
-    progress_->setWindowTitle(windowTitle());
-    progress_->setLabelText(tr("Generating the artificial records..."));
-    progress_->setRange(0, read.value.count * passes);
-    progress_->setAutoClose(false);
-    progress_->setAutoReset(false);
-    progress_->setMinimumDuration(0);
-    progress_->setWindowModality(Qt::WindowModal);
+    JobProgress::Look look;
+    look.objectName = "artificialProgress";
+    look.title = windowTitle();
+    look.label = tr("Generating the artificial records...");
+    look.maximum = read.value.count * passes;
+    auto* progress = new JobProgress(this, look);
+    progress_ = progress;
     cancelled_ = false;
-    connect(progress_, &QProgressDialog::canceled, this, [this] { cancelled_ = true; });
-    progress_->setValue(0);
+    connect(progress, &JobProgress::cancelRequested, this, [this] { cancelled_ = true; });
 
-    const ArtificialBatchProgress report = [this, passes, count = read.value.count](int record, std::uint64_t seed,
-                                                                                    int pass, int) {
+    const ArtificialBatchProgress report = [this, progress, passes, count = read.value.count](
+                                               int record, std::uint64_t seed, int pass, int) {
         if (cancelled_)
             return false;
-        QMetaObject::invokeMethod(
-            this,
-            [this, record, seed, pass, passes, count] {
-                if (!progress_ || cancelled_)
-                    return;
-                progress_->setLabelText(tr("Record %1 of %2 (seed %3)...").arg(record + 1).arg(count).arg(seed));
-                progress_->setValue(record * passes + pass);
-            },
-            Qt::QueuedConnection);
+        progress->report(record * passes + pass, tr("Record %1 of %2 (seed %3)...").arg(record + 1).arg(count).arg(seed));
         return true;
     };
     running_ = true;
@@ -255,7 +251,8 @@ void ArtificialRecordsDialog::finishGeneration()
     running_ = false;
     const bool acceptNow = acceptWhenDone_;
     acceptWhenDone_ = false;
-    delete progress_;
+    if (progress_)
+        progress_->finish();
     if (!outcome.refusal.isEmpty()) {
         userDialogs().warning(outcome.refusal);
     } else if (outcome.records && !cancelled_) {
@@ -298,11 +295,11 @@ void ArtificialRecordsDialog::saveRecords()
                                 : tr("Save Artificial Record");
     // In the language installed now, the type chosen last kept by its place.
     saveDialog_.offerFilters(timeHistoryFormatFilters());
-    saveDialog_.defaultExt = filterSuffix(saveDialog_.filter);
+    saveDialog_.defaultSuffix = filterSuffix(saveDialog_.filter);
     saveDialog_.fileName = spectrumFileBase(records.front().name);
     // Several files: asked below about all of them at once.
     saveDialog_.confirmOverwrite = !several;
-    if (!saveDialog_.execute())
+    if (!saveDialog_.ask())
         return;
     const AnalysisFormat format = analysisFormatAtFilter(saveDialog_.chosenFilterIndex());
     const std::vector<FileContent> files = artificialRecordFiles(records, saveDialog_.fileName, format);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "records/ArtificialBatch.h"
+#include "ui/TargetChoice.h"
 
 #include <QDialog>
 #include <QFutureWatcher>
@@ -18,6 +19,7 @@ class KavrelSpectrum;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class JobProgress;
 class QProgressDialog;
 class QPushButton;
 class QSpinBox;
@@ -33,7 +35,7 @@ class SaveDialog;
 class ArtificialRecordsDialog : public QDialog {
     Q_OBJECT
 public:
-    using Target = std::pair<QString, const KavrelSpectrum*>;
+    using Target = TargetChoice;
 
     // `targets` in the set's order; `preselected` the one offered first (an
     // index, or -1 for the first). `nameTaken` tells the names already used,
@@ -92,7 +94,7 @@ private:
     QLabel* resultNote_ = nullptr;
     QPushButton* generateButton_ = nullptr;
     QPushButton* saveButton_ = nullptr;
-    QPointer<QProgressDialog> progress_;
+    QPointer<JobProgress> progress_;
 
     // The peak follows the target until the user types one.
     bool peakTyped_ = false;

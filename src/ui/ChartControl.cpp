@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -97,7 +98,6 @@ ChartControl::ChartControl(QWidget* parent)
     leftAxis_->setTickAnchor(0);
     c->addAxis(bottomAxis_, Qt::AlignBottom);
     c->addAxis(leftAxis_, Qt::AlignLeft);
-    learnPalette();
     c->addSeries(scaleSeries_);
     scaleSeries_->attachAxis(bottomAxis_);
     scaleSeries_->attachAxis(leftAxis_);
@@ -121,7 +121,8 @@ ChartControl::ChartControl(QWidget* parent)
     updateLeftAxis();
 }
 
-QLineSeries* ChartControl::makeCurve(const QString& title, const QList<QPointF>& points, Qt::PenStyle style)
+QLineSeries* ChartControl::makeCurve(const QString& title, const QList<QPointF>& points, Qt::PenStyle style,
+                                     CurveKind kind)
 {
     // Owned by the chart control without being its child: a child's deletion
     // searches and shifts the list of all the others (see releaseCurves).
@@ -132,12 +133,12 @@ QLineSeries* ChartControl::makeCurve(const QString& title, const QList<QPointF>&
     curve->setPointsVisible(false);
     const double maximum = finiteMaximum(points);
     curveMaximum_.insert(curve, maximum);
-    const int slot = slots_.take();
-    curveSlot_.insert(curve, slot);
-    QPen pen(palette_.at(slot % palette_.size()));
-    pen.setWidth(2);
+    const Held held{toNarrow(title), kind == CurveKind::CodeSpectrum};
+    held_.insert(curve, held);
+    QPen pen;
     pen.setStyle(style);
     curve->setPen(pen);
+    paintCurve(curve, colours_->join(held.key, held.codeSpectrum));
     connect(curve, &QLineSeries::visibleChanged, this, [this] {
         recomputeShownMaximum();
         updateLeftAxis();
@@ -153,9 +154,44 @@ QLineSeries* ChartControl::makeCurve(const QString& title, const QList<QPointF>&
     return curve;
 }
 
-QLineSeries* ChartControl::addCurve(const QString& title, const QList<QPointF>& points, Qt::PenStyle style)
+void ChartControl::paintCurve(QLineSeries* curve, const ItemColours::Look& look)
 {
-    QLineSeries* curve = makeCurve(title, points, style);
+    const CurveColour colour = curveColour(look.slot);
+    QPen pen = curve->pen();
+    pen.setColor(QColor(colour.red, colour.green, colour.blue));
+    pen.setWidth(look.codeSpectrum ? 2 : 1);
+    curve->setPen(pen);
+}
+
+void ChartControl::letColourGo(const QLineSeries* curve)
+{
+    const auto it = held_.constFind(curve);
+    if (it == held_.constEnd())
+        return;
+    colours_->leave(it->key);
+    held_.erase(it);
+}
+
+void ChartControl::shareColoursWith(const ChartControl& leader)
+{
+    if (colours_ == leader.colours_)
+        return;
+    for (const QList<QLineSeries*>* list : {&curves_, &temporaryCurves_}) {
+        for (QLineSeries* curve : *list) {
+            const Held& held = held_[curve];
+            colours_->leave(held.key);
+            paintCurve(curve, leader.colours_->join(held.key, held.codeSpectrum));
+        }
+    }
+    colours_ = leader.colours_;
+    legend_->update();
+    curveLayer_->update();
+}
+
+QLineSeries* ChartControl::addCurve(const QString& title, const QList<QPointF>& points, Qt::PenStyle style,
+                                    CurveKind kind)
+{
+    QLineSeries* curve = makeCurve(title, points, style, kind);
     curves_.append(curve);
     return curve;
 }
@@ -169,7 +205,7 @@ void ChartControl::removeCurve(QLineSeries* curve)
 void ChartControl::forgetCurve(QLineSeries* curve)
 {
     curveMaximum_.remove(curve);
-    slots_.give(curveSlot_.take(curve));
+    letColourGo(curve);
     legend_->removeCurve(curve);
     releaseCurves({curve});
     placeLegend();
@@ -186,7 +222,7 @@ void ChartControl::removeAllCurves()
     // stay its own.
     for (QLineSeries* curve : all) {
         curveMaximum_.remove(curve);
-        slots_.give(curveSlot_.take(curve));
+        letColourGo(curve);
     }
     legend_->clear();
     for (QLineSeries* curve : temporaryCurves_)
@@ -214,7 +250,7 @@ QLineSeries* ChartControl::setTemporaryCurve(const QString& title, const QList<Q
         return curve;
     }
     // As the mean it stands for is drawn once kept in the set.
-    QLineSeries* curve = makeCurve(title, points, Qt::DashDotLine);
+    QLineSeries* curve = makeCurve(title, points, Qt::DashDotLine, CurveKind::Record);
     temporaryCurves_.append(curve);
     return curve;
 }
@@ -240,28 +276,11 @@ void ChartControl::releaseCurves(const QList<QLineSeries*>& curves)
     bin->deleteLater();
 }
 
-// The theme hands its series colours out in turn; a few throwaway series
-// show them, up to the first colour coming round again.
-void ChartControl::learnPalette()
-{
-    constexpr int mostColours = 64;
-    QList<QLineSeries*> probes;
-    for (int i = 0; i < mostColours; ++i) {
-        auto* probe = new QLineSeries();
-        chart()->addSeries(probe);
-        probes.append(probe);
-        if (i > 0 && probe->color() == probes.first()->color())
-            break;
-        palette_.append(probe->color());
-    }
-    for (QLineSeries* probe : probes) {
-        chart()->removeSeries(probe);
-        delete probe;
-    }
-}
-
+// Colours may be shared with a chart that lives on: this one's go back.
 ChartControl::~ChartControl()
 {
+    for (const Held& held : std::as_const(held_))
+        colours_->leave(held.key);
     legend_->clear();
     qDeleteAll(curves_);
     qDeleteAll(temporaryCurves_);
@@ -440,6 +459,15 @@ bool ChartControl::isPointsOnly(int series) const
 {
     const QLineSeries* curve = exported(series);
     return curve->pointsVisible() && curve->pen().style() == Qt::NoPen;
+}
+
+// Code spectra alone keep the workbook's own colours; among records the
+// workbook must show the chart's, or a record could not be told from the
+// code spectrum it is compared with.
+bool ChartControl::coloursTellCurvesApart() const
+{
+    return std::any_of(curves_.cbegin(), curves_.cend(),
+                       [this](const QLineSeries* curve) { return !held_.value(curve).codeSpectrum; });
 }
 
 std::int32_t ChartControl::seriesDashStyle(int series) const

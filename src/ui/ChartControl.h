@@ -8,6 +8,9 @@
 #include <QList>
 #include <QPointF>
 
+#include <memory>
+#include <string>
+
 class CheckLegend;
 class CurveLayer;
 class QLineSeries;
@@ -16,24 +19,36 @@ class QValueAxis;
 // The main window's chart: titled line curves that can be shown and hidden, a
 // legend with a check box per curve, a bottom axis of periods and a left axis
 // from 0 up to the highest shown value, zoom by dragging a rectangle, a hint,
-// and a double-click signal. `tag` records where the chart sits (0 at home,
-// 1 in the graph panel).
+// and a double-click signal. The chart knows where it sits: at home in the
+// main window or out in the graph panel.
+// Where the chart sits: in the main window's chart group, or out in the
+// always-on-top graph panel.
+enum class ChartPlace { Home, GraphPanel };
+
+// Code spectra are drawn heavier than records and curves made of records.
+enum class CurveKind { CodeSpectrum, Record };
+
 class ChartControl : public QChartView, public ExportChart {
     Q_OBJECT
 public:
     explicit ChartControl(QWidget* parent = nullptr);
     ~ChartControl() override;
 
-    int tag() const { return tag_; }
-    void setTag(int tag) { tag_ = tag; }
+    ChartPlace place() const { return place_; }
+    void setPlace(ChartPlace place) { place_ = place; }
 
     QString hint() const { return toolTip(); }
     void setHint(const QString& hint) { setToolTip(hint); }
 
-    // Adds a curve drawn in the chart theme's colour for the lowest place no
-    // other curve holds (as Qt Charts colours its series), filled with
-    // `points` in order, active, pen width 2, hidden circle markers of size 2.
-    QLineSeries* addCurve(const QString& title, const QList<QPointF>& points, Qt::PenStyle style = Qt::SolidLine);
+    // Adds a curve filled with `points` in order, active, with hidden circle
+    // markers of size 2, in the colour its title holds among the charts that
+    // share colours (the lowest free slot when none shows it yet); pen width 2
+    // for a code spectrum, 1 for the others.
+    QLineSeries* addCurve(const QString& title, const QList<QPointF>& points, Qt::PenStyle style = Qt::SolidLine,
+                          CurveKind kind = CurveKind::CodeSpectrum);
+    // From now on a title has the same colour and weight here as on `leader`
+    // (the main window's chart): the curves shown already take theirs.
+    void shareColoursWith(const ChartControl& leader);
     // New points for a curve already drawn (a record scaled anew).
     void setCurvePoints(QLineSeries* curve, const QList<QPointF>& points);
     // Takes the curve off the chart and releases it.
@@ -67,6 +82,7 @@ public:
     Colour seriesColour(int series) const override;
     bool isPointsOnly(int series) const override;
     std::int32_t seriesDashStyle(int series) const override;
+    bool coloursTellCurvesApart() const override;
 
     // Left axis "desired increment": the smallest label step.
     void setLeftAxisIncrement(double increment);
@@ -89,8 +105,9 @@ private:
     void setLeftRange(double maximum, double step);
     int maxLeftLabels() const;
     void releaseCurves(const QList<QLineSeries*>& curves);
-    void learnPalette();
-    QLineSeries* makeCurve(const QString& title, const QList<QPointF>& points, Qt::PenStyle style);
+    QLineSeries* makeCurve(const QString& title, const QList<QPointF>& points, Qt::PenStyle style, CurveKind kind);
+    void paintCurve(QLineSeries* curve, const ItemColours::Look& look);
+    void letColourGo(const QLineSeries* curve);
     void forgetCurve(QLineSeries* curve);
     const QLineSeries* exported(int series) const;
     void placeLegend();
@@ -99,13 +116,18 @@ private:
     // Labels on the left axis at the most, however tall the window.
     static constexpr int maxLabelsEver = 50;
 
-    int tag_ = 0;
+    ChartPlace place_ = ChartPlace::Home;
     QList<QLineSeries*> curves_;
     QList<QLineSeries*> temporaryCurves_;
     QHash<const QLineSeries*, double> curveMaximum_;
-    QHash<const QLineSeries*, int> curveSlot_;  // its colour's place in the palette
-    ColourSlots slots_;
-    QList<QColor> palette_;  // the chart theme's colours for series, in order
+    // The title each curve holds its colour under, and whether it was added
+    // as a code spectrum.
+    struct Held {
+        std::string key;
+        bool codeSpectrum = true;
+    };
+    QHash<const QLineSeries*, Held> held_;
+    std::shared_ptr<ItemColours> colours_ = std::make_shared<ItemColours>();
     // Empty, but on both axes: Qt Charts zooms the axes through the series
     // it holds, and the curves themselves are not among them.
     QLineSeries* scaleSeries_;

@@ -122,7 +122,7 @@ void CheckLegend::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWid
                                              QPointF(box.right() - 2, box.top() + 2)}));
         }
         const qreal lineX = box.right() + gap;
-        painter->setPen(QPen(curve->color(), 2, curve->pen().style()));
+        painter->setPen(QPen(curve->color(), curve->pen().widthF(), curve->pen().style()));
         painter->drawLine(QPointF(lineX, r.center().y()), QPointF(lineX + lineLength, r.center().y()));
         painter->setPen(Qt::black);
         painter->drawText(QRectF(lineX + lineLength + gap, r.top(), r.width(), r.height()),

@@ -13,6 +13,8 @@ CheckListBox::CheckListBox(QWidget* parent) : QListWidget(parent)
 void CheckListBox::addEntry(const QString& text)
 {
     auto* item = new QListWidgetItem(text);
+    // A name too long for the list is still read in full.
+    item->setToolTip(text);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
     item->setSizeHint(QSize(0, 17));
     settingInCode_ = true;

@@ -2,10 +2,13 @@
 
 #include "common/UserDialogs.h"
 #include "export/CheckSheet.h"
+#include "export/CheckSheetHeading.h"
 #include "inputs/CheckInputs.h"
 #include "spectrum/KavrelSpectrum.h"
 #include "spectrum/SpectrumSampling.h"
 #include "ui/ChartControl.h"
+#include "ui/CheckChartMarks.h"
+#include "ui/CheckRunner.h"
 #include "ui/ClipboardContent.h"
 #include "ui/KavrelApplication.h"
 #include "ui/LanguageSwitch.h"
@@ -20,13 +23,14 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineSeries>
+#include <QMimeData>
 #include <QListWidget>
 #include <QMap>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 
@@ -57,20 +61,6 @@ QColor verdictInk(Verdict verdict)
         return QColor(0x85, 0x4d, 0x0e);
     }
     return QColor();
-}
-
-// The verdict in the window's language; the sheet keeps its own words.
-QString verdictText(Verdict verdict)
-{
-    switch (verdict) {
-    case Verdict::Pass:
-        return CheckRecordsWindow::tr("pass");
-    case Verdict::Fail:
-        return CheckRecordsWindow::tr("fail");
-    case Verdict::Warning:
-        return CheckRecordsWindow::tr("warning");
-    }
-    return QString();
 }
 
 QList<QPointF> curvePoints(const std::vector<double>& periods, const std::vector<double>& values)
@@ -136,10 +126,14 @@ CheckRecordsWindow::CheckRecordsWindow(QWidget* parent) : QDialog(parent)
     setModal(false);
     setSizeGripEnabled(true);
     texts_.add([this] { setWindowTitle(tr("Check Records")); });
-    debounce_.setSingleShot(true);
-    debounce_.setInterval(recomputeDelay);
-    connect(&debounce_, &QTimer::timeout, this, guarded([this] { startCheck(); }));
-    connect(&watcher_, &QFutureWatcher<SelectionCheckOutcome>::finished, this, guarded([this] { checkFinished(); }));
+    runner_ = new CheckRunner([this] { return prepareCheck(); }, recomputeDelay, this);
+    connect(runner_, &CheckRunner::finished, this, [this](const SelectionCheckOutcome& outcome, const CheckJob& job) {
+        if (outcome.check)
+            showOutcome(outcome, job);
+        else
+            showRefusal(QString::fromStdString(outcome.refusal));
+    });
+    connect(runner_, &CheckRunner::refused, this, [this](const QString& reason) { showRefusal(reason); });
 
     new QHBoxLayout(this);
     buildInputs();
@@ -148,12 +142,7 @@ CheckRecordsWindow::CheckRecordsWindow(QWidget* parent) : QDialog(parent)
     showRefusal(QString());
 }
 
-// A run still going is waited for: it reads copies only, but its result
-// would have nowhere to go.
-CheckRecordsWindow::~CheckRecordsWindow()
-{
-    watcher_.waitForFinished();
-}
+CheckRecordsWindow::~CheckRecordsWindow() = default;
 
 QString CheckRecordsWindow::meanCurveName()
 {
@@ -202,6 +191,8 @@ void CheckRecordsWindow::buildInputs()
         if (records_[row].checked == checked)
             return;
         records_[row].checked = checked;
+        // The user's own choice outlasts new offers and the window.
+        inputs_.ticks.insert(records_[row].name, checked);
         fillShearRows();
         scheduleCheck();
     });
@@ -217,13 +208,20 @@ void CheckRecordsWindow::buildInputs()
         shearTable_->setHorizontalHeaderLabels({tr("Base shear")});
         fillShearRows();
     });
-    connect(shearTable_, &QTableWidget::itemChanged, this, [this] { scheduleCheck(); });
+    connect(shearTable_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* cell) {
+        if (const QTableWidgetItem* head = shearTable_->verticalHeaderItem(cell->row()))
+            inputs_.baseShears.insert(head->data(Qt::UserRole).toString(), cell->text());
+        scheduleCheck();
+    });
 
     refusalLabel_ = new QLabel(inputs);
     refusalLabel_->setObjectName("lblRefusal");
     refusalLabel_->setWordWrap(true);
     refusalLabel_->setStyleSheet(QStringLiteral("color: #9b1c1c;"));
 
+    // The inputs part by part, as the check reads them: the target and its
+    // main periods, the records, then what the structure gives (its base
+    // shears; a part for the structure's own figures belongs here too).
     column->addWidget(targetLabel);
     column->addWidget(targetBox_);
     column->addWidget(periodsLabel);
@@ -242,6 +240,7 @@ void CheckRecordsWindow::buildResults()
     auto* results = new QVBoxLayout();
     chart_ = new ChartControl(this);
     chart_->setObjectName("chtCheck");
+    marks_ = new CheckChartMarks(chart_);
     summaryLabel_ = new QLabel(this);
     summaryLabel_->setObjectName("lblSummary");
     summaryLabel_->setWordWrap(true);
@@ -295,7 +294,7 @@ void CheckRecordsWindow::setTargets(const QList<CheckTargetChoice>& targets)
         targets_.push_back({t.name,
                             std::make_shared<const KavrelSpectrum>(s.responseName, s.alphaMax, s.tg, s.dampingRatio,
                                                                    s.codeType),
-                            t.intensityIndex, t.actionIndex});
+                            t.intensityIndex, t.actionIndex, t.origin});
     }
     const QSignalBlocker quiet(targetBox_);
     targetBox_->clear();
@@ -309,6 +308,8 @@ void CheckRecordsWindow::setTargets(const QList<CheckTargetChoice>& targets)
 void CheckRecordsWindow::setRecords(const QList<CheckRecordChoice>& records)
 {
     records_ = records;
+    for (CheckRecordChoice& record : records_)
+        record.checked = inputs_.ticks.value(record.name, record.checked);
     fillRecordList();
     fillShearRows();
     scheduleCheck();
@@ -328,16 +329,9 @@ void CheckRecordsWindow::fillRecordList()
 }
 
 // One row for V0 and one per ticked record; a value typed for a record stays
-// with it while others are ticked or unticked.
+// with it, ticked or not.
 void CheckRecordsWindow::fillShearRows()
 {
-    QMap<QString, QString> typed;
-    for (int r = 0; r < shearTable_->rowCount(); ++r) {
-        const QTableWidgetItem* head = shearTable_->verticalHeaderItem(r);
-        const QTableWidgetItem* cell = shearTable_->item(r, 0);
-        if (cell)
-            typed.insert(r == 0 ? QString() : (head ? head->data(Qt::UserRole).toString() : QString()), cell->text());
-    }
     QStringList names{QString()};
     for (const CheckRecordChoice& record : records_) {
         if (record.checked)
@@ -349,8 +343,26 @@ void CheckRecordsWindow::fillShearRows()
         auto* head = new QTableWidgetItem(r == 0 ? tr("V0 (response spectrum)") : names[r]);
         head->setData(Qt::UserRole, names[r]);
         shearTable_->setVerticalHeaderItem(r, head);
-        shearTable_->setItem(r, 0, new QTableWidgetItem(typed.value(names[r])));
+        shearTable_->setItem(r, 0, new QTableWidgetItem(inputs_.baseShears.value(names[r])));
     }
+}
+
+CheckWindowInputs CheckRecordsWindow::inputs() const
+{
+    CheckWindowInputs kept = inputs_;
+    kept.mainPeriods = periodsEdit_->text();
+    return kept;
+}
+
+void CheckRecordsWindow::restoreInputs(const CheckWindowInputs& inputs)
+{
+    inputs_ = inputs;
+    for (CheckRecordChoice& record : records_)
+        record.checked = inputs_.ticks.value(record.name, record.checked);
+    fillRecordList();
+    fillShearRows();
+    periodsEdit_->setText(inputs_.mainPeriods);
+    scheduleCheck();
 }
 
 QStringList CheckRecordsWindow::shearCells() const
@@ -365,80 +377,52 @@ QStringList CheckRecordsWindow::shearCells() const
 
 void CheckRecordsWindow::scheduleCheck()
 {
-    debounce_.start();
+    runner_->schedule();
 }
 
-void CheckRecordsWindow::startCheck()
+CheckRunner::Prepared CheckRecordsWindow::prepareCheck() const
 {
-    debounce_.stop();
-    // One run at a time: a change during a run asks for another after it.
-    if (running_) {
-        rerun_ = true;
-        return;
-    }
+    CheckRunner::Prepared prepared;
     const int chosen = targetBox_->currentIndex();
     if (chosen < 0 || static_cast<std::size_t>(chosen) >= targets_.size()) {
-        showRefusal(tr("No code spectrum in the set: create one to check the records against."));
-        return;
+        prepared.refusal = tr("No code spectrum in the set: create one to check the records against.");
+        return prepared;
     }
     if (records_.isEmpty()) {
-        showRefusal(noRecordsLabel_->text());
-        return;
+        prepared.refusal = noRecordsLabel_->text();
+        return prepared;
     }
     const MainPeriodsReading periods = readMainPeriods(periodsEdit_->text());
     if (!periods.accepted()) {
-        showRefusal(periods.refusal);
-        return;
+        prepared.refusal = periods.refusal;
+        return prepared;
     }
     const BaseShearsReading shears = readBaseShears(shearCells());
     if (!shears.accepted()) {
-        showRefusal(shears.refusal);
-        return;
+        prepared.refusal = shears.refusal;
+        return prepared;
     }
     const TargetCopy& target = targets_[static_cast<std::size_t>(chosen)];
-    SelectionCheckInput input;
-    input.intensityIndex = target.intensityIndex;
-    input.actionIndex = target.actionIndex;
-    input.mainPeriods = periods.periods;
-    input.baseShears = shears.shears;
+    CheckJob job;
+    job.target = target.spectrum;
+    job.targetName = target.name;
+    job.periodTexts = periods.texts;
+    job.chartPeriods = chartPeriods();
+    job.input.intensityIndex = target.intensityIndex;
+    job.input.actionIndex = target.actionIndex;
+    job.input.mainPeriods = periods.periods;
+    job.input.baseShears = shears.shears;
     for (const CheckRecordChoice& record : records_) {
         if (record.checked)
-            input.records.push_back({record.name.toStdString(), !record.natural, record.acceleration, record.step});
+            job.input.records.push_back({record.name.toStdString(), !record.natural, record.acceleration, record.step});
     }
-    running_ = true;
-    runningPeriodTexts_ = periods.texts;
-    shownTarget_ = target.name;
-    // Long records take a while: the run reads only its own copies.
-    watcher_.setFuture(QtConcurrent::run([spectrum = target.spectrum, input = std::move(input)] {
-        return runSelectionCheck(*spectrum, input, chartPeriods());
-    }));
-}
-
-void CheckRecordsWindow::checkFinished()
-{
-    if (!running_ || !watcher_.isFinished())
-        return;
-    running_ = false;
-    SelectionCheckOutcome outcome = watcher_.result();
-    if (rerun_) {
-        rerun_ = false;
-        startCheck();
-        return;
-    }
-    if (outcome.check)
-        showOutcome(std::move(outcome), runningPeriodTexts_);
-    else
-        showRefusal(QString::fromStdString(outcome.refusal));
+    prepared.job = std::move(job);
+    return prepared;
 }
 
 void CheckRecordsWindow::finishPendingCheck()
 {
-    if (debounce_.isActive())
-        startCheck();
-    while (running_) {
-        watcher_.waitForFinished();
-        checkFinished();
-    }
+    runner_->finishPending();
 }
 
 QString CheckRecordsWindow::refusal() const
@@ -446,10 +430,11 @@ QString CheckRecordsWindow::refusal() const
     return refusal_;
 }
 
-void CheckRecordsWindow::showOutcome(SelectionCheckOutcome outcome, const QStringList& periodTexts)
+void CheckRecordsWindow::showOutcome(const SelectionCheckOutcome& outcome, const CheckJob& job)
 {
-    shown_ = std::move(outcome);
-    shownPeriodTexts_ = periodTexts;
+    shown_ = outcome;
+    shownPeriodTexts_ = job.periodTexts;
+    shownTarget_ = job.targetName;
     refusal_.clear();
     refusalLabel_->clear();
     refusalLabel_->hide();
@@ -474,71 +459,16 @@ void CheckRecordsWindow::showRefusal(const QString& reason)
 
 QList<QStringList> CheckRecordsWindow::shownRecordRows() const
 {
-    QList<QStringList> rows;
     if (!shown_.check)
-        return rows;
-    const SelectionCheck& check = *shown_.check;
-    const QLocale locale;
-    const auto n = [&locale](double value) { return checkFigureNumber(value, locale); };
-    QStringList header{tr("Record"), tr("Kind"), tr("Peak (cm/s²)"), tr("Effective duration (s)")};
-    for (std::size_t k = 0; k < check.mainPeriods.size(); ++k) {
-        const QString period = static_cast<qsizetype>(k) < shownPeriodTexts_.size()
-                                   ? shownPeriodTexts_[static_cast<qsizetype>(k)]
-                                   : n(check.mainPeriods[k]);
-        header << tr("αr/α at T%1 = %2 s").arg(k + 1).arg(period);
-    }
-    rows << header;
-    for (const RecordFigures& record : check.records) {
-        QStringList row{QString::fromStdString(record.name), record.artificial ? tr("artificial") : tr("natural"),
-                        n(record.peakCm), n(record.effectiveDuration)};
-        for (double ratio : record.ratio)
-            row << n(ratio);
-        rows << row;
-    }
-    QStringList mean{tr("Mean"), QString(), QString(), QString()};
-    for (double ratio : check.meanRatio)
-        mean << n(ratio);
-    rows << mean;
-    return rows;
-}
-
-QString CheckRecordsWindow::verdictCheckName(const CheckVerdict& v) const
-{
-    const SelectionCheck& check = *shown_.check;
-    const QString record =
-        v.record >= 0 ? QString::fromStdString(check.records[static_cast<std::size_t>(v.record)].name) : QString();
-    switch (v.kind) {
-    case CheckKind::Count:
-        return tr("Number of records");
-    case CheckKind::NaturalShare:
-        return tr("Recorded and artificial");
-    case CheckKind::Spectrum:
-        return tr("Spectrum at T%1 = %2 s")
-            .arg(v.period + 1)
-            .arg(v.period < shownPeriodTexts_.size() ? shownPeriodTexts_[v.period]
-                                                     : checkFigureNumber(check.mainPeriods[static_cast<std::size_t>(v.period)], QLocale()));
-    case CheckKind::Duration:
-        return tr("Effective duration: %1").arg(record);
-    case CheckKind::Peak:
-        return tr("Peak: %1").arg(record);
-    case CheckKind::BaseShear:
-        return tr("Base shear: %1").arg(record);
-    case CheckKind::BaseShearMean:
-        return tr("Mean base shear");
-    }
-    return QString();
+        return {};
+    return checkSheetRecordRows(*shown_.check, QLocale(), shownPeriodTexts_, FigureWords::Translated);
 }
 
 QList<QStringList> CheckRecordsWindow::shownVerdictRows() const
 {
-    QList<QStringList> rows;
     if (!shown_.check)
-        return rows;
-    const SelectionCheck& check = *shown_.check;
-    for (const CheckVerdict& v : check.verdicts)
-        rows << QStringList{verdictCheckName(v), verdictText(v.verdict),
-                            checkFigureText(check, v, QLocale(), FigureWords::Translated)};
-    return rows;
+        return {};
+    return checkSheetVerdictRows(*shown_.check, QLocale(), shownPeriodTexts_, FigureWords::Translated);
 }
 
 QString CheckRecordsWindow::summary() const
@@ -552,17 +482,24 @@ QString CheckRecordsWindow::summary() const
         fails += v.verdict == Verdict::Fail;
         warnings += v.verdict == Verdict::Warning;
     }
+    // Two source texts each, so that English says "1 check fails" without
+    // a translation of its own.
+    const QString failText = fails == 1 ? tr("%n check fails", nullptr, fails) : tr("%n checks fail", nullptr, fails);
+    const QString warningText =
+        warnings == 1 ? tr("%n warning", nullptr, warnings) : tr("%n warnings", nullptr, warnings);
     QString text;
     if (fails > 0)
-        text = tr("Against %1: %2 checks fail, %3 warnings.").arg(shownTarget_).arg(fails).arg(warnings);
+        text = tr("Against %1: %2, %3.").arg(shownTarget_, failText, warningText);
     else if (warnings > 0)
-        text = tr("Against %1: every check passes, with %2 warnings.").arg(shownTarget_).arg(warnings);
+        text = tr("Against %1: every check passes, with %2.").arg(shownTarget_, warningText);
     else
         text = tr("Against %1: every check passes.").arg(shownTarget_);
-    text += QLatin1Char(' ');
-    text += check.meanGoverns ? tr("With 7 or more records the mean of the results governs the design.")
-                              : tr("With 3 to 6 records the envelope of the results governs the design.");
-    return text;
+    // Chinese runs its sentences together without a space.
+    return tr("%1 %2", "the verdicts' count, then what governs the design")
+        .arg(text, check.meanGoverns ? tr("With 7 or more records the design takes the larger of the mean of the "
+                                   "time-history results and the response-spectrum result.")
+                              : tr("With 3 to 6 records the design takes the larger of the envelope of the "
+                                   "time-history results and the response-spectrum result."));
 }
 
 void CheckRecordsWindow::fillTables()
@@ -588,6 +525,7 @@ void CheckRecordsWindow::drawChart()
 {
     chart_->removeAllCurves();
     chart_->removeTemporaryCurve(meanCurveName());
+    marks_->clear();
     const int chosen = targetBox_->currentIndex();
     if (chosen >= 0 && static_cast<std::size_t>(chosen) < targets_.size()) {
         const TargetCopy& target = targets_[static_cast<std::size_t>(chosen)];
@@ -595,6 +533,9 @@ void CheckRecordsWindow::drawChart()
         for (const SpectrumPoint& p : sampleCurve(*target.spectrum))
             points.append(QPointF(p.period, p.alpha));
         chart_->addCurve(target.name, points);
+        // The band the mean must keep to, and where it is judged.
+        marks_->show(points, selectionLimits::spectrumTolerance,
+                     shown_.check ? shown_.check->mainPeriods : std::vector<double>());
     }
     if (!shown_.check)
         return;
@@ -619,10 +560,15 @@ void CheckRecordsWindow::copySheet()
     // The sheet goes into a calculation report: in English it is the sheet
     // kspect prints; in another language, the tables as the window shows and
     // prints them.
-    const QList<QStringList> rows = installedLanguage() == Language::English
-                                        ? checkSheetRows(*shown_.check, QLocale(), shownPeriodTexts_)
-                                        : shownRecordRows() + QList<QStringList>{QStringList()} + shownVerdictRows();
-    QGuiApplication::clipboard()->setMimeData(tableMimeData(rows, true));
+    const FigureWords words = installedLanguage() == Language::English ? FigureWords::AsWritten : FigureWords::Translated;
+    const QList<QStringList> rows = checkSheetRows(*shown_.check, QLocale(), shownPeriodTexts_, words);
+    QMimeData* sheet = tableMimeData(rows, true);
+    // The text stays the sheet a script reads; the HTML, pasted into a
+    // report, says what it is about.
+    QString html = sheet->html();
+    html.replace(QStringLiteral("<body>"), QStringLiteral("<body>") + checkSheetHeadingHtml(sheetHeading()));
+    sheet->setHtml(html);
+    QGuiApplication::clipboard()->setMimeData(sheet);
 }
 
 namespace {
@@ -630,16 +576,9 @@ namespace {
 void prepareCheckPrinter(QPrinter& printer)
 {
     printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setDocName(QStringLiteral("Record selection check"));
+    // The print preview's title and the document's name.
+    printer.setDocName(CheckRecordsWindow::tr("Record selection check"));
     printer.setCreator(QStringLiteral("Kavrel_Spect"));
-}
-
-QList<QColor> verdictFills(const SelectionCheck& check)
-{
-    QList<QColor> fills;
-    for (const CheckVerdict& v : check.verdicts)
-        fills << verdictFill(v.verdict);
-    return fills;
 }
 
 } // namespace
@@ -653,7 +592,7 @@ void CheckRecordsWindow::printSheet()
     prepareCheckPrinter(printer);
     if (!printDialogs().askPrint(printer))
         return;
-    printCheckSheet(&printer, chart_, shownRecordRows(), shownVerdictRows(), verdictFills(*shown_.check));
+    printCheckSheet(&printer, chart_, sheetToPrint());
 }
 
 void CheckRecordsWindow::previewSheet()
@@ -665,9 +604,46 @@ void CheckRecordsWindow::previewSheet()
     prepareCheckPrinter(printer);
     printDialogs().preview(printer, [this](QPrinter* target) {
         guarded([this, target] {
-            printCheckSheet(target, chart_, shownRecordRows(), shownVerdictRows(), verdictFills(*shown_.check));
+            printCheckSheet(target, chart_, sheetToPrint());
         })();
     });
+}
+
+QStringList CheckRecordsWindow::sheetHeading() const
+{
+    CheckSheetTarget target;
+    target.name = shownTarget_;
+    for (const TargetCopy& t : targets_) {
+        if (t.name != shownTarget_)
+            continue;
+        target.codeType = t.spectrum->codeType;
+        target.alphaMax = t.spectrum->alphaMax;
+        target.tg = t.spectrum->tg;
+        target.damping = t.spectrum->dampingRatio;
+        target.origin = t.origin;
+        break;
+    }
+    QList<CheckSheetRecord> records;
+    for (const CheckRecordChoice& record : records_) {
+        if (record.checked)
+            records << CheckSheetRecord{record.name, record.file, !record.natural, record.scaleFactor};
+    }
+    return checkSheetHeading(target, records);
+}
+
+CheckSheetPrint CheckRecordsWindow::sheetToPrint() const
+{
+    CheckSheetPrint sheet;
+    sheet.heading = sheetHeading();
+    sheet.recordRows = shownRecordRows();
+    sheet.verdictRows = shownVerdictRows();
+    for (const CheckVerdict& v : shown_.check->verdicts)
+        sheet.verdictFills << verdictFill(v.verdict);
+    for (const QLineSeries* curve : chart_->curves())
+        sheet.legend << curve;
+    if (const QLineSeries* mean = chart_->temporaryCurve(meanCurveName()))
+        sheet.legend << mean;
+    return sheet;
 }
 
 void CheckRecordsWindow::keepMean()
@@ -683,7 +659,7 @@ void CheckRecordsWindow::keepMean()
 
 void CheckRecordsWindow::done(int result)
 {
-    debounce_.stop();
+    runner_->stop();
     QDialog::done(result);
     emit closed();
 }

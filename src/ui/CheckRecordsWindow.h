@@ -1,20 +1,24 @@
 #pragma once
 
 #include "records/SelectionCheckRun.h"
+#include "ui/CheckRunner.h"
+#include "ui/ReportPrinter.h"
 #include "ui/Retranslator.h"
+#include "ui/TargetChoice.h"
 
 #include <QDialog>
-#include <QFutureWatcher>
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
-#include <QTimer>
 
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class ChartControl;
+class CheckChartMarks;
 class KavrelSpectrum;
 class QComboBox;
 class QLabel;
@@ -23,23 +27,27 @@ class QListWidget;
 class QPushButton;
 class QTableWidget;
 
-// A code spectrum the selection may be checked against, with the selection
-// indices it came from (-1 when not known: the peaks then have no table
-// value). The window keeps its own copy of the spectrum.
-struct CheckTargetChoice {
-    QString name;
-    const KavrelSpectrum* spectrum = nullptr;
-    int intensityIndex = -1;
-    int actionIndex = -1;
-};
+// A code spectrum the selection may be checked against. The window keeps its
+// own copy of the spectrum.
+using CheckTargetChoice = TargetChoice;
 
 // A record that may be chosen: already scaled, in g.
 struct CheckRecordChoice {
+    CheckRecordChoice() = default;
+    CheckRecordChoice(QString name, bool natural, std::vector<double> acceleration, double step, bool checked = true,
+                      QString file = QString(), double scaleFactor = 1.0)
+        : name(std::move(name)), natural(natural), acceleration(std::move(acceleration)), step(step),
+          checked(checked), file(std::move(file)), scaleFactor(scaleFactor)
+    {
+    }
+
     QString name;
     bool natural = true;
     std::vector<double> acceleration;
     double step = 0.0;
     bool checked = true;
+    QString file;  // empty for a generated record
+    double scaleFactor = 1.0;
 };
 
 // The mean curve the user keeps: the chosen records' mean spectrum, at the
@@ -50,6 +58,15 @@ struct MeanCurveToKeep {
     QList<double> values;
     double damping = 0.05;
     QStringList recordNames;
+};
+
+// What the user typed and chose in the check window, kept with the set while
+// the window is closed: the main periods as typed, the base shears by record
+// name (V0 under the empty name) and the records ticked or unticked there.
+struct CheckWindowInputs {
+    QString mainPeriods;
+    QMap<QString, QString> baseShears;
+    QMap<QString, bool> ticks;
 };
 
 // Edit > Check Records...: the code's checks of a record selection (GB 50011
@@ -66,6 +83,10 @@ public:
     // offered under its name.
     void setTargets(const QList<CheckTargetChoice>& targets);
     void setRecords(const QList<CheckRecordChoice>& records);
+
+    // What to give the next window, and taking it up (after setRecords).
+    CheckWindowInputs inputs() const;
+    void restoreInputs(const CheckWindowInputs& inputs);
 
     // The mean curve's title.
     static QString meanCurveName();
@@ -103,14 +124,14 @@ private:
         std::shared_ptr<const KavrelSpectrum> spectrum;
         int intensityIndex;
         int actionIndex;
+        SpectrumOrigin origin;
     };
 
     void buildInputs();
     void buildResults();
     void scheduleCheck();
-    void startCheck();
-    void checkFinished();
-    void showOutcome(SelectionCheckOutcome outcome, const QStringList& periodTexts);
+    CheckRunner::Prepared prepareCheck() const;
+    void showOutcome(const SelectionCheckOutcome& outcome, const CheckJob& job);
     void showRefusal(const QString& reason);
     void fillRecordList();
     void fillShearRows();
@@ -120,8 +141,9 @@ private:
     QStringList shearCells() const;
     QList<QStringList> shownRecordRows() const;
     QList<QStringList> shownVerdictRows() const;
-    QString verdictCheckName(const CheckVerdict& verdict) const;
     QString summary() const;
+    QStringList sheetHeading() const;
+    CheckSheetPrint sheetToPrint() const;
     bool haveCheckOrSay();
 
     Retranslator texts_;
@@ -133,17 +155,15 @@ private:
     QLabel* refusalLabel_ = nullptr;
     QLabel* summaryLabel_ = nullptr;
     ChartControl* chart_ = nullptr;
+    CheckChartMarks* marks_ = nullptr;
     QTableWidget* recordTable_ = nullptr;
     QTableWidget* verdictTable_ = nullptr;
     QPushButton* keepButton_ = nullptr;
 
     std::vector<TargetCopy> targets_;
     QList<CheckRecordChoice> records_;
-    QTimer debounce_;
-    QFutureWatcher<SelectionCheckOutcome> watcher_;
-    bool running_ = false;
-    bool rerun_ = false;
-    QStringList runningPeriodTexts_;
+    CheckRunner* runner_ = nullptr;
+    CheckWindowInputs inputs_;
     QString refusal_;
     SelectionCheckOutcome shown_;
     QStringList shownPeriodTexts_;

@@ -2,6 +2,9 @@
 
 #include <QGraphicsObject>
 #include <QList>
+#include <QPointF>
+
+class QPen;
 
 class QChart;
 class QLineSeries;
@@ -12,7 +15,8 @@ class QValueAxis;
 // Qt Charts holds costs a walk over all the others when it is added (a free
 // colour) and when it is removed (its legend marker, its axis connections),
 // which made large sets open and clear in quadratic time. Each curve is drawn
-// with its own pen while it is visible, clipped to the plot area.
+// with its own pen while it is visible, clipped to the plot area; the
+// heavier pens after the lighter ones.
 class CurveLayer : public QGraphicsObject {
 public:
     // Each list is drawn in turn, the first under the others.
@@ -24,6 +28,8 @@ public:
 
 private:
     void followPlotArea();
+    void drawCurve(QPainter* painter, const QPen& pen, const QList<QPointF>& points, double xSpan,
+                   double ySpan) const;
 
     QChart* chart_;
     QList<const QList<QLineSeries*>*> curveLists_;

@@ -13,18 +13,18 @@
 #include <QCoreApplication>
 
 FileCommands::FileCommands(const SpectrumSet& spectra, ChartControl* chart, const CheckListBox* checkList,
-                           const QString& initialDir)
+                           const QString& folder)
     : spectra_(spectra), chart_(chart), checkList_(checkList)
 {
-    data_.initialDir = initialDir;
-    data_.filter = QString::fromUtf8("CSV(逗号分隔)(*.csv)");
-    data_.defaultExt = "csv";
-    data_.confirmOverwrite = true;
-    picture_.initialDir = initialDir;
-    picture_.defaultExt = "bmp";
+    csvDialog_.folder = folder;
+    csvDialog_.filter = QString::fromUtf8("CSV(逗号分隔)(*.csv)");
+    csvDialog_.defaultSuffix = "csv";
+    csvDialog_.confirmOverwrite = true;
+    pictureDialog_.folder = folder;
+    pictureDialog_.defaultSuffix = "bmp";
     // Replacing a picture the user picked by mistake would lose it: ask too.
-    picture_.confirmOverwrite = true;
-    setUpAnalysisDialog(analysis_, initialDir);
+    pictureDialog_.confirmOverwrite = true;
+    setUpAnalysisDialog(analysisDialog_, folder);
 }
 
 void FileCommands::saveData()
@@ -33,31 +33,31 @@ void FileCommands::saveData()
         userDialogs().information(messages::shown(messages::noSpectrum));
         return;
     }
-    data_.fileName = "Spectrum";
-    if (!data_.execute())
+    csvDialog_.fileName = "Spectrum";
+    if (!csvDialog_.ask())
         return;
     std::vector<const SetItem*> all;
     for (int i = 0; i < spectra_.size(); ++i)
         all.push_back(&spectra_.item(i));
-    saveSpectrumCsv(data_.fileName, all);
+    saveSpectrumCsv(csvDialog_.fileName, all);
     userDialogs().information(QCoreApplication::translate("FileCommands", "Export Completed"));
-    picture_.initialDir = data_.initialDir;
+    pictureDialog_.folder = csvDialog_.folder;
 }
 
 void FileCommands::savePicture()
 {
-    picture_.fileName = "Spectrum";
+    pictureDialog_.fileName = "Spectrum";
     // The file types in the installed language.
-    picture_.filters = pictureFilters();
-    picture_.filter = pictureFilter(PictureFormat::Bmp);
-    if (!picture_.execute())
+    pictureDialog_.filters = pictureFilters();
+    pictureDialog_.filter = pictureFilter(PictureFormat::Bmp);
+    if (!pictureDialog_.ask())
         return;
-    const PictureFormat format = pictureFormatFor(picture_.fileName, picture_.filter);
-    saveWidgetPicture(chart_, picture_.fileName, format);
-    data_.initialDir = picture_.initialDir;
+    const PictureFormat format = pictureFormatFor(pictureDialog_.fileName, pictureDialog_.filter);
+    saveWidgetPicture(chart_, pictureDialog_.fileName, format);
+    csvDialog_.folder = pictureDialog_.folder;
 }
 
 void FileCommands::saveForAnalysis()
 {
-    ::saveForAnalysis(spectra_, *checkList_, analysis_);
+    ::saveForAnalysis(spectra_, *checkList_, analysisDialog_);
 }

@@ -13,7 +13,7 @@ class SpectrumSet;
 class FileCommands {
 public:
     FileCommands(const SpectrumSet& spectra, ChartControl* chart, const CheckListBox* checkList,
-                 const QString& initialDir);
+                 const QString& folder);
 
     void saveData();
     // The format follows the extension typed, else the file type chosen; the
@@ -21,15 +21,15 @@ public:
     void savePicture();
     void saveForAnalysis();
 
-    SaveDialog& dataDialog() { return data_; }
-    SaveDialog& pictureDialog() { return picture_; }
-    SaveDialog& analysisDialog() { return analysis_; }
+    SaveDialog& dataDialog() { return csvDialog_; }
+    SaveDialog& pictureDialog() { return pictureDialog_; }
+    SaveDialog& analysisDialog() { return analysisDialog_; }
 
 private:
     const SpectrumSet& spectra_;
     ChartControl* chart_;
     const CheckListBox* checkList_;
-    SaveDialog data_;
-    SaveDialog picture_;
-    SaveDialog analysis_;
+    SaveDialog csvDialog_;
+    SaveDialog pictureDialog_;
+    SaveDialog analysisDialog_;
 };

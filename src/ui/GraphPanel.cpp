@@ -28,7 +28,7 @@ GraphPanel::GraphPanel(QWidget* owner, ChartControl* chart, QGroupBox* home)
     chart->setHint(chartHint(true));
     layout->addWidget(chart);
     chart->show();
-    chart->setTag(1);
+    chart->setPlace(ChartPlace::GraphPanel);
 }
 
 void GraphPanel::returnChart(ChartControl* chart, QGroupBox* home)
@@ -38,7 +38,7 @@ void GraphPanel::returnChart(ChartControl* chart, QGroupBox* home)
         chart->show();
     }
     chart->setHint(chartHint(false));
-    chart->setTag(0);
+    chart->setPlace(ChartPlace::Home);
 }
 
 // The chart's hint follows the main window's retranslation.

@@ -1,19 +1,15 @@
 #include "ui/MainWindow.h"
 
-#include "common/CommandMessages.h"
 #include "common/UserDialogs.h"
 #include "common/WebSite.h"
 #include "excel/workbook/WorkbookHandOver.h"
-#include "inputs/InputRules.h"
-#include "records/CodePeaks.h"
-#include "records/RecordItem.h"
-#include "spectrum/KavrelSpectrum.h"
 #include "spectrum/StartupDefaults.h"
-#include "records/TabulatedCurveItem.h"
 #include "text/NarrowText.h"
 #include "ui/AboutDialog.h"
-#include "ui/ArtificialRecordsDialog.h"
+#include "ui/ActionButton.h"
+#include "ui/ArtificialCommands.h"
 #include "ui/ChartControl.h"
+#include "ui/CheckCommands.h"
 #include "ui/CheckListBox.h"
 #include "ui/CheckRecordsWindow.h"
 #include "ui/DonationDialog.h"
@@ -23,32 +19,35 @@
 #include "ui/KavrelApplication.h"
 #include "ui/LanguageSwitch.h"
 #include "ui/LinkLabel.h"
-#include "ui/RecordCommands.h"
 #include "ui/ModalDialog.h"
+#include "ui/RecordCommands.h"
 #include "ui/ReportCommands.h"
 #include "ui/SetDocument.h"
 #include "ui/SetViews.h"
+#include "ui/SpectrumCommands.h"
 #include "ui/StringGrid.h"
+#include "ui/WindowSize.h"
 
+#include <QAction>
 #include <QCloseEvent>
-#include <QEvent>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidgetItem>
-#include <QLineSeries>
 #include <QMenuBar>
-#include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QStyle>
 #include <QValueAxis>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <functional>
-#include <new>
 
 namespace {
 
@@ -56,21 +55,32 @@ namespace {
 // a question about the workbook has been answered.
 constexpr int savedMessageTime = 60000;  // ms
 
-// A command as both a button and a menu item offer it.
+// A command of the window, run by its one action (a menu item, a button or both).
 struct Command {
-    const char* buttonName;  // nullptr: menu item only
-    const char* actionName;  // nullptr: button only
-    const char* text;        // the source text, shown through tr()
+    const char* actionName;
+    const char* text;  // the source text, shown through tr(); nullptr: a fixed text
     std::function<void()> run;
     QKeySequence shortcut = {};
 };
 
-QList<QPointF> curvePoints(const QList<double>& periods, const QList<double>& values)
+// A name of the longest kind, as record files are often named.
+constexpr const char* longName = "RSN6_IMPVALL.I_I-EL";
+
+// The input group's width: the design's 275 pixels, or more where the font
+// needs it to show a long name in full in the check list beside the buttons.
+int inputGroupWidth(const QWidget* group, const QList<QPushButton*>& buttons, const CheckListBox* list)
 {
-    QList<QPointF> points;
-    for (qsizetype k = 0; k < periods.size() && k < values.size(); ++k)
-        points.append(QPointF(periods[k], values[k]));
-    return points;
+    constexpr int designWidth = 275;
+    int buttonWidth = 0;
+    for (const QPushButton* button : buttons)
+        buttonWidth = std::max(buttonWidth, button->sizeHint().width());
+    const QStyle* style = list->style();
+    const int listWidth = list->fontMetrics().horizontalAdvance(QString::fromLatin1(longName))
+                          + style->pixelMetric(QStyle::PM_IndicatorWidth) + style->pixelMetric(QStyle::PM_ScrollBarExtent)
+                          + 2 * list->frameWidth() + 16;
+    // The margins of the group, of the command box inside it, and the spacing between.
+    const int margins = 2 * group->style()->pixelMetric(QStyle::PM_LayoutLeftMargin) + 8 + 6 + 4;
+    return std::max(designWidth, buttonWidth + listWidth + margins);
 }
 
 } // namespace
@@ -82,18 +92,23 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     const QString folder = initialSaveFolder(QCoreApplication::applicationDirPath(),
                                              QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     document_ = new SetDocument(spectra_, folder, this);
+    buildActions();
     buildLayout();
     records_ = new RecordCommands(spectra_, inputPanel_, checkList_, this);
     buildMenu();
     buildStatusBar();
     setTabOrder();
-    // 952 x 554 below the menu bar, status bar included.
-    resize(952, 554 + menuBar()->sizeHint().height());
+    resize(openingSize(QSize(952, 554 + menuBar()->sizeHint().height()), screen()->availableGeometry().size()));
 
+    const auto tell = [this](const QString& note) { statusBar()->showMessage(note, savedMessageTime); };
     files_ = std::make_unique<FileCommands>(spectra_, chart_, checkList_, folder);
+    spectrumCommands_ = std::make_unique<SpectrumCommands>(spectra_, inputPanel_, checkList_);
+    artificial_ = std::make_unique<ArtificialCommands>(
+        spectra_, checkList_, this, [this] { return files_->analysisDialog().folder; }, tell);
     excelOptions_.setDefaults();
     chart_->setLeftAxisIncrement(startup::leftAxisIncrement);
     followSet();
+    check_ = std::make_unique<CheckCommands>(spectra_, chart_, checkList_, this, tell);
     setAcceptDrops(true);
 }
 
@@ -103,7 +118,7 @@ MainWindow::~MainWindow()
 {
     spectra_.clear();
     for (SpectrumSet::Listener* view : std::initializer_list<SpectrumSet::Listener*>{
-             chartView_.get(), checkListView_.get(), gridView_.get(), checkTargetsView_.get()})
+             chartView_.get(), checkListView_.get(), gridView_.get()})
         spectra_.removeListener(view);
 }
 
@@ -117,12 +132,6 @@ void MainWindow::followSet()
     spectra_.addListener(chartView_.get());
     spectra_.addListener(checkListView_.get());
     spectra_.addListener(gridView_.get());
-    // An open record check offers the set's spectra as they are now.
-    checkTargetsView_ = std::make_unique<SetChangeNotifier>([this] {
-        if (checkWindow_)
-            offerCheckTargets();
-    });
-    spectra_.addListener(checkTargetsView_.get());
     // A tick in the list is the spectrum's check mark; the chart follows it.
     connect(checkList_, &CheckListBox::userToggled, this, [this](int index, bool checked) {
         guarded([this, index, checked] { spectra_.setVisible(index, checked); })();
@@ -134,24 +143,69 @@ void MainWindow::followSet()
     });
 }
 
+// Every command once: the menus and the buttons take their actions by name.
+void MainWindow::buildActions()
+{
+    const Command commands[] = {
+        {"OpenSet1", QT_TR_NOOP("Open Set..."), [this] { document_->openSet(); }, QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"SaveSet1", QT_TR_NOOP("Save Set..."), [this] { document_->saveSet(); }, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"AddRecords1", QT_TR_NOOP("Add Records..."), [this] { records_->addRecords(); }, QKeySequence(Qt::CTRL | Qt::Key_R)},
+        {"Exit1", QT_TR_NOOP("Exit"), [this] { close(); }, QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {"Create1", QT_TR_NOOP("Create"), [this] { createSpectrum(); }},
+        {"Delete1", QT_TR_NOOP("Delete"), [this] { deleteSpectrum(); }},
+        {"DeleteAll1", QT_TR_NOOP("Delete All"), [this] { deleteAllSpectra(); }},
+        {"SaveData1", QT_TR_NOOP("Save Data"), [this] { files_->saveData(); }},
+        {"SavePicture1", QT_TR_NOOP("Save Picture"), [this] { files_->savePicture(); }},
+        {"SaveForAnalysis1", QT_TR_NOOP("Save for Analysis..."), [this] { files_->saveForAnalysis(); }},
+        {"ArtificialRecords1", QT_TR_NOOP("Artificial Records..."), [this] { generateArtificialRecords(); }},
+        {"CopyChart1", QT_TR_NOOP("Copy Chart"), [this] { copyChartToClipboard(chart_); },
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
+        {"CopyData1", QT_TR_NOOP("Copy Data"), [this] { copyGridToClipboard(spectra_, grid_); }, QKeySequence::Copy},
+        {"Print1", QT_TR_NOOP("Print..."), [this] { printSpectraReport(chart_, spectra_); }, QKeySequence::Print},
+        {"PrintPreview1", QT_TR_NOOP("Print Preview..."), [this] { previewSpectraReport(chart_, spectra_); }},
+        {"RecordProperties1", QT_TR_NOOP("Record Properties..."), [this] { records_->editFocusedRecord(); }},
+        {"CheckRecords1", QT_TR_NOOP("Check Records..."), [this] { openCheckRecords(); }},
+        {"AboutKavrelResponseSpectrum1", QT_TR_NOOP("About"), [this] { showModal(this, aboutDialog_); }},
+        {"Donation1", QT_TR_NOOP("Donation (捐助)"), [this] { showModal(this, donationDialog_); }},
+        {"N1", QT_TR_NOOP("使用帮助"), [] { userDialogs().openUrl(WebSite::usageHelpPageAddress()); }},
+        // The export's button alone offers it, under its fixed caption.
+        {"ExportToExcel1", nullptr, [this] { exportToExcel(); }},
+    };
+    for (const Command& command : commands) {
+        auto* action = new QAction(this);
+        action->setObjectName(command.actionName);
+        if (command.text)
+            texts_.add([action, text = command.text] { action->setText(tr(text)); });
+        action->setShortcut(command.shortcut);
+        connect(action, &QAction::triggered, this, guarded(command.run));
+        actions_.insert(QString::fromLatin1(command.actionName), action);
+    }
+    actions_.value("ExportToExcel1")->setText(QString::fromUtf8("输出曲线到 EXCEL"));
+}
+
+QAction* MainWindow::action(const char* name) const
+{
+    return actions_.value(QString::fromLatin1(name));
+}
+
+QPushButton* MainWindow::commandButton(const char* buttonName, const char* actionName)
+{
+    auto* button = new ActionButton(action(actionName), this);
+    button->setObjectName(buttonName);
+    return button;
+}
+
 QWidget* MainWindow::buildCommandPanel()
 {
     auto* commands = new QGroupBox(this);
     commands->setObjectName("grp3");
-    const Command buttons[] = {
-        {"Button1", nullptr, QT_TR_NOOP("Create"), [this] { createSpectrum(); }},
-        {"Button4", nullptr, QT_TR_NOOP("Delete"), [this] { deleteSpectrum(); }},
-        {"Button5", nullptr, QT_TR_NOOP("Delete All"), [this] { deleteAllSpectra(); }},
-        {"Button2", nullptr, QT_TR_NOOP("Save Data"), [this] { files_->saveData(); }},
-        {"Button3", nullptr, QT_TR_NOOP("Save Picture"), [this] { files_->savePicture(); }},
+    const std::pair<const char*, const char*> buttons[] = {
+        {"Button1", "Create1"},   {"Button4", "Delete1"},     {"Button5", "DeleteAll1"},
+        {"Button2", "SaveData1"}, {"Button3", "SavePicture1"},
     };
     auto* column = new QVBoxLayout();
-    for (const Command& command : buttons) {
-        auto* button = new QPushButton(this);
-        button->setObjectName(command.buttonName);
-        texts_.add([button, text = command.text] { button->setText(tr(text)); });
-        button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, guarded(command.run));
+    for (const auto& [buttonName, actionName] : buttons) {
+        QPushButton* button = commandButton(buttonName, actionName);
         column->addWidget(button);
         commandButtons_ << button;
     }
@@ -174,16 +228,13 @@ void MainWindow::buildLayout()
     auto* inputGroup = new QGroupBox(this);
     inputGroup->setObjectName("grp1");
     texts_.add([inputGroup] { inputGroup->setTitle(tr("Define Response")); });
-    inputGroup->setFixedWidth(275);
     inputPanel_ = new InputPanel(inputGroup);
     auto* inputLayout = new QVBoxLayout(inputGroup);
     inputLayout->addWidget(inputPanel_);
     inputLayout->addWidget(buildCommandPanel(), 1);
+    inputGroup->setFixedWidth(inputGroupWidth(inputGroup, commandButtons_, checkList_));
 
-    auto* exportButton = new QPushButton(QString::fromUtf8("输出曲线到 EXCEL"), this);
-    exportButton->setObjectName("btn1");
-    exportButton->setAutoDefault(false);
-    connect(exportButton, &QPushButton::clicked, this, guarded([this] { exportToExcel(); }));
+    QPushButton* exportButton = commandButton("btn1", "ExportToExcel1");
 
     chartGroup_ = new QGroupBox(this);
     chartGroup_->setObjectName("grp2");
@@ -191,7 +242,7 @@ void MainWindow::buildLayout()
     chart_ = new ChartControl(chartGroup_);
     chart_->setObjectName("cht1");
     // Whether it is home or out in the graph panel.
-    texts_.add([this] { chart_->setHint(GraphPanel::chartHint(chart_->tag() != 0)); });
+    texts_.add([this] { chart_->setHint(GraphPanel::chartHint(chart_->place() == ChartPlace::GraphPanel)); });
     auto* chartLayout = new QVBoxLayout(chartGroup_);
     chartLayout->setContentsMargins(2, 2, 2, 2);
     chartLayout->addWidget(chart_);
@@ -222,13 +273,13 @@ void MainWindow::buildMenu()
 {
     QMenuBar* bar = menuBar();
     bar->setObjectName("mm1");
-    const auto addItems = [this](QMenu* menu, std::initializer_list<Command> items) {
-        for (const Command& item : items) {
-            QAction* action = menu->addAction(QString());
-            action->setObjectName(item.actionName);
-            texts_.add([action, text = item.text] { action->setText(tr(text)); });
-            action->setShortcut(item.shortcut);
-            connect(action, &QAction::triggered, this, guarded(item.run));
+    // nullptr: a separator.
+    const auto addItems = [this](QMenu* menu, std::initializer_list<const char*> names) {
+        for (const char* name : names) {
+            if (name)
+                menu->addAction(action(name));
+            else
+                menu->addSeparator();
         }
     };
     const auto addMenu = [this](QMenu* parent, const char* name, const char* title) {
@@ -238,61 +289,29 @@ void MainWindow::buildMenu()
         return menu;
     };
     QMenu* file = addMenu(nullptr, "File1", QT_TR_NOOP("File"));
-    addItems(file, {
-                       {nullptr, "OpenSet1", QT_TR_NOOP("Open Set..."), [this] { document_->openSet(); }, QKeySequence(Qt::CTRL | Qt::Key_O)},
-                       {nullptr, "SaveSet1", QT_TR_NOOP("Save Set..."), [this] { document_->saveSet(); }, QKeySequence(Qt::CTRL | Qt::Key_S)},
-                   });
-    addItems(file, {{nullptr, "AddRecords1", QT_TR_NOOP("Add Records..."), [this] { records_->addRecords(); },
-                     QKeySequence(Qt::CTRL | Qt::Key_R)}});
+    addItems(file, {"OpenSet1", "SaveSet1", "AddRecords1"});
     QMenu* recentMenu = addMenu(file, "RecentSets1", QT_TR_NOOP("Recent Sets"));
     // Filled when opened, so that every window shows what was used last.
     document_->attachRecentMenu(recentMenu);
-    file->addSeparator();
-    addItems(file, {{nullptr, "Exit1", QT_TR_NOOP("Exit"), [this] { close(); }, QKeySequence(Qt::CTRL | Qt::Key_Q)}});
+    addItems(file, {nullptr, "Exit1"});
     QMenu* edit = addMenu(nullptr, "Edit1", QT_TR_NOOP("Edit"));
-    addItems(edit, {
-                       {nullptr, "Create1", QT_TR_NOOP("Create"), [this] { createSpectrum(); }},
-                       {nullptr, "Delete1", QT_TR_NOOP("Delete"), [this] { deleteSpectrum(); }},
-                       {nullptr, "DeleteAll1", QT_TR_NOOP("Delete All"), [this] { deleteAllSpectra(); }},
-                       {nullptr, "SaveData1", QT_TR_NOOP("Save Data"), [this] { files_->saveData(); }},
-                       {nullptr, "SavePicture1", QT_TR_NOOP("Save Picture"), [this] { files_->savePicture(); }},
-                       {nullptr, "SaveForAnalysis1", QT_TR_NOOP("Save for Analysis..."), [this] { files_->saveForAnalysis(); }},
-                   });
-    addItems(edit, {{nullptr, "ArtificialRecords1", QT_TR_NOOP("Artificial Records..."), [this] { generateArtificialRecords(); }}});
     // For reports: after the long-standing items, which keep their places.
-    edit->addSeparator();
-    addItems(edit, {
-                       {nullptr, "CopyChart1", QT_TR_NOOP("Copy Chart"), [this] { copyChartToClipboard(chart_); },
-                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
-                       {nullptr, "CopyData1", QT_TR_NOOP("Copy Data"), [this] { copyGridToClipboard(spectra_, grid_); }, QKeySequence::Copy},
-                   });
-    edit->addSeparator();
-    addItems(edit, {
-                       {nullptr, "Print1", QT_TR_NOOP("Print..."), [this] { printSpectraReport(chart_, spectra_); }, QKeySequence::Print},
-                       {nullptr, "PrintPreview1", QT_TR_NOOP("Print Preview..."), [this] { previewSpectraReport(chart_, spectra_); }},
-                   });
-    edit->addSeparator();
-    addItems(edit, {{nullptr, "RecordProperties1", QT_TR_NOOP("Record Properties..."), [this] { records_->editFocusedRecord(); }}});
-    edit->addSeparator();
-    addItems(edit, {{nullptr, "CheckRecords1", QT_TR_NOOP("Check Records..."), [this] { openCheckRecords(); }}});
-    for (const char* name : {"CopyChart1", "Print1", "PrintPreview1"})
-        chartActions_ << edit->findChild<QAction*>(name);
+    addItems(edit, {"Create1", "Delete1", "DeleteAll1", "SaveData1", "SavePicture1", "SaveForAnalysis1",
+                    "ArtificialRecords1", nullptr, "CopyChart1", "CopyData1", nullptr, "Print1", "PrintPreview1",
+                    nullptr, "RecordProperties1", nullptr, "CheckRecords1"});
     QMenu* view = addMenu(nullptr, "View1", QT_TR_NOOP("View"));
     fillLanguageMenu(addMenu(view, "Language1", QT_TR_NOOP("Language")));
     QMenu* help = addMenu(nullptr, "About1", QT_TR_NOOP("Help"));
-    addItems(help, {
-                       {nullptr, "AboutKavrelResponseSpectrum1", QT_TR_NOOP("About"), [this] { showModal(this, aboutDialog_); }},
-                       {nullptr, "Donation1", QT_TR_NOOP("Donation (捐助)"), [this] { showModal(this, donationDialog_); }},
-                       {nullptr, "N1", QT_TR_NOOP("使用帮助"), [] { userDialogs().openUrl(WebSite::usageHelpPageAddress()); }},
-                   });
+    addItems(help, {"AboutKavrelResponseSpectrum1", "Donation1", "N1"});
 }
 
 void MainWindow::buildStatusBar()
 {
     QStatusBar* bar = statusBar();
     bar->setObjectName("rzstsbr1");
-    auto* author = new QLabel("Kavrel_Spect authors", this);
+    auto* author = new QLabel(this);
     author->setObjectName("rzfldsts3");
+    texts_.add([author] { author->setText(tr(WebSite::authors)); });
     auto* welcome = new QLabel(this);
     welcome->setObjectName("rzfldsts1");
     texts_.add([welcome] { welcome->setText(tr("  Welcome to my Website :")); });
@@ -313,173 +332,37 @@ void MainWindow::setTabOrder()
 
 void MainWindow::createSpectrum()
 {
-    const std::optional<SpectrumInputs> inputs = inputPanel_->readInputs();
-    if (!inputs)
-        return;
-    if (spectra_.contains(inputs->name)) {
-        userDialogs().warning(nameTakenMessage(inputs->name));
-        inputPanel_->focusName();
-        return;
-    }
-    SpectrumOrigin origin = originOfSelections(inputPanel_->intensityIndex(), inputPanel_->seismicActionIndex(),
-                                               inputPanel_->siteClassIndex(), inputPanel_->groupIndex());
-    const CodeParameters rules = codeParameters(inputPanel_->selection(), inputPanel_->ruleOptions());
-    origin.rareTg = rules.rareTgApplied;
-    origin.vertical = rules.verticalApplied;
-    auto spectrum = std::make_unique<KavrelSpectrum>(inputs->name, inputs->alphaMax, inputs->tg,
-                                                     inputs->dampingRatio, inputs->codeType);
-    // The model says nothing itself; the window tells of a code it does not know.
-    if (!spectrum->designCode())
-        userDialogs().warning(QString::fromStdString(KavrelSpectrum::wrongCodeTypeMessage(inputs->codeType)));
-    try {
-        spectra_.add(std::move(spectrum), true, origin);
-    } catch (const std::bad_alloc&) {
-        // The set has undone whatever part of the addition was made. Any
-        // other failure goes on to the general error handler with its own
-        // message, the set undone just the same.
-        userDialogs().warning(messages::shown(messages::outOfMemory));
-    }
+    spectrumCommands_->createSpectrum();
 }
 
-// Deletes the spectrum of the entry with the focus rectangle, whatever is selected.
 void MainWindow::deleteSpectrum()
 {
-    const int current = checkList_->currentEntry();
-    if (current < 0)
-        return;
-    // The list's entries stand for the set's spectra, in the same order.
-    if (current < spectra_.size())
-        spectra_.remove(current);
-}
-
-void MainWindow::generateArtificialRecords()
-{
-    // Records are matched to code spectra only: a record's own spectrum is no target.
-    std::vector<ArtificialRecordsDialog::Target> targets;
-    const int current = spectra_.size() == 1 ? 0 : checkList_->currentEntry();
-    int focused = -1;
-    for (int i = 0; i < spectra_.size(); ++i) {
-        if (const KavrelSpectrum* spectrum = spectra_.spectrumAt(i)) {
-            if (i == current)
-                focused = static_cast<int>(targets.size());
-            targets.emplace_back(fromNarrow(spectrum->responseName), spectrum);
-        }
-    }
-    if (targets.empty()) {
-        userDialogs().information(messages::shown(messages::noSpectrum));
-        return;
-    }
-    if (targets.size() == 1)
-        focused = 0;
-    const auto taken = [this](const std::string& name) { return spectra_.contains(name); };
-    if (artificialSave_.initialDir.isEmpty())
-        artificialSave_.initialDir = files_->analysisDialog().initialDir;
-    ArtificialRecordsDialog dialog(std::move(targets), focused, taken, artificialSave_, this);
-    if (dialog.exec() == QDialog::Accepted && dialog.generated())
-        addArtificialRecords(*dialog.generated());
-}
-
-void MainWindow::addArtificialRecords(const GeneratedRecords& generated)
-{
-    QStringList names;
-    for (const NamedArtificialRecord& made : generated.records) {
-        const int target = spectra_.indexOf(made.targetName);
-        const KavrelSpectrum* spectrum = target >= 0 ? spectra_.spectrumAt(target) : nullptr;
-        // At the target's damping, scaled to the peak the dialog gave it.
-        RecordScaling scaling;
-        scaling.targetPeakGal = made.record.peak * standardGravityCm;
-        scaling.damping = spectrum ? spectrum->dampingRatio : 0.05;
-        ArtificialFigures figures{made.record.seed, made.record.envelope, made.record.match};
-        auto item = std::make_unique<RecordItem>(made.name,
-                                                 std::make_shared<const GroundMotionRecord>(toGroundMotionRecord(made)),
-                                                 scaling, figures);
-        // A name taken since the dialog proposed it gets the next free one.
-        const std::string name = uniqueItemName(made.name, SpectrumSet::NameLimit,
-                                                [this](const std::string& n) { return spectra_.contains(n); });
-        spectra_.add(name == made.name ? std::move(item) : item->renamed(name));
-        names << fromNarrow(name);
-    }
-    statusBar()->showMessage(tr("Artificial records added: %1").arg(names.join(QStringLiteral(", "))), savedMessageTime);
+    spectrumCommands_->deleteSpectrum();
 }
 
 void MainWindow::deleteAllSpectra()
 {
-    spectra_.clear();
+    spectrumCommands_->deleteAllSpectra();
+}
+
+void MainWindow::generateArtificialRecords()
+{
+    artificial_->generateArtificialRecords();
+}
+
+void MainWindow::addArtificialRecords(const GeneratedRecords& generated)
+{
+    artificial_->addArtificialRecords(generated);
+}
+
+SaveDialog& MainWindow::artificialSaveDialog()
+{
+    return artificial_->saveDialog();
 }
 
 void MainWindow::openCheckRecords()
 {
-    if (!checkWindow_) {
-        checkWindow_ = new CheckRecordsWindow(this);
-        CheckRecordsWindow* window = checkWindow_;
-        connect(window, &CheckRecordsWindow::meanCurveChanged, this,
-                [this](const QString& name, const QList<double>& periods, const QList<double>& values) {
-                    if (values.isEmpty()) {
-                        chart_->removeTemporaryCurve(name);
-                        return;
-                    }
-                    chart_->setTemporaryCurve(name, curvePoints(periods, values));
-                });
-        connect(window, &CheckRecordsWindow::keepMeanCurve, this,
-                [this](const MeanCurveToKeep& curve) { guarded([&] { keepMeanCurve(curve); })(); });
-        connect(window, &CheckRecordsWindow::closed, this, [this, window] {
-            chart_->removeTemporaryCurve(CheckRecordsWindow::meanCurveName());
-            // Forgotten at once: the next Check Records opens a new window.
-            if (checkWindow_ == window)
-                checkWindow_ = nullptr;
-            window->deleteLater();
-        });
-    }
-    offerCheckTargets();
-    checkWindow_->show();
-    checkWindow_->raise();
-    checkWindow_->activateWindow();
-}
-
-// The code spectrum with the check list's focus first, then the others in
-// the set's order; and the set's records, scaled, ticked as in the list.
-void MainWindow::offerCheckTargets()
-{
-    QList<CheckTargetChoice> targets;
-    QList<CheckRecordChoice> records;
-    const int focused = checkList_->currentEntry();
-    const auto offer = [this, &targets](int i) {
-        if (const KavrelSpectrum* spectrum = spectra_.spectrumAt(i)) {
-            const SpectrumOrigin& origin = spectra_.origin(i);
-            targets << CheckTargetChoice{fromNarrow(spectrum->responseName), spectrum, intensityIndexOf(origin),
-                                         actionIndexOf(origin)};
-        }
-    };
-    if (focused >= 0 && focused < spectra_.size())
-        offer(focused);
-    for (int i = 0; i < spectra_.size(); ++i) {
-        if (i != focused)
-            offer(i);
-        if (const auto* record = dynamic_cast<const RecordItem*>(&spectra_.item(i))) {
-            const GroundMotionRecord scaled = record->scaledRecord();
-            records << CheckRecordChoice{fromNarrow(record->name()), !record->artificial().has_value(),
-                                         scaled.accelerationG, scaled.step, spectra_.isVisible(i)};
-        }
-    }
-    checkWindow_->setTargets(targets);
-    checkWindow_->setRecords(records);
-}
-
-// A kept mean joins the set as a curve of its own under the first free
-// numbered name, so that the window's next mean does not replace it.
-void MainWindow::keepMeanCurve(const MeanCurveToKeep& curve)
-{
-    std::vector<std::string> recordNames;
-    for (const QString& name : curve.recordNames)
-        recordNames.push_back(toNarrow(name));
-    const std::string base = toNarrow(curve.name);
-    std::string name;
-    for (int number = 1; name.empty() || spectra_.contains(name); ++number)
-        name = base + " " + std::to_string(number);
-    spectra_.add(std::make_unique<TabulatedCurveItem>(name, std::vector<double>(curve.periods.begin(), curve.periods.end()),
-                                                      std::vector<double>(curve.values.begin(), curve.values.end()),
-                                                      curve.damping, std::move(recordNames)));
-    statusBar()->showMessage(tr("Mean curve added: %1").arg(fromNarrow(name)), savedMessageTime);
+    check_->openCheckRecords();
 }
 
 SaveDialog& MainWindow::dataSaveDialog()
@@ -510,9 +393,10 @@ void MainWindow::exportToExcel()
 // Out into a new graph panel, or back home, closing the panel.
 void MainWindow::toggleGraphPanel()
 {
-    if (chart_->tag() == 0) {
+    if (chart_->place() == ChartPlace::Home) {
         graphPanel_ = new GraphPanel(this, chart_, chartGroup_);
-        graphPanel_->addActions(chartActions_);
+        // The chart's commands, whose shortcuts work in the graph panel too.
+        graphPanel_->addActions({action("CopyChart1"), action("Print1"), action("PrintPreview1")});
         graphPanel_->show();
         return;
     }
@@ -538,7 +422,7 @@ DonationDialog* MainWindow::donationDialog() const
 
 CheckRecordsWindow* MainWindow::checkRecordsWindow() const
 {
-    return checkWindow_;
+    return check_->window();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -2,20 +2,20 @@
 
 #include "common/SaveDialog.h"
 #include "excel/ExcelOperation.h"
-#include "records/ArtificialBatch.h"
 #include "spectrum/SpectrumSet.h"
+#include "ui/CheckRecordsWindow.h"
 #include "ui/Retranslator.h"
 
+#include <QHash>
 #include <QMainWindow>
 #include <QPointer>
-#include <QStringList>
-#include <cstdint>
 #include <memory>
 
 class AboutDialog;
+class ArtificialCommands;
 class ChartControl;
+class CheckCommands;
 class CheckRecordsWindow;
-struct MeanCurveToKeep;
 class ChartFollowsSet;
 class CheckListBox;
 class CheckListFollowsSet;
@@ -30,13 +30,15 @@ class QAction;
 class QPrinter;
 class RecordCommands;
 class QPushButton;
-class SetChangeNotifier;
 class SetDocument;
+class SpectrumCommands;
 class StringGrid;
+struct GeneratedRecords;
 
 // The main window: wires the input panel, the commands and the three views
-// of the spectrum set (chart, check list, grid) together. The logic lives in
-// the set, the views and the writers; this class only connects them.
+// of the spectrum set (chart, check list, grid) together. Each command is one
+// action, run from the menu, a button or both; what it does lives in the
+// command classes, the set, the views and the writers.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -54,7 +56,7 @@ public:
     // Takes over what the dialog generated, under the names it made unique.
     void addArtificialRecords(const GeneratedRecords& generated);
     // The folder and type last used by the dialog's Save....
-    SaveDialog& artificialSaveDialog() { return artificialSave_; }
+    SaveDialog& artificialSaveDialog();
     // Opens the record check (or brings it forward) with the set's spectra.
     void openCheckRecords();
     // The shown set as a document: its file, unsaved changes, recent sets.
@@ -85,19 +87,23 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    void buildActions();
+    QAction* action(const char* name) const;
+    QPushButton* commandButton(const char* buttonName, const char* actionName);
     QWidget* buildCommandPanel();
     void buildLayout();
     void buildMenu();
     void buildStatusBar();
     void followSet();
     void setTabOrder();
-    void offerCheckTargets();
-    void keepMeanCurve(const MeanCurveToKeep& curve);
 
     SpectrumSet spectra_;
-    SaveDialog artificialSave_;
     ExcelOp excelOptions_;
+    QHash<QString, QAction*> actions_;  // by object name
     std::unique_ptr<FileCommands> files_;
+    std::unique_ptr<SpectrumCommands> spectrumCommands_;
+    std::unique_ptr<ArtificialCommands> artificial_;
+    std::unique_ptr<CheckCommands> check_;
     SetDocument* document_ = nullptr;
     RecordCommands* records_ = nullptr;
 
@@ -107,13 +113,9 @@ private:
     StringGrid* grid_ = nullptr;
     QGroupBox* chartGroup_ = nullptr;
     QList<QPushButton*> commandButtons_;
-    // The chart's commands, whose shortcuts work in the graph panel too.
-    QList<QAction*> chartActions_;
     QPointer<GraphPanel> graphPanel_;
     QPointer<AboutDialog> aboutDialog_;
     QPointer<DonationDialog> donationDialog_;
-    QPointer<CheckRecordsWindow> checkWindow_;
-    std::unique_ptr<SetChangeNotifier> checkTargetsView_;
 
     std::unique_ptr<ChartFollowsSet> chartView_;
     std::unique_ptr<CheckListFollowsSet> checkListView_;

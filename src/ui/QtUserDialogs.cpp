@@ -52,11 +52,9 @@ void QtUserDialogs::error(const QString& text)
     showBox(QMessageBox::Critical, applicationTitle(), text);
 }
 
-// The interface hands back no answer, so only the icon of the flags matters
-// and the box always has the one OK button.
-void QtUserDialogs::messageBox(const QString& text, const QString& caption, int flags)
+void QtUserDialogs::messageBox(const QString& text, const QString& caption, MessageIcon icon)
 {
-    showBox(messageBoxIcon(flags), caption, text);
+    showBox(messageBoxIcon(icon), caption, text);
 }
 
 bool QtUserDialogs::question(const QString& text)
@@ -202,18 +200,19 @@ bool QtUserDialogs::openDocument(const QString& path)
 #endif
 }
 
-QMessageBox::Icon messageBoxIcon(int flags)
+QMessageBox::Icon messageBoxIcon(MessageIcon icon)
 {
-    switch (flags & 0xF0) {
-    case 0x10:
+    switch (icon) {
+    case MessageIcon::Error:
         return QMessageBox::Critical;
-    case 0x20:
+    case MessageIcon::Question:
         return QMessageBox::Question;
-    case 0x30:
+    case MessageIcon::Warning:
         return QMessageBox::Warning;
-    case UserDialogs::IconInformation:
+    case MessageIcon::Information:
         return QMessageBox::Information;
-    default:
-        return QMessageBox::NoIcon;
+    case MessageIcon::None:
+        break;
     }
+    return QMessageBox::NoIcon;
 }

@@ -12,7 +12,7 @@ public:
     void warning(const QString& text) override;
     void information(const QString& text) override;
     void error(const QString& text) override;
-    void messageBox(const QString& text, const QString& caption, int flags) override;
+    void messageBox(const QString& text, const QString& caption, MessageIcon icon) override;
     bool question(const QString& text) override;
     std::optional<QString> askSaveFileName(const SaveFileRequest& request) override;
     // With several file types, the default suffix follows the type picked.
@@ -30,5 +30,5 @@ public:
     bool openDocument(const QString& path) override;
 };
 
-// The icon that MessageBox-style flags ask for (their icon bits 0x10 to 0x40).
-QMessageBox::Icon messageBoxIcon(int flags);
+// Qt's icon for a box's icon.
+QMessageBox::Icon messageBoxIcon(MessageIcon icon);

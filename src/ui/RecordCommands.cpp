@@ -8,21 +8,19 @@
 #include "records/RecordReader.h"
 #include "spectrum/SpectrumSampling.h"
 #include "spectrum/SpectrumSet.h"
+#include "text/RecordRules.h"
 #include "ui/CheckListBox.h"
 #include "ui/InputPanel.h"
+#include "ui/JobProgress.h"
 #include "ui/KavrelApplication.h"
 #include "ui/RecordPropertiesDialog.h"
 
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QMimeData>
-#include <QPointer>
-#include <QProgressDialog>
 #include <QThread>
-#include <QTimer>
 #include <QUrl>
 
-#include <atomic>
 #include <memory>
 #include <new>
 #include <vector>
@@ -36,9 +34,11 @@ struct LoadedBatch {
     QStringList faults;
 };
 
+} // namespace
+
 // Reads one file and computes its spectrum at the chart's and the grid's
 // periods, so that the views find them ready.
-std::unique_ptr<RecordItem> loadRecord(const QString& path, const RecordScaling& scaling)
+std::unique_ptr<RecordItem> RecordCommands::loadRecord(const QString& path, const RecordScaling& scaling)
 {
     GroundMotionRecord record = readRecordFile(path);
     std::string name = record.name;
@@ -48,6 +48,8 @@ std::unique_ptr<RecordItem> loadRecord(const QString& path, const RecordScaling&
     item->valuesAt(gridPeriodList());
     return item;
 }
+
+namespace {
 
 // Milliseconds before the progress shows: a few short files never show it.
 constexpr int progressDelay = 400;
@@ -102,9 +104,8 @@ void RecordCommands::addRecordFiles(const QStringList& paths)
     double damping = 0;
     if (!inputs_->readAlphaMaxAndDamping(alphaMax, damping))
         return;
-    const InputRead<double> checked = readRecordDamping(QString::number(damping, 'g', 17), QLocale::c());
-    if (!checked.accepted()) {
-        userDialogs().warning(checked.refusal);
+    if (!isOscillatorDamping(damping)) {
+        userDialogs().warning(dampingRangeRefusal());
         return;
     }
     RecordScaling scaling;
@@ -113,16 +114,22 @@ void RecordCommands::addRecordFiles(const QStringList& paths)
                                               inputs_->seismicActionIndex(), alphaMax);
 
     busy_ = true;
+    JobProgress::Look look;
+    look.objectName = "recordProgress";
+    look.title = tr("Add Records");
+    look.label = tr("Reading records and computing their spectra...");
+    look.maximum = static_cast<int>(paths.size());
+    look.showAfter = progressDelay;
+    auto* progress = new JobProgress(window_, look);
     LoadedBatch batch;
-    std::atomic<bool> cancelled{false};
-    std::atomic<int> done{0};
     bool outOfMemory = false;
-    QThread* worker = QThread::create([&] {
+    QThread* worker = QThread::create([&, progress, load = loader_] {
+        int done = 0;
         for (const QString& path : paths) {
-            if (cancelled)
+            if (progress->cancelled())
                 break;
             try {
-                batch.items.push_back(loadRecord(path, scaling));
+                batch.items.push_back(load(path, scaling));
             } catch (const RecordReadError& error) {
                 batch.faults << error.message();
             } catch (const std::bad_alloc&) {
@@ -131,28 +138,17 @@ void RecordCommands::addRecordFiles(const QStringList& paths)
             } catch (const std::exception& error) {
                 batch.faults << QStringLiteral("\"%1\": %2").arg(QFileInfo(path).fileName(), QString::fromUtf8(error.what()));
             }
-            ++done;
+            progress->report(++done);
         }
     });
-    QProgressDialog progress(tr("Reading records and computing their spectra..."), tr("Cancel"), 0,
-                             static_cast<int>(paths.size()), window_);
-    progress.setObjectName("recordProgress");
-    progress.setWindowTitle(tr("Add Records"));
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(progressDelay);
-    progress.setValue(0);
-    connect(&progress, &QProgressDialog::canceled, &progress, [&cancelled] { cancelled = true; });
     QEventLoop loop;
     connect(worker, &QThread::finished, &loop, &QEventLoop::quit);
-    QTimer ticker;
-    connect(&ticker, &QTimer::timeout, &progress, [&] { progress.setValue(done); });
-    ticker.start(50);
     worker->start();
     loop.exec();
     worker->wait();
     delete worker;
-    ticker.stop();
-    progress.reset();
+    const bool cancelled = progress->cancelled();
+    progress->finish();
     busy_ = false;
 
     if (outOfMemory) {

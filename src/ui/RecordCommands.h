@@ -1,13 +1,19 @@
 #pragma once
 
+#include "records/RecordItem.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
+#include <memory>
 
 class CheckListBox;
 class InputPanel;
 class QMimeData;
 class QWidget;
+struct RecordScaling;
 class SpectrumSet;
 
 // The window's record commands: File > Add Records..., record files dropped
@@ -37,7 +43,15 @@ public:
     // The local files among dropped ones that are not set files.
     static QStringList droppedRecordFiles(const QMimeData* data);
 
+    // Reads one record file into an item with its spectra computed: the
+    // work done for each file off the GUI thread.
+    using RecordLoader = std::function<std::unique_ptr<RecordItem>(const QString& path, const RecordScaling& scaling)>;
+    static std::unique_ptr<RecordItem> loadRecord(const QString& path, const RecordScaling& scaling);
+    // Replaces the loader (tests slow the work down with it).
+    void setLoader(RecordLoader loader) { loader_ = std::move(loader); }
+
 private:
+    RecordLoader loader_ = loadRecord;
     SpectrumSet& set_;
     InputPanel* inputs_;
     const CheckListBox* list_;

@@ -7,14 +7,17 @@
 #include "text/NarrowText.h"
 #include "text/NumberText.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -26,6 +29,13 @@ QLabel* figure(const QString& text, const char* name, QWidget* parent)
     label->setObjectName(name);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
+}
+
+// The title bar's text with room for the window manager's buttons.
+int titleWidth(const QString& title)
+{
+    const QFont font = QApplication::font("QMdiSubWindowTitleBar");
+    return QFontMetrics(font).horizontalAdvance(title) + 160;
 }
 
 QString percent(double share)
@@ -50,8 +60,14 @@ RecordPropertiesDialog::RecordPropertiesDialog(const RecordItem& item, QWidget* 
         caption->setBuddy(value);
         form->addRow(caption, value);
     };
-    addFigure(tr("File:"), QString::fromStdString(record.sourceFileName), "recordFile");
-    addFigure(tr("Layout:"), QCoreApplication::translate("RecordLayout", recordLayoutTitle(record.layout)), "recordLayout");
+    // A generated record has no file until it is saved.
+    if (item.artificial() && record.sourceFileName.empty()) {
+        addFigure(tr("File:"), tr("none: generated with Edit > Artificial Records..."), "recordFile");
+    } else {
+        addFigure(tr("File:"), QString::fromStdString(record.sourceFileName), "recordFile");
+        addFigure(tr("Layout:"), QCoreApplication::translate("RecordLayout", recordLayoutTitle(record.layout)),
+                  "recordLayout");
+    }
     addFigure(tr("Points:"), QLocale().toString(static_cast<qulonglong>(record.count())), "recordPoints");
     addFigure(tr("Step:"), tr("%1 s").arg(formatGeneral(record.step)), "recordStep");
     addFigure(tr("Duration:"), tr("%1 s").arg(formatGeneral(record.duration())), "recordDuration");
@@ -65,12 +81,12 @@ RecordPropertiesDialog::RecordPropertiesDialog(const RecordItem& item, QWidget* 
         addFigure(tr("Artificial, seed:"), QString::number(artificial->seed), "recordSeed");
         addFigure(tr("Envelope t1, t2, c:"),
                   tr("%1 s, %2 s, %3 1/s")
-                      .arg(formatGeneral(artificial->envelope.riseEnd), formatGeneral(artificial->envelope.strongEnd),
-                           formatGeneral(artificial->envelope.decay)),
+                      .arg(formatFixed(artificial->envelope.riseEnd, 2), formatFixed(artificial->envelope.strongEnd, 2),
+                           formatFixed(artificial->envelope.decay, 3)),
                   "recordEnvelope");
         addFigure(tr("Largest deviation:"),
                   tr("%1 at %2 s").arg(percent(artificial->match.largestDeviation),
-                                       formatGeneral(artificial->match.largestDeviationPeriod)),
+                                       formatFixed(artificial->match.largestDeviationPeriod, 2)),
                   "recordLargestDeviation");
         addFigure(tr("Mean deviation:"), percent(artificial->match.meanDeviation), "recordMeanDeviation");
     }
@@ -100,6 +116,8 @@ RecordPropertiesDialog::RecordPropertiesDialog(const RecordItem& item, QWidget* 
     auto* whole = new QVBoxLayout(this);
     whole->addLayout(form);
     whole->addWidget(buttons);
+    // Wide enough that the title bar shows the whole title with its buttons.
+    setMinimumWidth(std::max(sizeHint().width(), titleWidth(windowTitle())));
 }
 
 void RecordPropertiesDialog::accept()

@@ -21,8 +21,8 @@ void setUpAnalysisDialog(SaveDialog& dialog, const QString& initialDir)
     dialog.title = QCoreApplication::translate("SaveForAnalysis", "Save for Analysis");
     dialog.filters.clear();
     dialog.offerFilters(analysisFormatFilters());
-    dialog.defaultExt = filterSuffix(dialog.filter);
-    dialog.initialDir = initialDir;
+    dialog.defaultSuffix = filterSuffix(dialog.filter);
+    dialog.folder = initialDir;
     dialog.confirmOverwrite = true;
 }
 
@@ -32,8 +32,8 @@ void saveSpectrumForAnalysis(const KavrelSpectrum& spectrum, SaveDialog& dialog)
     // The file types in the language installed now, the one chosen last kept.
     dialog.offerFilters(analysisFormatFilters());
     dialog.fileName = spectrumFileBase(spectrum.responseName);
-    dialog.defaultExt = filterSuffix(dialog.filter);
-    if (!dialog.execute())
+    dialog.defaultSuffix = filterSuffix(dialog.filter);
+    if (!dialog.ask())
         return;
     AnalysisFileOptions options;
     options.format = analysisFormatAtFilter(dialog.chosenFilterIndex());
@@ -44,8 +44,8 @@ void saveRecordForAnalysis(const RecordItem& record, SaveDialog& dialog)
 {
     dialog.offerFilters(analysisFormatFilters());
     dialog.fileName = spectrumFileBase(record.name());
-    dialog.defaultExt = filterSuffix(dialog.filter);
-    if (!dialog.execute())
+    dialog.defaultSuffix = filterSuffix(dialog.filter);
+    if (!dialog.ask())
         return;
     TimeHistoryFileOptions options;
     options.format = analysisFormatAtFilter(dialog.chosenFilterIndex());

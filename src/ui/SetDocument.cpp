@@ -4,6 +4,7 @@
 #include "common/UserDialogs.h"
 #include "export/SetFile.h"
 #include "spectrum/SpectrumSet.h"
+#include "text/NarrowText.h"
 #include "ui/KavrelApplication.h"
 
 #include <QFileInfo>
@@ -28,19 +29,13 @@ bool isSetFile(const QString& path)
     return path.endsWith(QLatin1Char('.') + QLatin1String(setFileSuffix), Qt::CaseInsensitive);
 }
 
-
-QString quoted(const QString& text)
-{
-    return QLatin1Char('"') + text + QLatin1Char('"');
-}
-
 } // namespace
 
 SetDocument::SetDocument(SpectrumSet& set, const QString& initialDir, QObject* parent) : QObject(parent), set_(set)
 {
-    setSaveDialog_.initialDir = initialDir;
+    setSaveDialog_.folder = initialDir;
     showDialogTexts();
-    setSaveDialog_.defaultExt = setFileSuffix;
+    setSaveDialog_.defaultSuffix = setFileSuffix;
     setSaveDialog_.confirmOverwrite = true;
 }
 
@@ -101,7 +96,7 @@ void SetDocument::markSaved(const QString& path)
 {
     setPath_ = QFileInfo(path).absoluteFilePath();
     savedRevision_ = set_.revision();
-    setSaveDialog_.initialDir = QFileInfo(setPath_).absolutePath() + u'/';
+    setSaveDialog_.folder = QFileInfo(setPath_).absolutePath() + u'/';
     rememberRecentSet(setPath_);
 }
 
@@ -111,7 +106,7 @@ void SetDocument::openSet()
     showDialogTexts();
     request.title = tr("Open Set");
     request.filter = setSaveDialog_.filter;
-    request.initialDir = setSaveDialog_.initialDir;
+    request.initialDir = setSaveDialog_.folder;
     const std::optional<QString> chosen = userDialogs().askOpenFileName(request);
     if (chosen && !chosen->isEmpty())
         openSetFile(*chosen);
@@ -149,7 +144,7 @@ bool SetDocument::saveSet()
     }
     showDialogTexts();
     setSaveDialog_.fileName = setPath_.isEmpty() ? QStringLiteral("Spectra") : QFileInfo(setPath_).fileName();
-    if (!setSaveDialog_.execute())
+    if (!setSaveDialog_.ask())
         return false;
     saveSetFile(setSaveDialog_.fileName, setContentsOf(set_));
     markSaved(setSaveDialog_.fileName);

@@ -13,6 +13,8 @@
 namespace {
 constexpr int gridColumns = gridPeriodCount + 1;
 constexpr int nameColumnWidth = 85;
+// Room beside a name for the cell's margins.
+constexpr int namePadding = 12;
 
 Qt::PenStyle penStyleOf(SetItem::LineStyle style)
 {
@@ -43,7 +45,8 @@ QList<QPointF> ChartFollowsSet::curvePoints(const SetItem& item)
 
 void ChartFollowsSet::spectrumAdded(int index, const SetItem& item)
 {
-    QLineSeries* curve = chart_->addCurve(fromNarrow(item.name()), curvePoints(item), penStyleOf(item.lineStyle()));
+    const CurveKind kind = codeSpectrumOf(item) ? CurveKind::CodeSpectrum : CurveKind::Record;
+    QLineSeries* curve = chart_->addCurve(fromNarrow(item.name()), curvePoints(item), penStyleOf(item.lineStyle()), kind);
     // A spectrum opened from a set file may come unticked.
     if (!set_.isVisible(index))
         curve->setVisible(false);
@@ -98,17 +101,17 @@ GridFollowsSet::GridFollowsSet(const SpectrumSet& set, StringGrid* grid) : set_(
 
 void GridFollowsSet::writeHeader()
 {
-    grid_->setColCount(gridColumns);
-    grid_->setRowCount(2);
-    grid_->setColWidth(0, nameColumnWidth);
+    grid_->setColumnCount(gridColumns);
+    grid_->setRowsWithHeader(2);
+    grid_->setColumnWidth(0, nameColumnWidth);
     writeNameHeading();
     for (int j = 0; j < gridPeriodCount; ++j)
-        grid_->setCells(j + 1, 0, formatGeneral(gridPeriod(j)));
+        grid_->setText(0, j + 1, formatGeneral(gridPeriod(j)));
 }
 
 void GridFollowsSet::writeNameHeading()
 {
-    grid_->setCells(0, 0, QCoreApplication::translate("GridFollowsSet", " Name"));
+    grid_->setText(0, 0, QCoreApplication::translate("GridFollowsSet", " Name"));
 }
 
 QStringList GridFollowsSet::rowTexts(const SetItem& item)
@@ -124,13 +127,24 @@ QStringList GridFollowsSet::rowTexts(const SetItem& item)
 void GridFollowsSet::spectrumAdded(int index, const SetItem& item)
 {
     const int row = index + 1;
-    grid_->setRowCount(set_.size() + 1);
-    grid_->grid()->setRow(row, rowTexts(item));
+    grid_->setRowsWithHeader(set_.size() + 1);
+    const QStringList texts = rowTexts(item);
+    grid_->textModel()->setRow(row, texts);
+    widenNameColumnFor(texts.front());
+}
+
+// The name column grows to show every name in full, and never shrinks
+// while names are shown: a removal does not make the grid jump.
+void GridFollowsSet::widenNameColumnFor(const QString& name)
+{
+    const int needed = grid_->fontMetrics().horizontalAdvance(name) + namePadding;
+    if (needed > grid_->columnWidth(0))
+        grid_->setColumnWidth(0, needed);
 }
 
 void GridFollowsSet::itemChanged(int index, const SetItem& item)
 {
-    grid_->grid()->setRow(index + 1, rowTexts(item));
+    grid_->textModel()->setRow(index + 1, rowTexts(item));
 }
 
 // Rows below a removed spectrum move up; with none left one empty row stays.
@@ -148,14 +162,15 @@ void GridFollowsSet::rebuild()
 {
     const int n = set_.size();
     if (n == 0) {
-        grid_->setRowCount(2);
-        grid_->grid()->setRow(1, QStringList(gridColumns, QString()));
+        grid_->setRowsWithHeader(2);
+        grid_->textModel()->setRow(1, QStringList(gridColumns, QString()));
+        grid_->setColumnWidth(0, nameColumnWidth);
         return;
     }
-    grid_->setRowCount(n + 1);
+    grid_->setRowsWithHeader(n + 1);
     std::vector<QStringList> rows;
     rows.reserve(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i)
         rows.push_back(rowTexts(set_.item(i)));
-    grid_->grid()->setDataRows(std::move(rows));
+    grid_->textModel()->setDataRows(std::move(rows));
 }

@@ -71,6 +71,7 @@ public:
 
 private:
     void rebuild();
+    void widenNameColumnFor(const QString& name);
 
     const SpectrumSet& set_;
     StringGrid* grid_;

@@ -9,10 +9,10 @@
 
 StringGridModel::StringGridModel(QObject* parent) : QAbstractTableModel(parent), rows_(1) {}
 
-void StringGridModel::setGridRowCount(int rows)
+void StringGridModel::setRowsWithHeader(int rows)
 {
     rows = std::max(rows, 1);
-    const int current = gridRowCount();
+    const int current = rowsWithHeader();
     if (rows > current) {
         beginInsertRows(QModelIndex(), current - 1, rows - 2);
         rows_.resize(rows);
@@ -24,45 +24,45 @@ void StringGridModel::setGridRowCount(int rows)
     }
 }
 
-void StringGridModel::setGridColCount(int cols)
+void StringGridModel::setColumnCount(int columns)
 {
-    cols = std::max(cols, 0);
-    if (cols == colCount_)
+    columns = std::max(columns, 0);
+    if (columns == columns_)
         return;
     beginResetModel();
-    colCount_ = cols;
+    columns_ = columns;
     for (GridRow& row : rows_)
-        row.truncate(cols);
+        row.truncate(columns);
     endResetModel();
 }
 
-QString StringGridModel::cell(int col, int row) const
+QString StringGridModel::text(int row, int column) const
 {
-    if (row < 0 || row >= gridRowCount() || col < 0 || col >= colCount_)
+    if (row < 0 || row >= rowsWithHeader() || column < 0 || column >= columns_)
         return QString();
-    return rows_[row].at(col);
+    return rows_[row].at(column);
 }
 
-void StringGridModel::setCell(int col, int row, const QString& text)
+void StringGridModel::setText(int row, int column, const QString& text)
 {
-    if (row < 0 || row >= gridRowCount() || col < 0 || col >= colCount_)
+    if (row < 0 || row >= rowsWithHeader() || column < 0 || column >= columns_)
         return;
-    rows_[row].set(col, text);
+    rows_[row].set(column, text);
     if (row == 0)
-        emit headerDataChanged(Qt::Horizontal, col, col);
+        emit headerDataChanged(Qt::Horizontal, column, column);
     else
-        emit dataChanged(index(row - 1, col), index(row - 1, col));
+        emit dataChanged(index(row - 1, column), index(row - 1, column));
 }
 
 void StringGridModel::setRow(int row, const QStringList& cells)
 {
-    if (row < 0 || row >= gridRowCount())
+    if (row < 0 || row >= rowsWithHeader())
         return;
-    rows_[row] = GridRow(cells, colCount_);
+    rows_[row] = GridRow(cells, columns_);
     if (row == 0)
-        emit headerDataChanged(Qt::Horizontal, 0, std::max(colCount_ - 1, 0));
-    else if (colCount_ > 0)
-        emit dataChanged(index(row - 1, 0), index(row - 1, colCount_ - 1));
+        emit headerDataChanged(Qt::Horizontal, 0, std::max(columns_ - 1, 0));
+    else if (columns_ > 0)
+        emit dataChanged(index(row - 1, 0), index(row - 1, columns_ - 1));
 }
 
 void StringGridModel::setDataRows(std::vector<QStringList> rows)
@@ -71,18 +71,18 @@ void StringGridModel::setDataRows(std::vector<QStringList> rows)
     rows_.resize(1);
     rows_.reserve(rows.size() + 1);
     for (const QStringList& row : rows)
-        rows_.push_back(GridRow(row, colCount_));
+        rows_.push_back(GridRow(row, columns_));
     endResetModel();
 }
 
 int StringGridModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : gridRowCount() - 1;
+    return parent.isValid() ? 0 : rowsWithHeader() - 1;
 }
 
 int StringGridModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : colCount_;
+    return parent.isValid() ? 0 : columns_;
 }
 
 QVariant StringGridModel::data(const QModelIndex& index, int role) const
@@ -90,7 +90,7 @@ QVariant StringGridModel::data(const QModelIndex& index, int role) const
     if (!index.isValid())
         return QVariant();
     if (role == Qt::DisplayRole)
-        return cell(index.column(), index.row() + 1);
+        return text(index.row() + 1, index.column());
     // Column 0 is fixed: drawn like a header.
     if (role == Qt::BackgroundRole && index.column() == 0)
         return QApplication::palette().button();
@@ -100,7 +100,7 @@ QVariant StringGridModel::data(const QModelIndex& index, int role) const
 QVariant StringGridModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
-        return cell(section, 0);
+        return text(0, section);
     if (orientation == Qt::Horizontal && role == Qt::TextAlignmentRole)
         return QVariant(Qt::AlignLeft | Qt::AlignVCenter);
     return QVariant();
@@ -238,10 +238,10 @@ void StringGrid::scrollTo(const QModelIndex& index, ScrollHint hint)
 QList<QStringList> StringGrid::allTexts() const
 {
     QList<QStringList> rows;
-    for (int row = 0; row < rowCount(); ++row) {
+    for (int row = 0; row < rowsWithHeader(); ++row) {
         QStringList cellsOfRow;
-        for (int col = 0; col < colCount(); ++col)
-            cellsOfRow << cells(col, row);
+        for (int column = 0; column < columnCount(); ++column)
+            cellsOfRow << text(row, column);
         rows << cellsOfRow;
     }
     return rows;
@@ -263,6 +263,6 @@ QList<QStringList> StringGrid::selectedTexts() const
     QList<QStringList> rows(bottom - top + 1, QStringList(right - left + 1));
     // The model's rows are the grid's rows after the header.
     for (const QModelIndex& index : chosen)
-        rows[index.row() - top][index.column() - left] = cells(index.column(), index.row() + 1);
+        rows[index.row() - top][index.column() - left] = text(index.row() + 1, index.column());
     return rows;
 }

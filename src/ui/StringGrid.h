@@ -8,21 +8,21 @@
 #include <vector>
 
 // Cell texts of a grid whose row 0 is a fixed header row and whose column 0 is
-// a fixed column, addressed as (column, row) like a string grid. Row 0 is shown
-// as the view's header; the other rows as the table's rows.
+// a fixed column, addressed as (row, column) with the header as row 0. Row 0 is
+// shown as the view's header; the other rows as the table's rows, so the
+// model's own rowCount() is one less than rowsWithHeader().
 class StringGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     explicit StringGridModel(QObject* parent = nullptr);
 
-    int gridRowCount() const { return static_cast<int>(rows_.size()); }
-    int gridColCount() const { return colCount_; }
+    int rowsWithHeader() const { return static_cast<int>(rows_.size()); }
     // At least one row (the header) always remains.
-    void setGridRowCount(int rows);
-    void setGridColCount(int cols);
+    void setRowsWithHeader(int rows);
+    void setColumnCount(int columns);
 
-    QString cell(int col, int row) const;
-    void setCell(int col, int row, const QString& text);
+    QString text(int row, int column) const;
+    void setText(int row, int column, const QString& text);
     // Replaces a whole row in one change (missing cells are empty).
     void setRow(int row, const QStringList& cells);
     // Replaces every data row (rows 1..n) in one change.
@@ -35,7 +35,7 @@ public:
 
 private:
     std::vector<GridRow> rows_;
-    int colCount_ = 0;
+    int columns_ = 0;
 };
 
 // The data grid: one fixed header row, one fixed first column. The other
@@ -53,16 +53,16 @@ public:
     QRect visualRect(const QModelIndex& index) const override;
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
 
-    StringGridModel* grid() const { return model_; }
+    StringGridModel* textModel() const { return model_; }
 
-    int rowCount() const { return model_->gridRowCount(); }
-    int colCount() const { return model_->gridColCount(); }
-    void setRowCount(int rows) { model_->setGridRowCount(rows); }
-    void setColCount(int cols) { model_->setGridColCount(cols); }
-    QString cells(int col, int row) const { return model_->cell(col, row); }
-    void setCells(int col, int row, const QString& text) { model_->setCell(col, row, text); }
-    void setColWidth(int col, int width) { setColumnWidth(col, width); }
-    int colWidth(int col) const { return columnWidth(col); }
+    // Rows counted with the header row, unlike the model's rowCount().
+    int rowsWithHeader() const { return model_->rowsWithHeader(); }
+    void setRowsWithHeader(int rows) { model_->setRowsWithHeader(rows); }
+    int columnCount() const { return model_->columnCount(); }
+    void setColumnCount(int columns) { model_->setColumnCount(columns); }
+    // Row 0 is the header row.
+    QString text(int row, int column) const { return model_->text(row, column); }
+    void setText(int row, int column, const QString& text) { model_->setText(row, column, text); }
 
     // Every row's cell texts as shown, the header row first.
     QList<QStringList> allTexts() const;

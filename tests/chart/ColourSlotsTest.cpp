@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <vector>
 
 // Slots against the rule written out by hand: the lowest slot no held curve has.
@@ -66,4 +68,53 @@ TEST(ColourSlots, AgreesWithTheRuleOverAnyOrder)
             held[slot] = false;
         }
     }
+}
+
+// A perceptual distance between two colours ("redmean"), 0 to about 765.
+double colourDistance(CurveColour a, CurveColour b)
+{
+    const double r = (a.red + b.red) / 2.0;
+    const double dr = a.red - b.red, dg = a.green - b.green, db = a.blue - b.blue;
+    return std::sqrt((2 + r / 256) * dr * dr + 4 * dg * dg + (2 + (255 - r) / 256) * db * db);
+}
+
+TEST(CurveColours, TwelveOrMoreToldApartOnWhiteBeforeAnyRepeats)
+{
+    ASSERT_GE(curveColourCount, 12);
+    const CurveColour white{255, 255, 255};
+    for (int i = 0; i < curveColourCount; ++i) {
+        EXPECT_GT(colourDistance(curveColour(i), white), 250) << "slot " << i;
+        for (int j = 0; j < i; ++j)
+            EXPECT_GT(colourDistance(curveColour(i), curveColour(j)), 100) << "slots " << j << " and " << i;
+    }
+    EXPECT_EQ(curveColour(curveColourCount), curveColour(0));
+    EXPECT_EQ(curveColour(-1), curveColour(curveColourCount - 1));
+}
+
+// The colour Qt Charts' light theme gave the first curve stays the first.
+TEST(CurveColours, FirstIsTheChartsBlueOfOld)
+{
+    EXPECT_EQ(curveColour(0), (CurveColour{0x20, 0x9f, 0xdf}));
+}
+
+TEST(ItemColours, AnItemKeepsItsSlotWhileAnyChartShowsIt)
+{
+    ItemColours colours;
+    EXPECT_EQ(colours.join("code", true).slot, 0);
+    EXPECT_EQ(colours.join("r1", false).slot, 1);
+    EXPECT_EQ(colours.join("r2", false).slot, 2);
+    const ItemColours::Look again = colours.join("r1", true);  // a second chart
+    EXPECT_EQ(again.slot, 1);
+    EXPECT_FALSE(again.codeSpectrum);  // the first chart told what it is
+    colours.leave("r1");
+    EXPECT_EQ(colours.lookOf("r1").slot, 1);
+    colours.leave("code");
+    EXPECT_EQ(colours.lookOf("code").slot, -1);
+    EXPECT_EQ(colours.lookOf("r2").slot, 2);  // others removed: kept
+    EXPECT_EQ(colours.join("new", false).slot, 0);
+    colours.leave("r1");
+    colours.leave("r1");  // no chart shows it: ignored
+    colours.leave("never");
+    EXPECT_EQ(colours.join("next", false).slot, 1);
+    EXPECT_EQ(colours.join("last", false).slot, 3);
 }

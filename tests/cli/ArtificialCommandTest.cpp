@@ -60,10 +60,16 @@ TEST(ArtificialCommand, RefusesWhatItCannotMakeWithOneLineAndWritesNothing)
         QStringList arguments;
         const char* message;
     } cases[] = {
-        {{"--dt", "0.007"}, "kspect: --artificial: The time step is 0.007 s"},
-        {{"--duration", "20.005"}, "kspect: --artificial: "},
-        {{"--alpha-max", "0"}, "kspect: --artificial: The target spectrum's AlphaMax is 0"},
+        {{"--dt", "0.007"}, "kspect: --dt: the time step is 0.007 s"},
+        {{"--duration", "20.005"}, "kspect: --duration: the time step 0.01 s does not divide the duration 20.005 s\n"},
+        {{"--alpha-max", "0"}, "kspect: --alpha-max: the target spectrum's AlphaMax is 0"},
         {{"--pga", "0"}, "kspect: --pga: \"0\" is not a peak above 0"},
+        {{"--pga", "1e308"}, "kspect: --pga: the peak must be at most 9806.65 cm/s^2 (10 g)\n"},
+        {{"--alpha-max", "1e308"}, "kspect: --alpha-max: the target spectrum's AlphaMax is 1e+308: its peak "
+                                   "acceleration, 0.45 AlphaMax, would be beyond any ground motion (at most 10 g)\n"},
+        {{"--tg", "0"}, "kspect: --tg: the target's Tg is 0 s: below 0.1 s the code curve drops at 0.1 s from its "
+                        "peak straight to its descent, a step that no record's spectrum can follow\n"},
+        {{"--damping", "0.005"}, "kspect: --damping: the target's damping ratio is 0.005"},
         {{"--seed", "-1"}, "kspect: --seed: "},
         {{"--format", "xls"}, "kspect: --format: \"xls\" is not one of table, csv, csi, midas, staad, opensees"},
         {{"--tag", "2"}, "kspect: --tag: only for --format opensees"},

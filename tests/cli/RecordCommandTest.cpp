@@ -99,7 +99,7 @@ TEST_F(RecordCommandTest, RefusalsNameTheOptionOrTheFileAndWriteNothing)
         QByteArray message;
     } refusals[] = {
         {{"--record", path("none.txt")}, "\"none.txt\": cannot be read: No such file or directory"},
-        {{"--record", path("values.txt")}, "\"values.txt\": line 1: 1 numbers, not the two columns \"time value\" "
+        {{"--record", path("values.txt")}, "\"values.txt\": line 1: one number, not the two columns \"time value\" "
                                           "(a file of values needs its step)"},
         {{"--record", steady, "--record-format", "sac"},
          "--record-format: \"sac\" is not one of auto, peer, csmnc, knet, columns"},

@@ -10,19 +10,19 @@ TEST(SaveDialog, OkTakesTheChosenPathAndCancelChangesNothing)
     FakeUserDialogs dialogs;
     SaveDialog dialog;
     dialog.filter = "Bitmaps (*.bmp)";
-    dialog.defaultExt = "bmp";
-    dialog.initialDir = "/tmp/";
+    dialog.defaultSuffix = "bmp";
+    dialog.folder = "/tmp/";
     dialog.fileName = "Spectrum";
     dialog.confirmOverwrite = false;
 
     dialogs.saveAnswers = {std::nullopt, QString("/tmp/a.bmp")};
-    EXPECT_FALSE(dialog.execute());
+    EXPECT_FALSE(dialog.ask());
     EXPECT_EQ(dialog.fileName, "Spectrum");
-    EXPECT_TRUE(dialog.execute());
+    EXPECT_TRUE(dialog.ask());
     EXPECT_EQ(dialog.fileName, "/tmp/a.bmp");
     dialogs.saveAnswers = {QString("/home/u/pictures/b.bmp")};
-    EXPECT_TRUE(dialog.execute());
-    EXPECT_EQ(dialog.initialDir, "/home/u/pictures/");
+    EXPECT_TRUE(dialog.ask());
+    EXPECT_EQ(dialog.folder, "/home/u/pictures/");
 
     ASSERT_EQ(dialogs.saveRequests.size(), 3u);
     const SaveFileRequest& asked = dialogs.saveRequests[0];
@@ -54,9 +54,9 @@ TEST(SaveDialog, SeveralFileTypesOfferedAndThePickedOneKept)
 
     dialogs.saveAnswers = {QString("/tmp/a.sgs"), std::nullopt};
     dialogs.filterAnswers = {"MIDAS Gen/Civil (*.sgs)"};
-    EXPECT_TRUE(dialog.execute());
+    EXPECT_TRUE(dialog.ask());
     EXPECT_EQ(dialog.filter, "MIDAS Gen/Civil (*.sgs)");
-    EXPECT_FALSE(dialog.execute());  // cancel keeps the type picked last
+    EXPECT_FALSE(dialog.ask());  // cancel keeps the type picked last
     EXPECT_EQ(dialog.filter, "MIDAS Gen/Civil (*.sgs)");
 
     ASSERT_EQ(dialogs.saveRequests.size(), 2u);

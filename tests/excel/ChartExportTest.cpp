@@ -243,6 +243,21 @@ TEST_F(ExportTest, OptionsChangeColoursMarkersTitleAndCrossings)
     EXPECT_TRUE(has(calls, "put app.ActiveChart.ChartTitle.Text = text:\"Graph Title\""));
 }
 
+// With the defaults the workbook colours the series itself, unless the chart
+// needs its own colours to tell records from code spectra.
+TEST_F(ExportTest, SeriesTakeTheCurvesColoursOnlyWhenTheChartNeedsThem)
+{
+    chart.add("Code", 3, {0x20, 0x9f, 0xdf});
+    chart.add("Record", 3, {0x99, 0xca, 0x53});
+    EXPECT_FALSE(hasAnyContaining(run(), "ForeColor.RGB"));
+
+    chart.tellApart = true;
+    const auto calls = run();
+    EXPECT_TRUE(has(calls, "put " + series + ".Format.Line.ForeColor.RGB = u32:" + std::to_string(0xdf9f20)));
+    EXPECT_TRUE(has(calls, "put " + series + ".Format.Line.ForeColor.RGB = u32:" + std::to_string(0x53ca99)));
+    EXPECT_FALSE(hasAnyContaining(calls, "Fill.ForeColor"));  // markers stay off
+}
+
 TEST_F(ExportTest, PointsOnlyCurvesKeepTheirMarkersWhenMarkersAreOff)
 {
     chart.add("Dots", 2);

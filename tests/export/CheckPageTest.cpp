@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 void expectInside(const QRectF& inner, const QRectF& page)
@@ -14,29 +16,48 @@ void expectInside(const QRectF& inner, const QRectF& page)
 
 } // namespace
 
-TEST(CheckPage, ChartThenRecordsThenVerdictsOnOnePage)
+struct PageCase {
+    const char* name;
+    int headingLines, records, verdicts;
+    qreal rowHeight;     // expected
+    bool secondPage;     // expected
+};
+
+// A 1100 x 800 page, rows of 20, gaps of 10, a 3:2 chart. Under six heading
+// lines (130) and a chart of a third of the page (266.7) 393.3 are left.
+const PageCase pageCases[] = {
+    {"FewRowsStayOnOnePage", 6, 5, 8, 20, false},
+    {"ManyVerdictsTakeASecondPage", 6, 9, 30, 20, true},
+    // 40 record rows get 393.3 / 40; then 120 verdicts a page of 800 / 120.
+    {"OnlyTablesTooLongGetLowerRows", 6, 40, 120, 800.0 / 120, true},
+    {"WithoutHeadingOrVerdicts", 0, 1, 0, 20, false},
+};
+
+class CheckPageLayoutTest : public ::testing::TestWithParam<PageCase> {};
+
+TEST_P(CheckPageLayoutTest, HeadingChartRecordsThenVerdictsWithReadableRows)
 {
+    const PageCase c = GetParam();
     const QRectF page(0, 0, 1100, 800);
-    struct Case { int records, verdicts; qreal rowHeight; };
-    // Few rows keep their height; many get lower rows, so that the tables
-    // take 60 % of the page at most and everything stays on it.
-    const Case cases[] = {{3, 8, 20, }, {9, 30, 20}, {40, 120, 20}, {1, 0, 20}};
-    for (const Case& c : cases) {
-        const qreal gap = 10;
-        const CheckPageLayout layout = layoutCheckPage(page, QSizeF(600, 400), c.records, c.verdicts, c.rowHeight, gap);
-        const int rows = c.records + c.verdicts;
-        const qreal expected = rows * c.rowHeight <= 800 * 0.6 - gap ? c.rowHeight : (800 * 0.6 - gap) / rows;
-        EXPECT_DOUBLE_EQ(layout.rowHeight, expected) << rows;
-        EXPECT_DOUBLE_EQ(layout.records.height(), c.records * layout.rowHeight);
-        EXPECT_DOUBLE_EQ(layout.verdicts.height(), c.verdicts * layout.rowHeight);
-        EXPECT_DOUBLE_EQ(layout.records.top(), layout.chart.bottom() + gap);
-        EXPECT_DOUBLE_EQ(layout.verdicts.top(), layout.records.bottom() + gap);
-        EXPECT_NEAR(layout.chart.width() / layout.chart.height(), 1.5, 1e-9);
-        EXPECT_NEAR(layout.chart.center().x(), page.center().x(), 1e-9);
-        for (const QRectF& part : {layout.chart, layout.records, layout.verdicts})
-            expectInside(part, page);
-    }
+    const qreal gap = 10;
+    const CheckPageLayout layout = layoutCheckPage(page, QSizeF(600, 400), c.headingLines, c.records, c.verdicts, 20, gap);
+    EXPECT_NEAR(layout.rowHeight, c.rowHeight, 1e-9);
+    EXPECT_EQ(layout.verdictsOnSecondPage, c.secondPage);
+    EXPECT_DOUBLE_EQ(layout.heading.height(), c.headingLines * layout.rowHeight);
+    EXPECT_DOUBLE_EQ(layout.records.height(), c.records * layout.rowHeight);
+    EXPECT_DOUBLE_EQ(layout.verdicts.height(), c.verdicts * layout.rowHeight);
+    EXPECT_GE(layout.chart.top(), layout.heading.bottom());
+    EXPECT_DOUBLE_EQ(layout.records.top(), layout.chart.bottom() + gap);
+    EXPECT_DOUBLE_EQ(layout.verdicts.top(), c.secondPage ? 0 : layout.records.bottom() + gap);
+    EXPECT_NEAR(layout.chart.width() / layout.chart.height(), 1.5, 1e-9);
+    EXPECT_GE(layout.chart.height(), 800 / 3.0 - 1e-9);
+    EXPECT_NEAR(layout.chart.center().x(), page.center().x(), 1e-9);
+    for (const QRectF& part : {layout.heading, layout.chart, layout.records, layout.verdicts})
+        expectInside(part, page);
 }
+
+INSTANTIATE_TEST_SUITE_P(Sheets, CheckPageLayoutTest, ::testing::ValuesIn(pageCases),
+                         [](const ::testing::TestParamInfo<PageCase>& info) { return std::string(info.param.name); });
 
 TEST(CheckPage, ColumnsShareTheTablesWidth)
 {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 ArtificialTexts validTexts()
@@ -69,16 +71,38 @@ TEST(ArtificialInputs, RefusesEachWrongInputWithItsMessage)
     EXPECT_TRUE(readArtificialTexts(edge, QLocale::c()).accepted());
 }
 
-TEST(ArtificialInputs, ProposedPeakIsAlphaAtZeroTimesGRounded)
+namespace {
+
+struct ProposedPeakCase {
+    const char* name;
+    double alphaMax;
+    int code;
+    int intensity;
+    int action;
+    double peak;
+};
+
+// Table 5.1.2-2 where it has a value; else 0.45 AlphaMax x 980.665 cm/s^2
+// (70.608, 35.304, 397.169, 247.118) rounded.
+const ProposedPeakCase proposedPeakCases[] = {
+    {"FrequentEightTakesTheTables70Not71", 0.16, 0, 3, 0, 70},
+    {"RareEightOf2001TakesTheTables400", 0.90, 1, 3, 2, 400},
+    {"UnknownOriginTakesTheCurve", 0.16, 0, -1, -1, 71},
+    {"DesignBasisHasNoTableValue", 0.08, 1, 1, 1, 35},
+    {"Rare2010WithoutIndices", 0.9, 0, -1, -1, 397},
+    {"Code51408HasNoTable", 0.56, 2, 3, 0, 247},
+};
+
+class ProposedPeak : public ::testing::TestWithParam<ProposedPeakCase> {};
+
+} // namespace
+
+TEST_P(ProposedPeak, IsTheTablesPeakElseAlphaAtZeroTimesGRounded)
 {
-    // 0.45 AlphaMax x 980.665 cm/s^2: 70.608, 35.304, 397.169, 247.118.
-    struct Case {
-        double alphaMax;
-        int code;
-        double peak;
-    };
-    for (const Case& c : {Case{0.16, 0, 71}, Case{0.08, 1, 35}, Case{0.9, 0, 397}, Case{0.56, 2, 247}}) {
-        const KavrelSpectrum target("T", c.alphaMax, 0.4, 0.05, c.code);
-        EXPECT_EQ(proposedArtificialPeak(target), c.peak) << c.alphaMax;
-    }
+    const ProposedPeakCase c = GetParam();
+    const KavrelSpectrum target("T", c.alphaMax, 0.4, 0.05, c.code);
+    EXPECT_EQ(proposedArtificialPeak(target, c.intensity, c.action), c.peak);
 }
+
+INSTANTIATE_TEST_SUITE_P(Targets, ProposedPeak, ::testing::ValuesIn(proposedPeakCases),
+                         [](const ::testing::TestParamInfo<ProposedPeakCase>& info) { return std::string(info.param.name); });

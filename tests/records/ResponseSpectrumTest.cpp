@@ -5,8 +5,10 @@
 #include <QFile>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
+#include <string>
 
 namespace {
 
@@ -163,6 +165,58 @@ TEST(ResponseSpectrum, AgreesWithThePublishedSpectrumOfARealRecord)
     const auto sa = pseudoSpectralAcceleration(record, 0.02, periods, 0.05);
     for (std::size_t i = 0; i < periods.size(); ++i)
         EXPECT_NEAR(sa[i] / published[i].second, 1.0, 0.002) << "T = " << periods[i];
+}
+
+struct StiffOscillator {
+    const char* name;
+    double period;
+    double step;
+    bool follows;
+    int subSteps;
+};
+
+class SubStepBound : public testing::TestWithParam<StiffOscillator> {};
+
+// Far below the step the count would overflow an int (1e300 / 1e-3) or take
+// hours; it stops at the bound, where the oscillator follows the ground.
+TEST_P(SubStepBound, StopsWhereTheOscillatorFollowsTheGround)
+{
+    EXPECT_EQ(followsTheGround(GetParam().period, GetParam().step), GetParam().follows);
+    EXPECT_EQ(subStepsFor(GetParam().period, GetParam().step), GetParam().subSteps);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ResponseSpectrum, SubStepBound,
+    testing::Values(StiffOscillator{"ShortStep", 0.1, 0.01, false, 1},
+                    StiffOscillator{"JustInsideTheBound", 0.02 / 99, 0.02, false, 990},
+                    StiffOscillator{"JustOutsideTheBound", 0.02 / 101, 0.02, true, maxSubSteps},
+                    StiffOscillator{"PeriodZero", 0.0, 0.02, true, maxSubSteps},
+                    StiffOscillator{"PeriodFarBelowTheStep", 1e-12, 0.005, true, maxSubSteps},
+                    StiffOscillator{"StepOfAnAbsurdRecord", 1e-3, 1e300, true, maxSubSteps}),
+    [](const testing::TestParamInfo<StiffOscillator>& info) { return std::string(info.param.name); });
+
+// The Whittier record (step 0.02 s): below T = step / 100 Sa is its peak
+// acceleration, and just above, integrated with 990 sub-steps a step, it is
+// within a few thousandths of it, so the bound leaves no step in the curve.
+TEST(ResponseSpectrum, StiffOscillatorsGiveThePeakGroundAcceleration)
+{
+    std::vector<double> record;
+    for (const auto& row : readColumns(QStringLiteral(KAVREL_TEST_DATA "/records/whittier-carson-catskill-090.txt")))
+        record.push_back(row.first);
+    ASSERT_EQ(record.size(), 1646u);
+    double pga = 0;
+    for (double a : record)
+        pga = std::max(pga, std::fabs(a));
+    const auto sa = pseudoSpectralAcceleration(record, 0.02, {0.0, 1e-12, 1e-7, 0.02 / 101, 0.02 / 99}, 0.05);
+    EXPECT_EQ(sa[0], pga);
+    EXPECT_EQ(sa[1], pga);
+    EXPECT_EQ(sa[2], pga);
+    EXPECT_EQ(sa[3], pga);
+    EXPECT_NEAR(sa[4] / pga, 1.0, 0.003);
+    // Where it follows the ground, u = -a / omega^2.
+    const double omega = 2 * M_PI / 1e-7;
+    const auto u = relativeDisplacement(record, 0.02, 1e-7, 0.05);
+    EXPECT_DOUBLE_EQ(u[100], -record[100] / (omega * omega));
 }
 
 }  // namespace

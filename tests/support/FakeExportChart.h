@@ -26,6 +26,8 @@ public:
     double yValue(int s, int i) const override { return curves.at(s).y.at(i); }
     Colour seriesColour(int s) const override { return curves.at(s).colour; }
     bool isPointsOnly(int s) const override { return curves.at(s).pointsOnly; }
+    bool coloursTellCurvesApart() const override { return tellApart; }
 
     std::vector<FakeCurve> curves;
+    bool tellApart = false;
 };

@@ -17,7 +17,7 @@ public:
         QString kind;  // "warning", "information", "error", "box", "question"
         QString text;
         QString caption;
-        int flags = 0;
+        MessageIcon icon = MessageIcon::None;
     };
 
     FakeUserDialogs() : previous_(setUserDialogs(this)) {}
@@ -25,16 +25,16 @@ public:
     FakeUserDialogs(const FakeUserDialogs&) = delete;
     FakeUserDialogs& operator=(const FakeUserDialogs&) = delete;
 
-    void warning(const QString& text) override { record({"warning", text, {}, 0}); }
-    void information(const QString& text) override { record({"information", text, {}, 0}); }
-    void error(const QString& text) override { record({"error", text, {}, 0}); }
-    void messageBox(const QString& text, const QString& caption, int flags) override
+    void warning(const QString& text) override { record({"warning", text, {}, MessageIcon::None}); }
+    void information(const QString& text) override { record({"information", text, {}, MessageIcon::None}); }
+    void error(const QString& text) override { record({"error", text, {}, MessageIcon::None}); }
+    void messageBox(const QString& text, const QString& caption, MessageIcon icon) override
     {
-        record({"box", text, caption, flags});
+        record({"box", text, caption, icon});
     }
     bool question(const QString& text) override
     {
-        record({"question", text, {}, 0});
+        record({"question", text, {}, MessageIcon::None});
         if (questionAnswers.empty())
             return false;
         const bool answer = questionAnswers.front();

@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "QuickArtificialRecord.h"
 #include "UiTestHelpers.h"
 
 #include "common/SaveDialog.h"
@@ -10,6 +11,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -75,12 +77,7 @@ protected:
             ++generatorCalls;
             if (!progress(0, 1))
                 return std::nullopt;
-            ArtificialRecord record;
-            record.seed = request.seed;
-            record.step = request.step;
-            for (int i = 0; i <= 100; ++i)
-                record.acceleration.push_back(0.1 * std::sin(0.3 * i + static_cast<double>(request.seed)));
-            return record;
+            return quickArtificialRecord(request, 100);
         };
     }
 
@@ -315,4 +312,51 @@ TEST_F(MainWindowTest, ArtificialRecordsItemOffersTheSpectrumWithTheFocusAndKeep
     EXPECT_NEAR(record->usedPeakGal(), 0.1 * 980.665, 1e-9);
     EXPECT_EQ(record->scaling().damping, 0.05);
     EXPECT_EQ(form->statusBar()->currentMessage(), "Artificial records added: B-A1");
+}
+
+// The dialog proposes the table's peak where the target's intensity and
+// action have one, as records are scaled: 70 cm/s^2, not 0.45 x 0.16 g = 71.
+TEST_F(ArtificialDialogTest, ProposesTheTablesPeakWhereItHasOne)
+{
+    const KavrelSpectrum eight{"Eight", 0.16, 0.40, 0.05, 0};
+    dialog = std::make_unique<ArtificialRecordsDialog>(
+        std::vector<ArtificialRecordsDialog::Target>{{"Eight", &eight, 3, 0}, {"Eight2", &eight}}, 0,
+        [](const std::string&) { return false; }, saveDialog);
+    EXPECT_EQ(control<QLineEdit>("artificialPeak")->text(), "70");
+    control<QComboBox>("artificialTarget")->setCurrentIndex(1);
+    EXPECT_EQ(control<QLineEdit>("artificialPeak")->text(), "71");
+    // Every heading of the results fits: none is cut.
+    auto* results = control<QTreeWidget>("artificialResults");
+    int headings = 0;
+    for (int c = 0; c < results->columnCount(); ++c)
+        headings += results->header()->sectionSizeHint(c);
+    EXPECT_GE(results->minimumWidth(), headings);
+}
+
+// A generated record's properties read as figures, not raw digits, and say
+// where it came from instead of an empty file and layout.
+TEST_F(MainWindowTest, AnArtificialRecordsPropertiesReadAsRoundedFigures)
+{
+    ArtificialRecord made;
+    made.acceleration = {0.0, 0.1, -0.05, 0.0};
+    made.step = 0.01;
+    made.seed = 3;
+    made.peak = 0.1;
+    made.envelope = {2.0, 10.5, 0.287823136624256};
+    made.match.largestDeviation = 0.0832;
+    made.match.largestDeviationPeriod = 1.9642687588611;
+    GeneratedRecords generated;
+    generated.records.push_back({"A1", "", made});
+    form->addArtificialRecords(generated);
+    control<QAction>("RecordProperties1")->trigger();
+    auto* properties = form->findChild<QDialog*>("RecordProperties");
+    ASSERT_NE(properties, nullptr);
+    EXPECT_EQ(properties->findChild<QLabel*>("recordEnvelope")->text(), "2.00 s, 10.50 s, 0.288 1/s");
+    EXPECT_EQ(properties->findChild<QLabel*>("recordLargestDeviation")->text(), "8.3 % at 1.96 s");
+    EXPECT_EQ(properties->findChild<QLabel*>("recordFile")->text(), "none: generated with Edit > Artificial Records...");
+    EXPECT_EQ(properties->findChild<QLabel*>("recordLayout"), nullptr);
+    // The whole title has room: "Record Properties - A1".
+    EXPECT_GE(properties->minimumWidth(),
+              properties->fontMetrics().horizontalAdvance(properties->windowTitle()));
+    properties->reject();
 }

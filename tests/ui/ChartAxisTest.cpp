@@ -116,7 +116,7 @@ TEST_F(ChartAxisTest, DoubleClickOnTheLegendTogglesTheCurveAndKeepsTheChartHome)
     QTest::mouseDClick(form->chart()->viewport(), Qt::LeftButton, {}, row);
     QTest::mouseRelease(form->chart()->viewport(), Qt::LeftButton, {}, row);
     QCoreApplication::processEvents();
-    EXPECT_EQ(form->chart()->tag(), 0);
+    EXPECT_EQ(form->chart()->place(), ChartPlace::Home);
     EXPECT_EQ(form->chart()->parentWidget(), form->chartGroup());
     EXPECT_FALSE(form->chart()->curve(0)->isVisible());
     EXPECT_TRUE(form->checkList()->isChecked(0));

@@ -4,11 +4,17 @@
 
 #include "records/ArtificialBatch.h"
 #include "records/CodePeaks.h"
+#include "records/RecordItem.h"
 #include "spectrum/KavrelSpectrum.h"
 #include "records/TabulatedCurveItem.h"
+#include "ui/ChartControl.h"
+#include "ui/CheckChartMarks.h"
 #include "ui/CheckRecordsWindow.h"
 
+#include <QChart>
 #include <QClipboard>
+#include <QGraphicsPathItem>
+#include <QPainterPath>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -18,6 +24,8 @@
 #include <QTemporaryDir>
 
 #include <cmath>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -167,6 +175,42 @@ TEST_F(CheckRecordsWindowTest, FailuresAreRedAndSaidInTheSummary)
         << window.findChild<QLabel*>("lblSummary")->text().toStdString();
 }
 
+namespace {
+
+struct SummaryCase {
+    const char* name;
+    std::vector<double> ratios;
+    double seconds;
+    const char* says;
+};
+
+// Peaks of about 35 cm/s^2 against the table's 70 warn, one per record.
+const SummaryCase summaryCases[] = {
+    {"OneCheckFailsOneWarning", {1.0}, 8.0,
+     "Against Target: 1 check fails, 1 warning. With 3 to 6 records the design takes the larger of the envelope "
+     "of the time-history results and the response-spectrum result."},
+    {"ThreeChecksFail", {1.0, 1.0, 1.0}, 4.0, "Against Target: 3 checks fail, 3 warnings. With 3 to 6"},
+    {"LongRecordsPass", {1.0, 1.0, 1.0}, 40.0, "Against Target: every check passes, with 3 warnings. With 3 to 6"},
+    {"SevenRecordsTakeTheMean", {1.0, 1.0, 1.0, 1.0, 1.0, 1.0, 1.0}, 8.0,
+     "Against Target: every check passes, with 7 warnings. With 7 or more records the design takes the larger of "
+     "the mean of the time-history results and the response-spectrum result."},
+};
+
+class CheckSummary : public CheckRecordsWindowTest, public ::testing::WithParamInterface<SummaryCase> {};
+
+} // namespace
+
+TEST_P(CheckSummary, CountsInWordsAndSaysWhatGovernsTheDesign)
+{
+    setRatios(GetParam().ratios, GetParam().seconds);
+    typePeriods("1.0");
+    const QString summary = window.findChild<QLabel*>("lblSummary")->text();
+    EXPECT_TRUE(summary.startsWith(GetParam().says)) << summary.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Selections, CheckSummary, ::testing::ValuesIn(summaryCases),
+                         [](const ::testing::TestParamInfo<SummaryCase>& info) { return std::string(info.param.name); });
+
 TEST_F(CheckRecordsWindowTest, RecomputesWhenARecordIsUntickedOrAPeriodChanges)
 {
     setRatios({1.0, 1.3, 1.0});
@@ -243,7 +287,7 @@ TEST_F(CheckRecordsWindowTest, EveryInputHasItsLabel)
     }
 }
 
-TEST_F(CheckRecordsWindowTest, CopyGivesTheSheetAndPrintOnePage)
+TEST_F(CheckRecordsWindowTest, CopyGivesTheSheetAndPrintItsPages)
 {
     setRatios({1.0, 1.0, 1.0});
     typePeriods("1.0");
@@ -256,24 +300,37 @@ TEST_F(CheckRecordsWindowTest, CopyGivesTheSheetAndPrintOnePage)
     EXPECT_NEAR(number(lines[1].split('\t')[4]), 1.0, 1e-9);
     EXPECT_TRUE(lines[4].startsWith("mean\t\t\t\t"));
     EXPECT_EQ(lines[5], "");
-    EXPECT_TRUE(lines.contains("count\tpass\t3 records, at least 3; with 3 to 6 the envelope of the results governs"));
+    EXPECT_TRUE(lines.contains("count\tpass\t3 records, at least 3; with 3 to 6 the larger of the envelope of the "
+                               "results and the response-spectrum result governs"));
     EXPECT_TRUE(copied->text().contains("\nspectrum@1.0\tpass\t"));
     EXPECT_TRUE(copied->html().contains("<th>record</th>"));
+    // Pasted into a report, the HTML says what was checked against what.
+    EXPECT_TRUE(copied->html().contains("<h3>Record selection check (GB 50011"));
+    EXPECT_TRUE(copied->html().contains("<p>Target spectrum: Target (GB 50011-2010)</p>"));
+    EXPECT_FALSE(copied->text().contains("Target spectrum")) << "the text stays the sheet scripts read";
 
     QTemporaryDir folder;
     FakePrintDialogs printing;
     printing.printFile = folder.filePath("check.pdf");
     QTest::mouseClick(window.findChild<QPushButton*>("btnPrint"), Qt::LeftButton);
     EXPECT_EQ(printing.offeredOrientation, QPageLayout::Landscape);
-    EXPECT_TRUE(pdfFileInfo(printing.printFile).contains(QRegularExpression("Pages:\\s+1\\n")));
+    // Ten-point rows: beside a chart of a third of the page, the nine
+    // verdicts take a second page.
+    const auto pages = [](const QString& file) {
+        return QRegularExpression("Pages:\\s+(\\d+)\\n").match(pdfFileInfo(file)).captured(1);
+    };
+    EXPECT_EQ(pages(printing.printFile), "2");
     const QString text = pdfFileText(printing.printFile);
-    for (const char* expected : {"Number of records", "Spectrum at T1 = 1.0 s", "duration: R3", "Mean of records", "Mean"})
+    for (const char* expected : {"Record selection check (GB 50011", "Target spectrum: Target (GB 50011-2010)",
+                                 "AlphaMax 0.16, Tg 0.4 s, damping ratio 0", "R1: natural, scale factor 1",
+                                 "Number of records", "Spectrum at T1 = 1.0 s", "duration: R3", "Mean of records",
+                                 "Mean"})
         EXPECT_TRUE(text.contains(expected)) << expected;
 
     printing.previewFile = folder.filePath("preview.pdf");
     QTest::mouseClick(window.findChild<QPushButton*>("btnPrintPreview"), Qt::LeftButton);
     EXPECT_EQ(printing.previews, 1);
-    EXPECT_TRUE(pdfFileInfo(printing.previewFile).contains(QRegularExpression("Pages:\\s+1\\n")));
+    EXPECT_EQ(pages(printing.previewFile), "2");
 }
 
 namespace {
@@ -346,7 +403,7 @@ TEST_F(CheckRecordsMenuTest, TheMeanCurveGoesWithTheWindowOrJoinsTheSetWhenKept)
     EXPECT_EQ(kept->recordNames(), (std::vector<std::string>{"R1", "R2", "R3"}));
     EXPECT_DOUBLE_EQ(kept->damping(), 0.05);
     EXPECT_EQ(form->checkList()->item(1)->text(), "Mean of records 1");
-    EXPECT_EQ(form->grid()->cells(0, 2), "Mean of records 1");
+    EXPECT_EQ(form->grid()->text(2, 0), "Mean of records 1");
     EXPECT_EQ(curveTitles(), (QStringList{"A", "Mean of records 1"}));
     EXPECT_EQ(form->chart()->curve(1)->pen().style(), Qt::DashDotLine);
     EXPECT_NEAR(form->chart()->curve(1)->at(100).y(), expected, 5e-4 * 0.1);
@@ -405,4 +462,70 @@ TEST_F(CheckRecordsMenuTest, OffersTheSetsRecordsAsTheSetUsesThem)
     EXPECT_EQ(list->count(), 2);
     form->deleteAllSpectra();
     EXPECT_EQ(list->count(), 0);
+}
+
+// The chart shows what the spectrum check judges: the band of 0.8 to 1.2
+// times the target and a line at each main period.
+TEST_F(CheckRecordsWindowTest, ChartMarksTheBandAndTheMainPeriods)
+{
+    setRatios({1.0, 1.0, 1.0});
+    typePeriods("1.0, 0.5");
+    ASSERT_TRUE(window.check().has_value()) << window.refusal().toStdString();
+    auto* marks = window.findChild<CheckChartMarks*>();
+    ASSERT_NE(marks, nullptr);
+    EXPECT_EQ(marks->periodLineCount(), 2);
+    QChart* chart = window.findChild<ChartControl*>("chtCheck")->chart();
+    const double alpha = alphaOf(target, 1.0);
+    const QPainterPath band = marks->band()->path();
+    struct Probe {
+        double factor;
+        bool inside;
+    };
+    for (const Probe& p : {Probe{1.0, true}, Probe{1.15, true}, Probe{0.85, true}, Probe{1.3, false}, Probe{0.7, false}})
+        EXPECT_EQ(band.contains(chart->mapToPosition(QPointF(1.0, p.factor * alpha))), p.inside) << p.factor;
+    typePeriods("1.0");
+    EXPECT_EQ(marks->periodLineCount(), 1);
+}
+
+// Closed and opened again, the window has the user's main periods, base
+// shears and ticks back; an emptied set forgets them.
+TEST_F(CheckRecordsMenuTest, TheWindowKeepsItsInputsWithTheSet)
+{
+    create("A");
+    GeneratedRecords generated;
+    for (const char* name : {"R1", "R2", "R3"}) {
+        ArtificialRecord made;
+        made.acceleration.assign(1601, 0.1);
+        made.step = 0.005;
+        made.peak = 0.1;
+        generated.records.push_back({name, "A", made});
+    }
+    form->addArtificialRecords(generated);
+    CheckRecordsWindow* window = open();
+    window->findChild<QLineEdit*>("edtMainPeriods")->setText("1.2, 0.4");
+    window->findChild<QListWidget*>("lstRecords")->item(1)->setCheckState(Qt::Unchecked);
+    auto* shears = window->findChild<QTableWidget*>("tblBaseShears");
+    ASSERT_EQ(shears->rowCount(), 3);  // V0, R1, R3
+    shears->item(0, 0)->setText("1000");
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    window = open();
+    EXPECT_EQ(window->findChild<QLineEdit*>("edtMainPeriods")->text(), "1.2, 0.4");
+    auto* list = window->findChild<QListWidget*>("lstRecords");
+    ASSERT_EQ(list->count(), 3);
+    EXPECT_EQ(list->item(0)->checkState(), Qt::Checked);
+    EXPECT_EQ(list->item(1)->checkState(), Qt::Unchecked);
+    shears = window->findChild<QTableWidget*>("tblBaseShears");
+    ASSERT_EQ(shears->rowCount(), 3);
+    EXPECT_EQ(shears->item(0, 0)->text(), "1000");
+    // A change of the set while open keeps the user's ticks.
+    create("B");
+    EXPECT_EQ(window->findChild<QListWidget*>("lstRecords")->item(1)->checkState(), Qt::Unchecked);
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    form->deleteAllSpectra();
+    window = open();
+    EXPECT_EQ(window->findChild<QLineEdit*>("edtMainPeriods")->text(), "");
 }

@@ -144,18 +144,19 @@ TEST_F(CoreMessagesLanguageTest, RefusalsComposedByTheCoreFollowTheLanguage)
 // as kspect prints it.
 TEST_F(CoreMessagesLanguageTest, CheckFiguresAndTheCopiedSheetFollowTheWindowsLanguage)
 {
-    const QString english = "3 records, at least 3; with 3 to 6 the envelope of the results governs";
+    const QString english = "3 records, at least 3; with 3 to 6 the larger of the envelope of the results and the "
+                            "response-spectrum result governs";
     installLanguage(Language::SimplifiedChinese);
     const auto window = checkWindow({steadyRecord("R1", 0.05), steadyRecord("R2", 0.05), steadyRecord("R3", 0.05)});
     ASSERT_TRUE(window->check().has_value()) << window->refusal().toStdString();
     auto* verdicts = window->findChild<QTableWidget*>("tblVerdicts");
     ASSERT_GE(verdicts->rowCount(), 1);
     EXPECT_EQ(verdicts->item(0, 0)->text(), "记录数量");
-    EXPECT_EQ(verdicts->item(0, 2)->text(), "3 条记录，至少 3 条；3 至 6 条时取时程分析结果的包络值");
+    EXPECT_EQ(verdicts->item(0, 2)->text(), "3 条记录，至少 3 条；3 至 6 条时取时程法的包络值和振型分解反应谱法的较大值");
     window->findChild<QPushButton*>("btnCopy")->click();
     const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
     EXPECT_TRUE(copied->text().contains("记录数量\t"));
-    EXPECT_TRUE(copied->text().contains("3 条记录，至少 3 条；3 至 6 条时取时程分析结果的包络值"));
+    EXPECT_TRUE(copied->text().contains("3 条记录，至少 3 条；3 至 6 条时取时程法的包络值和振型分解反应谱法的较大值"));
     EXPECT_TRUE(copied->html().contains("天然波"));
     EXPECT_FALSE(copied->text().contains("peak_cm_s2"));
 

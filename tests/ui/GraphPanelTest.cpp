@@ -24,7 +24,7 @@ protected:
     {
         settle();
         EXPECT_EQ(form->chart()->parentWidget(), form->chartGroup());
-        EXPECT_EQ(form->chart()->tag(), 0);
+        EXPECT_EQ(form->chart()->place(), ChartPlace::Home);
         EXPECT_EQ(form->chart()->hint(), "Double click to Poup the Graph Panel.");
         EXPECT_TRUE((form->graphPanel() == nullptr));
         EXPECT_TRUE(form->findChildren<GraphPanel*>().isEmpty());
@@ -38,7 +38,7 @@ TEST_F(GraphPanelTest, DoubleClickPopsTheChartOutAndBack)
     doubleClickChart();
     ASSERT_FALSE((form->graphPanel() == nullptr));
     EXPECT_EQ(form->chart()->parentWidget(), form->graphPanel());
-    EXPECT_EQ(form->chart()->tag(), 1);
+    EXPECT_EQ(form->chart()->place(), ChartPlace::GraphPanel);
     EXPECT_EQ(form->chart()->hint(), "Double click to restore the Graph Panel.");
     EXPECT_EQ(titleBarText(form->graphPanel()), "GraphPanel");
     EXPECT_EQ(form->graphPanel()->size(), QSize(857, 353));

@@ -48,7 +48,7 @@ QStringList readableTexts(QWidget* window)
         if (auto* chart = qobject_cast<ChartControl*>(widget))
             texts << chart->bottomAxis()->titleText() << chart->leftAxis()->titleText();
         if (auto* grid = qobject_cast<StringGrid*>(widget))
-            texts << grid->cells(0, 0);
+            texts << grid->text(0, 0);
     }
     // Menu titles are their menu actions' texts.
     for (QAction* action : window->findChildren<QAction*>()) {

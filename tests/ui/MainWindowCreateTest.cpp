@@ -28,22 +28,22 @@ TEST_F(MainWindowTest, StartsWithTheDefaultsOfTheFirstTableEntries)
     EXPECT_EQ(form->inputPanel()->dampingRatio(), 0.05);
 
     StringGrid* grid = control<StringGrid>("strngrd1");
-    EXPECT_EQ(grid->colCount(), 122);
-    EXPECT_EQ(grid->rowCount(), 2);
-    EXPECT_EQ(grid->colWidth(0), 85);
-    EXPECT_EQ(grid->cells(0, 0), " Name");
-    EXPECT_EQ(grid->cells(1, 0), "0");
-    EXPECT_EQ(grid->cells(2, 0), "0.05");
-    EXPECT_EQ(grid->cells(3, 0), "0.1");
-    EXPECT_EQ(grid->cells(4, 0), "0.15");
-    EXPECT_EQ(grid->cells(8, 0), "0.35");
-    EXPECT_EQ(grid->cells(121, 0), "6");
-    EXPECT_EQ(grid->cells(122, 0), "");
+    EXPECT_EQ(grid->columnCount(), 122);
+    EXPECT_EQ(grid->rowsWithHeader(), 2);
+    EXPECT_EQ(grid->columnWidth(0), 85);
+    EXPECT_EQ(grid->text(0, 0), " Name");
+    EXPECT_EQ(grid->text(0, 1), "0");
+    EXPECT_EQ(grid->text(0, 2), "0.05");
+    EXPECT_EQ(grid->text(0, 3), "0.1");
+    EXPECT_EQ(grid->text(0, 4), "0.15");
+    EXPECT_EQ(grid->text(0, 8), "0.35");
+    EXPECT_EQ(grid->text(0, 121), "6");
+    EXPECT_EQ(grid->text(0, 122), "");
     EXPECT_EQ(gridRow(1), QStringList(122, QString()));
 
     ChartControl* chart = control<ChartControl>("cht1");
     EXPECT_EQ(chart->hint(), "Double click to Poup the Graph Panel.");
-    EXPECT_EQ(chart->tag(), 0);
+    EXPECT_EQ(chart->place(), ChartPlace::Home);
     EXPECT_EQ(chart->bottomAxis()->titleText(), "Period, T(s)");
     EXPECT_EQ(chart->leftAxis()->titleText(), "Spectral Accleration,Sa (g)");
     EXPECT_TRUE(chart->leftAxis()->titleFont().bold());
@@ -130,7 +130,7 @@ TEST_F(MainWindowTest, FirstCreateWithDefaultsShowsTheSpectrumInEveryView)
     EXPECT_EQ(row.mid(0, 7), QStringList({"Spectrum-1", "0.018000", "0.029000", "0.040000", "0.040000",
                                           "0.040000", "0.032722"}));
     EXPECT_EQ(row[121], "0.005397");
-    EXPECT_EQ(form->grid()->rowCount(), 2);
+    EXPECT_EQ(form->grid()->rowsWithHeader(), 2);
 }
 
 TEST_F(MainWindowTest, DuplicateNamesAreRefusedCaseSensitively)
@@ -158,7 +158,7 @@ TEST_F(MainWindowTest, ThreeCreatesKeepTheirOrderEverywhere)
     create("C");
     EXPECT_EQ(listTexts(), QStringList({"A", "B", "C"}));
     EXPECT_EQ(curveTitles(), QStringList({"A", "B", "C"}));
-    EXPECT_EQ(form->grid()->rowCount(), 4);
+    EXPECT_EQ(form->grid()->rowsWithHeader(), 4);
     EXPECT_EQ(gridRow(1)[0], "A");
     EXPECT_EQ(gridRow(2)[0], "B");
     EXPECT_EQ(gridRow(2)[3], "0.160000");
@@ -224,7 +224,7 @@ TEST_P(RefusedNumber, NamesItsFieldAndLeavesEverythingAsItWas)
     EXPECT_EQ(focused(), control<QWidget>(c.field));
     EXPECT_EQ(listTexts(), QStringList{"First"});
     EXPECT_EQ(curveTitles(), QStringList{"First"});
-    EXPECT_EQ(form->grid()->rowCount(), 2);
+    EXPECT_EQ(form->grid()->rowsWithHeader(), 2);
     EXPECT_EQ(gridRow(1), gridBefore);
 }
 

@@ -110,8 +110,8 @@ protected:
     QStringList gridRow(int row) const
     {
         QStringList cells;
-        for (int c = 0; c < form->grid()->colCount(); ++c)
-            cells << form->grid()->cells(c, row);
+        for (int c = 0; c < form->grid()->columnCount(); ++c)
+            cells << form->grid()->text(row, c);
         return cells;
     }
 

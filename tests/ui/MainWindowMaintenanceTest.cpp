@@ -62,7 +62,7 @@ TEST_F(MaintenanceTest, DeletingTheFirstMovesTheOtherRowsUp)
     clickDelete();
     EXPECT_EQ(listTexts(), QStringList({"B", "C"}));
     EXPECT_EQ(curveTitles(), QStringList({"B", "C"}));
-    EXPECT_EQ(form->grid()->rowCount(), 3);
+    EXPECT_EQ(form->grid()->rowsWithHeader(), 3);
     EXPECT_EQ(gridRow(1), rowB);
     EXPECT_EQ(gridRow(2), rowC);
     EXPECT_EQ(KavrelSpectrum::liveCount(), 2);
@@ -77,7 +77,7 @@ TEST_F(MaintenanceTest, DeletingTheLastKeepsTheRowsAbove)
     makeCurrent(2);
     control<QAction>("Delete1")->trigger();
     EXPECT_EQ(listTexts(), QStringList({"A", "B"}));
-    EXPECT_EQ(form->grid()->rowCount(), 3);
+    EXPECT_EQ(form->grid()->rowsWithHeader(), 3);
     EXPECT_EQ(gridRow(1), rowA);
     EXPECT_EQ(gridRow(2), rowB);
 }
@@ -89,9 +89,9 @@ TEST_F(MaintenanceTest, DeletingTheOnlySpectrumLeavesAnEmptyRow)
     clickDelete();
     EXPECT_EQ(form->checkList()->count(), 0);
     EXPECT_EQ(form->chart()->curveCount(), 0);
-    EXPECT_EQ(form->grid()->rowCount(), 2);
+    EXPECT_EQ(form->grid()->rowsWithHeader(), 2);
     EXPECT_EQ(gridRow(1), QStringList(122, QString()));
-    EXPECT_EQ(form->grid()->cells(0, 0), " Name");
+    EXPECT_EQ(form->grid()->text(0, 0), " Name");
     EXPECT_EQ(KavrelSpectrum::liveCount(), 0);
 
     clickDelete();  // nothing left: nothing happens
@@ -117,13 +117,13 @@ TEST_F(MaintenanceTest, DeleteWithoutACurrentEntryDoesNothing)
     form->checkList()->setCurrentRow(-1);
     clickDelete();
     EXPECT_EQ(listTexts(), QStringList({"A", "B", "C"}));
-    EXPECT_EQ(form->grid()->rowCount(), 4);
+    EXPECT_EQ(form->grid()->rowsWithHeader(), 4);
 }
 
 TEST_F(MaintenanceTest, DeleteAllEmptiesEveryViewAndWorksOnAnEmptySet)
 {
     QTest::mouseClick(control<QPushButton>("Button5"), Qt::LeftButton);
-    EXPECT_EQ(form->grid()->rowCount(), 2);
+    EXPECT_EQ(form->grid()->rowsWithHeader(), 2);
     EXPECT_EQ(gridRow(1), QStringList(122, QString()));
     EXPECT_TRUE(dialogs.boxes.empty());
 
@@ -133,7 +133,7 @@ TEST_F(MaintenanceTest, DeleteAllEmptiesEveryViewAndWorksOnAnEmptySet)
     EXPECT_EQ(form->checkList()->count(), 0);
     EXPECT_EQ(form->chart()->curveCount(), 0);
     EXPECT_EQ(form->chart()->checkLegend()->rowCount(), 0);
-    EXPECT_EQ(form->grid()->rowCount(), 2);
+    EXPECT_EQ(form->grid()->rowsWithHeader(), 2);
     EXPECT_EQ(gridRow(1), QStringList(122, QString()));
     EXPECT_EQ(KavrelSpectrum::liveCount(), 0);
 

@@ -41,14 +41,13 @@ private:
     QStringList schemes_;
 };
 
-TEST(MessageBoxIconTest, IconBitsOfTheFlags)
+TEST(MessageBoxIconTest, EachIconHasQtsOwn)
 {
-    EXPECT_EQ(messageBoxIcon(UserDialogs::IconInformation), QMessageBox::Information);
-    EXPECT_EQ(messageBoxIcon(0x40 | 0x01), QMessageBox::Information);  // buttons do not change the icon
-    EXPECT_EQ(messageBoxIcon(0x30), QMessageBox::Warning);
-    EXPECT_EQ(messageBoxIcon(0x20), QMessageBox::Question);
-    EXPECT_EQ(messageBoxIcon(0x10), QMessageBox::Critical);
-    EXPECT_EQ(messageBoxIcon(0), QMessageBox::NoIcon);
+    EXPECT_EQ(messageBoxIcon(MessageIcon::Information), QMessageBox::Information);
+    EXPECT_EQ(messageBoxIcon(MessageIcon::Warning), QMessageBox::Warning);
+    EXPECT_EQ(messageBoxIcon(MessageIcon::Question), QMessageBox::Question);
+    EXPECT_EQ(messageBoxIcon(MessageIcon::Error), QMessageBox::Critical);
+    EXPECT_EQ(messageBoxIcon(MessageIcon::None), QMessageBox::NoIcon);
 }
 
 class QtUserDialogsTest : public testing::Test {
@@ -89,7 +88,7 @@ TEST_F(QtUserDialogsTest, BoxesCarryTheApplicationTitleAndTheirIcon)
               QMessageBox::NoIcon);
     EXPECT_EQ(boxShown([&] { dialogs.error("Cannot create file."); }, "Kavrel_Spect", "Cannot create file."),
               QMessageBox::Critical);
-    EXPECT_EQ(boxShown([&] { dialogs.messageBox("Done", "Excel", UserDialogs::IconInformation); }, "Excel", "Done"),
+    EXPECT_EQ(boxShown([&] { dialogs.messageBox("Done", "Excel", MessageIcon::Information); }, "Excel", "Done"),
               QMessageBox::Information);
 }
 

@@ -167,11 +167,11 @@ protected:
             curveShown << curve->isVisible();
         ASSERT_EQ(listChecked, checked);
         ASSERT_EQ(curveShown, shown);
-        ASSERT_EQ(form->grid()->rowCount(), std::max<int>(2, static_cast<int>(model.size()) + 1));
+        ASSERT_EQ(form->grid()->rowsWithHeader(), std::max<int>(2, static_cast<int>(model.size()) + 1));
         for (int r = 0; r < static_cast<int>(model.size()); ++r)
-            ASSERT_EQ(form->grid()->cells(0, r + 1), model[r].name);
+            ASSERT_EQ(form->grid()->text(r + 1, 0), model[r].name);
         // The chart is where its tag says.
-        if (form->chart()->tag() == 0)
+        if (form->chart()->place() == ChartPlace::Home)
             ASSERT_EQ(form->chart()->parentWidget(), form->chartGroup());
         else
             ASSERT_EQ(form->chart()->parentWidget(), form->graphPanel());

@@ -112,12 +112,12 @@ TEST_F(ReportCommandsTest, CopyDataPutsTheGridsTextsAsTabsAndAsATable)
     EXPECT_EQ(lines[0].split('\t').mid(0, 4), (QStringList{" Name", "0", "0.05", "0.1"}));
     EXPECT_EQ(lines[0].split('\t').last(), "6");
     EXPECT_EQ(lines[1].split('\t').size(), 122);
-    EXPECT_EQ(lines[1].split('\t').mid(0, 2), (QStringList{"Spectrum-1", form->grid()->cells(1, 1)}));
+    EXPECT_EQ(lines[1].split('\t').mid(0, 2), (QStringList{"Spectrum-1", form->grid()->text(1, 1)}));
     EXPECT_EQ(lines[2].split('\t').first(), "R&D <2>");
 
     const QString html = clipboard()->html();
     EXPECT_TRUE(html.contains("<tr><th> Name</th><th>0</th><th>0.05</th>"));
-    EXPECT_TRUE(html.contains("<tr><td>R&amp;D &lt;2&gt;</td><td>" + form->grid()->cells(1, 2) + "</td>"));
+    EXPECT_TRUE(html.contains("<tr><td>R&amp;D &lt;2&gt;</td><td>" + form->grid()->text(2, 1) + "</td>"));
     EXPECT_EQ(html.count("<tr>"), 3);
     EXPECT_EQ(html.count("<td>"), 2 * 122);
 }
@@ -136,8 +136,8 @@ TEST_F(ReportCommandsTest, CtrlCInTheGridCopiesTheSelectedCellsOrAll)
     grid->selectionModel()->select(QItemSelection(grid->model()->index(0, 2), grid->model()->index(1, 3)),
                                    QItemSelectionModel::ClearAndSelect);
     QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(clipboard()->text(), grid->cells(2, 1) + '\t' + grid->cells(3, 1) + '\n' + grid->cells(2, 2) + '\t'
-                                       + grid->cells(3, 2) + '\n');
+    EXPECT_EQ(clipboard()->text(), grid->text(1, 2) + '\t' + grid->text(1, 3) + '\n' + grid->text(2, 2) + '\t'
+                                       + grid->text(2, 3) + '\n');
     EXPECT_FALSE(clipboard()->html().contains("<th>"));
 
     // Ctrl+C in the name box copies the typed name, not the grid.

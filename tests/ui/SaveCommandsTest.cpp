@@ -62,7 +62,7 @@ TEST_F(SaveCommandsTest, SaveDataWritesTheFileAndSaysSo)
     EXPECT_TRUE(bytes.endsWith("6.00,5.3970E-03,\r\n"));
     EXPECT_EQ(dialogs.texts(), QStringList{"Export Completed"});
     EXPECT_EQ(dialogs.boxes[0].kind, "information");
-    EXPECT_EQ(form->pictureSaveDialog().initialDir, folder.path() + "/");  // the picture dialog follows
+    EXPECT_EQ(form->pictureSaveDialog().folder, folder.path() + "/");  // the picture dialog follows
 }
 
 TEST_F(SaveCommandsTest, SaveDataWithNothingToSaveOrCancelled)
@@ -80,14 +80,14 @@ TEST_F(SaveCommandsTest, SaveDataWithNothingToSaveOrCancelled)
 TEST_F(SaveCommandsTest, AFileThatCannotBeCreatedEndsTheCommandWithAnError)
 {
     create("A");
-    const QString before = form->pictureSaveDialog().initialDir;
+    const QString before = form->pictureSaveDialog().folder;
     const QString path = folder.filePath("missing/Spectrum.csv");
     dialogs.saveAnswers = {path};
     saveData();
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].kind, "error");
     EXPECT_EQ(dialogs.boxes[0].text, "Cannot create file \"" + path + "\". No such file or directory");
-    EXPECT_EQ(form->pictureSaveDialog().initialDir, before);
+    EXPECT_EQ(form->pictureSaveDialog().folder, before);
     EXPECT_EQ(form->spectra().size(), 1);
 
     // The program goes on: the next save works.
@@ -104,14 +104,14 @@ TEST_F(SaveCommandsTest, ANameHoldingANulIsRefusedByBothSaves)
     const QString error = "Cannot create file \"" + path + "\". Invalid argument";
 
     // Neither command hands its folder on to the other dialog.
-    const QString bmpDir = form->pictureSaveDialog().initialDir;
+    const QString bmpDir = form->pictureSaveDialog().folder;
     dialogs.saveAnswers = {path};
     saveData();
-    EXPECT_EQ(form->pictureSaveDialog().initialDir, bmpDir);
-    const QString csvDir = form->dataSaveDialog().initialDir;
+    EXPECT_EQ(form->pictureSaveDialog().folder, bmpDir);
+    const QString csvDir = form->dataSaveDialog().folder;
     dialogs.saveAnswers = {path};
     savePicture();
-    EXPECT_EQ(form->dataSaveDialog().initialDir, csvDir);
+    EXPECT_EQ(form->dataSaveDialog().folder, csvDir);
 
     ASSERT_EQ(dialogs.boxes.size(), 2u);
     for (const auto& box : dialogs.boxes) {
@@ -134,7 +134,7 @@ TEST_F(SaveCommandsTest, PictureHasTheChartsSizeWhereverItIs)
     EXPECT_TRUE(dialogs.boxes.empty());  // no message on success
     QImage atHome(path, "BMP");
     EXPECT_EQ(atHome.size(), form->chart()->size());
-    EXPECT_EQ(form->dataSaveDialog().initialDir, folder.path() + "/");
+    EXPECT_EQ(form->dataSaveDialog().folder, folder.path() + "/");
 
     QTest::mouseDClick(form->chart()->viewport(), Qt::LeftButton, {}, QPoint(30, 30));
     QTest::mouseRelease(form->chart()->viewport(), Qt::LeftButton, {}, QPoint(30, 30));

@@ -1,3 +1,4 @@
+#include "chart/ColourSlots.h"
 #include "MainWindowFixture.h"
 #include "support/FolderFiles.h"
 
@@ -80,7 +81,7 @@ protected:
             s.ticks << form->checkList()->isChecked(i);
         for (QLineSeries* curve : form->chart()->curves())
             s.drawn << curve->isVisible();
-        for (int r = 0; r < form->grid()->rowCount(); ++r)
+        for (int r = 0; r < form->grid()->rowsWithHeader(); ++r)
             s.rows << gridRow(r);
         return s;
     }
@@ -344,7 +345,7 @@ TEST_F(SetFilesTest, ARecentSetADroppedFileAndAStartUpArgumentAreOpened)
     EXPECT_EQ(SetDocument::recentSets().front(), QFileInfo(path("s9.kspect")).absoluteFilePath());
 }
 
-// A large set opens whole and in Qt Charts' colours, and Delete All leaves
+// A large set opens whole and in the palette's colours, and Delete All leaves
 // every view empty with the chart ready for the next Create.
 TEST_F(SetFilesTest, ALargeSetOpensWholeAndDeleteAllEmptiesEveryView)
 {
@@ -360,34 +361,31 @@ TEST_F(SetFilesTest, ALargeSetOpensWholeAndDeleteAllEmptiesEveryView)
     ASSERT_EQ(chart->curveCount(), count);
     EXPECT_EQ(form->checkList()->count(), count);
     EXPECT_EQ(chart->checkLegend()->rowCount(), count);
-    EXPECT_EQ(form->grid()->rowCount(), count + 1);
+    EXPECT_EQ(form->grid()->rowsWithHeader(), count + 1);
     EXPECT_EQ(form->checkList()->entryText(count - 1), "L599");
     EXPECT_EQ(gridRow(count).at(0), "L599");
     EXPECT_FALSE(chart->curve(3)->isVisible());
     EXPECT_FALSE(form->checkList()->isChecked(3));
     EXPECT_TRUE(chart->curve(count - 1)->isVisible());
-    // The colours come round in the theme's order, as for curves created one by one.
-    QChart qtChart;
-    std::vector<QColor> palette;
-    for (int i = 0; i < 10; ++i) {
-        auto* series = new QLineSeries();
-        qtChart.addSeries(series);
-        palette.push_back(series->color());
-    }
-    for (int i : {0, 1, 4, 5, 9, 598, 599})
-        EXPECT_EQ(chart->curve(i)->color(), palette[static_cast<std::size_t>(i % 10)]) << i;
+    // The colours come round in the palette's order, as for curves created one by one.
+    const auto palette = [](int slot) {
+        const CurveColour c = curveColour(slot);
+        return QColor(c.red, c.green, c.blue);
+    };
+    for (int i : {0, 1, 4, 5, 12, 13, 598, 599})
+        EXPECT_EQ(chart->curve(i)->color(), palette(i)) << i;
 
     control<QPushButton>("Button5")->click();  // Delete All
     EXPECT_EQ(chart->curveCount(), 0);
     EXPECT_EQ(form->checkList()->count(), 0);
     EXPECT_EQ(chart->checkLegend()->rowCount(), 0);
     EXPECT_FALSE(chart->checkLegend()->isVisible());
-    EXPECT_EQ(form->grid()->rowCount(), 2);
+    EXPECT_EQ(form->grid()->rowsWithHeader(), 2);
     EXPECT_EQ(gridRow(1).join(""), "");
 
     create("After");
     ASSERT_EQ(chart->curveCount(), 1);
-    EXPECT_EQ(chart->curve(0)->color(), palette[0]);
+    EXPECT_EQ(chart->curve(0)->color(), palette(0));
     EXPECT_TRUE(chart->curve(0)->isVisible());
     EXPECT_EQ(curveTitles(), QStringList{"After"});
     double highest = 0;

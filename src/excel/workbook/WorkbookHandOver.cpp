@@ -91,7 +91,7 @@ void runWithWorkbookHandOver(const std::function<void()>& command, const std::fu
         command();
     } catch (const ExcelStartError& error) {
         // Nothing was started: the one likely cause, as an information.
-        userDialogs().messageBox(error.message(), excelStartCaption(), UserDialogs::IconInformation);
+        userDialogs().messageBox(error.message(), excelStartCaption(), MessageIcon::Information);
     } catch (...) {
         const std::exception_ptr error = std::current_exception();
         const std::vector<FinishedWorkbook> books = takeFinishedWorkbooks();

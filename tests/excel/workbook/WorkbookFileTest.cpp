@@ -290,7 +290,7 @@ TEST_F(WorkbookFile, AnApplicationThatCannotStartIsOneInformationBoxAndNoError)
     EXPECT_EQ(dialogs.boxes[0].kind, QStringLiteral("box"));
     EXPECT_EQ(dialogs.boxes[0].text, QStringLiteral("创建Excel文件出错, 请确认本机是否安装了MS-EXCEL."));
     EXPECT_EQ(dialogs.boxes[0].caption, QStringLiteral("错误"));
-    EXPECT_EQ(dialogs.boxes[0].flags, 64) << "an information, not an error";
+    EXPECT_EQ(dialogs.boxes[0].icon, MessageIcon::Information) << "an information, not an error";
     EXPECT_TRUE(status.isEmpty());
     EXPECT_TRUE(dialogs.openedDocuments.isEmpty());
     EXPECT_TRUE(options.excelApp.isEmpty());
