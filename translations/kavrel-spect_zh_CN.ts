@@ -1112,7 +1112,7 @@ Replace them?</source>
     </message>
     <message>
         <source>Record Library...</source>
-        <translation>记录库...</translation>
+        <translation>地震记录库...</translation>
     </message>
 </context>
 <context>
@@ -1241,11 +1241,11 @@ Replace them?</source>
     <name>RecordLibraryWindow</name>
     <message>
         <source>Record Library</source>
-        <translation>记录库</translation>
+        <translation>地震记录库</translation>
     </message>
     <message>
         <source>Add to Set</source>
-        <translation>加入曲线集</translation>
+        <translation>加入反应谱组</translation>
     </message>
     <message>
         <source>Close</source>

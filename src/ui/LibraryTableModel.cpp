@@ -12,6 +12,7 @@ constexpr int recordingColumn = 1;
 constexpr int componentColumn = 2;
 constexpr int eventColumn = 14;
 constexpr int stationColumn = 15;
+constexpr int shownDigits = 6;
 
 bool isTextColumn(int column)
 {
@@ -83,6 +84,10 @@ QVariant LibraryTableModel::data(const QModelIndex& index, int role) const
         fields_[static_cast<std::size_t>(shown_[static_cast<std::size_t>(index.row())])].at(index.column());
     switch (role) {
     case Qt::DisplayRole:
+        // Six significant digits read at a glance; the tip has every digit.
+        if (isTextColumn(index.column()) || field.isEmpty())
+            return field;
+        return QString::number(field.toDouble(), 'g', shownDigits);
     case Qt::ToolTipRole:
         return field;
     case Qt::TextAlignmentRole:

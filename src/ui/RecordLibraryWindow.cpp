@@ -104,8 +104,9 @@ RecordLibraryWindow::RecordLibraryWindow(QWidget* parent) : QDialog(parent)
     auto* splitter = new QSplitter(Qt::Horizontal, this);
     splitter->addWidget(table_);
     splitter->addWidget(chart_);
-    splitter->setStretchFactor(0, 3);
-    splitter->setStretchFactor(1, 2);
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({620, 560});
 
     auto* buttons = new QHBoxLayout();
     buttons->addWidget(status_, 1);
@@ -125,7 +126,7 @@ RecordLibraryWindow::RecordLibraryWindow(QWidget* parent) : QDialog(parent)
         model_->retranslate();
     });
     showFolders();
-    resize(1100, 720);
+    resize(1220, 760);
     loadCatalogue();
 }
 
@@ -450,6 +451,7 @@ void RecordLibraryWindow::loadCatalogue()
         catalogue = readCatalogue(*index_, locations);
     model_->setComponents(std::move(catalogue.components));
     applyFilter();
+    table_->resizeColumnsToContents();
 }
 
 void RecordLibraryWindow::applyFilter()
@@ -505,7 +507,8 @@ void RecordLibraryWindow::drawChart()
             QList<QPointF> points;
             for (std::size_t i = 0; i < periods.size() && i < values.size(); ++i)
                 points.append(QPointF(periods[i], values[i]));
-            chart_->addCurve(c.path, points, Qt::DashLine, CurveKind::Record);
+            // The legend's room is narrow: the recording and component ("RSN6 H1").
+            chart_->addCurve(c.recording + QLatin1Char(' ') + c.component, points, Qt::DashLine, CurveKind::Record);
         } catch (const KavrelError& error) {
             tell(error.message());
         }

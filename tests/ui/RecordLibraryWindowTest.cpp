@@ -220,13 +220,20 @@ TEST_F(RecordLibraryWindowTest, ChosenSpectraAreDrawnAgainstTheFocusedCodeSpectr
     ChartControl* chart = window->chart();
     ASSERT_EQ(chart->curveCount(), 3);
     EXPECT_EQ(chart->curve(0)->name(), QStringLiteral("Code"));
-    EXPECT_EQ(chart->curve(1)->name(), QStringLiteral("RSN6_IMPVALL.I_I-ELC180.AT2"));
+    EXPECT_EQ(chart->curve(1)->name(), QStringLiteral("RSN6 H1"));
+    EXPECT_EQ(chart->curve(2)->name(), QStringLiteral("Rinaldi V"));
     EXPECT_EQ(chart->curve(2)->pen().style(), Qt::DashLine);
     // T = 0 of a record's spectrum is its peak, the table's PGA.
     const QAbstractItemModel* shown = window->table()->model();
     const int row = static_cast<int>(column(window, 0).indexOf(QStringLiteral("RSN6_IMPVALL.I_I-ELC180.AT2")));
     EXPECT_EQ(chart->curve(1)->at(0).x(), 0.0);
-    EXPECT_NEAR(chart->curve(1)->at(0).y(), shown->index(row, 5).data().toDouble(), 1e-12);
+    const QString pga = shown->index(row, 5).data(Qt::ToolTipRole).toString();
+    EXPECT_NEAR(chart->curve(1)->at(0).y(), pga.toDouble(), 1e-12);
+    // The cell shows six significant digits of it, the tip every one.
+    const QString shownPga = shown->index(row, 5).data().toString();
+    EXPECT_LE(shownPga.size(), 8) << shownPga.toStdString();
+    EXPECT_GT(pga.size(), shownPga.size());
+    EXPECT_NEAR(shownPga.toDouble(), pga.toDouble(), 5e-7 * pga.toDouble());
     // The code spectrum's curve is the main chart's.
     EXPECT_EQ(chart->curve(0)->points(), form->chart()->curve(0)->points());
 }
