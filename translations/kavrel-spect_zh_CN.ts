@@ -879,6 +879,13 @@ Replace them?</source>
     </message>
 </context>
 <context>
+    <name>LibraryIndexer</name>
+    <message>
+        <source>%1 files seen, %2 new, %3 changed, %4 unchanged, %5 moved, %6 removed, %7 refused</source>
+        <translation>共 %1 个文件：新增 %2，已更改 %3，未更改 %4，已移动 %5，已删除 %6，无法读取 %7</translation>
+    </message>
+</context>
+<context>
     <name>LibrarySources</name>
     <message>
         <source>&quot;%1&quot;: %2</source>
@@ -1304,18 +1311,6 @@ Replace them?</source>
         <translation>Vs30 (m/s)(&amp;V)</translation>
     </message>
     <message>
-        <source>Magnitude</source>
-        <translation>震级</translation>
-    </message>
-    <message>
-        <source>Rjb (km)</source>
-        <translation>Rjb (km)</translation>
-    </message>
-    <message>
-        <source>Vs30 (m/s)</source>
-        <translation>Vs30 (m/s)</translation>
-    </message>
-    <message>
         <source>to</source>
         <translation>至</translation>
     </message>
@@ -1364,10 +1359,6 @@ Replace them?</source>
         <translation>记录库无法索引：%1</translation>
     </message>
     <message>
-        <source>%1 files seen, %2 new, %3 changed, %4 unchanged, %5 moved, %6 removed, %7 refused.</source>
-        <translation>共 %1 个文件：新增 %2，已更改 %3，未更改 %4，已移动 %5，已删除 %6，无法读取 %7。</translation>
-    </message>
-    <message>
         <source>%1 components in %2 recordings.</source>
         <translation>%2 条记录中的 %1 个分量。</translation>
     </message>
@@ -1386,6 +1377,10 @@ Replace them?</source>
     <message>
         <source>Click the components in the table first.</source>
         <translation>请先在表中点击分量。</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1。</translation>
     </message>
 </context>
 <context>

@@ -16,6 +16,10 @@ class LibraryTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     static constexpr int sortRole = Qt::UserRole + 1;
+    // Columns of listingColumns() that the filter's ranges apply to.
+    static constexpr int magnitudeColumn = 11;
+    static constexpr int rjbColumn = 12;
+    static constexpr int vs30Column = 13;
 
     explicit LibraryTableModel(QObject* parent = nullptr);
 

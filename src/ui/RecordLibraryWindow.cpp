@@ -240,7 +240,10 @@ QWidget* RecordLibraryWindow::buildFilter()
         textLabel->setText(tr("&Text:"));
         text_->setToolTip(tr("Words found in the file, recording, event or station"));
         const QString figures[] = {tr("&Magnitude"), tr("&Rjb (km)"), tr("&Vs30 (m/s)")};
-        const QString plain[] = {tr("Magnitude"), tr("Rjb (km)"), tr("Vs30 (m/s)")};
+        // The table's headers of the three figures.
+        const QStringList titles = LibraryTableModel::columnTitles();
+        const QString plain[] = {titles.at(LibraryTableModel::magnitudeColumn), titles.at(LibraryTableModel::rjbColumn),
+                                 titles.at(LibraryTableModel::vs30Column)};
         for (int f = 0; f < 3; ++f) {
             figureLabels[f]->setText(figures[f]);
             toLabels[f]->setText(tr("to"));
@@ -401,14 +404,8 @@ void RecordLibraryWindow::finishRun()
         lines << tr("The library could not be indexed: %1").arg(run->error);
     } else {
         const IndexSummary& s = run->summary;
-        lines << tr("%1 files seen, %2 new, %3 changed, %4 unchanged, %5 moved, %6 removed, %7 refused.")
-                     .arg(s.seen)
-                     .arg(s.added)
-                     .arg(s.changed)
-                     .arg(s.unchanged)
-                     .arg(s.moved)
-                     .arg(s.removed)
-                     .arg(s.refused.size());
+        // A sentence of its own in the window.
+        lines << tr("%1.").arg(indexSummaryText(s));
         lines << tr("%1 components in %2 recordings.").arg(s.components).arg(s.recordings);
         if (s.cancelled)
             lines << tr("Cancelled: what was read is kept; Index Now goes on from there.");
