@@ -836,6 +836,150 @@ Replace them?</source>
     </message>
 </context>
 <context>
+    <name>LibraryIndex</name>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation>“%1”：%2</translation>
+    </message>
+    <message>
+        <source>cannot be written: %1</source>
+        <translation>无法写入：%1</translation>
+    </message>
+    <message>
+        <source>cannot be written: its folder cannot be made</source>
+        <translation>无法写入：无法创建其所在文件夹</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>无法读取：%1</translation>
+    </message>
+    <message>
+        <source>is not a record index of this program (not an SQLite database); it is left as it is</source>
+        <translation>不是本程序的记录索引（不是 SQLite 数据库）；保持原样</translation>
+    </message>
+    <message>
+        <source>is an SQLite database of another program, not a record index; it is left as it is</source>
+        <translation>是其他程序的 SQLite 数据库，不是记录索引；保持原样</translation>
+    </message>
+    <message>
+        <source>is a damaged record index (%1); it is left as it is: remove it or give another file</source>
+        <translation>是已损坏的记录索引（%1）；保持原样：请删除它或指定其他文件</translation>
+    </message>
+    <message>
+        <source>was written by a newer version of this program; it is left as it is</source>
+        <translation>由本程序的较新版本写入；保持原样</translation>
+    </message>
+    <message>
+        <source>is busy: another program is indexing into it</source>
+        <translation>正忙：另一个程序正在向其写入索引</translation>
+    </message>
+    <message>
+        <source>cannot be written: its lock file cannot be made</source>
+        <translation>无法写入：无法创建其锁文件</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryIndexer</name>
+    <message>
+        <source>%1 files seen, %2 new, %3 changed, %4 unchanged, %5 moved, %6 removed, %7 refused</source>
+        <translation>共 %1 个文件：新增 %2，已更改 %3，未更改 %4，已移动 %5，已删除 %6，无法读取 %7</translation>
+    </message>
+</context>
+<context>
+    <name>LibrarySources</name>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation>“%1”：%2</translation>
+    </message>
+    <message>
+        <source>is not a zip archive this program reads: %1</source>
+        <translation>不是本程序能读取的 zip 压缩包：%1</translation>
+    </message>
+    <message>
+        <source>no such folder or zip archive</source>
+        <translation>没有这个文件夹或 zip 压缩包</translation>
+    </message>
+    <message>
+        <source>is neither a folder nor a zip archive</source>
+        <translation>既不是文件夹也不是 zip 压缩包</translation>
+    </message>
+    <message>
+        <source>is larger than %1 MiB, too large for a record</source>
+        <translation>大于 %1 MiB，作为记录过大</translation>
+    </message>
+    <message>
+        <source>the archive holds fewer bytes than it says</source>
+        <translation>压缩包中的字节数少于其声明的字节数</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryTableModel</name>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>记录</translation>
+    </message>
+    <message>
+        <source>Component</source>
+        <translation>分量</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>点数</translation>
+    </message>
+    <message>
+        <source>Step (s)</source>
+        <translation>时间步长 (s)</translation>
+    </message>
+    <message>
+        <source>PGA (g)</source>
+        <translation>峰值加速度 (g)</translation>
+    </message>
+    <message>
+        <source>PGV (cm/s)</source>
+        <translation>峰值速度 (cm/s)</translation>
+    </message>
+    <message>
+        <source>PGD (cm)</source>
+        <translation>峰值位移 (cm)</translation>
+    </message>
+    <message>
+        <source>Effective duration (s)</source>
+        <translation>有效持续时间 (s)</translation>
+    </message>
+    <message>
+        <source>D5-95 (s)</source>
+        <translation>D5-95 (s)</translation>
+    </message>
+    <message>
+        <source>Arias intensity (m/s)</source>
+        <translation>Arias 强度 (m/s)</translation>
+    </message>
+    <message>
+        <source>Magnitude</source>
+        <translation>震级</translation>
+    </message>
+    <message>
+        <source>Rjb (km)</source>
+        <translation>Rjb (km)</translation>
+    </message>
+    <message>
+        <source>Vs30 (m/s)</source>
+        <translation>Vs30 (m/s)</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>地震事件</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>台站</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Kavrel Response Spectrum (20210912)</source>
@@ -973,6 +1117,10 @@ Replace them?</source>
         <source>Mean curve added: %1</source>
         <translation>已添加平均谱曲线：%1</translation>
     </message>
+    <message>
+        <source>Record Library...</source>
+        <translation>地震记录库...</translation>
+    </message>
 </context>
 <context>
     <name>ModeContributions</name>
@@ -1094,6 +1242,145 @@ Replace them?</source>
     <message>
         <source>plain columns</source>
         <translation>纯数据列</translation>
+    </message>
+</context>
+<context>
+    <name>RecordLibraryWindow</name>
+    <message>
+        <source>Record Library</source>
+        <translation>地震记录库</translation>
+    </message>
+    <message>
+        <source>Add to Set</source>
+        <translation>加入反应谱组</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Library</source>
+        <translation>记录库</translation>
+    </message>
+    <message>
+        <source>&amp;Folders:</source>
+        <translation>文件夹(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>添加文件夹...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Index &amp;file:</source>
+        <translation>索引文件(&amp;I)：</translation>
+    </message>
+    <message>
+        <source>Index Now</source>
+        <translation>立即索引</translation>
+    </message>
+    <message>
+        <source>&amp;Last run:</source>
+        <translation>上次索引(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>筛选</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>文字(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>Words found in the file, recording, event or station</source>
+        <translation>在文件、记录、地震事件或台站中查找的词</translation>
+    </message>
+    <message>
+        <source>&amp;Magnitude</source>
+        <translation>震级(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Rjb (km)</source>
+        <translation>Rjb (km)(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Vs30 (m/s)</source>
+        <translation>Vs30 (m/s)(&amp;V)</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>至</translation>
+    </message>
+    <message>
+        <source>%1, at least</source>
+        <translation>%1，下限</translation>
+    </message>
+    <message>
+        <source>%1, at most</source>
+        <translation>%1，上限</translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation>不限</translation>
+    </message>
+    <message>
+        <source>&amp;Include unknown</source>
+        <translation>包括未知(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Components whose figure is not known pass its limits</source>
+        <translation>该数值未知的分量也通过其范围</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>添加文件夹</translation>
+    </message>
+    <message>
+        <source>Click the folder in the list first.</source>
+        <translation>请先在列表中点击文件夹。</translation>
+    </message>
+    <message>
+        <source>Add the folders of the library first.</source>
+        <translation>请先添加记录库的文件夹。</translation>
+    </message>
+    <message>
+        <source>Reading the library&apos;s records and computing their spectra...</source>
+        <translation>正在读取记录库的记录并计算其反应谱...</translation>
+    </message>
+    <message>
+        <source>The index &quot;%1&quot; was of an older layout; it was built again.</source>
+        <translation>索引“%1”为旧版格式；已重新建立。</translation>
+    </message>
+    <message>
+        <source>The library could not be indexed: %1</source>
+        <translation>记录库无法索引：%1</translation>
+    </message>
+    <message>
+        <source>%1 components in %2 recordings.</source>
+        <translation>%2 条记录中的 %1 个分量。</translation>
+    </message>
+    <message>
+        <source>Cancelled: what was read is kept; Index Now goes on from there.</source>
+        <translation>已取消：已读取的部分保留；“立即索引”将从此处继续。</translation>
+    </message>
+    <message>
+        <source>Refused: %1</source>
+        <translation>无法读取：%1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 components shown.</source>
+        <translation>显示 %2 个分量中的 %1 个。</translation>
+    </message>
+    <message>
+        <source>Click the components in the table first.</source>
+        <translation>请先在表中点击分量。</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1。</translation>
     </message>
 </context>
 <context>
@@ -1448,6 +1735,25 @@ Replace them?</source>
     <message>
         <source>A mean curve is not a design spectrum for an analysis program. Save Data writes its values.</source>
         <translation>平均谱曲线不是供分析程序使用的设计反应谱。请用“保存数据”写出其数值。</translation>
+    </message>
+</context>
+<context>
+    <name>SearchResults</name>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation>“%1”：%2</translation>
+    </message>
+    <message>
+        <source>has no &quot;%1&quot; table</source>
+        <translation>没有“%1”表</translation>
+    </message>
+    <message>
+        <source>the table has no column &quot;%1&quot;</source>
+        <translation>该表没有“%1”列</translation>
+    </message>
+    <message>
+        <source>line %1: no record sequence number</source>
+        <translation>第 %1 行：没有记录序号</translation>
     </message>
 </context>
 <context>

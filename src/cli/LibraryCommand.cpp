@@ -29,19 +29,6 @@ const char* const description =
     "--list writes one line per component. Exit status: 0 done, 1 the index cannot be written, 2 a refused "
     "option or a library with no readable record.";
 
-QString summaryLine(const IndexSummary& s)
-{
-    return QStringLiteral("library: %1 files seen, %2 new, %3 changed, %4 unchanged, %5 moved, %6 removed, "
-                          "%7 refused")
-        .arg(s.seen)
-        .arg(s.added)
-        .arg(s.changed)
-        .arg(s.unchanged)
-        .arg(s.moved)
-        .arg(s.removed)
-        .arg(s.refused.size());
-}
-
 QString seconds(double value)
 {
     return formatGeneral(std::round(value * 100) / 100, QLocale::c());
@@ -122,7 +109,7 @@ LibraryCommandOutput runLibraryCommand(const QStringList& arguments)
             result.messages << QStringLiteral("the index \"%1\" was of an older layout; it is built again")
                                    .arg(QDir::toNativeSeparators(indexPath));
         const IndexSummary summary = updateLibraryIndex(libraryIndex, locations);
-        result.messages << summaryLine(summary);
+        result.messages << QStringLiteral("library: ") + indexSummaryText(summary);
         for (const auto& [path, message] : summary.refused)
             result.messages << QStringLiteral("refused: ") + message;
         result.messages << QStringLiteral("%1 components in %2 recordings, %3 s")

@@ -46,3 +46,8 @@ QString settingsApplication()
 {
     return QStringLiteral("Kavrel_Spect");
 }
+
+QSettings userSettings()
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, settingsOrganization(), settingsApplication());
+}

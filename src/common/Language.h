@@ -1,10 +1,9 @@
 #pragma once
 
+#include <QSettings>
 #include <QString>
 
 #include <optional>
-
-class QSettings;
 
 // The languages the window program speaks. English is the program's own:
 // its texts are the source texts, so it needs no translation file.
@@ -25,3 +24,5 @@ void rememberLanguage(QSettings& settings, Language language);
 // The settings the program keeps for its user, where the recent sets are too.
 QString settingsOrganization();
 QString settingsApplication();
+// Those settings: the language, the recent sets, the record library.
+QSettings userSettings();

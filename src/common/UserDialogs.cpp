@@ -23,6 +23,11 @@ QStringList UserDialogs::askOpenFileNames(const OpenFileRequest& request)
     return one && !one->isEmpty() ? QStringList{*one} : QStringList{};
 }
 
+std::optional<QString> UserDialogs::askFolder(const OpenFileRequest&)
+{
+    return std::nullopt;
+}
+
 UserDialogs::SaveChoice UserDialogs::askSaveChanges(const QString&)
 {
     return SaveChoice::Cancel;

@@ -65,6 +65,9 @@ public:
     // Asks for one or more existing files to open; empty when the user
     // cancels. Unless overridden: askOpenFileName's one file.
     virtual QStringList askOpenFileNames(const OpenFileRequest& request);
+    // Asks for an existing folder (the request's title and initialDir);
+    // nothing when the user cancels or when it cannot ask.
+    virtual std::optional<QString> askFolder(const OpenFileRequest& request);
     // Asks whether to save changes before they would be lost, with the three
     // answers Save, Discard and Cancel. One that cannot ask answers Cancel,
     // so that nothing is lost unasked.

@@ -146,6 +146,17 @@ InputRead<std::optional<double>> readTargetPeak(const QString& text, bool asReco
     return {value, {}};
 }
 
+InputRead<std::optional<double>> readRangeLimit(const QString& text, const QLocale& locale)
+{
+    const QString typed = text.trimmed();
+    if (typed.isEmpty())
+        return {std::nullopt, {}};
+    double value = 0;
+    if (!parseLocaleDouble(typed, value, locale) || !std::isfinite(value))
+        return {std::nullopt, notANumberMessage(text)};
+    return {value, {}};
+}
+
 InputRead<double> readRecordDamping(const QString& text, const QLocale& locale)
 {
     double value = 0;

@@ -47,6 +47,10 @@ InputRead<std::optional<double>> readTargetPeak(const QString& text, bool asReco
                                                 const QLocale& locale = QLocale());
 InputRead<double> readRecordDamping(const QString& text, const QLocale& locale = QLocale());
 
+// One end of a range a list is filtered by: nothing when left empty (no
+// limit), else a number in `locale`, of any sign.
+InputRead<std::optional<double>> readRangeLimit(const QString& text, const QLocale& locale = QLocale());
+
 // How Tg came about when a code rule changed it, e.g. "0.40 s + 0.05 s, rare
 // earthquake"; empty when it is the table's value.
 QString tgNote(const CodeParameters& parameters, const QLocale& locale = QLocale());

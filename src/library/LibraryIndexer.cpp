@@ -8,6 +8,7 @@
 #include "library/SearchResults.h"
 #include "records/RecordReader.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -270,4 +271,18 @@ IndexSummary updateLibraryIndex(LibraryIndex& index, const std::vector<LibraryLo
     summary.recordings = catalogue.recordings;
     summary.seconds = static_cast<double>(clock.elapsed()) / 1000.0;
     return summary;
+}
+
+QString indexSummaryText(const IndexSummary& s)
+{
+    return QCoreApplication::translate("LibraryIndexer",
+                                       "%1 files seen, %2 new, %3 changed, %4 unchanged, %5 moved, %6 removed, "
+                                       "%7 refused")
+        .arg(s.seen)
+        .arg(s.added)
+        .arg(s.changed)
+        .arg(s.unchanged)
+        .arg(s.moved)
+        .arg(s.removed)
+        .arg(s.refused.size());
 }

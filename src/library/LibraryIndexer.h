@@ -34,6 +34,11 @@ struct IndexSummary {
     bool cancelled = false;
 };
 
+// "14 files seen, 2 new, 0 changed, 12 unchanged, 0 moved, 0 removed, 0
+// refused": what kspect writes and the library window shows (translated
+// where a translator is installed).
+QString indexSummaryText(const IndexSummary& summary);
+
 struct IndexProgress {
     int done = 0;   // files read and written in this run
     int total = 0;  // files to read in this run

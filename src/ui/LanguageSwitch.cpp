@@ -17,11 +17,6 @@ Language installed = Language::English;
 QPointer<QTranslator> programTranslator;
 QPointer<QTranslator> qtTranslator;
 
-QSettings userSettings()
-{
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, settingsOrganization(), settingsApplication());
-}
-
 void removeTranslator(QPointer<QTranslator>& translator)
 {
     if (!translator)

@@ -10,6 +10,8 @@
 #include "ui/ArtificialCommands.h"
 #include "ui/ChartControl.h"
 #include "ui/CheckCommands.h"
+#include "ui/LibraryCommands.h"
+#include "ui/RecordLibraryWindow.h"
 #include "ui/CheckListBox.h"
 #include "ui/CheckRecordsWindow.h"
 #include "ui/DonationDialog.h"
@@ -109,6 +111,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     chart_->setLeftAxisIncrement(startup::leftAxisIncrement);
     followSet();
     check_ = std::make_unique<CheckCommands>(spectra_, chart_, checkList_, this, tell);
+    library_ = std::make_unique<LibraryCommands>(spectra_, checkList_, *records_, this);
     setAcceptDrops(true);
 }
 
@@ -150,6 +153,7 @@ void MainWindow::buildActions()
         {"OpenSet1", QT_TR_NOOP("Open Set..."), [this] { document_->openSet(); }, QKeySequence(Qt::CTRL | Qt::Key_O)},
         {"SaveSet1", QT_TR_NOOP("Save Set..."), [this] { document_->saveSet(); }, QKeySequence(Qt::CTRL | Qt::Key_S)},
         {"AddRecords1", QT_TR_NOOP("Add Records..."), [this] { records_->addRecords(); }, QKeySequence(Qt::CTRL | Qt::Key_R)},
+        {"RecordLibrary1", QT_TR_NOOP("Record Library..."), [this] { library_->openRecordLibrary(); }},
         {"Exit1", QT_TR_NOOP("Exit"), [this] { close(); }, QKeySequence(Qt::CTRL | Qt::Key_Q)},
         {"Create1", QT_TR_NOOP("Create"), [this] { createSpectrum(); }},
         {"Delete1", QT_TR_NOOP("Delete"), [this] { deleteSpectrum(); }},
@@ -289,7 +293,7 @@ void MainWindow::buildMenu()
         return menu;
     };
     QMenu* file = addMenu(nullptr, "File1", QT_TR_NOOP("File"));
-    addItems(file, {"OpenSet1", "SaveSet1", "AddRecords1"});
+    addItems(file, {"OpenSet1", "SaveSet1", "AddRecords1", "RecordLibrary1"});
     QMenu* recentMenu = addMenu(file, "RecentSets1", QT_TR_NOOP("Recent Sets"));
     // Filled when opened, so that every window shows what was used last.
     document_->attachRecentMenu(recentMenu);
@@ -418,6 +422,11 @@ AboutDialog* MainWindow::aboutDialog() const
 DonationDialog* MainWindow::donationDialog() const
 {
     return donationDialog_;
+}
+
+RecordLibraryWindow* MainWindow::recordLibraryWindow() const
+{
+    return library_->window();
 }
 
 CheckRecordsWindow* MainWindow::checkRecordsWindow() const

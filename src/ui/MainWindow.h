@@ -24,6 +24,8 @@ class FileCommands;
 class GraphPanel;
 class GridFollowsSet;
 class InputPanel;
+class LibraryCommands;
+class RecordLibraryWindow;
 class QMenu;
 class QGroupBox;
 class QAction;
@@ -75,6 +77,9 @@ public:
     AboutDialog* aboutDialog() const;
     DonationDialog* donationDialog() const;
     CheckRecordsWindow* checkRecordsWindow() const;
+    RecordLibraryWindow* recordLibraryWindow() const;
+    // File > Record Library...
+    LibraryCommands& library() const { return *library_; }
     ExcelOp& excelOptions() { return excelOptions_; }
     SaveDialog& dataSaveDialog();
     SaveDialog& pictureSaveDialog();
@@ -104,6 +109,7 @@ private:
     std::unique_ptr<SpectrumCommands> spectrumCommands_;
     std::unique_ptr<ArtificialCommands> artificial_;
     std::unique_ptr<CheckCommands> check_;
+    std::unique_ptr<LibraryCommands> library_;
     SetDocument* document_ = nullptr;
     RecordCommands* records_ = nullptr;
 

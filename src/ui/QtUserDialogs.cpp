@@ -145,6 +145,14 @@ QStringList QtUserDialogs::askOpenFileNames(const OpenFileRequest& request)
     return askOpenFiles(boxOwner(), request, QFileDialog::ExistingFiles);
 }
 
+std::optional<QString> QtUserDialogs::askFolder(const OpenFileRequest& request)
+{
+    const QStringList folders = askOpenFiles(boxOwner(), request, QFileDialog::Directory);
+    if (folders.isEmpty())
+        return std::nullopt;
+    return folders.first();
+}
+
 UserDialogs::SaveChoice QtUserDialogs::askSaveChanges(const QString& text)
 {
     QMessageBox box(QMessageBox::Warning, applicationTitle(), text,

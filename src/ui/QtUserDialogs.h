@@ -19,6 +19,7 @@ public:
     std::optional<SaveFileAnswer> askSaveFile(const SaveFileRequest& request) override;
     std::optional<QString> askOpenFileName(const OpenFileRequest& request) override;
     QStringList askOpenFileNames(const OpenFileRequest& request) override;
+    std::optional<QString> askFolder(const OpenFileRequest& request) override;
     SaveChoice askSaveChanges(const QString& text) override;
     // A bare host name is opened as an http page; nothing happens for an
     // address that is not one, and a failure to open is not reported.

@@ -1,6 +1,7 @@
 #include "ui/RecordCommands.h"
 
 #include "common/CommandMessages.h"
+#include "common/KavrelError.h"
 #include "common/UserDialogs.h"
 #include "export/SetFile.h"
 #include "records/CodePeaks.h"
@@ -40,7 +41,11 @@ struct LoadedBatch {
 // periods, so that the views find them ready.
 std::unique_ptr<RecordItem> RecordCommands::loadRecord(const QString& path, const RecordScaling& scaling)
 {
-    GroundMotionRecord record = readRecordFile(path);
+    return makeRecordItem(readRecordFile(path), scaling);
+}
+
+std::unique_ptr<RecordItem> RecordCommands::makeRecordItem(GroundMotionRecord record, const RecordScaling& scaling)
+{
     std::string name = record.name;
     auto item = std::make_unique<RecordItem>(std::move(name), std::make_shared<const GroundMotionRecord>(std::move(record)),
                                              scaling);
@@ -98,7 +103,15 @@ void RecordCommands::addRecords()
 
 void RecordCommands::addRecordFiles(const QStringList& paths)
 {
-    if (paths.isEmpty() || busy_)
+    std::vector<RecordJob> jobs;
+    for (const QString& path : paths)
+        jobs.push_back({QFileInfo(path).fileName(), [path, load = loader_](const RecordScaling& s) { return load(path, s); }});
+    addRecordJobs(jobs);
+}
+
+void RecordCommands::addRecordJobs(const std::vector<RecordJob>& jobs)
+{
+    if (jobs.empty() || busy_)
         return;
     double alphaMax = 0;
     double damping = 0;
@@ -118,25 +131,26 @@ void RecordCommands::addRecordFiles(const QStringList& paths)
     look.objectName = "recordProgress";
     look.title = tr("Add Records");
     look.label = tr("Reading records and computing their spectra...");
-    look.maximum = static_cast<int>(paths.size());
+    look.maximum = static_cast<int>(jobs.size());
     look.showAfter = progressDelay;
     auto* progress = new JobProgress(window_, look);
     LoadedBatch batch;
     bool outOfMemory = false;
-    QThread* worker = QThread::create([&, progress, load = loader_] {
+    QThread* worker = QThread::create([&, progress] {
         int done = 0;
-        for (const QString& path : paths) {
+        for (const RecordJob& job : jobs) {
             if (progress->cancelled())
                 break;
             try {
-                batch.items.push_back(load(path, scaling));
-            } catch (const RecordReadError& error) {
+                batch.items.push_back(job.load(scaling));
+            } catch (const KavrelError& error) {
+                // The reader's and the library's messages name the file first.
                 batch.faults << error.message();
             } catch (const std::bad_alloc&) {
                 outOfMemory = true;
                 break;
             } catch (const std::exception& error) {
-                batch.faults << QStringLiteral("\"%1\": %2").arg(QFileInfo(path).fileName(), QString::fromUtf8(error.what()));
+                batch.faults << QStringLiteral("\"%1\": %2").arg(job.name, QString::fromUtf8(error.what()));
             }
             progress->report(++done);
         }

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class CheckListBox;
 class InputPanel;
@@ -33,6 +34,16 @@ public:
     // one warning after the others have been added. Cancelling the progress
     // adds nothing.
     void addRecordFiles(const QStringList& paths);
+
+    // One record to add: a name for a fault that names nothing itself, and
+    // the work that reads it into an item (off the GUI thread).
+    struct RecordJob {
+        QString name;
+        std::function<std::unique_ptr<RecordItem>(const RecordScaling& scaling)> load;
+    };
+    // Adds the records the jobs read, as addRecordFiles adds files (the same
+    // scaling, names, progress and faults): files, and records of a library.
+    void addRecordJobs(const std::vector<RecordJob>& jobs);
     // The properties of the record of the focused check-list entry.
     void editFocusedRecord();
     // The properties of the record at `index`; nothing for a code spectrum.
@@ -47,6 +58,8 @@ public:
     // work done for each file off the GUI thread.
     using RecordLoader = std::function<std::unique_ptr<RecordItem>(const QString& path, const RecordScaling& scaling)>;
     static std::unique_ptr<RecordItem> loadRecord(const QString& path, const RecordScaling& scaling);
+    // The item of a record read, its spectra computed.
+    static std::unique_ptr<RecordItem> makeRecordItem(GroundMotionRecord record, const RecordScaling& scaling);
     // Replaces the loader (tests slow the work down with it).
     void setLoader(RecordLoader loader) { loader_ = std::move(loader); }
 

@@ -90,6 +90,15 @@ public:
         openFilesAnswers.pop_front();
         return answer;
     }
+    std::optional<QString> askFolder(const OpenFileRequest& request) override
+    {
+        openRequests.push_back(request);
+        if (folderAnswers.empty())
+            return std::nullopt;
+        const QString answer = folderAnswers.front();
+        folderAnswers.pop_front();
+        return answer;
+    }
     SaveChoice askSaveChanges(const QString& text) override
     {
         saveChangesQuestions << text;
@@ -123,6 +132,7 @@ public:
     std::deque<OpenFileRequest> openRequests;
     std::deque<std::optional<QString>> openAnswers;  // nullopt answers "cancel"
     std::deque<QStringList> openFilesAnswers;        // several files; empty answers "cancel"
+    std::deque<QString> folderAnswers;               // none left answers "cancel"
     QStringList saveChangesQuestions;
     std::deque<SaveChoice> saveChangesAnswers;       // none left answers Cancel
     QStringList openedUrls;

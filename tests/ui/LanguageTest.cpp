@@ -86,11 +86,6 @@ void expectNoEnglish(const QStringList& texts, const char* window)
     }
 }
 
-QSettings userSettings()
-{
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, settingsOrganization(), settingsApplication());
-}
-
 class LanguageTest : public MainWindowTest {
 protected:
     void TearDown() override

@@ -9,6 +9,7 @@
 #include "ui/CheckRecordsWindow.h"
 #include "ui/JobProgress.h"
 #include "ui/RecordCommands.h"
+#include "ui/RecordLibraryWindow.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
@@ -20,6 +21,7 @@
 #include <QSemaphore>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTableView>
 #include <QThreadPool>
 #include <gtest/gtest.h>
 
@@ -306,5 +308,36 @@ TEST_F(MainWindowTest, CheckWindowsClosedWhileTheyCheckGoWithTheirWorker)
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_EQ(form->checkRecordsWindow(), nullptr);
         EXPECT_TRUE(form->findChildren<CheckRecordsWindow*>().isEmpty());
+    }
+}
+
+class LibraryIndexStress : public MainWindowTest, protected FolderFiles {};
+
+// Index Now again and again into new indexes, every other run cancelled at
+// once, while the progress windows are read: each goes with its run.
+TEST_F(LibraryIndexStress, IndexingAgainAndAgainUnderAScreenReaderLeavesNoWindowBehind)
+{
+    ScreenReader reader;
+    control<QAction>("RecordLibrary1")->trigger();
+    RecordLibraryWindow* window = form->recordLibraryWindow();
+    ASSERT_NE(window, nullptr);
+    window->addFolder(QStringLiteral(KAVREL_TEST_DATA "/library"));
+    for (int round = 0; round < 4; ++round) {
+        SCOPED_TRACE(round);
+        window->setIndexPath(path(QStringLiteral("index-%1.sqlite").arg(round)));
+        QSignalSpy finished(window, &RecordLibraryWindow::indexingFinished);
+        window->indexNow();
+        if (round % 2 == 1 && window->progress() && window->progress()->dialog())
+            window->progress()->dialog()->cancel();
+        while (finished.isEmpty())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(window->findChildren<QProgressDialog*>().isEmpty());
+        EXPECT_TRUE(window->findChildren<JobProgress*>().isEmpty());
+        // A cancelled run keeps what it wrote: at most the whole library.
+        if (round % 2 == 0)
+            EXPECT_EQ(window->table()->model()->rowCount(), 13) << window->summary().toStdString();
+        else
+            EXPECT_LE(window->table()->model()->rowCount(), 13);
     }
 }
