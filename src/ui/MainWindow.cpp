@@ -109,6 +109,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     chart_->setLeftAxisIncrement(startup::leftAxisIncrement);
     followSet();
     check_ = std::make_unique<CheckCommands>(spectra_, chart_, checkList_, this, tell);
+    document_->keepBeside([this] { return check_->savedInputs(); },
+                          [this](const SetCheckInputs& inputs) { check_->takeSavedInputs(inputs); });
     setAcceptDrops(true);
 }
 

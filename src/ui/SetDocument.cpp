@@ -112,11 +112,18 @@ void SetDocument::openSet()
         openSetFile(*chosen);
 }
 
+void SetDocument::keepBeside(std::function<SetCheckInputs()> give, std::function<void(const SetCheckInputs&)> take)
+{
+    giveCheck_ = std::move(give);
+    takeCheck_ = std::move(take);
+}
+
 bool SetDocument::openSetFile(const QString& path)
 {
     SetContents contents;
+    SetCheckInputs check;
     try {
-        contents = readSetFile(path);
+        contents = readSetFile(path, ReadSource::RegularFileOnly, &check);
     } catch (const SetFileError& error) {
         userDialogs().warning(error.message());
         return false;
@@ -132,6 +139,8 @@ bool SetDocument::openSetFile(const QString& path)
         userDialogs().warning(messages::shown(messages::outOfMemory));
         return false;
     }
+    if (takeCheck_)
+        takeCheck_(check);
     markSaved(path);
     return true;
 }
@@ -146,7 +155,7 @@ bool SetDocument::saveSet()
     setSaveDialog_.fileName = setPath_.isEmpty() ? QStringLiteral("Spectra") : QFileInfo(setPath_).fileName();
     if (!setSaveDialog_.ask())
         return false;
-    saveSetFile(setSaveDialog_.fileName, setContentsOf(set_));
+    saveSetFile(setSaveDialog_.fileName, setContentsOf(set_), giveCheck_ ? giveCheck_() : SetCheckInputs());
     markSaved(setSaveDialog_.fileName);
     return true;
 }
