@@ -589,8 +589,11 @@ void CheckRecordsWindow::showModeContributions()
     const StructureModel& structure = *shownInput_.structure;
     std::vector<std::string> names;
     std::vector<std::vector<double>> peaks;
-    for (const CheckedRecord& record : shownInput_.records) {
-        names.push_back(record.name);
+    // The pending check has just run: the ticked records are the ones shown.
+    for (const CheckRecordChoice& record : records_) {
+        if (!record.checked)
+            continue;
+        names.push_back(record.name.toStdString());
         peaks.push_back(modalPeakShears(record.acceleration, record.step, structure, shown_.damping));
     }
     const QList<QStringList> rows = modeContributionRows(structure, *shown_.check->modalShears, names, peaks, QLocale());

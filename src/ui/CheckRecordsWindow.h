@@ -173,8 +173,8 @@ private:
     CheckWindowInputs inputs_;
     QString refusal_;
     SelectionCheckOutcome shown_;
-    // What the shown check read: its records and structure, for the modes'
-    // contributions.
+    // What the shown check read besides its records: its structure and
+    // limits, for the modes' contributions and the sheet.
     SelectionCheckInput shownInput_;
     QStringList shownPeriodTexts_;
     QString shownTarget_;
