@@ -1842,16 +1842,20 @@ Replace them?</source>
         <translation>SRSS（不考虑扭转耦联）</translation>
     </message>
     <message>
-        <source>Records for an &amp;inelastic analysis (upper limits off)</source>
-        <translation>用于弹塑性时程分析的记录（不验算上限）(&amp;I)</translation>
-    </message>
-    <message>
         <source>Mode Contrib&amp;utions...</source>
         <translation>振型贡献(&amp;U)...</translation>
     </message>
     <message>
         <source>The clipboard holds no modes: copy two columns, the period and the mass ratio.</source>
         <translation>剪贴板中没有振型：请复制周期和质量参与系数两列。</translation>
+    </message>
+    <message>
+        <source>&amp;Inelastic analysis: upper limits off</source>
+        <translation>弹塑性分析：不验算上限(&amp;I)</translation>
+    </message>
+    <message>
+        <source>The records are for an inelastic analysis: the base shears are held to their lower limits only (65 %, 80 %).</source>
+        <translation>记录用于弹塑性时程分析：基底剪力只验算下限（65 %、80 %）。</translation>
     </message>
 </context>
 <context>

@@ -92,7 +92,9 @@ StructurePanel::StructurePanel(QWidget* parent) : QGroupBox(parent)
         combinationLabel->setText(tr("Combi&nation of the modes:"));
         combination_->setItemText(0, tr("CQC"));
         combination_->setItemText(1, tr("SRSS (no torsional coupling)"));
-        inelastic_->setText(tr("Records for an &inelastic analysis (upper limits off)"));
+        inelastic_->setText(tr("&Inelastic analysis: upper limits off"));
+        inelastic_->setToolTip(tr("The records are for an inelastic analysis: the base shears are held to their "
+                                  "lower limits only (65 %, 80 %)."));
         contributions_->setText(tr("Mode Contrib&utions..."));
     });
 
