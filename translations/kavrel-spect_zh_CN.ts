@@ -1798,14 +1798,6 @@ Replace them?</source>
         <translation>振型（可选；给出后计算基底剪力）(&amp;O)：</translation>
     </message>
     <message>
-        <source>Period (s)</source>
-        <translation>周期 (s)</translation>
-    </message>
-    <message>
-        <source>Mass ratio</source>
-        <translation>质量参与系数</translation>
-    </message>
-    <message>
         <source>Each mode&apos;s period and its effective mass ratio in the direction checked, as the analysis program&apos;s modal table lists them.</source>
         <translation>各振型的周期及其在验算方向上的有效质量参与系数，与分析程序振型表中所列一致。</translation>
     </message>

@@ -1,6 +1,7 @@
 #include "ui/StructurePanel.h"
 
 #include "common/UserDialogs.h"
+#include "export/ModeContributions.h"
 #include "text/NumberText.h"
 
 #include <QCheckBox>
@@ -80,7 +81,7 @@ StructurePanel::StructurePanel(QWidget* parent) : QGroupBox(parent)
     texts_.add([=, this] {
         setTitle(tr("Structure"));
         modesLabel->setText(tr("M&odes (optional; the base shears are then computed):"));
-        modes_->setHorizontalHeaderLabels({tr("Period (s)"), tr("Mass ratio")});
+        modes_->setHorizontalHeaderLabels(modeColumnHeaders());
         modes_->setToolTip(tr("Each mode's period and its effective mass ratio in the direction checked, as the "
                               "analysis program's modal table lists them."));
         add->setText(tr("&Add Row"));

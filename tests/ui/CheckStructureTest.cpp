@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "UiTestHelpers.h"
 #include "support/FakeUserDialogs.h"
 #include "support/FolderFiles.h"
 
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSettings>
 #include <QTableWidget>
 
 #include <cmath>
@@ -25,13 +27,6 @@
 namespace {
 
 using Rows = std::vector<std::pair<QString, QString>>;
-
-double number(const QString& text)
-{
-    bool ok = false;
-    const double value = text.toDouble(&ok);
-    return ok ? value : std::nan("");
-}
 
 // The window against a 5 %-damped target of GB 50011-2010, alphaMax 0.16,
 // Tg 0.4 s: alpha is 0.16 on the plateau (0.3 s) and 0.16 (0.4 / T)^0.9 on
@@ -190,7 +185,15 @@ TEST_F(CheckStructureTest, EveryInputHasItsLabelAndEveryCommandAName)
 }
 
 // The modes go with the set: closed and opened again, and saved and opened.
-class CheckStructureInSet : public MainWindowTest, protected FolderFiles {};
+// The set saved here leaves no recently used set behind for other tests.
+class CheckStructureInSet : public MainWindowTest, protected FolderFiles {
+protected:
+    void TearDown() override
+    {
+        MainWindowTest::TearDown();
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Kavrel_Spect", "Kavrel_Spect").clear();
+    }
+};
 
 TEST_F(CheckStructureInSet, TheModesOutlastTheWindowAndTravelInTheSetFile)
 {
