@@ -69,6 +69,10 @@ struct SetCheckInputs {
     }
 };
 
+// Whether two sets of check inputs are the same to the user: the modes'
+// numbers within the 15 digits a typed cell holds.
+bool sameCheckInputs(const SetCheckInputs& a, const SetCheckInputs& b);
+
 // What the set holds, in its order.
 SetContents setContentsOf(const SpectrumSet& set);
 

@@ -69,7 +69,7 @@ bool SetDocument::hasUnsavedChanges() const
     // An empty window that was never saved holds nothing to lose.
     if (setPath_.isEmpty() && set_.empty())
         return false;
-    return set_.revision() != savedRevision_;
+    return set_.revision() != savedRevision_ || (giveCheck_ && !sameCheckInputs(giveCheck_(), savedCheck_));
 }
 
 // True when the shown set may be replaced: no unsaved changes, or the user
@@ -92,8 +92,9 @@ bool SetDocument::settleUnsavedChanges()
     return false;
 }
 
-void SetDocument::markSaved(const QString& path)
+void SetDocument::markSaved(const QString& path, const SetCheckInputs& check)
 {
+    savedCheck_ = check;
     setPath_ = QFileInfo(path).absoluteFilePath();
     savedRevision_ = set_.revision();
     setSaveDialog_.folder = QFileInfo(setPath_).absolutePath() + u'/';
@@ -141,7 +142,7 @@ bool SetDocument::openSetFile(const QString& path)
     }
     if (takeCheck_)
         takeCheck_(check);
-    markSaved(path);
+    markSaved(path, check);
     return true;
 }
 
@@ -155,8 +156,9 @@ bool SetDocument::saveSet()
     setSaveDialog_.fileName = setPath_.isEmpty() ? QStringLiteral("Spectra") : QFileInfo(setPath_).fileName();
     if (!setSaveDialog_.ask())
         return false;
-    saveSetFile(setSaveDialog_.fileName, setContentsOf(set_), giveCheck_ ? giveCheck_() : SetCheckInputs());
-    markSaved(setSaveDialog_.fileName);
+    const SetCheckInputs check = giveCheck_ ? giveCheck_() : SetCheckInputs();
+    saveSetFile(setSaveDialog_.fileName, setContentsOf(set_), check);
+    markSaved(setSaveDialog_.fileName, check);
     return true;
 }
 

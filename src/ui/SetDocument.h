@@ -55,7 +55,7 @@ public:
 
 private:
     void showDialogTexts();
-    void markSaved(const QString& path);
+    void markSaved(const QString& path, const SetCheckInputs& check);
     void rememberRecentSet(const QString& path);
     void fillRecentMenu();
 
@@ -66,4 +66,5 @@ private:
     QMenu* recentMenu_ = nullptr;
     std::function<SetCheckInputs()> giveCheck_;
     std::function<void(const SetCheckInputs&)> takeCheck_;
+    SetCheckInputs savedCheck_;
 };

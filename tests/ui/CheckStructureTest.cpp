@@ -214,15 +214,23 @@ TEST_F(CheckStructureInSet, TheModesOutlastTheWindowAndTravelInTheSetFile)
     EXPECT_EQ(root.value("version").toInt(), 4);
     EXPECT_EQ(root.value("check").toObject().value("mainPeriods").toString(), "1.5");
 
+    // The modes cleared are a change the program asks about before opening.
     form->checkRecordsWindow()->findChild<StructurePanel*>("grpStructure")->setTyped({});
     form->checkRecordsWindow()->close();
     dialogs.openAnswers = {path("modes.kspect")};
+    dialogs.saveChangesAnswers = {UserDialogs::SaveChoice::Discard};
     control<QAction>("OpenSet1")->trigger();
+    EXPECT_EQ(dialogs.saveChangesQuestions.size(), 1);
     control<QAction>("CheckRecords1")->trigger();
     EXPECT_EQ(shown().modes, typed.modes);
     EXPECT_EQ(shown().combination, ModeCombination::Srss);
     EXPECT_TRUE(shown().inelastic);
     EXPECT_EQ(form->checkRecordsWindow()->findChild<QLineEdit*>("edtMainPeriods")->text(), "1.5");
+
+    // Opened, the set has nothing unsaved; another G is a change to save.
+    EXPECT_FALSE(form->document().hasUnsavedChanges());
+    form->checkRecordsWindow()->findChild<QLineEdit*>("edtWeight")->setText("53000");
+    EXPECT_TRUE(form->document().hasUnsavedChanges());
 }
 
 } // namespace
