@@ -478,6 +478,30 @@ Replace them?</source>
         <source>Record selection check</source>
         <translation>地震记录选择验算</translation>
     </message>
+    <message>
+        <source>&amp;Base shears, computed from the structure&apos;s modes (kN; V0 of the response-spectrum method, then each record&apos;s):</source>
+        <translation>基底剪力，由结构振型计算（kN；先为振型分解反应谱法的 V0，再为每条记录的基底剪力）(&amp;B)：</translation>
+    </message>
+    <message>
+        <source>Computed (kN)</source>
+        <translation>计算值 (kN)</translation>
+    </message>
+    <message>
+        <source>Give the structure&apos;s modes and G first: the contributions are those of the check shown.</source>
+        <translation>请先输入结构的振型和 G：各振型贡献取自当前显示的检验结果。</translation>
+    </message>
+    <message>
+        <source>There are no mode contributions to show: %1</source>
+        <translation>没有可显示的振型贡献：%1</translation>
+    </message>
+    <message>
+        <source>Mode Contributions</source>
+        <translation>振型贡献</translation>
+    </message>
+    <message>
+        <source>Each mode&apos;s own peak base shear, kN. A record&apos;s base shear is not their sum: the modes&apos; peaks fall at different times.</source>
+        <translation>各振型自身的基底剪力峰值（kN）。记录的基底剪力不是它们之和：各振型的峰值出现在不同时刻。</translation>
+    </message>
 </context>
 <context>
     <name>CheckSheet</name>
@@ -684,6 +708,26 @@ Replace them?</source>
     <message>
         <source>mean V/V0 %1</source>
         <translation>平均 V/V0 为 %1</translation>
+    </message>
+    <message>
+        <source>Structure: G %1 kN, %2 modes combined by %3</source>
+        <translation>结构：总重力荷载代表值 G = %1 kN，%2 个振型按 %3 组合</translation>
+    </message>
+    <message>
+        <source>%1: %2 s, %3</source>
+        <translation>%1：%2 s，%3</translation>
+    </message>
+    <message>
+        <source>Modes (period, mass ratio): %1</source>
+        <translation>振型（周期，质量参与系数）：%1</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>；</translation>
+    </message>
+    <message>
+        <source>Records for an inelastic analysis: the base shears are held to their lower limits only.</source>
+        <translation>用于弹塑性时程分析的记录：基底剪力只验算下限。</translation>
     </message>
 </context>
 <context>
@@ -2005,6 +2049,22 @@ Replace them?</source>
         <source>is too large to be a set file</source>
         <translation>过大，不是反应谱组文件</translation>
     </message>
+    <message>
+        <source>has &quot;%1&quot; whose item %2 is not a pair of a name and its value</source>
+        <translation>的“%1”中第 %2 项不是名称与其值的一对</translation>
+    </message>
+    <message>
+        <source>has the unknown &quot;combination&quot; %1 (cqc or srss)</source>
+        <translation>的“combination”%1 无法识别（应为 cqc 或 srss）</translation>
+    </message>
+    <message>
+        <source>has more than %1 &quot;modes&quot;</source>
+        <translation>的“modes”多于 %1 个</translation>
+    </message>
+    <message>
+        <source>has mode %1 that is not a pair of finite numbers (period, mass ratio)</source>
+        <translation>的第 %1 个振型不是一对有限数值（周期，质量参与系数）</translation>
+    </message>
 </context>
 <context>
     <name>StructureModes</name>
@@ -2031,6 +2091,69 @@ Replace them?</source>
     <message>
         <source>The representative value of gravity load G must be a positive number of kN.</source>
         <translation>重力荷载代表值 G 应为正数（kN）。</translation>
+    </message>
+</context>
+<context>
+    <name>StructurePanel</name>
+    <message>
+        <source>Structure</source>
+        <translation>结构</translation>
+    </message>
+    <message>
+        <source>M&amp;odes (optional; the base shears are then computed):</source>
+        <translation>振型（可选；给出后计算基底剪力）(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>Each mode&apos;s period and its effective mass ratio in the direction checked, as the analysis program&apos;s modal table lists them.</source>
+        <translation>各振型的周期及其在验算方向上的有效质量参与系数，与分析程序振型表中所列一致。</translation>
+    </message>
+    <message>
+        <source>&amp;Add Row</source>
+        <translation>添加行(&amp;A)</translation>
+    </message>
+    <message>
+        <source>R&amp;emove Row</source>
+        <translation>删除行(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Pa&amp;ste</source>
+        <translation>粘贴(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Two columns from the clipboard, period and mass ratio, as copied from an analysis program&apos;s modal table; a header line is skipped.</source>
+        <translation>从剪贴板粘贴两列（周期和质量参与系数），即从分析程序振型表中复制的内容；表头行将被跳过。</translation>
+    </message>
+    <message>
+        <source>&amp;G, representative value of gravity load (kN):</source>
+        <translation>总重力荷载代表值 G (kN)(&amp;G)：</translation>
+    </message>
+    <message>
+        <source>Combi&amp;nation of the modes:</source>
+        <translation>振型组合方法(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>CQC</source>
+        <translation>CQC</translation>
+    </message>
+    <message>
+        <source>SRSS (no torsional coupling)</source>
+        <translation>SRSS（不考虑扭转耦联）</translation>
+    </message>
+    <message>
+        <source>Mode Contrib&amp;utions...</source>
+        <translation>振型贡献(&amp;U)...</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no modes: copy two columns, the period and the mass ratio.</source>
+        <translation>剪贴板中没有振型：请复制周期和质量参与系数两列。</translation>
+    </message>
+    <message>
+        <source>&amp;Inelastic analysis: upper limits off</source>
+        <translation>弹塑性分析：不验算上限(&amp;I)</translation>
+    </message>
+    <message>
+        <source>The records are for an inelastic analysis: the base shears are held to their lower limits only (65 %, 80 %).</source>
+        <translation>记录用于弹塑性时程分析：基底剪力只验算下限（65 %、80 %）。</translation>
     </message>
 </context>
 <context>

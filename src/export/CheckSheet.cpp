@@ -123,7 +123,8 @@ QString modalShearsInfo(const ModalShears& shears, const QLocale& locale, Figure
                              : QT_TRANSLATE_NOOP("CheckSheet", "V0 %1 kN by SRSS of %2 modes, mass ratio sum %3");
     QString info = figureTemplate(method, words).arg(n(shears.responseSpectrum), n(shears.modeCount),
                                                       n(shears.massRatioSum));
-    if (shears.massRatioSum < modeLimits::massRatioWanted)
+    // A sum of typed ratios that is 0.9 on paper may fall a rounding below.
+    if (shears.massRatioSum < modeLimits::massRatioWanted - 1e-9)
         info += figureTemplate(QT_TRANSLATE_NOOP("CheckSheet", "; below %1: the modes taken should carry at "
                                                                "least 90 % of the mass"),
                                words)

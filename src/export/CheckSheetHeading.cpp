@@ -68,6 +68,37 @@ QStringList checkSheetHeading(const CheckSheetTarget& target, const QList<CheckS
     return lines;
 }
 
+QStringList checkSheetStructureLines(const StructureModel& structure, const QLocale& locale)
+{
+    // As many modes a line as a landscape page holds in full.
+    constexpr std::size_t modesPerLine = 8;
+    const auto n = [&locale](double value) { return checkFigureNumber(value, locale); };
+    const QString combination = structure.combination == ModeCombination::Srss ? QStringLiteral("SRSS")
+                                                                                 : QStringLiteral("CQC");
+    QStringList lines{translated(QT_TRANSLATE_NOOP("CheckSheet", "Structure: G %1 kN, %2 modes combined by %3"))
+                          .arg(n(structure.weight))
+                          .arg(structure.modes.size())
+                          .arg(combination)};
+    QStringList modes;
+    for (std::size_t j = 0; j < structure.modes.size(); ++j) {
+        modes << translated(QT_TRANSLATE_NOOP("CheckSheet", "%1: %2 s, %3"))
+                     .arg(j + 1)
+                     .arg(n(structure.modes[j].period), n(structure.modes[j].massRatio));
+        if (modes.size() == modesPerLine || j + 1 == structure.modes.size()) {
+            lines << translated(QT_TRANSLATE_NOOP("CheckSheet", "Modes (period, mass ratio): %1"))
+                         .arg(modes.join(translated(QT_TRANSLATE_NOOP("CheckSheet", "; "))));
+            modes.clear();
+        }
+    }
+    return lines;
+}
+
+QString checkSheetInelasticLine()
+{
+    return translated(QT_TRANSLATE_NOOP("CheckSheet", "Records for an inelastic analysis: the base shears are held "
+                                                      "to their lower limits only."));
+}
+
 QString checkSheetHeadingHtml(const QStringList& lines)
 {
     QString html;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/StructureModes.h"
 #include "spectrum/SpectrumOrigin.h"
 
 #include <QList>
@@ -32,6 +33,15 @@ struct CheckSheetRecord {
 // figures, and one line per record.
 QStringList checkSheetHeading(const CheckSheetTarget& target, const QList<CheckSheetRecord>& records,
                               const QLocale& locale = QLocale());
+
+// The lines of the structure whose modes gave the base shears: G, the number
+// of modes and their combination, then the modes, several a line (period in
+// s, mass ratio).
+QStringList checkSheetStructureLines(const StructureModel& structure, const QLocale& locale = QLocale());
+
+// The line saying the base shears' upper limits are off (records of an
+// inelastic analysis).
+QString checkSheetInelasticLine();
 
 // The same lines as HTML: the heading as a title, the others as paragraphs.
 QString checkSheetHeadingHtml(const QStringList& lines);

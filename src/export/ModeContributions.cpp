@@ -4,16 +4,20 @@
 
 #include <QCoreApplication>
 
+QStringList modeColumnHeaders()
+{
+    return {QCoreApplication::translate("ModeContributions", "Period (s)"),
+            QCoreApplication::translate("ModeContributions", "Mass ratio")};
+}
+
 QList<QStringList> modeContributionRows(const StructureModel& structure, const ModalShears& shears,
                                         const std::vector<std::string>& recordNames,
                                         const std::vector<std::vector<double>>& recordPeaks,
                                         const QLocale& locale)
 {
     const auto words = [](const char* text) { return QCoreApplication::translate("ModeContributions", text); };
-    QStringList header{words(QT_TRANSLATE_NOOP("ModeContributions", "Mode")),
-                       words(QT_TRANSLATE_NOOP("ModeContributions", "Period (s)")),
-                       words(QT_TRANSLATE_NOOP("ModeContributions", "Mass ratio")),
-                       words(QT_TRANSLATE_NOOP("ModeContributions", "V0 part (kN)"))};
+    QStringList header = QStringList{words(QT_TRANSLATE_NOOP("ModeContributions", "Mode"))} + modeColumnHeaders();
+    header << words(QT_TRANSLATE_NOOP("ModeContributions", "V0 part (kN)"));
     for (const std::string& name : recordNames)
         header << words(QT_TRANSLATE_NOOP("ModeContributions", "%1 (kN)")).arg(QString::fromStdString(name));
     QList<QStringList> rows{header};

@@ -14,6 +14,10 @@
 // for each record, its own peak r_j G Sa_j (their peaks fall at different
 // times, so a record's V_TH is not their sum). Figures as the sheet's, to 4
 // significant digits; the header's texts in the installed language.
+// The heads of a mode's two columns, period and mass ratio, in the installed
+// language: the contributions' and the window's table of modes.
+QStringList modeColumnHeaders();
+
 QList<QStringList> modeContributionRows(const StructureModel& structure, const ModalShears& shears,
                                         const std::vector<std::string>& recordNames,
                                         const std::vector<std::vector<double>>& recordPeaks,

@@ -29,6 +29,13 @@
 // "records": [the names of the records it is the mean of],
 // "periods": [s], "values": [g]}. A set without curves is written as the
 // version its other items need.
+//
+// Version 4 adds, beside "spectra", the check window's inputs kept with the
+// set: "check": {"mainPeriods" (as typed), "baseShears": [[record name or ""
+// for V0, value as typed]], "ticks": [[record name, ticked]], "inelastic":
+// true, "structure": {"weight" (kN), "combination": "cqc" or "srss",
+// "modes": [[period s, mass ratio]]}}, each key only when it holds
+// something. A set without them is written as the version its items need.
 
 // A set file that cannot be used. Its message names the file in double
 // quotes and says what is wrong: "sites.kspect": spectrum 3 has no "tg".
@@ -37,8 +44,11 @@ public:
     using KavrelError::KavrelError;
 };
 
-// The version written for a set with tabulated curves, and the newest one read.
-constexpr int setFileVersion = 3;
+// The version written for a set with the check window's inputs, and the
+// newest one read.
+constexpr int setFileVersion = 4;
+// The version written for a set with tabulated curves.
+constexpr int curveSetFileVersion = 3;
 // The version written for a set with records but no curves.
 constexpr int recordSetFileVersion = 2;
 // The version written for a set of code spectra alone.

@@ -2,6 +2,7 @@
 
 #include "common/BoundedRead.h"
 #include "export/JsonKeys.h"
+#include "export/SetFileCheckReader.h"
 #include "export/SetFileEntryReader.h"
 #include "records/RecordReader.h"
 #include "records/TabulatedCurveItem.h"
@@ -167,7 +168,7 @@ SetCurve readCurveEntry(const SetEntryReader& read)
 
 } // namespace
 
-SetContents parseSetFile(const QByteArray& bytes, const QString& fileName)
+SetContents parseSetFile(const QByteArray& bytes, const QString& fileName, SetCheckInputs* check)
 {
     const SetFileRefusal refuse(fileName);
     if (bytes.trimmed().isEmpty())
@@ -222,7 +223,7 @@ SetContents parseSetFile(const QByteArray& bytes, const QString& fileName)
         if (!kind.isUndefined() && !isRecord && !isCurve && kind != QJsonValue(QStringLiteral("spectrum")))
             refuse.spectrum(i, QCoreApplication::translate("SetFile", "has an unknown \"kind\" (spectrum, record or curve)"));
         if (isRecord || isCurve) {
-            const int needed = isRecord ? recordSetFileVersion : setFileVersion;
+            const int needed = isRecord ? recordSetFileVersion : curveSetFileVersion;
             if (version.toDouble() < needed)
                 refuse.file((isRecord ? QCoreApplication::translate(
                                             "SetFile", "holds record %1, which set files of version %2 do not hold")
@@ -265,10 +266,17 @@ SetContents parseSetFile(const QByteArray& bytes, const QString& fileName)
         s.origin = read.origin();
         contents.push_back(std::move(s));
     }
+    // Older versions have no such key: one there is not theirs, and ignored.
+    const QJsonValue checkValue = root.value("check");
+    if (version.toDouble() >= setFileVersion && !checkValue.isUndefined()) {
+        SetCheckInputs read = readSetFileCheck(refuse, checkValue);
+        if (check)
+            *check = std::move(read);
+    }
     return contents;
 }
 
-SetContents readSetFile(const QString& path, ReadSource source)
+SetContents readSetFile(const QString& path, ReadSource source, SetCheckInputs* check)
 {
     QByteArray bytes;
     try {
@@ -280,5 +288,5 @@ SetContents readSetFile(const QString& path, ReadSource source)
         refuse.file(error.reason());
     }
     const QString name = QFileInfo(path).fileName();
-    return parseSetFile(bytes, name.isEmpty() ? path : name);
+    return parseSetFile(bytes, name.isEmpty() ? path : name, check);
 }

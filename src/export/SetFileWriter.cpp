@@ -99,9 +99,43 @@ QJsonObject spectrumEntry(const SetSpectrum& s)
     return entry;
 }
 
+// The check window's inputs: only the keys that hold something.
+QJsonObject checkEntry(const SetCheckInputs& check)
+{
+    QJsonObject entry;
+    if (!check.mainPeriods.isEmpty())
+        entry.insert("mainPeriods", check.mainPeriods);
+    if (!check.baseShears.empty()) {
+        QJsonArray shears;
+        for (const auto& [record, value] : check.baseShears)
+            shears.append(QJsonArray{record, value});
+        entry.insert("baseShears", shears);
+    }
+    if (!check.ticks.empty()) {
+        QJsonArray ticks;
+        for (const auto& [record, ticked] : check.ticks)
+            ticks.append(QJsonArray{record, ticked});
+        entry.insert("ticks", ticks);
+    }
+    if (check.inelastic)
+        entry.insert("inelastic", true);
+    if (check.structure) {
+        QJsonArray modes;
+        for (const StructureMode& mode : check.structure->modes)
+            modes.append(QJsonArray{mode.period, mode.massRatio});
+        entry.insert("structure",
+                     QJsonObject{{"weight", check.structure->weight},
+                                 {"combination", check.structure->combination == ModeCombination::Srss
+                                                     ? QStringLiteral("srss")
+                                                     : QStringLiteral("cqc")},
+                                 {"modes", modes}});
+    }
+    return entry;
+}
+
 } // namespace
 
-QByteArray buildSetFile(const SetContents& contents)
+QByteArray buildSetFile(const SetContents& contents, const SetCheckInputs& check)
 {
     QJsonArray spectra;
     bool anyRecord = false;
@@ -113,12 +147,17 @@ QByteArray buildSetFile(const SetContents& contents)
     }
     // Each set is written in the oldest version that holds it, so that sets of
     // code spectra alone stay readable by every program that reads set files.
-    const int version = anyCurve ? setFileVersion : anyRecord ? recordSetFileVersion : spectraOnlySetFileVersion;
-    const QJsonObject root{{"format", setFileFormatTag}, {"version", version}, {"spectra", spectra}};
+    const int version = !check.empty() ? setFileVersion
+                        : anyCurve     ? curveSetFileVersion
+                        : anyRecord    ? recordSetFileVersion
+                                       : spectraOnlySetFileVersion;
+    QJsonObject root{{"format", setFileFormatTag}, {"version", version}, {"spectra", spectra}};
+    if (!check.empty())
+        root.insert("check", checkEntry(check));
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
-void saveSetFile(const QString& path, const SetContents& contents)
+void saveSetFile(const QString& path, const SetContents& contents, const SetCheckInputs& check)
 {
-    writeFileAtomically(path, buildSetFile(contents));
+    writeFileAtomically(path, buildSetFile(contents, check));
 }

@@ -1,5 +1,8 @@
 #include "records/SetContents.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "records/TabulatedCurveItem.h"
 #include "spectrum/KavrelSpectrum.h"
 #include "spectrum/SpectrumSet.h"
@@ -50,4 +53,32 @@ void replaceSetContents(SpectrumSet& set, const SetContents& contents)
         set.add(std::make_unique<KavrelSpectrum>(s.name, s.alphaMax, s.tg, s.dampingRatio, s.codeType), s.visible,
                 s.origin);
     }
+}
+
+namespace {
+
+bool near(double a, double b)
+{
+    return std::fabs(a - b) <= 1e-13 * std::max(std::fabs(a), std::fabs(b));
+}
+
+bool sameStructure(const StructureModel& a, const StructureModel& b)
+{
+    if (a.combination != b.combination || !near(a.weight, b.weight) || a.modes.size() != b.modes.size())
+        return false;
+    for (std::size_t j = 0; j < a.modes.size(); ++j) {
+        if (!near(a.modes[j].period, b.modes[j].period) || !near(a.modes[j].massRatio, b.modes[j].massRatio))
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool sameCheckInputs(const SetCheckInputs& a, const SetCheckInputs& b)
+{
+    if (a.mainPeriods != b.mainPeriods || a.baseShears != b.baseShears || a.ticks != b.ticks
+        || a.inelastic != b.inelastic || a.structure.has_value() != b.structure.has_value())
+        return false;
+    return !a.structure || sameStructure(*a.structure, *b.structure);
 }

@@ -1,12 +1,16 @@
 #pragma once
 
 #include "records/RecordItem.h"
+#include "records/StructureModes.h"
 #include "spectrum/SpectrumOrigin.h"
+
+#include <QString>
 
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class SpectrumSet;
@@ -48,6 +52,26 @@ struct SetSpectrum {
     bool isCodeSpectrum() const { return !isRecord() && !isCurve(); }
 };
 using SetContents = std::vector<SetSpectrum>;
+
+// The check window's inputs kept with the set: the main periods and the
+// base shears as typed (V0 under the empty name), the records ticked or
+// unticked there, and the structure's modes (only modes the check takes).
+struct SetCheckInputs {
+    QString mainPeriods;
+    std::vector<std::pair<QString, QString>> baseShears;
+    std::vector<std::pair<QString, bool>> ticks;
+    bool inelastic = false;
+    std::optional<StructureModel> structure;
+
+    bool empty() const
+    {
+        return mainPeriods.isEmpty() && baseShears.empty() && ticks.empty() && !inelastic && !structure;
+    }
+};
+
+// Whether two sets of check inputs are the same to the user: the modes'
+// numbers within the 15 digits a typed cell holds.
+bool sameCheckInputs(const SetCheckInputs& a, const SetCheckInputs& b);
 
 // What the set holds, in its order.
 SetContents setContentsOf(const SpectrumSet& set);

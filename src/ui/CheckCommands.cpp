@@ -7,6 +7,7 @@
 #include "spectrum/KavrelSpectrum.h"
 #include "spectrum/SpectrumSet.h"
 #include "text/NarrowText.h"
+#include "text/NumberText.h"
 #include "ui/ChartControl.h"
 #include "ui/CheckListBox.h"
 #include "ui/CheckRecordsWindow.h"
@@ -123,4 +124,45 @@ void CheckCommands::keepMeanCurve(const MeanCurveToKeep& curve)
                                                   std::vector<double>(curve.values.begin(), curve.values.end()),
                                                   curve.damping, std::move(recordNames)));
     tell_(QCoreApplication::translate("MainWindow", "Mean curve added: %1").arg(fromNarrow(name)));
+}
+
+SetCheckInputs CheckCommands::savedInputs() const
+{
+    const CheckWindowInputs inputs = window_ ? window_->inputs() : inputs_;
+    SetCheckInputs saved;
+    saved.mainPeriods = inputs.mainPeriods.trimmed();
+    for (auto shear = inputs.baseShears.cbegin(); shear != inputs.baseShears.cend(); ++shear) {
+        if (!shear.value().trimmed().isEmpty())
+            saved.baseShears.emplace_back(shear.key(), shear.value().trimmed());
+    }
+    for (auto tick = inputs.ticks.cbegin(); tick != inputs.ticks.cend(); ++tick)
+        saved.ticks.emplace_back(tick.key(), tick.value());
+    saved.inelastic = inputs.structure.inelastic;
+    const StructureTyped& typed = inputs.structure;
+    const StructureReading structure = readStructureCells(typed.modes, typed.weight, typed.combination);
+    if (structure.given && structure.accepted())
+        saved.structure = structure.structure;
+    return saved;
+}
+
+void CheckCommands::takeSavedInputs(const SetCheckInputs& saved)
+{
+    CheckWindowInputs inputs;
+    inputs.mainPeriods = saved.mainPeriods;
+    for (const auto& [record, shear] : saved.baseShears)
+        inputs.baseShears.insert(record, shear);
+    for (const auto& [record, ticked] : saved.ticks)
+        inputs.ticks.insert(record, ticked);
+    inputs.structure.inelastic = saved.inelastic;
+    if (saved.structure) {
+        for (const StructureMode& mode : saved.structure->modes)
+            inputs.structure.modes.emplace_back(formatGeneral(mode.period), formatGeneral(mode.massRatio));
+        inputs.structure.weight = formatGeneral(saved.structure->weight);
+        inputs.structure.combination = saved.structure->combination;
+    }
+    inputs_ = inputs;
+    if (window_) {
+        window_->restoreInputs(inputs_);
+        offerTargets();
+    }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/SetContents.h"
 #include "ui/CheckRecordsWindow.h"
 #include "ui/SetViews.h"
 
@@ -29,6 +30,10 @@ public:
 
     // Opens the window (or brings it forward) with the set's spectra.
     void openCheckRecords();
+    // The window's inputs as the set file keeps them (the modes only where
+    // the check takes them), and taking up those of a file just opened.
+    SetCheckInputs savedInputs() const;
+    void takeSavedInputs(const SetCheckInputs& saved);
     // Null while the window is not open.
     CheckRecordsWindow* window() const { return window_; }
 

@@ -3,6 +3,7 @@
 #include "common/UserDialogs.h"
 #include "export/CheckSheet.h"
 #include "export/CheckSheetHeading.h"
+#include "export/ModeContributions.h"
 #include "inputs/CheckInputs.h"
 #include "spectrum/KavrelSpectrum.h"
 #include "spectrum/SpectrumSampling.h"
@@ -14,9 +15,11 @@
 #include "ui/LanguageSwitch.h"
 #include "ui/PrintDialogs.h"
 #include "ui/ReportPrinter.h"
+#include "ui/StructurePanel.h"
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -138,7 +141,7 @@ CheckRecordsWindow::CheckRecordsWindow(QWidget* parent) : QDialog(parent)
     new QHBoxLayout(this);
     buildInputs();
     buildResults();
-    resize(1100, 720);
+    resize(1400, 760);
     showRefusal(QString());
 }
 
@@ -201,18 +204,27 @@ void CheckRecordsWindow::buildInputs()
     shearTable_->setObjectName("tblBaseShears");
     shearTable_->setColumnCount(1);
     shearTable_->horizontalHeader()->setStretchLastSection(true);
-    QLabel* shearLabel = buddyLabel(inputs, shearTable_);
-    texts_.add([this, shearLabel] {
-        shearLabel->setText(tr("&Base shears (optional; V0 of the response-spectrum method, then each record's):"));
-        shearLabel->setWordWrap(true);
-        shearTable_->setHorizontalHeaderLabels({tr("Base shear")});
-        fillShearRows();
-    });
+    shearLabel_ = buddyLabel(inputs, shearTable_);
+    shearLabel_->setWordWrap(true);
     connect(shearTable_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* cell) {
         if (const QTableWidgetItem* head = shearTable_->verticalHeaderItem(cell->row()))
             inputs_.baseShears.insert(head->data(Qt::UserRole).toString(), cell->text());
         scheduleCheck();
     });
+    modalInfoLabel_ = new QLabel(inputs);
+    modalInfoLabel_->setObjectName("lblModalShears");
+    modalInfoLabel_->setWordWrap(true);
+    modalInfoLabel_->hide();
+
+    structure_ = new StructurePanel(this);
+    structure_->setFixedWidth(300);
+    connect(structure_, &StructurePanel::changed, this, [this] {
+        inputs_.structure = structure_->typed();
+        fillShearRows();
+        scheduleCheck();
+    });
+    connect(structure_, &StructurePanel::contributionsAsked, this, guarded([this] { showModeContributions(); }));
+    texts_.add([this] { fillShearRows(); });
 
     refusalLabel_ = new QLabel(inputs);
     refusalLabel_->setObjectName("lblRefusal");
@@ -221,7 +233,7 @@ void CheckRecordsWindow::buildInputs()
 
     // The inputs part by part, as the check reads them: the target and its
     // main periods, the records, then what the structure gives (its base
-    // shears; a part for the structure's own figures belongs here too).
+    // shears, typed or computed from the modes of the Structure part beside).
     column->addWidget(targetLabel);
     column->addWidget(targetBox_);
     column->addWidget(periodsLabel);
@@ -229,10 +241,12 @@ void CheckRecordsWindow::buildInputs()
     column->addWidget(recordsLabel);
     column->addWidget(recordList_, 2);
     column->addWidget(noRecordsLabel_);
-    column->addWidget(shearLabel);
+    column->addWidget(shearLabel_);
     column->addWidget(shearTable_, 1);
+    column->addWidget(modalInfoLabel_);
     column->addWidget(refusalLabel_);
     static_cast<QHBoxLayout*>(layout())->addWidget(inputs);
+    static_cast<QHBoxLayout*>(layout())->addWidget(structure_);
 }
 
 void CheckRecordsWindow::buildResults()
@@ -329,7 +343,9 @@ void CheckRecordsWindow::fillRecordList()
 }
 
 // One row for V0 and one per ticked record; a value typed for a record stays
-// with it, ticked or not.
+// with it, ticked or not. With the structure's modes given the rows show the
+// base shears computed from them instead, read-only, and keep the typed ones
+// for when the modes go.
 void CheckRecordsWindow::fillShearRows()
 {
     QStringList names{QString()};
@@ -337,20 +353,42 @@ void CheckRecordsWindow::fillShearRows()
         if (record.checked)
             names << record.name;
     }
+    const bool computed = structure_->reading().given;
+    const std::optional<ModalShears> modal = shown_.check ? shown_.check->modalShears : std::nullopt;
+    shearLabel_->setText(computed ? tr("&Base shears, computed from the structure's modes (kN; V0 of the "
+                                       "response-spectrum method, then each record's):")
+                                  : tr("&Base shears (optional; V0 of the response-spectrum method, then each record's):"));
     const QSignalBlocker quiet(shearTable_);
+    shearTable_->setHorizontalHeaderLabels({computed ? tr("Computed (kN)") : tr("Base shear")});
     shearTable_->setRowCount(static_cast<int>(names.size()));
     for (int r = 0; r < names.size(); ++r) {
         auto* head = new QTableWidgetItem(r == 0 ? tr("V0 (response spectrum)") : names[r]);
         head->setData(Qt::UserRole, names[r]);
         shearTable_->setVerticalHeaderItem(r, head);
-        shearTable_->setItem(r, 0, new QTableWidgetItem(inputs_.baseShears.value(names[r])));
+        if (!computed) {
+            shearTable_->setItem(r, 0, new QTableWidgetItem(inputs_.baseShears.value(names[r])));
+            continue;
+        }
+        const auto at = static_cast<std::size_t>(r);
+        QString text;
+        if (modal && r == 0)
+            text = checkFigureNumber(modal->responseSpectrum, QLocale());
+        else if (modal && at - 1 < modal->records.size())
+            text = checkFigureNumber(modal->records[at - 1], QLocale());
+        auto* item = new QTableWidgetItem(text);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        item->setBackground(palette().color(QPalette::Window));
+        shearTable_->setItem(r, 0, item);
     }
+    modalInfoLabel_->setText(modal ? modalShearsInfo(*modal, QLocale(), FigureWords::Translated) : QString());
+    modalInfoLabel_->setVisible(computed && modal.has_value());
 }
 
 CheckWindowInputs CheckRecordsWindow::inputs() const
 {
     CheckWindowInputs kept = inputs_;
     kept.mainPeriods = periodsEdit_->text();
+    kept.structure = structure_->typed();
     return kept;
 }
 
@@ -360,6 +398,7 @@ void CheckRecordsWindow::restoreInputs(const CheckWindowInputs& inputs)
     for (CheckRecordChoice& record : records_)
         record.checked = inputs_.ticks.value(record.name, record.checked);
     fillRecordList();
+    structure_->setTyped(inputs_.structure);
     fillShearRows();
     periodsEdit_->setText(inputs_.mainPeriods);
     scheduleCheck();
@@ -397,7 +436,14 @@ CheckRunner::Prepared CheckRecordsWindow::prepareCheck() const
         prepared.refusal = periods.refusal;
         return prepared;
     }
-    const BaseShearsReading shears = readBaseShears(shearCells());
+    const StructureReading structure = structure_->reading();
+    if (!structure.accepted()) {
+        prepared.refusal = structure.refusal;
+        return prepared;
+    }
+    // With the structure's modes the base shears are computed; the typed
+    // ones wait for the modes to go.
+    const BaseShearsReading shears = structure.given ? BaseShearsReading() : readBaseShears(shearCells());
     if (!shears.accepted()) {
         prepared.refusal = shears.refusal;
         return prepared;
@@ -412,6 +458,9 @@ CheckRunner::Prepared CheckRecordsWindow::prepareCheck() const
     job.input.actionIndex = target.actionIndex;
     job.input.mainPeriods = periods.periods;
     job.input.baseShears = shears.shears;
+    if (structure.given)
+        job.input.structure = structure.structure;
+    job.input.shearUpperLimits = structure_->shearUpperLimits();
     for (const CheckRecordChoice& record : records_) {
         if (record.checked)
             job.input.records.push_back({record.name.toStdString(), !record.natural, record.acceleration, record.step});
@@ -433,6 +482,7 @@ QString CheckRecordsWindow::refusal() const
 void CheckRecordsWindow::showOutcome(const SelectionCheckOutcome& outcome, const CheckJob& job)
 {
     shown_ = outcome;
+    shownInput_ = job.input;
     shownPeriodTexts_ = job.periodTexts;
     shownTarget_ = job.targetName;
     refusal_.clear();
@@ -447,6 +497,7 @@ void CheckRecordsWindow::showOutcome(const SelectionCheckOutcome& outcome, const
 void CheckRecordsWindow::showRefusal(const QString& reason)
 {
     shown_ = SelectionCheckOutcome();
+    shownInput_ = SelectionCheckInput();
     shownPeriodTexts_.clear();
     refusal_ = reason;
     refusalLabel_->setText(reason);
@@ -504,6 +555,8 @@ QString CheckRecordsWindow::summary() const
 
 void CheckRecordsWindow::fillTables()
 {
+    if (structure_->reading().given)
+        fillShearRows();
     summaryLabel_->setText(summary());
     const QList<QStringList> records = shownRecordRows();
     fillTable(recordTable_, records.value(0), records.mid(1));
@@ -519,6 +572,50 @@ void CheckRecordsWindow::fillTables()
             item->setForeground(verdictInk(verdict));
         }
     }
+}
+
+// Each mode's part of V0 and of each record's base shear, for the check
+// shown; not modal, so that the check window stays in use beside it.
+void CheckRecordsWindow::showModeContributions()
+{
+    finishPendingCheck();
+    if (!shown_.check || !shown_.check->modalShears || !shownInput_.structure) {
+        userDialogs().information(
+            refusal_.isEmpty() ? tr("Give the structure's modes and G first: the contributions are those of the "
+                                    "check shown.")
+                               : tr("There are no mode contributions to show: %1").arg(refusal_));
+        return;
+    }
+    const StructureModel& structure = *shownInput_.structure;
+    std::vector<std::string> names;
+    std::vector<std::vector<double>> peaks;
+    // The pending check has just run: the ticked records are the ones shown.
+    for (const CheckRecordChoice& record : records_) {
+        if (!record.checked)
+            continue;
+        names.push_back(record.name.toStdString());
+        peaks.push_back(modalPeakShears(record.acceleration, record.step, structure, shown_.damping));
+    }
+    const QList<QStringList> rows = modeContributionRows(structure, *shown_.check->modalShears, names, peaks, QLocale());
+    auto* dialog = new QDialog(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setObjectName("ModeContributionsDialog");
+    dialog->setWindowTitle(tr("Mode Contributions"));
+    auto* layout = new QVBoxLayout(dialog);
+    QTableWidget* table = readOnlyTable(dialog, "tblModeContributions");
+    auto* note = buddyLabel(dialog, table);
+    note->setText(tr("Each mode's own peak base shear, kN. A record's base shear is not their sum: the modes' "
+                     "peaks fall at different times."));
+    note->setWordWrap(true);
+    fillTable(table, rows.value(0), rows.mid(1));
+    auto* close = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
+    close->button(QDialogButtonBox::Close)->setObjectName("btnCloseContributions");
+    connect(close, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    layout->addWidget(note);
+    layout->addWidget(table);
+    layout->addWidget(close);
+    dialog->resize(760, 440);
+    dialog->show();
 }
 
 void CheckRecordsWindow::drawChart()
@@ -628,7 +725,12 @@ QStringList CheckRecordsWindow::sheetHeading() const
         if (record.checked)
             records << CheckSheetRecord{record.name, record.file, !record.natural, record.scaleFactor};
     }
-    return checkSheetHeading(target, records);
+    QStringList lines = checkSheetHeading(target, records);
+    if (shownInput_.structure)
+        lines << checkSheetStructureLines(*shownInput_.structure);
+    if (!shownInput_.shearUpperLimits)
+        lines << checkSheetInelasticLine();
+    return lines;
 }
 
 CheckSheetPrint CheckRecordsWindow::sheetToPrint() const

@@ -4,6 +4,7 @@
 #include "ui/CheckRunner.h"
 #include "ui/ReportPrinter.h"
 #include "ui/Retranslator.h"
+#include "ui/StructurePanel.h"
 #include "ui/TargetChoice.h"
 
 #include <QDialog>
@@ -62,11 +63,13 @@ struct MeanCurveToKeep {
 
 // What the user typed and chose in the check window, kept with the set while
 // the window is closed: the main periods as typed, the base shears by record
-// name (V0 under the empty name) and the records ticked or unticked there.
+// name (V0 under the empty name), the records ticked or unticked there and
+// the structure's modes.
 struct CheckWindowInputs {
     QString mainPeriods;
     QMap<QString, QString> baseShears;
     QMap<QString, bool> ticks;
+    StructureTyped structure;
 };
 
 // Edit > Check Records...: the code's checks of a record selection (GB 50011
@@ -136,6 +139,7 @@ private:
     void fillRecordList();
     void fillShearRows();
     void fillTables();
+    void showModeContributions();
     void drawChart();
     void showTexts();
     QStringList shearCells() const;
@@ -152,6 +156,9 @@ private:
     QListWidget* recordList_ = nullptr;
     QLabel* noRecordsLabel_ = nullptr;
     QTableWidget* shearTable_ = nullptr;
+    QLabel* shearLabel_ = nullptr;
+    StructurePanel* structure_ = nullptr;
+    QLabel* modalInfoLabel_ = nullptr;
     QLabel* refusalLabel_ = nullptr;
     QLabel* summaryLabel_ = nullptr;
     ChartControl* chart_ = nullptr;
@@ -166,6 +173,9 @@ private:
     CheckWindowInputs inputs_;
     QString refusal_;
     SelectionCheckOutcome shown_;
+    // What the shown check read besides its records: its structure and
+    // limits, for the modes' contributions and the sheet.
+    SelectionCheckInput shownInput_;
     QStringList shownPeriodTexts_;
     QString shownTarget_;
 };

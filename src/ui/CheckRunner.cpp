@@ -48,9 +48,13 @@ void CheckRunner::start()
     }
     running_ = true;
     runningJob_ = std::move(*prepared.job);
-    // Long records take a while: the run reads only its own copies.
+    // Long records take a while: the run reads only its own copies. The
+    // records' samples move to it; the rest of the input stays with the job
+    // for the window (the structure's modes, the limits).
+    SelectionCheckInput runInput = runningJob_.input;
+    runInput.records = std::move(runningJob_.input.records);
     watcher_.setFuture(QtConcurrent::run(
-        [target = runningJob_.target, input = std::move(runningJob_.input), periods = runningJob_.chartPeriods] {
+        [target = runningJob_.target, input = std::move(runInput), periods = runningJob_.chartPeriods] {
             return runSelectionCheck(*target, input, periods);
         }));
 }

@@ -17,6 +17,7 @@
 // worker reads, and what the window shows beside the result.
 struct CheckJob {
     std::shared_ptr<const KavrelSpectrum> target;
+    // Its records go to the run: a finished job holds the rest.
     SelectionCheckInput input;
     std::vector<double> chartPeriods;
     QString targetName;

@@ -112,6 +112,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     followSet();
     check_ = std::make_unique<CheckCommands>(spectra_, chart_, checkList_, this, tell);
     library_ = std::make_unique<LibraryCommands>(spectra_, checkList_, *records_, this);
+    document_->keepBeside([this] { return check_->savedInputs(); },
+                          [this](const SetCheckInputs& inputs) { check_->takeSavedInputs(inputs); });
     setAcceptDrops(true);
 }
 

@@ -69,7 +69,7 @@ bool SetDocument::hasUnsavedChanges() const
     // An empty window that was never saved holds nothing to lose.
     if (setPath_.isEmpty() && set_.empty())
         return false;
-    return set_.revision() != savedRevision_;
+    return set_.revision() != savedRevision_ || (giveCheck_ && !sameCheckInputs(giveCheck_(), savedCheck_));
 }
 
 // True when the shown set may be replaced: no unsaved changes, or the user
@@ -92,8 +92,9 @@ bool SetDocument::settleUnsavedChanges()
     return false;
 }
 
-void SetDocument::markSaved(const QString& path)
+void SetDocument::markSaved(const QString& path, const SetCheckInputs& check)
 {
+    savedCheck_ = check;
     setPath_ = QFileInfo(path).absoluteFilePath();
     savedRevision_ = set_.revision();
     setSaveDialog_.folder = QFileInfo(setPath_).absolutePath() + u'/';
@@ -112,11 +113,18 @@ void SetDocument::openSet()
         openSetFile(*chosen);
 }
 
+void SetDocument::keepBeside(std::function<SetCheckInputs()> give, std::function<void(const SetCheckInputs&)> take)
+{
+    giveCheck_ = std::move(give);
+    takeCheck_ = std::move(take);
+}
+
 bool SetDocument::openSetFile(const QString& path)
 {
     SetContents contents;
+    SetCheckInputs check;
     try {
-        contents = readSetFile(path);
+        contents = readSetFile(path, ReadSource::RegularFileOnly, &check);
     } catch (const SetFileError& error) {
         userDialogs().warning(error.message());
         return false;
@@ -132,7 +140,9 @@ bool SetDocument::openSetFile(const QString& path)
         userDialogs().warning(messages::shown(messages::outOfMemory));
         return false;
     }
-    markSaved(path);
+    if (takeCheck_)
+        takeCheck_(check);
+    markSaved(path, check);
     return true;
 }
 
@@ -146,8 +156,9 @@ bool SetDocument::saveSet()
     setSaveDialog_.fileName = setPath_.isEmpty() ? QStringLiteral("Spectra") : QFileInfo(setPath_).fileName();
     if (!setSaveDialog_.ask())
         return false;
-    saveSetFile(setSaveDialog_.fileName, setContentsOf(set_));
-    markSaved(setSaveDialog_.fileName);
+    const SetCheckInputs check = giveCheck_ ? giveCheck_() : SetCheckInputs();
+    saveSetFile(setSaveDialog_.fileName, setContentsOf(set_), check);
+    markSaved(setSaveDialog_.fileName, check);
     return true;
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "common/SaveDialog.h"
+#include "records/SetContents.h"
 
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 
 class QMenu;
 class QMimeData;
@@ -18,6 +20,10 @@ class SetDocument : public QObject {
     Q_OBJECT
 public:
     SetDocument(SpectrumSet& set, const QString& initialDir, QObject* parent = nullptr);
+
+    // What the set file keeps beside the set's items, the check window's
+    // inputs: asked for when saving, handed over once a file is open.
+    void keepBeside(std::function<SetCheckInputs()> give, std::function<void(const SetCheckInputs&)> take);
 
     // Fills `menu` with the recent sets each time it opens.
     void attachRecentMenu(QMenu* menu);
@@ -49,7 +55,7 @@ public:
 
 private:
     void showDialogTexts();
-    void markSaved(const QString& path);
+    void markSaved(const QString& path, const SetCheckInputs& check);
     void rememberRecentSet(const QString& path);
     void fillRecentMenu();
 
@@ -58,4 +64,7 @@ private:
     QString setPath_;
     std::uint64_t savedRevision_ = 0;
     QMenu* recentMenu_ = nullptr;
+    std::function<SetCheckInputs()> giveCheck_;
+    std::function<void(const SetCheckInputs&)> takeCheck_;
+    SetCheckInputs savedCheck_;
 };

@@ -213,6 +213,12 @@ INSTANTIATE_TEST_SUITE_P(
                         "take alpha at 6 s",
                         "base-shear:El Centro.txt\tpass\tV/V0 0.65 (2809 kN / 4321 kN), 0.65 to 1.35",
                         "base-shear:art-1\tfail\tV/V0 1.4 (6050 kN / 4321 kN), 0.65 to 1.35",
+                        "base-shear-mean\tpass\tmean V/V0 1.025, 0.8 to 1.2"}},
+        // 0.7 + 0.2 is a rounding below 0.9: no note.
+        ModalSheetCase{"NinetyPercentTypedAsTwoRatios", ModeCombination::Cqc, 0.7 + 0.2, 0, true,
+                       {"base-shear-rs\tinfo\tV0 4321 kN by CQC of 12 modes, mass ratio sum 0.9",
+                        "base-shear:El Centro.txt\tpass\tV/V0 0.65 (2809 kN / 4321 kN), 0.65 to 1.35",
+                        "base-shear:art-1\tfail\tV/V0 1.4 (6050 kN / 4321 kN), 0.65 to 1.35",
                         "base-shear-mean\tpass\tmean V/V0 1.025, 0.8 to 1.2"}}),
     [](const testing::TestParamInfo<ModalSheetCase>& info) { return std::string(info.param.name); });
 

@@ -150,8 +150,8 @@ TEST(SetFile, EveryKindOfDamageIsRefusedNamingTheFileAndTheFault)
          R"({"format": "kavrel-spect-set", "version": 1, "spectra": [{"name": "A", "code": "GB 50011-2010",)"
          R"( "alphaMax": 0.08, "tg": 0.35, "dampingRatio": 0.05, "origin": {"site": "II", "s\u0069te": "III"}}]})",
          "\"sites.kspect\": gives the key \"site\" twice in one object"},
-        {"newer", R"({"format": "kavrel-spect-set", "version": 4, "spectra": []})",
-         "\"sites.kspect\": was made by a newer version of Kavrel_Spect (set file version 4; this one reads version 3)"},
+        {"newer", R"({"format": "kavrel-spect-set", "version": 5, "spectra": []})",
+         "\"sites.kspect\": was made by a newer version of Kavrel_Spect (set file version 5; this one reads version 4)"},
         {"version text", R"({"format": "kavrel-spect-set", "version": "1", "spectra": []})",
          "\"sites.kspect\": has no valid \"version\""},
         {"no spectra", R"({"format": "kavrel-spect-set", "version": 1})", "\"sites.kspect\": has no \"spectra\""},

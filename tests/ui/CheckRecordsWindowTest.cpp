@@ -1,5 +1,6 @@
 #include "FakePrintDialogs.h"
 #include "MainWindowFixture.h"
+#include "UiTestHelpers.h"
 #include "PdfReading.h"
 
 #include "records/ArtificialBatch.h"
@@ -49,13 +50,6 @@ double alphaOf(const KavrelSpectrum& spectrum, double period)
     double alpha = 0;
     spectrum.alphaAt(period, alpha);
     return alpha;
-}
-
-double number(const QString& text)
-{
-    bool ok = false;
-    const double value = text.toDouble(&ok);
-    return ok ? value : std::nan("");
 }
 
 // The window on its own, against an undamped target at intensity 8 (0.20 g),

@@ -68,7 +68,7 @@ QStringList englishLeftIn(const QString& text)
     static const QRegularExpression untranslated(QStringLiteral(
         R"(\S*example\.com\S*|authors@\S*|\*\.\w+|Kavrel_Spect News|Kavrel_Spect authors|Kavrel Code Spectrum|)"
         R"(Kavrel_Spect|Kavrel|αmax|)"
-        R"(GB/T|\bGB\b|\bTg\b|\bSa\b|\bcm\b|EXCEL|English|\b(PNG|SVG|PDF|CSV)\b|\b(I0|I1|II|III|IV)\b)"));
+        R"(GB/T|\bGB\b|\bTg\b|\bSa\b|\bcm\b|\bkN\b|\bCQC\b|\bSRSS\b|EXCEL|English|\b(PNG|SVG|PDF|CSV)\b|\b(I0|I1|II|III|IV)\b)"));
     static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
     QString rest = text;
     rest.remove(untranslated);

@@ -167,7 +167,7 @@ TEST_F(SetFilesTest, ADamagedFileIsRefusedWithOneMessageAndNothingChanges)
         {"type.kspect", QByteArray(good).replace("\"tg\": 0.2", "\"tg\": \"0.2\"")},
         {"negative.kspect", QByteArray(good).replace("\"tg\": 0.2", "\"tg\": -0.2")},
         {"code.kspect", QByteArray(good).replace("GB 50011-2010", "GB 99999")},
-        {"newer.kspect", QByteArray(good).replace("\"version\": 1", "\"version\": 4")},
+        {"newer.kspect", QByteArray(good).replace("\"version\": 1", "\"version\": 5")},
         {"empty.kspect", ""},
         {"text.kspect", "hello"},
     };

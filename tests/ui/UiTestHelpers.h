@@ -7,8 +7,17 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+#include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
+
+// A cell's number as the C locale reads it; NaN when it holds none.
+inline double number(const QString& text)
+{
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    return ok ? value : std::nan("");
+}
 
 // Runs `action` on the first modal window of type Window once it is on
 // screen, from inside its modal loop, so that a test can look at it and close
