@@ -2,6 +2,7 @@
 
 #include "library/SpectrumGrid.h"
 #include "records/CodePeaks.h"
+#include "records/DistinguishingNames.h"
 #include "records/RecordMeasures.h"
 #include "records/RecordReader.h"
 #include "records/ResponseSpectrum.h"
@@ -449,9 +450,20 @@ SelectionOutcome selectRecords(const KavrelSpectrum& target, const SelectionProb
         if (candidate.shown.vertical >= 0)
             chosen.vertical = scaledRecord(context, candidate.shown.vertical,
                                            componentScale(candidate.shown.vertical, verticalShare));
-        input.records.push_back({chosen.principal.name, false, chosen.principal.accelerationG, chosen.principal.step});
+        input.records.push_back({{}, false, chosen.principal.accelerationG, chosen.principal.step});
         outcome.suite.push_back(std::move(chosen));
     }
+    // The naturals named as the check names files: by their file names, with
+    // as much of their folders as tells two apart.
+    QStringList paths;
+    for (const ChosenRecord& chosen : outcome.suite) {
+        const auto& component = library.components[static_cast<std::size_t>(
+            working[static_cast<std::size_t>(chosen.candidate)].shown.component)];
+        paths << component.root + QLatin1Char('/') + component.path;
+    }
+    const QStringList names = distinguishingNames(paths);
+    for (qsizetype i = 0; i < names.size(); ++i)
+        input.records[static_cast<std::size_t>(i)].name = names[i].toStdString();
     for (const auto& record : artificial) {
         ChosenRecord chosen;
         chosen.name = QString::fromStdString(record.name);
