@@ -12,6 +12,7 @@
 #include "cli/KspectOptions.h"
 #include "cli/LibraryCommand.h"
 #include "cli/RecordCommand.h"
+#include "cli/SelectCommand.h"
 #include "common/KavrelError.h"
 #include "export/AnalysisFile.h"
 #include "export/SafeFileWriter.h"
@@ -109,6 +110,14 @@ int run(int argc, char* argv[])
         const int status = writeCommandOutput(check);
         return status == exitWritten && check.checkFails ? exitCheckFails : status;
     }
+    if (asksForSelect(arguments)) {
+        const SelectCommandOutput selected = runSelectCommand(arguments);
+        for (const QString& message : selected.messages)
+            complain(message);
+        if (!selected.bytes.isEmpty() && !writeStandardOutput(selected.bytes))
+            return exitWriteFailed;
+        return selected.exitStatus;
+    }
     if (asksForLibrary(arguments)) {
         const LibraryCommandOutput indexed = runLibraryCommand(arguments);
         for (const QString& message : indexed.messages)
@@ -135,7 +144,7 @@ int run(int argc, char* argv[])
     const KspectRequest& request = parsed.request;
     switch (request.action) {
     case KspectRequest::Action::Help:
-        return writeStandardOutput((parsed.helpText + "\n" + recordCommandUsage() + artificialCommandUsage() + checkCommandUsage() + libraryCommandUsage()).toLocal8Bit())
+        return writeStandardOutput((parsed.helpText + "\n" + recordCommandUsage() + artificialCommandUsage() + checkCommandUsage() + libraryCommandUsage() + selectCommandUsage()).toLocal8Bit())
                    ? exitWritten
                    : exitWriteFailed;
     case KspectRequest::Action::Version:
