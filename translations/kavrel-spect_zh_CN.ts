@@ -207,10 +207,6 @@
         <translation>平均偏差 (%)</translation>
     </message>
     <message>
-        <source>Effective duration (s)</source>
-        <translation>有效持续时间 (s)</translation>
-    </message>
-    <message>
         <source>&amp;Generated records:</source>
         <translation>已生成的人工波(&amp;G)：</translation>
     </message>
@@ -989,10 +985,6 @@ Replace them?</source>
     <message>
         <source>PGD (cm)</source>
         <translation>峰值位移 (cm)</translation>
-    </message>
-    <message>
-        <source>Effective duration (s)</source>
-        <translation>有效持续时间 (s)</translation>
     </message>
     <message>
         <source>D5-95 (s)</source>

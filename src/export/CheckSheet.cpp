@@ -232,7 +232,7 @@ QList<QStringList> checkSheetRecordRows(const SelectionCheck& check, const QLoca
         header = QStringList{translated(QT_TRANSLATE_NOOP("CheckSheet", "Record")),
                              translated(QT_TRANSLATE_NOOP("CheckSheet", "Kind")),
                              translated(QT_TRANSLATE_NOOP("CheckSheet", "Peak (cm/s²)")),
-                             translated(QT_TRANSLATE_NOOP("CheckSheet", "Effective duration (s)"))};
+                             effectiveDurationHeading()};
     else
         header = QStringList{QStringLiteral("record"), QStringLiteral("kind"), QStringLiteral("peak_cm_s2"),
                              QStringLiteral("effective_duration_s")};
@@ -297,4 +297,9 @@ QString checkSheetText(const SelectionCheck& check, const QLocale& locale, const
 QString checkSheetHtml(const SelectionCheck& check, const QLocale& locale, const QStringList& periodTexts)
 {
     return htmlTable(checkSheetRows(check, locale, periodTexts), true);
+}
+
+QString effectiveDurationHeading()
+{
+    return translated(QT_TRANSLATE_NOOP("CheckSheet", "Effective duration (s)"));
 }

@@ -38,6 +38,10 @@ QString checkFigureText(const SelectionCheck& check, const CheckVerdict& verdict
 QString modalShearsInfo(const ModalShears& shears, const QLocale& locale, FigureWords words);
 
 // "pass", "fail", "warning", or their translations.
+// The heading of a column of records' effective durations, in every table
+// that lists them.
+QString effectiveDurationHeading();
+
 QString verdictWord(Verdict verdict, FigureWords words = FigureWords::AsWritten);
 
 // Main period `period` (0-based) by the rule above.

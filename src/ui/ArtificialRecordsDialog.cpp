@@ -4,6 +4,7 @@
 #include "common/SaveDialog.h"
 #include "common/UserDialogs.h"
 #include "export/ArtificialRecordFiles.h"
+#include "export/CheckSheet.h"
 #include "export/SpectrumFileName.h"
 #include "records/ArtificialInputs.h"
 #include "records/CodePeaks.h"
@@ -99,7 +100,7 @@ void ArtificialRecordsDialog::buildInputs()
     resultsList_->setObjectName("artificialResults");
     resultsList_->setRootIsDecorated(false);
     resultsList_->setHeaderLabels({tr("Name"), tr("Seed"), tr("Peak (cm/s²)"), tr("Largest deviation (%)"),
-                                   tr("At period (s)"), tr("Mean deviation (%)"), tr("Effective duration (s)")});
+                                   tr("At period (s)"), tr("Mean deviation (%)"), effectiveDurationHeading()});
     resultsList_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     // Room for every column's heading: none is cut when the records come.
     int headings = 2 * resultsList_->frameWidth();

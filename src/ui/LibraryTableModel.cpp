@@ -1,5 +1,6 @@
 #include "ui/LibraryTableModel.h"
 
+#include "export/CheckSheet.h"
 #include "library/LibraryListing.h"
 
 #include <limits>
@@ -29,7 +30,7 @@ QStringList LibraryTableModel::columnTitles()
     // In the order of listingColumns().
     return {tr("File"),         tr("Recording"),      tr("Component"),         tr("Points"),
             tr("Step (s)"),     tr("PGA (g)"),        tr("PGV (cm/s)"),        tr("PGD (cm)"),
-            tr("Effective duration (s)"), tr("D5-95 (s)"), tr("Arias intensity (m/s)"), tr("Magnitude"),
+            effectiveDurationHeading(), tr("D5-95 (s)"), tr("Arias intensity (m/s)"), tr("Magnitude"),
             tr("Rjb (km)"),     tr("Vs30 (m/s)"),     tr("Event"),             tr("Station")};
 }
 
